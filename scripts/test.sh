@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tessaly and runs every test:
+#   1. the unit tests (ctest, headless on Qt's off-screen platform);
+#   2. the same tests under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. each fuzz target for TESSALY_FUZZ_SECONDS (default 60) seconds.
+# TESSALY_QUICK=1 runs step 1 only.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc)"
+
+bash scripts/install-deps.sh
+
+echo "== Unit tests"
+bash scripts/build.sh build
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+if [ "${TESSALY_QUICK:-0}" = "1" ]; then exit 0; fi
+
+echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+bash scripts/build.sh build-asan -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== Fuzz targets"
+bash fuzz/run.sh "${TESSALY_FUZZ_SECONDS:-60}"
