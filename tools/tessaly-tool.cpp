@@ -1,6 +1,200 @@
-#include <cstdio>
+// tessaly-tool: the command-line companion for form files in scripts.
+//
+//   tessaly-tool totext FILE... [-o OUT]     either encoding in, form text out
+//   tessaly-tool tobinary FILE... [-o OUT]   binary form file (resource header) out
+//
+// Each subcommand is one entry of kCommands; add new ones there.
+#include <unistd.h>
 
-int main() {
-  std::fprintf(stderr, "usage: tessaly-tool COMMAND FILE...\n");
-  return 2;
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Exceptions.h"
+#include "core/Streams.h"
+#include "streaming/Converters.h"
+#include "streaming/FormBinary.h"
+#include "streaming/FormOutput.h"
+#include "streaming/FormText.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kExitOk = 0, kExitBadFile = 1, kExitUsage = 2;
+
+// Files and an optional -o target, as most subcommands take them.
+struct FileArgs {
+  std::vector<std::string> files;
+  std::string output;  // empty: standard output
+  bool hasOutput = false;
+};
+
+bool ParseFileArgs(const std::vector<std::string>& args, FileArgs& out, std::string& error) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o" || a == "--output") {
+      if (i + 1 >= args.size()) {
+        error = "-o needs a file or folder name";
+        return false;
+      }
+      out.output = args[++i];
+      out.hasOutput = true;
+    } else if (a.size() > 1 && a[0] == '-') {
+      error = "unknown option " + a;
+      return false;
+    } else {
+      out.files.push_back(a);
+    }
+  }
+  if (out.files.empty()) {
+    error = "no input files";
+    return false;
+  }
+  return true;
+}
+
+// Reads a whole file; "-" is standard input. Works for pipes too.
+std::string ReadFile(const std::string& path) {
+  std::FILE* f = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+  if (!f) throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+  std::string data;
+  char chunk[1 << 16];
+  size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.append(chunk, got);
+  bool failed = std::ferror(f) != 0;
+  int err = errno;
+  if (f != stdin) std::fclose(f);
+  if (failed) throw EFOpenError("Cannot read file \"" + path + "\". " + std::strerror(err));
+  return data;
+}
+
+void WriteFile(const std::string& path, const std::string& data) {
+  TFileStream f(path, fmCreate);
+  f.WriteBuffer(data.data(), data.size());
+}
+
+bool WriteStdout(const std::string& data) {
+  return std::fwrite(data.data(), 1, data.size(), stdout) == data.size() && std::fflush(stdout) == 0;
+}
+
+// Converts one file's contents; the target encoding decides the writer.
+std::string ConvertToText(const std::string& data) {
+  FormOutput out;
+  FormTextWriter writer(out);
+  ReadFormAny(data, writer);
+  return out.Take();
+}
+
+std::string ConvertToBinary(const std::string& data) {
+  FormOutput out;
+  FormBinaryWriter writer(out, true);
+  ReadFormAny(data, writer);
+  return out.Take();
+}
+
+// Shared body of totext/tobinary: converts each file, writing to stdout, to
+// the -o file (one input) or into the -o folder as NAME.dfm (several).
+int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char* usage) {
+  FileArgs fa;
+  std::string error;
+  if (!ParseFileArgs(args, fa, error)) {
+    std::fprintf(stderr, "tessaly-tool: %s\nusage: %s\n", error.c_str(), usage);
+    return kExitUsage;
+  }
+  bool toFolder = fa.hasOutput && (fa.files.size() > 1 || fs::is_directory(fa.output));
+  if (!fa.hasOutput && toBinary && isatty(STDOUT_FILENO)) {
+    std::fprintf(stderr, "tessaly-tool: refusing to write binary data to a terminal; use -o FILE\n");
+    return kExitUsage;
+  }
+  if (toFolder) {
+    std::error_code ec;
+    fs::create_directories(fa.output, ec);
+    if (ec) {
+      std::fprintf(stderr, "tessaly-tool: %s: %s\n", fa.output.c_str(), ec.message().c_str());
+      return kExitBadFile;
+    }
+  }
+  int status = kExitOk;
+  for (const std::string& file : fa.files) {
+    try {
+      std::string data = ReadFile(file);
+      std::string result = toBinary ? ConvertToBinary(data) : ConvertToText(data);
+      if (toFolder) {
+        fs::path target = fs::path(fa.output) / fs::path(file).filename();
+        if (target.extension().empty()) target += ".dfm";
+        WriteFile(target.string(), result);
+      } else if (fa.hasOutput) {
+        WriteFile(fa.output, result);
+      } else if (!WriteStdout(result)) {
+        std::fprintf(stderr, "tessaly-tool: cannot write to standard output\n");
+        return kExitBadFile;
+      }
+    } catch (const Exception& e) {
+      std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
+      status = kExitBadFile;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
+      status = kExitBadFile;
+    }
+  }
+  return status;
+}
+
+int CmdToText(const std::vector<std::string>& args) {
+  return ConvertFiles(args, false, "tessaly-tool totext FILE... [-o OUT]");
+}
+
+int CmdToBinary(const std::vector<std::string>& args) {
+  return ConvertFiles(args, true, "tessaly-tool tobinary FILE... [-o OUT]");
+}
+
+struct Command {
+  const char* name;
+  int (*run)(const std::vector<std::string>& args);
+  const char* help;
+};
+
+const Command kCommands[] = {
+    {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)"},
+    {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT]  write binary form files (resource header)"},
+};
+
+void Usage(std::FILE* to) {
+  std::fprintf(to, "usage: tessaly-tool COMMAND ARGS...\ncommands:\n");
+  for (const Command& c : kCommands) std::fprintf(to, "  %s\n", c.help);
+  std::fprintf(to, "With several files, -o names a folder; each result is written there under the input's name.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    Usage(stderr);
+    return kExitUsage;
+  }
+  std::string_view name = argv[1];
+  if (name == "-h" || name == "--help" || name == "help") {
+    Usage(stdout);
+    return kExitOk;
+  }
+  std::vector<std::string> args(argv + 2, argv + argc);
+  for (const Command& c : kCommands) {
+    if (name == c.name) {
+      try {
+        return c.run(args);
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+        return kExitBadFile;
+      }
+    }
+  }
+  std::fprintf(stderr, "tessaly-tool: unknown command '%s'\n", argv[1]);
+  Usage(stderr);
+  return kExitUsage;
 }

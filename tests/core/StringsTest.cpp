@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "core/Exceptions.h"
@@ -7,18 +8,19 @@
 #include "core/Strings.h"
 
 namespace {
-TStringList LoadText(const std::string& text) {
+std::unique_ptr<TStringList> LoadText(const std::string& text) {
   TMemoryStream s;
   s.WriteBuffer(text.data(), text.size());
   s.SetPosition(0);
-  TStringList list;
-  list.LoadFromStream(s);
+  auto list = std::make_unique<TStringList>();
+  list->LoadFromStream(s);
   return list;
 }
 }  // namespace
 
 TEST(StringList, LoadSplitsAtCrLfLfAndCr) {
-  TStringList list = LoadText("a\r\nb\nc\rd");
+  auto owned = LoadText("a\r\nb\nc\rd");
+  auto& list = *owned;
   ASSERT_EQ(list.Count(), 4);
   EXPECT_EQ(list[0], "a");
   EXPECT_EQ(list[1], "b");
@@ -27,7 +29,8 @@ TEST(StringList, LoadSplitsAtCrLfLfAndCr) {
 }
 
 TEST(StringList, FinalLineBreakAddsNoEmptyLineButBlankLinesStay) {
-  TStringList list = LoadText("a\r\n\r\n\nb\r\n");
+  auto owned = LoadText("a\r\n\r\n\nb\r\n");
+  auto& list = *owned;
   ASSERT_EQ(list.Count(), 4);
   EXPECT_EQ(list[1], "");
   EXPECT_EQ(list[2], "");
@@ -35,20 +38,23 @@ TEST(StringList, FinalLineBreakAddsNoEmptyLineButBlankLinesStay) {
 }
 
 TEST(StringList, LoadKeepsEightBitBytesAndNulls) {
-  TStringList list = LoadText(std::string("\xcf\xf0\x00x\n", 5));
+  auto owned = LoadText(std::string("\xcf\xf0\x00x\n", 5));
+  auto& list = *owned;
   ASSERT_EQ(list.Count(), 1);
   EXPECT_EQ(list[0], std::string("\xcf\xf0\x00x", 4));
 }
 
 TEST(StringList, SaveWritesEachLineFollowedByCrLf) {
-  TStringList list = LoadText("a\nb");
+  auto owned = LoadText("a\nb");
+  auto& list = *owned;
   TMemoryStream out;
   list.SaveToStream(out);
   EXPECT_EQ(std::string(out.Memory(), size_t(out.Size())), "a\r\nb\r\n");
 }
 
 TEST(StringList, IndexOutsideTheListRaisesTheIndexError) {
-  TStringList list = LoadText("a\nb");
+  auto owned = LoadText("a\nb");
+  auto& list = *owned;
   EXPECT_THROW(list.Get(2), EStringListError);
   EXPECT_THROW(list.Get(-1), EStringListError);
   EXPECT_THROW(list.Put(2, "x"), EStringListError);
@@ -82,8 +88,10 @@ TEST(StringList, UpdateStateIsEnteredOnceAndLeftOnceWhenNested) {
 }
 
 TEST(StringList, AssignReplacesTheLines) {
-  TStringList a = LoadText("x\ny");
-  TStringList b = LoadText("old");
+  auto pa = LoadText("x\ny");
+  auto pb = LoadText("old");
+  TStringList& a = *pa;
+  TStringList& b = *pb;
   b.Assign(a);
   EXPECT_EQ(b.Text(), "x\r\ny\r\n");
 }

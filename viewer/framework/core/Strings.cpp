@@ -1,8 +1,59 @@
 #include "Strings.h"
 
 #include "Exceptions.h"
+#include "FormNode.h"
 #include "Streams.h"
 #include "SysUtils.h"
+
+const TClassInfo& TStrings::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TStrings>("TStrings", &TPersistent::StaticClassInfo()).Build();
+  return info;
+}
+
+const TClassInfo& TStringList::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TStringList>("TStringList", &TStrings::StaticClassInfo()).Build();
+  return info;
+}
+
+void TStrings::Assign(const TPersistent& source) {
+  if (auto* other = dynamic_cast<const TStrings*>(&source)) {
+    Assign(*other);
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
+void TStrings::DefineProperties(TFiler& filer) {
+  filer.DefineProperty(
+      "Strings",
+      [this](const TFormNode& node) {
+        if (node.type != TValueType::vaList) throw EReadError("Invalid property value");
+        std::vector<std::string> lines;
+        lines.reserve(node.list.size());
+        for (const auto& item : node.list) {
+          if (!item.IsString()) throw EReadError("Invalid property value");
+          lines.push_back(item.AsString());
+        }
+        BeginUpdate();
+        try {
+          Clear();
+          AddLines(std::move(lines));
+        } catch (...) {
+          EndUpdate();
+          throw;
+        }
+        EndUpdate();
+      },
+      [this]() {
+        TFormNode node;
+        node.type = TValueType::vaList;
+        for (int i = 0; i < Count(); ++i) node.list.push_back(TFormNode::String(Get(i)));
+        return node;
+      },
+      Count() > 0);
+}
 
 void TStrings::ListIndexError(int index) {
   throw EStringListError(Format(Msg::SListIndexError, index));

@@ -6,11 +6,18 @@
 #include <string_view>
 #include <vector>
 
+#include "Persistent.h"
+
 class TStream;
 
-class TStrings {
+class TStrings : public TPersistent {
+  TESSALY_CLASS(TStrings)
+
  public:
-  virtual ~TStrings() = default;
+  // Copies the lines of another TStrings.
+  void Assign(const TPersistent& source) override;
+  // Streams the lines as the defined property "Strings", a list of strings.
+  void DefineProperties(TFiler& filer) override;
 
   virtual int Count() const = 0;
   // Raise EStringListError ("List index out of bounds (n)") outside 0..Count()-1.
@@ -51,6 +58,8 @@ class TStrings {
 };
 
 class TStringList : public TStrings {
+  TESSALY_CLASS(TStringList)
+
  public:
   TStringList() = default;
   explicit TStringList(std::vector<std::string> lines) : lines_(std::move(lines)) {}

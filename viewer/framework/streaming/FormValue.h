@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,6 +77,15 @@ class FormEvents {
   virtual void EndItem() = 0;
   virtual void EndCollection() = 0;
 };
+
+// Narrows a double to float without undefined behaviour: values beyond the
+// float range become infinities.
+inline float FormNarrowToSingle(double v) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  if (v > kMax) return std::numeric_limits<float>::infinity();
+  if (v < -kMax) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(v);
+}
 
 // Nesting deeper than this (components, lists, collections together) is
 // rejected with a clear error instead of exhausting the stack.

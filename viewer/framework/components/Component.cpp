@@ -1,0 +1,142 @@
+#include "Component.h"
+
+#include <algorithm>
+
+#include "core/Exceptions.h"
+#include "core/FormNode.h"
+#include "core/SysUtils.h"
+
+const TClassInfo& TComponent::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TComponent>("TComponent", &TPersistent::StaticClassInfo())
+          .String("Name", &TComponent::Name, &TComponent::SetName)
+          .Integer("Tag", &TComponent::Tag, &TComponent::SetTag, 0)
+          .Build();
+  return info;
+}
+
+bool IsValidIdent(std::string_view name) {
+  auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  if (name.empty() || !alpha(name[0])) return false;
+  for (char c : name)
+    if (!alpha(c) && !(c >= '0' && c <= '9')) return false;
+  return true;
+}
+
+TComponent::TComponent(TComponent* owner) {
+  if (owner) owner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  Destroying();
+  // Tell components that asked for it that this one goes away.
+  while (!freeNotifies_.empty()) {
+    TComponent* other = freeNotifies_.back();
+    freeNotifies_.pop_back();
+    auto& theirs = other->freeNotifies_;
+    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+    other->Notification(this, opRemove);
+  }
+  DestroyComponents();
+  if (owner_) owner_->RemoveComponent(this);
+}
+
+void TComponent::Destroying() { IncludeState(csDestroying); }
+
+void TComponent::DestroyComponents() {
+  // Last created first, as each destructor removes itself from the list.
+  while (!components_.empty()) {
+    TComponent* c = components_.back();
+    Remove(c);
+    delete c;
+  }
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  for (TComponent* c : components_)
+    if (SameText(c->name_, name)) return c;
+  return nullptr;
+}
+
+void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
+                                const std::string& newName) {
+  if (component && !SameText(currentName, newName) && FindComponent(newName))
+    throw EComponentError(Format("A component named %s already exists", newName));
+}
+
+void TComponent::SetName(const std::string& name) {
+  if (name_ == name) return;
+  if (!name.empty() && !IsValidIdent(name))
+    throw EComponentError(Format("'%s' is not a valid component name", name));
+  if (owner_) owner_->ValidateRename(this, name_, name);
+  name_ = name;
+}
+
+void TComponent::Insert(TComponent* component) {
+  components_.push_back(component);
+  component->owner_ = this;
+}
+
+void TComponent::Remove(TComponent* component) {
+  components_.erase(std::remove(components_.begin(), components_.end(), component),
+                    components_.end());
+  component->owner_ = nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+  ValidateRename(component, "", component->name_);
+  Insert(component);
+  Notification(component, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+  Notification(component, opRemove);
+  Remove(component);
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+  if (!component || component == this) return;
+  if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
+    freeNotifies_.push_back(component);
+    component->freeNotifies_.push_back(this);
+  }
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component),
+                      freeNotifies_.end());
+  auto& theirs = component->freeNotifies_;
+  theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+}
+
+void TComponent::Loaded() { ExcludeState(csLoading); }
+
+void TComponent::Notification(TComponent* component, TOperation operation) {
+  if (operation == opRemove && component) RemoveFreeNotification(component);
+  // Pass the notice on; iterate by index from the end, as handlers may
+  // destroy components.
+  for (size_t i = components_.size(); i-- > 0;) {
+    if (i >= components_.size()) continue;
+    components_[i]->Notification(component, operation);
+  }
+}
+
+void TComponent::DefineProperties(TFiler& filer) {
+  // Components without a parent keep their design position.
+  if (HasParent()) return;
+  filer.DefineProperty(
+      "Left",
+      [this](const TFormNode& v) {
+        if (!v.IsInteger()) throw EReadError("Invalid property value");
+        designLeft_ = int32_t(v.integer);
+      },
+      [this]() { return TFormNode::Integer(designLeft_); }, designLeft_ != 0 || designTop_ != 0);
+  filer.DefineProperty(
+      "Top",
+      [this](const TFormNode& v) {
+        if (!v.IsInteger()) throw EReadError("Invalid property value");
+        designTop_ = int32_t(v.integer);
+      },
+      [this]() { return TFormNode::Integer(designTop_); }, designLeft_ != 0 || designTop_ != 0);
+}

@@ -1,0 +1,605 @@
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "core/Exceptions.h"
+#include "streaming/FormText.h"
+
+namespace {
+
+inline bool IsIdentStart(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
+}
+inline bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+inline int HexValue(unsigned char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// Value of a hex digit, -1 for any other byte.
+constexpr struct HexTable {
+  int8_t v[256];
+  constexpr HexTable() : v() {
+    for (int i = 0; i < 256; ++i) v[i] = -1;
+    for (int i = 0; i < 10; ++i) v['0' + i] = static_cast<int8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+      v['A' + i] = static_cast<int8_t>(10 + i);
+      v['a' + i] = static_cast<int8_t>(10 + i);
+    }
+  }
+  int operator[](unsigned char c) const { return v[c]; }
+} kHex;
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+class TextParser {
+ public:
+  TextParser(std::string_view text, FormEvents& sink)
+      : begin_(text.data()), p_(text.data()), end_(text.data() + text.size()), sink_(sink) {}
+
+  size_t Run() {
+    if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0) {
+      p_ += 3;
+    }
+    SkipBlanks();
+    std::string_view kw = PeekIdent();
+    if (!IsHeaderKeyword(kw)) Fail("'object', 'inherited' or 'inline' expected");
+    Component();
+    return static_cast<size_t>(p_ - begin_);
+  }
+
+ private:
+  [[noreturn]] void FailAt(const char* at, const std::string& what) {
+    // Recount from the start so that the position is exact wherever we are.
+    int line = 1;
+    const char* ls = begin_;
+    for (const char* q = begin_; q < at; ++q)
+      if (*q == '\n') {
+        ++line;
+        ls = q + 1;
+      }
+    throw EParserError("Line " + std::to_string(line) + ", column " + std::to_string(at - ls + 1) + ": " + what);
+  }
+  [[noreturn]] void Fail(const std::string& what) { FailAt(p_, what); }
+
+  void SkipBlanks() {
+    while (p_ < end_ && static_cast<unsigned char>(*p_) <= ' ' && *p_ != '\0') ++p_;
+  }
+  bool At(char c) const { return p_ < end_ && *p_ == c; }
+  void Expect(char c, const char* what) {
+    SkipBlanks();
+    if (!At(c)) Fail(std::string(what) + " expected");
+    ++p_;
+  }
+
+  std::string_view PeekIdent() const {
+    const char* q = p_;
+    if (q >= end_ || !IsIdentStart(static_cast<unsigned char>(*q))) return {};
+    while (q < end_ && IsIdentChar(static_cast<unsigned char>(*q))) ++q;
+    return std::string_view(p_, static_cast<size_t>(q - p_));
+  }
+  std::string_view Ident(const char* what) {
+    SkipBlanks();
+    std::string_view id = PeekIdent();
+    if (id.empty()) Fail(std::string(what) + " expected");
+    p_ += id.size();
+    return id;
+  }
+  // ident { "." ident }, blanks not allowed inside.
+  std::string_view Dotted(const char* what) {
+    SkipBlanks();
+    const char* start = p_;
+    Ident(what);
+    while (At('.') && p_ + 1 < end_ && IsIdentStart(static_cast<unsigned char>(p_[1]))) {
+      ++p_;
+      p_ += PeekIdent().size();
+    }
+    return std::string_view(start, static_cast<size_t>(p_ - start));
+  }
+
+  static bool IsHeaderKeyword(std::string_view w) {
+    return SameText(w, "object") || SameText(w, "inherited") || SameText(w, "inline");
+  }
+  // At a header keyword that starts a child (not a property named like one).
+  bool AtChildHeader() {
+    std::string_view w = PeekIdent();
+    if (!IsHeaderKeyword(w)) return false;
+    const char* q = p_ + w.size();
+    while (q < end_ && static_cast<unsigned char>(*q) <= ' ' && *q != '\0') ++q;
+    return !(q < end_ && (*q == '=' || *q == '.'));
+  }
+  bool AtEndKeyword() {
+    std::string_view w = PeekIdent();
+    if (!SameText(w, "end")) return false;
+    const char* q = p_ + w.size();
+    while (q < end_ && static_cast<unsigned char>(*q) <= ' ' && *q != '\0') ++q;
+    return !(q < end_ && (*q == '=' || *q == '.'));
+  }
+
+  void Enter() {
+    if (++depth_ > kMaxFormNesting)
+      Fail("Form nesting deeper than " + std::to_string(kMaxFormNesting) + " levels");
+  }
+
+  int64_t SignedInteger(const char* what) {
+    SkipBlanks();
+    const char* start = p_;
+    Number();
+    if (!isInteger_) FailAt(start, std::string(what) + ": integer expected");
+    return intValue_;
+  }
+
+  void Component() {
+    Enter();
+    FormObjectHeader h;
+    std::string_view kw = Ident("'object'");
+    if (SameText(kw, "inherited"))
+      h.flags = ffInherited;
+    else if (SameText(kw, "inline"))
+      h.flags = ffInline;
+    std::string_view first = Dotted("Component name");
+    SkipBlanks();
+    if (At(':')) {
+      ++p_;
+      h.name = first;
+      h.className = Dotted("Class name");
+    } else {
+      h.className = first;
+    }
+    SkipBlanks();
+    if (At('[')) {
+      ++p_;
+      int64_t pos = SignedInteger("Child position");
+      if (pos < INT32_MIN || pos > INT32_MAX) Fail("Child position out of range");
+      h.position = static_cast<int32_t>(pos);
+      h.flags |= ffChildPos;
+      Expect(']', "']'");
+    }
+    sink_.BeginComponent(h);
+    for (;;) {
+      SkipBlanks();
+      if (p_ >= end_) Fail("'end' expected");
+      if (AtEndKeyword() || AtChildHeader()) break;
+      PropertyAndValue();
+    }
+    for (;;) {
+      SkipBlanks();
+      if (p_ >= end_) Fail("'end' expected");
+      if (AtEndKeyword()) break;
+      if (!AtChildHeader()) Fail("'object', 'inherited', 'inline' or 'end' expected");
+      Component();
+    }
+    p_ += 3;
+    sink_.EndComponent();
+    --depth_;
+  }
+
+  void PropertyAndValue() {
+    std::string_view name = Dotted("Property name");
+    Expect('=', "'='");
+    sink_.Property(name);
+    Value();
+  }
+
+  // Scans a number at p_: sets isInteger_/intValue_ or the float fields.
+  void Number() {
+    const char* start = p_;
+    bool negative = false;
+    if (At('-')) {
+      negative = true;
+      ++p_;
+    } else if (At('+')) {
+      ++p_;
+    }
+    isInteger_ = true;
+    if (At('$')) {
+      ++p_;
+      const char* digits = p_;
+      uint64_t v = 0;
+      while (p_ < end_ && HexValue(static_cast<unsigned char>(*p_)) >= 0) {
+        if (v >> 60) FailAt(start, "Number too large");
+        v = v << 4 | static_cast<uint64_t>(HexValue(static_cast<unsigned char>(*p_)));
+        ++p_;
+      }
+      if (p_ == digits) FailAt(start, "Hexadecimal digits expected");
+      if (v > static_cast<uint64_t>(INT64_MAX)) FailAt(start, "Number too large");
+      if (p_ < end_ && IsIdentChar(static_cast<unsigned char>(*p_))) Fail("Invalid number");
+      intValue_ = negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v);
+      return;
+    }
+    const char* digits = p_;
+    while (p_ < end_ && IsDigit(static_cast<unsigned char>(*p_))) ++p_;
+    if (p_ == digits) FailAt(start, "Number expected");
+    if (At('.') && p_ + 1 < end_ && IsDigit(static_cast<unsigned char>(p_[1]))) {
+      isInteger_ = false;
+      ++p_;
+      while (p_ < end_ && IsDigit(static_cast<unsigned char>(*p_))) ++p_;
+    }
+    if (p_ < end_ && (*p_ == 'e' || *p_ == 'E')) {
+      const char* q = p_ + 1;
+      if (q < end_ && (*q == '+' || *q == '-')) ++q;
+      if (q < end_ && IsDigit(static_cast<unsigned char>(*q))) {
+        isInteger_ = false;
+        p_ = q;
+        while (p_ < end_ && IsDigit(static_cast<unsigned char>(*p_))) ++p_;
+      }
+    }
+    const char* numberEnd = p_;
+    floatSuffix_ = 0;
+    if (p_ < end_) {
+      char c = static_cast<char>(*p_ | 0x20);
+      if ((c == 's' || c == 'c' || c == 'd') &&
+          !(p_ + 1 < end_ && IsIdentChar(static_cast<unsigned char>(p_[1])))) {
+        floatSuffix_ = c;
+        isInteger_ = false;
+        ++p_;
+      }
+    }
+    if (p_ < end_ && IsIdentChar(static_cast<unsigned char>(*p_))) Fail("Invalid number");
+    const char* numberStart = *start == '+' ? start + 1 : start;
+    if (isInteger_) {
+      auto r = std::from_chars(numberStart, numberEnd, intValue_);
+      if (r.ec != std::errc()) FailAt(start, "Integer out of range");
+      return;
+    }
+    auto r = std::from_chars(numberStart, numberEnd, floatValue_);
+    if (r.ec == std::errc::result_out_of_range) FailAt(start, "Number out of range");
+    if (r.ec != std::errc() || r.ptr != numberEnd) FailAt(start, "Invalid number");
+  }
+
+  // Most float properties are doubles, and their values reach the binary
+  // stream widened to extended. Text keeps 16 significant digits, which does
+  // not say which of the two was meant; when the nearest double prints the
+  // same as the parsed value, its widened form is taken, so that binary
+  // files written from double properties come back byte for byte.
+  static long double PreferDouble(long double v) {
+    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<double>::max()) return v;
+    long double widened = static_cast<double>(v);
+    if (widened == v) return v;
+    if (!std::isfinite(widened)) return v;
+    return FormatFormExtended(widened) == FormatFormExtended(v) ? widened : v;
+  }
+
+  void Value() {
+    SkipBlanks();
+    if (p_ >= end_) Fail("Value expected");
+    FormScalar& s = scalar_;
+    unsigned char c = static_cast<unsigned char>(*p_);
+    if (IsDigit(c) || c == '-' || c == '+' || c == '$') {
+      Number();
+      if (isInteger_) {
+        int64_t v = intValue_;
+        s.type = v >= INT8_MIN && v <= INT8_MAX     ? TValueType::vaInt8
+                 : v >= INT16_MIN && v <= INT16_MAX ? TValueType::vaInt16
+                 : v >= INT32_MIN && v <= INT32_MAX ? TValueType::vaInt32
+                                                    : TValueType::vaInt64;
+        s.integer = v;
+      } else if (floatSuffix_ == 's') {
+        s.type = TValueType::vaSingle;
+        if (std::fabs(floatValue_) > std::numeric_limits<float>::max()) Fail("Single value out of range");
+        s.real = static_cast<float>(floatValue_);
+      } else if (floatSuffix_ == 'd') {
+        s.type = TValueType::vaDate;
+        if (std::fabs(floatValue_) > std::numeric_limits<double>::max()) Fail("Date value out of range");
+        s.real = static_cast<double>(floatValue_);
+      } else if (floatSuffix_ == 'c') {
+        s.type = TValueType::vaCurrency;
+        long double r = std::nearbyint(floatValue_);
+        if (!(r >= -9223372036854775807.0L && r <= 9223372036854775807.0L)) Fail("Currency value out of range");
+        s.integer = static_cast<int64_t>(r);
+      } else {
+        s.type = TValueType::vaExtended;
+        s.extended = PreferDouble(floatValue_);
+      }
+      sink_.Scalar(s);
+      return;
+    }
+    if (c == '\'' || c == '#') {
+      String();
+      return;
+    }
+    if (IsIdentStart(c)) {
+      std::string_view id = Dotted("Value");
+      if (SameText(id, "true"))
+        s.type = TValueType::vaTrue;
+      else if (SameText(id, "false"))
+        s.type = TValueType::vaFalse;
+      else if (SameText(id, "nil"))
+        s.type = TValueType::vaNil;
+      else {
+        s.type = TValueType::vaIdent;
+        s.bytes = id;
+      }
+      sink_.Scalar(s);
+      return;
+    }
+    switch (c) {
+      case '[': Set(); return;
+      case '(': List(); return;
+      case '<': Collection(); return;
+      case '{': Binary(); return;
+      default: Fail("Value expected");
+    }
+  }
+
+  void Set() {
+    ++p_;
+    FormScalar& s = scalar_;
+    s.type = TValueType::vaSet;
+    s.setItems.clear();
+    SkipBlanks();
+    if (At(']')) {
+      ++p_;
+    } else {
+      for (;;) {
+        SkipBlanks();
+        const char* start = p_;
+        while (p_ < end_ && IsIdentChar(static_cast<unsigned char>(*p_))) ++p_;
+        if (p_ == start) Fail("Set element expected");
+        s.setItems.emplace_back(start, static_cast<size_t>(p_ - start));
+        SkipBlanks();
+        if (At(']')) {
+          ++p_;
+          break;
+        }
+        if (!At(',')) Fail("',' or ']' expected");
+        ++p_;
+      }
+    }
+    sink_.Scalar(s);
+  }
+
+  void List() {
+    Enter();
+    ++p_;
+    sink_.BeginList();
+    for (;;) {
+      SkipBlanks();
+      if (At(')')) break;
+      if (p_ >= end_) Fail("')' expected");
+      Value();
+    }
+    ++p_;
+    sink_.EndList();
+    --depth_;
+  }
+
+  void Collection() {
+    Enter();
+    ++p_;
+    sink_.BeginCollection();
+    FormScalar order;
+    for (;;) {
+      SkipBlanks();
+      if (At('>')) break;
+      if (p_ >= end_) Fail("'>' expected");
+      std::string_view w = PeekIdent();
+      if (!SameText(w, "item")) Fail("'item' expected");
+      p_ += w.size();
+      SkipBlanks();
+      bool hasOrder = false;
+      if (At('[')) {
+        ++p_;
+        order.integer = SignedInteger("Item order");
+        int64_t v = order.integer;
+        order.type = v >= INT8_MIN && v <= INT8_MAX     ? TValueType::vaInt8
+                     : v >= INT16_MIN && v <= INT16_MAX ? TValueType::vaInt16
+                     : v >= INT32_MIN && v <= INT32_MAX ? TValueType::vaInt32
+                                                        : TValueType::vaInt64;
+        hasOrder = true;
+        Expect(']', "']'");
+      }
+      sink_.BeginItem(hasOrder, order);
+      for (;;) {
+        SkipBlanks();
+        if (p_ >= end_) Fail("'end' expected");
+        if (AtEndKeyword()) break;
+        PropertyAndValue();
+      }
+      p_ += 3;
+      sink_.EndItem();
+    }
+    ++p_;
+    sink_.EndCollection();
+    --depth_;
+  }
+
+  void Binary() {
+    const char* open = p_;
+    ++p_;
+    const char* close = static_cast<const char*>(std::memchr(p_, '}', static_cast<size_t>(end_ - p_)));
+    if (!close) FailAt(open, "Binary value without '}'");
+    // Rows are pairs of hex digits; a pair may also be split by blanks.
+    bin_.resize(static_cast<size_t>(close - p_) / 2 + 1);
+    char* out = bin_.data();
+    size_t n = 0;
+    int high = -1;
+    const auto* q = reinterpret_cast<const unsigned char*>(p_);
+    const auto* e = reinterpret_cast<const unsigned char*>(close);
+    while (q < e) {
+      unsigned char c = *q;
+      if (c <= ' ') {
+        ++q;
+        continue;
+      }
+      int v = kHex[c];
+      if (v < 0) {
+        p_ = reinterpret_cast<const char*>(q);
+        Fail("Hexadecimal digit expected");
+      }
+      if (high >= 0) {
+        out[n++] = static_cast<char>(high << 4 | v);
+        high = -1;
+        ++q;
+        continue;
+      }
+      int low = q + 1 < e ? kHex[q[1]] : -1;
+      if (low >= 0) {
+        out[n++] = static_cast<char>(v << 4 | low);
+        q += 2;
+      } else {
+        high = v;
+        ++q;
+      }
+    }
+    p_ = close;
+    if (high >= 0) Fail("Odd number of hexadecimal digits");
+    ++p_;
+    bin_.resize(n);
+    FormScalar& s = scalar_;
+    s.type = TValueType::vaBinary;
+    s.bytes = bin_;
+    sink_.Scalar(s);
+  }
+
+  // Appends a UTF-16 unit from a #n escape.
+  void AddUnit(uint32_t u) {
+    if (!wide_) {
+      if (u < 0x80) {
+        str8_.push_back(static_cast<char>(u));
+        return;
+      }
+      // First escape above 127: from here on the string is UTF-16, raw bytes as Latin-1.
+      wide_ = true;
+      str16_.clear();
+      for (unsigned char b : str8_) str16_.push_back(b);
+    }
+    str16_.push_back(static_cast<char16_t>(u));
+    if (u > maxUnit_) maxUnit_ = u;
+  }
+  void AddRaw(const char* p, size_t n) {
+    if (!wide_) {
+      str8_.append(p, n);
+      return;
+    }
+    for (size_t i = 0; i < n; ++i) str16_.push_back(static_cast<unsigned char>(p[i]));
+  }
+
+  void String() {
+    str8_.clear();
+    wide_ = false;
+    maxUnit_ = 0;
+    for (;;) {
+      // One or more adjacent segments.
+      bool any = false;
+      for (;;) {
+        if (At('\'')) {
+          const char* open = p_;
+          ++p_;
+          for (;;) {
+            const char* q = p_;
+            while (q < end_ && *q != '\'' && *q != '\n' && *q != '\r') ++q;
+            if (q >= end_ || *q != '\'') FailAt(open, "Unterminated string");
+            AddRaw(p_, static_cast<size_t>(q - p_));
+            p_ = q + 1;
+            if (At('\'')) {
+              AddRaw("'", 1);
+              ++p_;
+              continue;
+            }
+            break;
+          }
+          any = true;
+        } else if (At('#')) {
+          const char* hash = p_;
+          ++p_;
+          uint32_t u = 0;
+          if (At('$')) {
+            ++p_;
+            const char* d = p_;
+            while (p_ < end_ && HexValue(static_cast<unsigned char>(*p_)) >= 0) {
+              u = u * 16 + static_cast<uint32_t>(HexValue(static_cast<unsigned char>(*p_)));
+              if (u > 0xFFFF) FailAt(hash, "Character code above 65535");
+              ++p_;
+            }
+            if (p_ == d) FailAt(hash, "Character code expected after '#'");
+          } else {
+            const char* d = p_;
+            while (p_ < end_ && IsDigit(static_cast<unsigned char>(*p_))) {
+              u = u * 10 + static_cast<uint32_t>(*p_ - '0');
+              if (u > 0xFFFF) FailAt(hash, "Character code above 65535");
+              ++p_;
+            }
+            if (p_ == d) FailAt(hash, "Character code expected after '#'");
+          }
+          AddUnit(u);
+          any = true;
+        } else {
+          break;
+        }
+      }
+      if (!any) Fail("String expected");
+      // "+" joins the next part, usually on the next line.
+      const char* save = p_;
+      SkipBlanks();
+      if (At('+')) {
+        ++p_;
+        SkipBlanks();
+        if (!At('\'') && !At('#')) Fail("String expected after '+'");
+        continue;
+      }
+      p_ = save;
+      break;
+    }
+    FormScalar& s = scalar_;
+    if (!wide_) {
+      s.type = str8_.size() <= 255 ? TValueType::vaString : TValueType::vaLString;
+      s.bytes = str8_;
+    } else if (maxUnit_ > 0xFF) {
+      s.type = TValueType::vaWString;
+      strBytes_.resize(str16_.size() * 2);
+      for (size_t i = 0; i < str16_.size(); ++i) {
+        strBytes_[2 * i] = static_cast<char>(str16_[i] & 0xFF);
+        strBytes_[2 * i + 1] = static_cast<char>(str16_[i] >> 8);
+      }
+      s.bytes = strBytes_;
+    } else {
+      s.type = TValueType::vaUTF8String;
+      strBytes_.clear();
+      for (char16_t u : str16_) {
+        if (u < 0x80) {
+          strBytes_.push_back(static_cast<char>(u));
+        } else {
+          strBytes_.push_back(static_cast<char>(0xC0 | (u >> 6)));
+          strBytes_.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        }
+      }
+      s.bytes = strBytes_;
+    }
+    sink_.Scalar(s);
+  }
+
+  const char* begin_;
+  const char* p_;
+  const char* end_;
+  FormEvents& sink_;
+  int depth_ = 0;
+  FormScalar scalar_;
+  // Number scanner results.
+  bool isInteger_ = true;
+  int64_t intValue_ = 0;
+  long double floatValue_ = 0;
+  char floatSuffix_ = 0;
+  // String and binary buffers, reused between values.
+  std::string str8_, strBytes_, bin_;
+  std::u16string str16_;
+  bool wide_ = false;
+  uint32_t maxUnit_ = 0;
+};
+
+}  // namespace
+
+size_t ParseFormText(std::string_view text, FormEvents& sink) { return TextParser(text, sink).Run(); }

@@ -1,0 +1,416 @@
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "core/Exceptions.h"
+#include "streaming/FormText.h"
+
+namespace {
+
+constexpr int kStringLineUnits = 64;  // characters of a string value per line
+constexpr size_t kBinaryRowBytes = 32;
+
+// Appends the decimal form of v.
+inline void PutInt(FormOutput& out, int64_t v) {
+  char buf[24];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);
+  out.Put(buf, static_cast<size_t>(r.ptr - buf));
+}
+
+// Splits to_chars' scientific output ("-d.ddde+XX") into sign, digits, exponent.
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // without the point, trailing zeros kept
+  int exponent = 0;    // of the first digit
+};
+
+template <typename F>
+Decimal ToDecimal(F v, int significant) {
+  char buf[128];
+  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
+  Decimal d;
+  const char* p = buf;
+  if (*p == '-') {
+    d.negative = true;
+    ++p;
+  }
+  const char* e = static_cast<const char*>(std::memchr(p, 'e', static_cast<size_t>(r.ptr - p)));
+  for (const char* q = p; q < e; ++q)
+    if (*q != '.') d.digits.push_back(*q);
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, d.exponent);
+  return d;
+}
+
+// "1.5E20" / "1E-7": the exponent layout of the general number format.
+std::string Scientific(const Decimal& d) {
+  std::string digits = d.digits;
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string s = d.negative ? "-" : "";
+  s += digits[0];
+  if (digits.size() > 1) {
+    s += '.';
+    s.append(digits, 1);
+  }
+  s += 'E';
+  s += std::to_string(d.exponent);
+  return s;
+}
+
+}  // namespace
+
+std::string FormatFormExtended(long double v) {
+  if (std::isnan(v)) return "NAN";
+  if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+  constexpr int kDigits = 16, kDecimals = 18;
+  Decimal d = ToDecimal(v, kDigits);
+  if (d.exponent >= kDigits) return Scientific(d);
+  if (d.exponent < -3) {
+    // Fewer than 16 significant digits fit into 18 decimals: round there.
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, kDecimals);
+    return std::string(buf, r.ptr);
+  }
+  std::string s = d.negative ? "-" : "";
+  if (d.exponent >= 0) {
+    s.append(d.digits, 0, static_cast<size_t>(d.exponent) + 1);
+    s += '.';
+    s.append(d.digits, static_cast<size_t>(d.exponent) + 1);
+    s.append(static_cast<size_t>(kDecimals - (kDigits - 1 - d.exponent)), '0');
+  } else {
+    s += "0.";
+    s.append(static_cast<size_t>(-d.exponent - 1), '0');
+    s += d.digits;
+    s.append(static_cast<size_t>(kDecimals - (-d.exponent - 1) - kDigits), '0');
+  }
+  return s;
+}
+
+std::string FormatFormShortFloat(double v) {
+  if (std::isnan(v)) return "NAN";
+  if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+  constexpr int kDigits = 15;
+  Decimal d = ToDecimal(v, kDigits);
+  if (v == 0) return "0";
+  if (d.exponent >= kDigits || d.exponent < -5) return Scientific(d);
+  std::string digits = d.digits;
+  size_t intDigits = d.exponent >= 0 ? static_cast<size_t>(d.exponent) + 1 : 0;
+  while (digits.size() > intDigits && digits.back() == '0') digits.pop_back();
+  std::string s = d.negative ? "-" : "";
+  if (d.exponent >= 0) {
+    s.append(digits, 0, intDigits);
+    if (digits.size() > intDigits) {
+      s += '.';
+      s.append(digits, intDigits);
+    }
+  } else {
+    s += "0.";
+    s.append(static_cast<size_t>(-d.exponent - 1), '0');
+    s += digits;
+  }
+  return s;
+}
+
+FormTextWriter::FormTextWriter(FormOutput& out, FormTextOptions options)
+    : out_(out), options_(options) {}
+
+void FormTextWriter::Indent() {
+  static const std::string spaces(256, ' ');
+  size_t n = nesting_ > 0 ? static_cast<size_t>(nesting_) * 2 : 0;
+  while (n > spaces.size()) {
+    out_.Put(spaces);
+    n -= spaces.size();
+  }
+  out_.Put(spaces.data(), n);
+}
+
+void FormTextWriter::NewLine() {
+  out_.Put(options_.lineBreak);
+  Indent();
+}
+
+// A value inside a list starts on its own line; a property value follows "Name = ".
+void FormTextWriter::BeforeValue() {
+  if (!stack_.empty() && stack_.back() == 'L') NewLine();
+}
+
+void FormTextWriter::AfterValue() {
+  if (stack_.empty() || stack_.back() != 'L') out_.Put(options_.lineBreak);
+}
+
+void FormTextWriter::BeginComponent(const FormObjectHeader& h) {
+  Indent();
+  if (h.flags & ffInherited)
+    out_.Put("inherited ");
+  else if (h.flags & ffInline)
+    out_.Put("inline ");
+  else
+    out_.Put("object ");
+  if (!h.name.empty()) {
+    out_.Put(h.name);
+    out_.Put(": ");
+  }
+  out_.Put(h.className);
+  if (h.flags & ffChildPos) {
+    out_.Put(" [");
+    PutInt(out_, h.position);
+    out_.Put(']');
+  }
+  out_.Put(options_.lineBreak);
+  ++nesting_;
+  stack_.push_back('C');
+}
+
+void FormTextWriter::EndComponent() {
+  --nesting_;
+  if (!stack_.empty()) stack_.pop_back();
+  Indent();
+  out_.Put("end");
+  out_.Put(options_.lineBreak);
+  out_.MaybeFlush();
+}
+
+void FormTextWriter::Property(std::string_view name) {
+  Indent();
+  out_.Put(name);
+  out_.Put(" = ");
+}
+
+void FormTextWriter::Scalar(const FormScalar& s) {
+  BeforeValue();
+  switch (s.type) {
+    case TValueType::vaInt8:
+    case TValueType::vaInt16:
+    case TValueType::vaInt32:
+    case TValueType::vaInt64: PutInt(out_, s.integer); break;
+    case TValueType::vaExtended: out_.Put(FormatFormExtended(s.extended)); break;
+    case TValueType::vaDouble: out_.Put(FormatFormExtended(s.real)); break;
+    case TValueType::vaSingle:
+      out_.Put(FormatFormShortFloat(FormNarrowToSingle(s.real)));
+      out_.Put('s');
+      break;
+    case TValueType::vaDate:
+      out_.Put(FormatFormShortFloat(s.real));
+      out_.Put('d');
+      break;
+    case TValueType::vaCurrency:
+      PutInt(out_, s.integer);
+      out_.Put('c');
+      break;
+    case TValueType::vaString:
+    case TValueType::vaLString: WriteString8(s.bytes); break;
+    case TValueType::vaUTF8String: {
+      // Decode to UTF-16 units; a byte that starts no valid sequence stands for itself.
+      units_.clear();
+      const auto* p = reinterpret_cast<const uint8_t*>(s.bytes.data());
+      const auto* e = p + s.bytes.size();
+      while (p < e) {
+        uint32_t c = *p;
+        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+        bool ok = extra >= 0 && e - p > extra;
+        if (ok && extra > 0) {
+          c &= 0x3F >> extra;
+          for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80) {
+              ok = false;
+              break;
+            }
+            c = c << 6 | (p[i] & 0x3F);
+          }
+          static const uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+          if (ok && (c < kMin[extra] || c > 0x10FFFF)) ok = false;
+        }
+        if (!ok) {
+          units_.push_back(static_cast<char16_t>(*p++));
+          continue;
+        }
+        p += extra + 1;
+        if (c >= 0x10000) {
+          c -= 0x10000;
+          units_.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+          units_.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+          units_.push_back(static_cast<char16_t>(c));
+        }
+      }
+      WriteUnits(units_.data(), units_.size(), false);
+      break;
+    }
+    case TValueType::vaWString: {
+      size_t n = s.bytes.size() / 2;
+      units_.resize(n);
+      const auto* b = reinterpret_cast<const uint8_t*>(s.bytes.data());
+      for (size_t i = 0; i < n; ++i) units_[i] = static_cast<char16_t>(b[2 * i] | b[2 * i + 1] << 8);
+      WriteUnits(units_.data(), n, false);
+      break;
+    }
+    case TValueType::vaIdent: out_.Put(s.bytes); break;
+    case TValueType::vaFalse: out_.Put("False"); break;
+    case TValueType::vaTrue: out_.Put("True"); break;
+    case TValueType::vaNil: out_.Put("nil"); break;
+    case TValueType::vaSet:
+      out_.Put('[');
+      for (size_t i = 0; i < s.setItems.size(); ++i) {
+        if (i) out_.Put(", ");
+        out_.Put(s.setItems[i]);
+      }
+      out_.Put(']');
+      break;
+    case TValueType::vaBinary: WriteBinary(s.bytes); break;
+    default: throw EWriteError("Cannot write value type " + std::to_string(int(s.type)) + " as text");
+  }
+  AfterValue();
+}
+
+namespace {
+
+// The string layout: quoted runs of printable characters, #n for the rest,
+// a new line (" +") after every kStringLineUnits characters, and a string
+// longer than one line starting on a line of its own.
+template <typename Unit, typename Quotable>
+void LayOutString(FormOutput& out, const Unit* u, size_t len, Quotable quotable,
+                  FormTextWriter* w, void (FormTextWriter::*newLine)(), int& nesting) {
+  if (len == 0) {
+    out.Put("''", 2);
+    return;
+  }
+  ++nesting;
+  if (len > static_cast<size_t>(kStringLineUnits)) (w->*newLine)();
+  size_t i = 0, k = 0;
+  std::string& buf = out.Buffer();
+  do {
+    bool lineBreak = false;
+    if (quotable(u[i])) {
+      size_t j = i;
+      do {
+        ++i;
+      } while (i < len && quotable(u[i]) && i - k < static_cast<size_t>(kStringLineUnits));
+      if (i - k >= static_cast<size_t>(kStringLineUnits)) lineBreak = true;
+      buf.push_back('\'');
+      if constexpr (sizeof(Unit) == 1) {
+        buf.append(reinterpret_cast<const char*>(u + j), i - j);
+      } else {
+        for (; j < i; ++j) buf.push_back(static_cast<char>(u[j]));
+      }
+      buf.push_back('\'');
+    } else {
+      char num[8];
+      num[0] = '#';
+      auto r = std::to_chars(num + 1, num + sizeof num, static_cast<unsigned>(u[i]));
+      buf.append(num, static_cast<size_t>(r.ptr - num));
+      ++i;
+      if (i - k >= static_cast<size_t>(kStringLineUnits)) lineBreak = true;
+    }
+    if (lineBreak && i < len) {
+      buf.append(" +", 2);
+      (w->*newLine)();
+      k = i;
+    }
+  } while (i < len);
+  --nesting;
+  out.MaybeFlush();
+}
+
+}  // namespace
+
+void FormTextWriter::WriteString8(std::string_view bytes) {
+  // 8-bit strings keep bytes above 127 raw inside the quotes.
+  auto quotable = [](unsigned char c) { return c >= ' ' && c != '\''; };
+  LayOutString(out_, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), quotable,
+               this, &FormTextWriter::NewLine, nesting_);
+}
+
+void FormTextWriter::WriteUnits(const char16_t* units, size_t count, bool eightBit) {
+  auto quotable = [eightBit](char16_t c) { return c >= u' ' && c != u'\'' && (c < 0x80 || (eightBit && c < 0x100)); };
+  LayOutString(out_, units, count, quotable, this, &FormTextWriter::NewLine, nesting_);
+}
+
+namespace {
+
+// Two upper-case hex digits for every byte value.
+struct HexPairs {
+  char pair[256][2];
+  HexPairs() {
+    static const char kDigits[] = "0123456789ABCDEF";
+    for (int i = 0; i < 256; ++i) {
+      pair[i][0] = kDigits[i >> 4];
+      pair[i][1] = kDigits[i & 15];
+    }
+  }
+};
+const HexPairs kHexPairs;
+
+}  // namespace
+
+void FormTextWriter::WriteBinary(std::string_view bytes) {
+  const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
+  size_t n = bytes.size();
+  ++nesting_;
+  // Each row: line break, indentation, up to 64 hex digits. Sized once, filled in place.
+  const std::string_view lb = options_.lineBreak;
+  const size_t indent = nesting_ > 0 ? static_cast<size_t>(nesting_) * 2 : 0;
+  const size_t rows = (n + kBinaryRowBytes - 1) / kBinaryRowBytes;
+  std::string& buf = out_.Buffer();
+  size_t at = buf.size();
+  buf.resize(at + 2 + rows * (lb.size() + indent) + n * 2);
+  char* d = buf.data() + at;
+  *d++ = '{';
+  for (size_t i = 0; i < n; i += kBinaryRowBytes) {
+    std::memcpy(d, lb.data(), lb.size());
+    d += lb.size();
+    std::memset(d, ' ', indent);
+    d += indent;
+    size_t row = n - i < kBinaryRowBytes ? n - i : kBinaryRowBytes;
+    for (size_t j = 0; j < row; ++j, d += 2) std::memcpy(d, kHexPairs.pair[p[i + j]], 2);
+  }
+  *d++ = '}';
+  --nesting_;
+  out_.MaybeFlush();
+}
+
+void FormTextWriter::BeginList() {
+  BeforeValue();
+  out_.Put('(');
+  ++nesting_;
+  stack_.push_back('L');
+}
+
+void FormTextWriter::EndList() {
+  --nesting_;
+  if (!stack_.empty()) stack_.pop_back();
+  out_.Put(')');
+  AfterValue();
+}
+
+void FormTextWriter::BeginCollection() {
+  BeforeValue();
+  out_.Put('<');
+  ++nesting_;
+  stack_.push_back('K');
+}
+
+void FormTextWriter::BeginItem(bool hasOrder, const FormScalar& order) {
+  NewLine();
+  out_.Put("item");
+  if (hasOrder) {
+    out_.Put(" [");
+    PutInt(out_, order.integer);
+    out_.Put(']');
+  }
+  out_.Put(options_.lineBreak);
+  ++nesting_;
+  stack_.push_back('I');
+}
+
+void FormTextWriter::EndItem() {
+  --nesting_;
+  if (!stack_.empty()) stack_.pop_back();
+  Indent();
+  out_.Put("end");
+}
+
+void FormTextWriter::EndCollection() {
+  --nesting_;
+  if (!stack_.empty()) stack_.pop_back();
+  out_.Put('>');
+  AfterValue();
+}
