@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/Exceptions.h"
+#include "rewrite.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
 #include "streaming/FormBinary.h"
@@ -163,6 +164,7 @@ struct Command {
 const Command kCommands[] = {
     {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)"},
     {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT]  write binary form files (resource header)"},
+    {"rewrite", RunRewriteCommand, "rewrite FILE               rewrite a form as the viewer loads it"},
 };
 
 void Usage(std::FILE* to) {
