@@ -114,6 +114,10 @@ void TComponent::Loaded() { ExcludeState(csLoading); }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component) RemoveFreeNotification(component);
+  // Insertions while a form is being read are not passed on: every new
+  // component would otherwise visit all its siblings, which makes reading
+  // quadratic, and no component needs to see its siblings arrive then.
+  if (operation == opInsert && HasState(csLoading)) return;
   // Pass the notice on; iterate by index from the end, as handlers may
   // destroy components.
   for (size_t i = components_.size(); i-- > 0;) {

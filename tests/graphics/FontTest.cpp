@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
+#include "controls/Canvas.h"
+#include "controls/FontMapping.h"
+#include "controls/Graphics.h"
+#include "core/Exceptions.h"
+#include "core/FormStrings.h"
+
+namespace {
+
+TEST(FontDefaults, MatchTheClassicDialogFont) {
+  TFont f;
+  EXPECT_EQ(f.Name(), "MS Sans Serif");
+  EXPECT_EQ(f.Height(), -11);
+  EXPECT_EQ(f.Size(), 8);
+  EXPECT_EQ(f.Color(), clWindowText);
+  EXPECT_EQ(f.Charset(), DEFAULT_CHARSET);
+  EXPECT_TRUE(f.Style().Empty());
+  EXPECT_EQ(f.Pitch(), fpDefault);
+  EXPECT_EQ(f.Quality(), fqDefault);
+  EXPECT_EQ(f.Orientation(), 0);
+}
+
+TEST(FontPublishedProperties, DeclaredInStreamingOrderWithDefaults) {
+  const TClassInfo& info = TFont::StaticClassInfo();
+  std::vector<std::string> names;
+  for (const TPropInfo& p : info.OwnProperties()) names.push_back(p.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Charset", "Color", "Height", "Name", "Pitch",
+                                             "Size", "Style", "Orientation", "Quality"}));
+  // A stored font always carries its charset, colour, height, name and style.
+  EXPECT_FALSE(info.FindProperty("Charset")->defaultOrd.has_value());
+  EXPECT_EQ(info.FindProperty("Charset")->idents, &CharsetIdents());
+  EXPECT_FALSE(info.FindProperty("Color")->defaultOrd.has_value());
+  EXPECT_FALSE(info.FindProperty("Height")->defaultOrd.has_value());
+  EXPECT_EQ(info.FindProperty("Style")->kind, TTypeKind::tkSet);
+  EXPECT_FALSE(info.FindProperty("Style")->defaultOrd.has_value());
+  TFont f;
+  const TPropInfo* size = info.FindProperty("Size");
+  ASSERT_TRUE(size->stored);
+  EXPECT_FALSE(size->stored(&f));
+}
+
+TEST(FontPublishedProperties, SetThroughTypeInformation) {
+  TFont f;
+  const TClassInfo& info = TFont::StaticClassInfo();
+  info.FindProperty("Style")->setOrd(&f, (1 << fsBold) | (1 << fsUnderline));
+  EXPECT_EQ(f.Style(), (TFontStyles{fsBold, fsUnderline}));
+  info.FindProperty("Pitch")->setOrd(&f, fpFixed);
+  EXPECT_EQ(f.Pitch(), fpFixed);
+  info.FindProperty("Name")->setString(&f, "Tahoma");
+  EXPECT_EQ(info.FindProperty("Name")->getString(&f), "Tahoma");
+  info.FindProperty("Size")->setOrd(&f, 10);
+  EXPECT_EQ(info.FindProperty("Height")->getOrd(&f), -13);
+}
+
+struct SizeCase {
+  int size;
+  int height;
+};
+class FontSizeToHeight : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(FontSizeToHeight, UsesNinetySixPixelsPerInch) {
+  TFont f;
+  f.SetSize(GetParam().size);
+  EXPECT_EQ(f.Height(), GetParam().height);
+  EXPECT_EQ(f.Size(), GetParam().size);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FontSizeToHeight,
+                         ::testing::Values(SizeCase{8, -11}, SizeCase{9, -12}, SizeCase{10, -13},
+                                           SizeCase{12, -16}, SizeCase{14, -19},
+                                           SizeCase{24, -32}));
+
+TEST(FontChanges, EveryChangeFiresOnChangeOnce) {
+  TFont f;
+  int changes = 0;
+  f.OnChange = [&] { ++changes; };
+  f.SetColor(clRed);
+  f.SetHeight(-13);
+  f.SetName("Arial");
+  f.SetStyle(TFontStyles{fsItalic});
+  f.SetCharset(GB2312_CHARSET);
+  f.SetPitch(fpVariable);
+  f.SetOrientation(900);
+  f.SetQuality(fqDraft);
+  EXPECT_EQ(changes, 8);
+  f.SetColor(clRed);  // unchanged value
+  EXPECT_EQ(changes, 8);
+  TFont other;
+  f.Assign(other);
+  EXPECT_EQ(changes, 9);
+  EXPECT_TRUE(f == other);
+}
+
+TEST(FontChanges, AssignFromAnotherClassIsRefused) {
+  TFont f;
+  TPen pen;
+  EXPECT_THROW(f.Assign(pen), EConvertError);
+}
+
+TEST(FontMapping, WindowsSansFacesMapToTheSansFamily) {
+  QFont generic;
+  generic.setStyleHint(QFont::SansSerif);
+  QString sans = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
+  for (const char* face : {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Segoe UI", "Arial",
+                           "Verdana", "MS Shell Dlg 2", "ms sans serif"}) {
+    EXPECT_EQ(MapFontFamily(QString::fromLatin1(face)), sans) << face;
+  }
+}
+
+TEST(FontMapping, FixedAndSerifFacesMapToTheirFamilies) {
+  QString mono = MapFontFamily(QStringLiteral("Courier New"));
+  EXPECT_TRUE(QFontInfo(QFont(mono)).fixedPitch()) << mono.toStdString();
+  for (const char* face : {"Courier", "Fixedsys", "Terminal", "Lucida Console", "Consolas"}) {
+    EXPECT_EQ(MapFontFamily(QString::fromLatin1(face)), mono) << face;
+  }
+  EXPECT_NE(MapFontFamily(QStringLiteral("Times New Roman")), MapFontFamily(QStringLiteral("Arial")));
+}
+
+TEST(FontMapping, ChineseFacesMapToWenQuanYi) {
+  if (!IsFontFamilyInstalled(QStringLiteral("WenQuanYi Micro Hei"))) GTEST_SKIP();
+  const QString wqy = QStringLiteral("WenQuanYi Micro Hei");
+  for (const char* face : {"宋体", "SimSun", "新宋体", "NSimSun", "微软雅黑", "Microsoft YaHei",
+                           "黑体", "SimHei"}) {
+    EXPECT_EQ(MapFontFamily(QString::fromUtf8(face)), wqy) << face;
+  }
+  // The name as GB2312 text, whether or not the font says so.
+  EXPECT_EQ(MapFontFamilyFromFormName("\xCB\xCE\xCC\xE5", GB2312_CHARSET), wqy);
+  EXPECT_EQ(MapFontFamilyFromFormName("\xCB\xCE\xCC\xE5", DEFAULT_CHARSET), wqy);
+  EXPECT_EQ(MapFontFamilyFromFormName(FormStringFromUtf8("宋体"), DEFAULT_CHARSET), wqy);
+
+  TFont f;
+  f.SetName("\xCB\xCE\xCC\xE5");
+  f.SetCharset(GB2312_CHARSET);
+  EXPECT_EQ(f.NameText(), QString::fromUtf8("宋体"));
+  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), wqy);
+}
+
+TEST(FontMapping, UnknownFacesFallBackToSans) {
+  EXPECT_EQ(MapFontFamily(QStringLiteral("No Such Face 123")), MapFontFamily(QStringLiteral("Arial")));
+}
+
+TEST(FontToQFont, CarriesSizeStylesAndNoAntialiasing) {
+  TFont f;
+  f.SetStyle(TFontStyles{fsBold, fsItalic, fsUnderline, fsStrikeOut});
+  QFont q = f.ToQFont();
+  EXPECT_EQ(q.pixelSize(), 11);
+  EXPECT_TRUE(q.bold());
+  EXPECT_TRUE(q.italic());
+  EXPECT_TRUE(q.underline());
+  EXPECT_TRUE(q.strikeOut());
+  EXPECT_TRUE(q.styleStrategy() & QFont::NoAntialias);
+}
+
+TEST(FontToQFont, PositiveHeightIsTheCellHeight) {
+  TFont f;
+  f.SetHeight(16);
+  QFontMetrics m(f.ToQFont());
+  EXPECT_NEAR(m.height(), 16, 1);
+  EXPECT_LT(f.ToQFont().pixelSize(), 16);
+}
+
+TEST(FontMetrics, DefaultFontHasTheClassicLineHeight) {
+  TCanvas canvas;
+  EXPECT_GE(canvas.TextHeight("Wg"), 12);
+  EXPECT_LE(canvas.TextHeight("Wg"), 15);
+  int w = canvas.TextWidth("Hello");
+  EXPECT_GE(w, 20);
+  EXPECT_LE(w, 36);
+  EXPECT_EQ(canvas.TextWidth(""), 0);
+  EXPECT_GT(canvas.TextWidth("HelloHello"), w);
+}
+
+TEST(PenAndBrush, DefaultsAndChangeNotification) {
+  TPen pen;
+  EXPECT_EQ(pen.Color(), clBlack);
+  EXPECT_EQ(pen.Width(), 1);
+  EXPECT_EQ(pen.Style(), psSolid);
+  EXPECT_EQ(pen.Mode(), pmCopy);
+  int changes = 0;
+  pen.OnChange = [&] { ++changes; };
+  pen.SetWidth(0);  // clamps to 1: no change
+  pen.SetWidth(3);
+  pen.SetStyle(psDot);
+  EXPECT_EQ(changes, 2);
+
+  TBrush brush;
+  EXPECT_EQ(brush.Color(), clWhite);
+  EXPECT_EQ(brush.Style(), bsSolid);
+  brush.SetStyle(bsClear);
+  brush.SetColor(clRed);  // a colour makes a clear brush solid again
+  EXPECT_EQ(brush.Style(), bsSolid);
+  brush.SetColor(clNone);
+  EXPECT_EQ(brush.Style(), bsClear);
+  TBrush copy;
+  copy.Assign(brush);
+  EXPECT_EQ(copy.Style(), bsClear);
+  EXPECT_EQ(copy.Color(), clNone);
+}
+
+}  // namespace

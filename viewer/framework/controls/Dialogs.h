@@ -1,0 +1,77 @@
+// Common dialogs and message boxes.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "components/Component.h"
+
+class TStrings;
+
+enum TOpenOption : uint8_t {
+  ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate,
+  ofAllowMultiSelect, ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt,
+  ofShareAware, ofNoReadOnlyReturn, ofNoTestFileCreate, ofNoNetworkButton, ofNoLongNames,
+  ofOldStyleDialog, ofNoDereferenceLinks, ofEnableIncludeNotify, ofEnableSizing, ofDontAddToRecent,
+  ofForceShowHidden
+};
+
+// The file-open dialog over QFileDialog. Strings are UTF-8.
+class TOpenDialog : public TComponent {
+  TESSALY_CLASS(TOpenDialog)
+
+ public:
+  explicit TOpenDialog(TComponent* owner);
+  ~TOpenDialog() override;
+
+  // "Label|*.ext;*.ext2|Label 2|*.x"
+  const std::string& Filter() const { return filter_; }
+  void SetFilter(const std::string& v) { filter_ = v; }
+  int FilterIndex() const { return filterIndex_; }  // 1-based
+  void SetFilterIndex(int v) { filterIndex_ = v; }
+  const std::string& DefaultExt() const { return defaultExt_; }
+  void SetDefaultExt(const std::string& v) { defaultExt_ = v; }
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& v) { fileName_ = v; }
+  const std::string& InitialDir() const { return initialDir_; }
+  void SetInitialDir(const std::string& v) { initialDir_ = v; }
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& v) { title_ = v; }
+  int64_t Options() const { return options_; }
+  void SetOptions(int64_t v) { options_ = v; }
+  const std::vector<std::string>& Files() const { return files_; }
+  void SetFiles(std::vector<std::string> files) { files_ = std::move(files); }
+
+  // Shows the dialog; true when the user chose a file (FileName is set).
+  virtual bool Execute();
+
+  // The Qt name filter list of Filter ("Label (*.ext *.ext2)").
+  std::vector<std::string> QtNameFilters() const;
+
+  // Answers Execute without a dialog when set (tests): the hook may set
+  // FileName and returns what Execute returns.
+  static std::function<bool(TOpenDialog& dialog)> ExecuteHook;
+
+  TMethod OnCanClose, OnClose, OnShow, OnFolderChange, OnSelectionChange, OnTypeChange;
+
+ private:
+  std::string filter_, defaultExt_, fileName_, initialDir_, title_;
+  int filterIndex_ = 1;
+  int64_t options_ = (1 << ofHideReadOnly) | (1 << ofEnableSizing);
+  std::vector<std::string> files_;
+};
+
+// Message dialogs, through Application->MessageBox (and so its hook).
+enum TMsgDlgType : uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgBtn : uint8_t { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore };
+using TMsgDlgButtons = uint16_t;
+constexpr TMsgDlgButtons MsgDlgButtons(std::initializer_list<TMsgDlgBtn> b) {
+  TMsgDlgButtons r = 0;
+  for (auto x : b) r |= TMsgDlgButtons(1u << x);
+  return r;
+}
+
+void ShowMessage(const std::string& text);
+// Returns a modal result (mrOk, mrYes ...).
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);

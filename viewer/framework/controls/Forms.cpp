@@ -1,0 +1,953 @@
+#include "Forms.h"
+
+#include <cstdlib>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+#include "components/Reader.h"
+#include "core/Exceptions.h"
+#include "core/FormNode.h"
+#include "core/Streams.h"
+#include "streaming/Converters.h"
+
+const TEnumInfo& FormBorderStyleEnumInfo() {
+  static const TEnumInfo e{"TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog",
+                                                "bsToolWindow", "bsSizeToolWin"}};
+  return e;
+}
+const TEnumInfo& BorderIconEnumInfo() {
+  static const TEnumInfo e{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+  return e;
+}
+const TEnumInfo& PositionEnumInfo() {
+  static const TEnumInfo e{"TPosition", {"poDesigned", "poDefault", "poDefaultPosOnly",
+                                         "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
+                                         "poMainFormCenter", "poOwnerFormCenter"}};
+  return e;
+}
+const TEnumInfo& WindowStateEnumInfo() {
+  static const TEnumInfo e{"TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"}};
+  return e;
+}
+const TEnumInfo& FormStyleEnumInfo() {
+  static const TEnumInfo e{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
+  return e;
+}
+static const TEnumInfo& PrintScaleEnumInfo() {
+  static const TEnumInfo e{"TPrintScale", {"poNone", "poProportional", "poPrintToFit"}};
+  return e;
+}
+static const TEnumInfo& DefaultMonitorEnumInfo() {
+  static const TEnumInfo e{"TDefaultMonitor", {"dmDesktop", "dmPrimary", "dmMainForm", "dmActiveForm"}};
+  return e;
+}
+static const TEnumInfo& PopupModeEnumInfo() {
+  static const TEnumInfo e{"TPopupMode", {"pmNone", "pmAuto", "pmExplicit"}};
+  return e;
+}
+static const TEnumInfo& ScrollBarStyleEnumInfo() {
+  static const TEnumInfo e{"TScrollBarStyle", {"ssRegular", "ssFlat", "ssHotTrack"}};
+  return e;
+}
+
+// ---------------------------------------------------------------------------
+// Sub-objects
+
+const TClassInfo& TControlScrollBar::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TControlScrollBar>("TControlScrollBar", &TPersistent::StaticClassInfo())
+          .IntegerField("ButtonSize", 0)
+          .ColorField("Color", clBtnHighlight)
+          .IntegerField("Increment", 8)
+          .IntegerField("Margin", 0)
+          .BoolField("ParentColor", true)
+          .IntegerField("Position", 0)
+          .IntegerField("Range", 0)
+          .BoolField("Smooth", false)
+          .IntegerField("Size", 0)
+          .EnumField("Style", ScrollBarStyleEnumInfo(), 0)
+          .IntegerField("ThumbSize", 0)
+          .BoolField("Tracking", false)
+          .BoolField("Visible", true)
+          .Build();
+  return info;
+}
+
+const TClassInfo& TFormIcon::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TFormIcon>("TIcon", &TPersistent::StaticClassInfo()).Build();
+  return info;
+}
+
+void TFormIcon::DefineProperties(TFiler& filer) {
+  filer.DefineProperty(
+      "Data", [this](const TFormNode& v) { data_ = v.bytes; },
+      [this]() { return TFormNode::Binary(data_); }, !data_.empty());
+}
+
+void TFormIcon::Assign(const TPersistent& source) {
+  if (auto* s = dynamic_cast<const TFormIcon*>(&source)) {
+    data_ = s->data_;
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
+// ---------------------------------------------------------------------------
+// TScreen
+
+static int ScreenPixelsPerInchSetting() {
+  if (const char* v = std::getenv("TESSALY_PIXELS_PER_INCH")) {
+    int n = std::atoi(v);
+    if (n > 0) return n;
+  }
+  return 96;
+}
+
+TScreen::TScreen() : pixelsPerInch_(ScreenPixelsPerInchSetting()) {}
+
+int TScreen::Width() const {
+  if (qApp)
+    if (QScreen* s = QGuiApplication::primaryScreen()) return s->geometry().width();
+  return 1024;
+}
+int TScreen::Height() const {
+  if (qApp)
+    if (QScreen* s = QGuiApplication::primaryScreen()) return s->geometry().height();
+  return 768;
+}
+
+TCustomForm* TScreen::ActiveForm() const {
+  if (TWinControl* f = FindFocusedControl()) return GetParentForm(f);
+  for (TCustomForm* form : forms_)
+    if (form->Active()) return form;
+  return nullptr;
+}
+
+void TScreen::SetCursor(TCursor c) {
+  if (c == cursor_ || !qApp) {
+    cursor_ = c;
+    return;
+  }
+  if (cursor_ != crDefault) QApplication::restoreOverrideCursor();
+  cursor_ = c;
+  if (c != crDefault) QApplication::setOverrideCursor(QCursor(c == crHourGlass ? Qt::WaitCursor : Qt::ArrowCursor));
+}
+
+TScreen* Screen = new TScreen;
+
+// ---------------------------------------------------------------------------
+// TCustomForm
+
+const TClassInfo& TCustomForm::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TCustomForm>("TCustomForm", &TWinControl::StaticClassInfo())
+          .Reference("ActiveControl", &TWinControl::StaticClassInfo, &TCustomForm::ActiveControl,
+                     [](TCustomForm* f, TPersistent* v) { f->SetActiveControl(dynamic_cast<TWinControl*>(v)); })
+              .Protected()
+          .Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true).Protected()
+          .Set("BorderIcons", BorderIconEnumInfo(), &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons, 7)
+              .Protected()
+          .Enum("BorderStyle", FormBorderStyleEnumInfo(), &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
+                bsSizeable)
+              .Protected()
+          .Integer("ClientHeight", &TControl::ClientHeight,
+                   [](TCustomForm* f, int v) {
+                     if (f->HasState(csLoading)) f->clientSizeRead_ = true;
+                     f->SetClientHeight(v);
+                   })
+              .Protected()
+              .StoredWhen([](const TCustomForm* f) { return f->clientSizeRead_; })
+          .Integer("ClientWidth", &TControl::ClientWidth,
+                   [](TCustomForm* f, int v) {
+                     if (f->HasState(csLoading)) f->clientSizeRead_ = true;
+                     f->SetClientWidth(v);
+                   })
+              .Protected()
+              .StoredWhen([](const TCustomForm* f) { return f->clientSizeRead_; })
+          .Enum("FormStyle", FormStyleEnumInfo(), &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, fsNormal)
+              .Protected()
+          .Object("HorzScrollBar", &TControlScrollBar::StaticClassInfo, &TCustomForm::HorzScrollBar).Protected()
+          .Object("Icon", &TFormIcon::StaticClassInfo, &TCustomForm::Icon).Protected()
+          .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false).Protected()
+          .Reference("Menu", &TComponent::StaticClassInfo, &TCustomForm::Menu,
+                     [](TCustomForm* f, TPersistent* v) { f->SetMenu(dynamic_cast<TComponent*>(v)); })
+              .Protected()
+          .Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder).Protected()
+          .Enum("Position", PositionEnumInfo(), &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned)
+              .Protected()
+          .Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true).Protected()
+          .Object("VertScrollBar", &TControlScrollBar::StaticClassInfo, &TCustomForm::VertScrollBar).Protected()
+          .Enum("WindowState", WindowStateEnumInfo(), &TCustomForm::WindowState, &TCustomForm::SetWindowState,
+                wsNormal)
+              .Protected()
+          .Event("OnActivate", &TCustomForm::OnActivate).Protected()
+          .Event("OnClose", &TCustomForm::OnClose).Protected()
+          .Event("OnCloseQuery", &TCustomForm::OnCloseQuery).Protected()
+          .Event("OnCreate", &TCustomForm::OnCreate).Protected()
+          .Event("OnDeactivate", &TCustomForm::OnDeactivate).Protected()
+          .Event("OnDestroy", &TCustomForm::OnDestroy).Protected()
+          .Event("OnHelp", &TCustomForm::OnHelp).Protected()
+          .Event("OnHide", &TCustomForm::OnHide).Protected()
+          .Event("OnPaint", &TCustomForm::OnPaint).Protected()
+          .Event("OnShortCut", &TCustomForm::OnShortCut).Protected()
+          .Event("OnShow", &TCustomForm::OnShow).Protected()
+          .Build();
+  return info;
+}
+
+TSize TCustomForm::FrameOf(TFormBorderStyle style) {
+  switch (style) {
+    case bsNone: return {0, 0};
+    case bsSingle:
+    case bsDialog: return {3, 19};
+    case bsToolWindow: return {3, 16};
+    case bsSizeToolWin: return {4, 16};
+    case bsSizeable:
+    default: return {4, 19};
+  }
+}
+
+TCustomForm::TCustomForm(TComponent* owner)
+    : TWinControl(owner),
+      icon_(std::make_unique<TFormIcon>()),
+      horzScrollBar_(std::make_unique<TControlScrollBar>()),
+      vertScrollBar_(std::make_unique<TControlScrollBar>()) {
+  SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks);
+  SetVisible(false);
+  SetColor(clBtnFace);
+  SetParentFont(false);
+  SetBounds(0, 0, 320, 240);
+  Screen->forms_.push_back(this);
+}
+
+TCustomForm::~TCustomForm() {
+  IncludeState(csDestroying);
+  if (modalLoop_) modalLoop_->quit();
+  try {
+    DoDestroy();
+  } catch (...) {
+  }
+  auto& forms = Screen->forms_;
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  if (Application) Application->FormDestroyed(this);
+  if (TWinControl* f = FindFocusedControl(); f && (f == this || ContainsControl(f))) {
+    // The focus leaves with the form.
+    ClearFocusedControl();
+  }
+}
+
+TRect TCustomForm::GetClientRect() const { return Rect(0, 0, clientWidth_, clientHeight_); }
+
+void TCustomForm::SetBounds(int left, int top, int width, int height) {
+  width = std::max(0, width);
+  height = std::max(0, height);
+  ConstrainedResize(width, height);
+  const TSize f = FrameOf(borderStyle_);
+  clientWidth_ = std::max(0, width - 2 * f.cx);
+  clientHeight_ = std::max(0, height - 2 * f.cx - f.cy);
+  TWinControl::SetBounds(left, top, width, height);
+}
+
+void TCustomForm::SetClientSize(int width, int height) {
+  const TSize f = FrameOf(borderStyle_);
+  SetBounds(left_, top_, width + 2 * f.cx, height + 2 * f.cx + f.cy);
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle s) {
+  if (s == borderStyle_) return;
+  const int cw = clientWidth_, ch = clientHeight_;
+  borderStyle_ = s;
+  SetClientSize(cw, ch);
+  if (HandleAllocated() && !HasState(csLoading)) {
+    // The window's kind changes: make it again.
+    const bool wasVisible = WidgetIfAllocated()->isVisible();
+    DestroyWnd();
+    CreateHandle();
+    if (wasVisible) Handle()->show();
+  }
+}
+
+void TCustomForm::SetWindowState(TWindowState s) {
+  windowState_ = s;
+  if (QWidget* w = WidgetIfAllocated(); w && w->isVisible()) {
+    if (s == wsMaximized)
+      w->showMaximized();
+    else if (s == wsMinimized)
+      w->showMinimized();
+    else
+      w->showNormal();
+  }
+}
+
+void TCustomForm::SetMenu(TComponent* menu) {
+  if (menu_ == menu) return;
+  if (menu_) menu_->RemoveFreeNotification(this);
+  menu_ = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+  if (control == activeControl_) return;
+  if (control && !ContainsControl(control) && !HasState(csLoading))
+    throw EInvalidOperation("Invalid ActiveControl");
+  activeControl_ = control;
+  if (control) control->FreeNotification(this);
+  if (control && !HasState(csLoading) && Visible() && control->CanFocus()) control->SetFocus();
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove) {
+    if (component == menu_) menu_ = nullptr;
+    if (component == activeControl_) activeControl_ = nullptr;
+    if (component == focusedControl_) focusedControl_ = nullptr;
+  }
+}
+
+void TCustomForm::ControlDestroying(TControl* control) {
+  if (control == activeControl_) activeControl_ = nullptr;
+  if (control == focusedControl_) focusedControl_ = nullptr;
+  if (TWinControl* f = FindFocusedControl();
+      f && (f == control || (dynamic_cast<TWinControl*>(control) &&
+                             static_cast<TWinControl*>(control)->ContainsControl(f)))) {
+    ClearFocusedControl();
+  }
+}
+
+void TCustomForm::SetFocusedControl(TWinControl* control) {
+  if (control == focusedControl_) return;
+  TWinControl* old = focusedControl_;
+  focusedControl_ = control;
+  if (control) activeControl_ = control;
+  // The innermost container of both.
+  TWinControl* common = nullptr;
+  for (TWinControl* p = control ? control->Parent() : nullptr; p; p = p->Parent())
+    if (old && p->ContainsControl(old)) {
+      common = p;
+      break;
+    }
+  if (old && !old->HasState(csDestroying))
+    for (TWinControl* c = old; c && c != common && c != this; c = c->Parent()) {
+      c->Perform(CM_EXIT);
+      if (focusedControl_ != control) return;  // a handler moved the focus
+    }
+  std::vector<TWinControl*> path;
+  for (TWinControl* c = control; c && c != common && c != this; c = c->Parent()) path.push_back(c);
+  for (auto it = path.rbegin(); it != path.rend(); ++it) {
+    (*it)->Perform(CM_ENTER);
+    if (focusedControl_ != control) return;
+  }
+}
+
+void TCustomForm::FocusFirstControl() {
+  TWinControl* target = activeControl_;
+  if (!target || !target->CanFocus()) target = FindNextControl(nullptr, true, true, false);
+  if (target && target->CanFocus())
+    target->SetFocus();
+}
+
+bool TCustomForm::DoKeyDown(TWMKey& msg) { return TWinControl::DoKeyDown(msg); }
+bool TCustomForm::DoKeyPress(TWMKey& msg) { return TWinControl::DoKeyPress(msg); }
+bool TCustomForm::DoKeyUp(TWMKey& msg) { return TWinControl::DoKeyUp(msg); }
+
+void TCustomForm::CMDialogKey(TCMDialogKey& msg) {
+  const bool alt = (msg.KeyData & kKeyDataAltDown) != 0;
+  const TShiftState keyShift = CurrentKeyShift();
+  if (!alt) {
+    switch (msg.CharCode) {
+      case VK_TAB:
+        if (!InShift(keyShift, ssCtrl)) {
+          SelectNext(focusedControl_, !InShift(keyShift, ssShift), true);
+          msg.Result = 1;
+          return;
+        }
+        break;
+      case VK_LEFT:
+      case VK_RIGHT:
+      case VK_UP:
+      case VK_DOWN:
+        if (focusedControl_ && focusedControl_->Parent()) {
+          focusedControl_->Parent()->SelectNext(focusedControl_,
+                                                msg.CharCode == VK_RIGHT || msg.CharCode == VK_DOWN, false);
+          msg.Result = 1;
+        }
+        return;
+      default: break;
+    }
+  }
+  TWinControl::CMDialogKey(msg);
+}
+
+void TCustomForm::CMTextChanged(TMessage& msg) {
+  TWinControl::CMTextChanged(msg);
+  if (QWidget* w = WidgetIfAllocated()) w->setWindowTitle(DisplayText());
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style &= ~WS_CHILD;
+  params.WndParent = nullptr;
+  Qt::WindowFlags flags = Qt::Window;
+  switch (borderStyle_) {
+    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    case bsDialog: flags = Qt::Dialog; break;
+    case bsToolWindow:
+    case bsSizeToolWin: flags = Qt::Tool; break;
+    default: break;
+  }
+  if (formStyle_ == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
+  params.windowFlags = int(flags);
+}
+
+void TCustomForm::UpdateWidget() {
+  QWidget* w = WidgetIfAllocated();
+  if (!w) return;
+  TWinControl::UpdateWidget();
+  w->setWindowTitle(DisplayText());
+  if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin) {
+    w->setMinimumSize(0, 0);
+    w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    w->resize(std::max(1, clientWidth_), std::max(1, clientHeight_));
+  } else {
+    w->setFixedSize(std::max(1, clientWidth_), std::max(1, clientHeight_));
+  }
+  w->move(left_, top_);
+}
+
+void TCustomForm::PaintWindow(TCanvas& canvas) {
+  (void)canvas;
+  Paint();
+}
+
+void TCustomForm::Paint() {
+  if (OnPaint) OnPaint.code(this);
+}
+
+bool TCustomForm::Showing() const {
+  QWidget* w = WidgetIfAllocated();
+  return Visible() && w && w->isVisible();
+}
+
+void TCustomForm::PlaceWindow() {
+  int left = left_, top = top_;
+  TCustomForm* centreOn = nullptr;
+  switch (position_) {
+    case poScreenCenter:
+    case poDesktopCenter:
+      left = (Screen->Width() - width_) / 2;
+      top = (Screen->Height() - height_) / 2;
+      break;
+    case poMainFormCenter: centreOn = Application ? Application->MainForm() : nullptr; break;
+    case poOwnerFormCenter: centreOn = dynamic_cast<TCustomForm*>(Owner()); break;
+    default: break;
+  }
+  if (centreOn && centreOn != this) {
+    left = centreOn->Left() + (centreOn->Width() - width_) / 2;
+    top = centreOn->Top() + (centreOn->Height() - height_) / 2;
+  } else if (position_ == poMainFormCenter || position_ == poOwnerFormCenter) {
+    left = (Screen->Width() - width_) / 2;
+    top = (Screen->Height() - height_) / 2;
+  }
+  if (left != left_ || top != top_) SetBounds(left, top, width_, height_);
+}
+
+void TCustomForm::ShowWindowNow() {
+  if (showingWindow_) return;
+  showingWindow_ = true;
+  try {
+    HandleNeeded();
+    PlaceWindow();
+    UpdateWidget();
+    DoShow();
+    QWidget* w = Handle();
+    if (windowState_ == wsMaximized)
+      w->showMaximized();
+    else if (windowState_ == wsMinimized)
+      w->showMinimized();
+    else
+      w->show();
+    Activate();
+    if (!FindFocusedControl() || GetParentForm(FindFocusedControl()) != this) FocusFirstControl();
+  } catch (...) {
+    showingWindow_ = false;
+    throw;
+  }
+  showingWindow_ = false;
+}
+
+void TCustomForm::HideWindowNow() {
+  QWidget* w = WidgetIfAllocated();
+  if (!w || !w->isVisible()) return;
+  DoHide();
+  w->hide();
+  Deactivate();
+}
+
+void TCustomForm::CMVisibleChanged(TMessage& msg) {
+  (void)msg;
+  if (HasState(csLoading) || HasState(csDestroying)) return;
+  if (Visible())
+    ShowWindowNow();
+  else
+    HideWindowNow();
+}
+
+void TCustomForm::Show() {
+  if (Visible())
+    ShowWindowNow();
+  else
+    SetVisible(true);
+  if (QWidget* w = WidgetIfAllocated(); w && QGuiApplication::platformName() != "offscreen") w->raise();
+}
+
+void TCustomForm::Hide() { SetVisible(false); }
+
+void TCustomForm::DoShow() {
+  if (OnShow) OnShow.code(this);
+}
+void TCustomForm::DoHide() {
+  if (OnHide) OnHide.code(this);
+}
+void TCustomForm::DoCreate() {
+  if (OnCreate) OnCreate.code(this);
+}
+void TCustomForm::DoDestroy() {
+  if (OnDestroy) OnDestroy.code(this);
+}
+void TCustomForm::Activate() {
+  if (active_) return;
+  active_ = true;
+  if (OnActivate) OnActivate.code(this);
+}
+void TCustomForm::Deactivate() {
+  if (!active_) return;
+  active_ = false;
+  if (OnDeactivate) OnDeactivate.code(this);
+}
+
+void TCustomForm::DoClose(TCloseAction& action) {
+  if (OnCloseProc)
+    OnCloseProc(this, action);
+  else if (OnClose)
+    OnClose.code(this);
+}
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQueryProc)
+    OnCloseQueryProc(this, canClose);
+  else if (OnCloseQuery)
+    OnCloseQuery.code(this);
+  return canClose;
+}
+
+void TCustomForm::SetModalResult(TModalResult r) {
+  modalResult_ = r;
+  if (r != mrNone && modalLoop_) modalLoop_->quit();
+}
+
+void TCustomForm::Close() {
+  if (modalLoop_) {
+    SetModalResult(mrCancel);
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application && Application->MainForm() == this) {
+    Hide();
+    Application->FormClosed(this);
+    return;
+  }
+  if (action == caMinimize) {
+    SetWindowState(wsMinimized);
+    return;
+  }
+  Hide();
+  if (action == caFree) Release();
+}
+
+void TCustomForm::Release() {
+  // Deleted from the event loop, after the handler that asked returns.
+  auto* self = this;
+  QObject* context = qApp;
+  if (!context) {
+    delete self;
+    return;
+  }
+  QMetaObject::invokeMethod(context, [self] { delete self; }, Qt::QueuedConnection);
+}
+
+int TCustomForm::ShowModal() {
+  if (Visible() && Showing()) throw EInvalidOperation("Cannot make a visible window modal");
+  modalResult_ = mrNone;
+  HandleNeeded();
+  Handle()->setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  modalLoop_ = &loop;
+  try {
+    Show();
+    for (;;) {
+      if (modalResult_ == mrNone) loop.exec();
+      if (Application && Application->Terminated()) {
+        modalResult_ = mrCancel;
+        break;
+      }
+      if (modalResult_ == mrNone) continue;
+      // Closing a modal form asks the form as Close would.
+      TCloseAction action = caNone;
+      if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+      }
+      if (action == caNone) {
+        modalResult_ = mrNone;
+        continue;
+      }
+      break;
+    }
+  } catch (...) {
+    modalLoop_ = nullptr;
+    throw;
+  }
+  modalLoop_ = nullptr;
+  Hide();
+  if (QWidget* w = WidgetIfAllocated()) w->setWindowModality(Qt::NonModal);
+  return modalResult_;
+}
+
+bool TCustomForm::WidgetEvent(QEvent* e) {
+  QWidget* w = WidgetIfAllocated();
+  switch (e->type()) {
+    case QEvent::Close:
+      e->ignore();
+      if (!HasState(csDestroying)) Close();
+      return true;
+    case QEvent::Resize:
+      if (w && w->isWindow() && (w->width() != clientWidth_ || w->height() != clientHeight_) &&
+          w->isVisible())
+        SetClientSize(w->width(), w->height());
+      return false;
+    case QEvent::WindowActivate:
+      Activate();
+      return false;
+    case QEvent::WindowDeactivate:
+      Deactivate();
+      return false;
+    default: return TWinControl::WidgetEvent(e);
+  }
+}
+
+void TCustomForm::ChangeScale(int m, int d) {
+  if (m == d) return;
+  DisableAlign();
+  try {
+    SetClientSize(MulDiv(clientWidth_, m, d), MulDiv(clientHeight_, m, d));
+    Font()->SetHeight(MulDiv(Font()->Height(), m, d));
+    for (TControl* c : std::vector<TControl*>([&] {
+           std::vector<TControl*> v;
+           for (int i = 0; i < ControlCount(); ++i) v.push_back(Controls(i));
+           return v;
+         }()))
+      c->ChangeScale(m, d);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  if (scaled_ && ppiRead_ && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
+    ChangeScale(Screen->PixelsPerInch(), pixelsPerInch_);
+    pixelsPerInch_ = Screen->PixelsPerInch();
+  }
+  if (Visible()) ShowWindowNow();
+}
+
+void TCustomForm::DefineProperties(TFiler& filer) {
+  TWinControl::DefineProperties(filer);
+  filer.DefineProperty(
+      "PixelsPerInch",
+      [this](const TFormNode& v) {
+        if (!v.IsInteger()) throw EReadError("Invalid property value");
+        pixelsPerInch_ = int(v.integer);
+        ppiRead_ = true;
+      },
+      [this]() { return TFormNode::Integer(pixelsPerInch_); }, true);
+  filer.DefineProperty(
+      "TextHeight",
+      [this](const TFormNode& v) {
+        if (!v.IsInteger()) throw EReadError("Invalid property value");
+        textHeight_ = int(v.integer);
+      },
+      [this]() { return TFormNode::Integer(textHeight_); }, true);
+  // Older designers wrote this for forms whose font was not stored.
+  filer.DefineProperty(
+      "IgnoreFontProperty", [](const TFormNode&) {}, []() { return TFormNode::Integer(0); }, false);
+  filer.DefineProperty(
+      "IsControl", [](const TFormNode&) {}, []() { return TFormNode::Integer(0); }, false);
+}
+
+// ---------------------------------------------------------------------------
+// TForm
+
+const TClassInfo& TForm::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TForm>("TForm", &TCustomForm::StaticClassInfo())
+          .Reference("Action", &TComponent::StaticClassInfo,
+                     [](const TForm*) -> TComponent* { return nullptr; },
+                     [](TForm*, TPersistent*) {})
+          .Publish("ActiveControl")
+          .Publish("Align")
+          .BoolField("AlphaBlend", false)
+          .IntegerField("AlphaBlendValue", 255)
+          .Publish("Anchors")
+          .Publish("AutoScroll")
+          .Publish("AutoSize")
+          .Publish("BiDiMode")
+          .Publish("BorderIcons")
+          .Publish("BorderStyle")
+          .IntegerField("BorderWidth", 0)
+          .Publish("Caption")
+          .Publish("ClientHeight")
+          .Publish("ClientWidth")
+          .Publish("Color", clBtnFace)
+          .BoolField("TransparentColor", false)
+          .ColorField("TransparentColorValue", 0)
+          .Publish("Constraints")
+          .Publish("Ctl3D")
+          .Publish("UseDockManager")
+          .EnumField("DefaultMonitor", DefaultMonitorEnumInfo(), dmActiveForm)
+          .Publish("DockSite")
+          .Publish("DoubleBuffered")
+          .Publish("DragKind")
+          .Publish("DragMode")
+          .Publish("Enabled")
+          .Publish("ParentFont", false)
+          .Publish("Font")
+          .Publish("FormStyle")
+          .StringField("HelpFile")
+          .Publish("HorzScrollBar")
+          .Publish("Icon")
+          .Publish("KeyPreview")
+          .Publish("Padding")
+          .Publish("Menu")
+          .Publish("OldCreateOrder")
+          .Reference("ObjectMenuItem", &TComponent::StaticClassInfo,
+                     [](const TForm*) -> TComponent* { return nullptr; },
+                     [](TForm*, TPersistent*) {})
+          .Publish("ParentBiDiMode")
+          .Publish("PopupMenu")
+          .EnumField("PopupMode", PopupModeEnumInfo(), pmNone)
+          .Reference("PopupParent", &TComponent::StaticClassInfo,
+                     [](const TForm*) -> TComponent* { return nullptr; },
+                     [](TForm*, TPersistent*) {})
+          .Publish("Position")
+          .EnumField("PrintScale", PrintScaleEnumInfo(), poProportional)
+          .Publish("Scaled")
+          .BoolField("ScreenSnap", false)
+          .Publish("ShowHint")
+          .IntegerField("SnapBuffer", 10)
+          .Publish("StyleElements")
+          .Publish("VertScrollBar")
+          .Publish("Visible", false)
+          .Publish("WindowState")
+          .Reference("WindowMenu", &TComponent::StaticClassInfo,
+                     [](const TForm*) -> TComponent* { return nullptr; },
+                     [](TForm*, TPersistent*) {})
+          .Publish("OnActivate")
+          .Publish("OnAlignInsertBefore")
+          .Publish("OnAlignPosition")
+          .Publish("OnCanResize")
+          .Publish("OnClick")
+          .Publish("OnClose")
+          .Publish("OnCloseQuery")
+          .Publish("OnConstrainedResize")
+          .Publish("OnContextPopup")
+          .Publish("OnCreate")
+          .Publish("OnDblClick")
+          .Publish("OnDestroy")
+          .Publish("OnDeactivate")
+          .Publish("OnDockDrop")
+          .Publish("OnDockOver")
+          .Publish("OnDragDrop")
+          .Publish("OnDragOver")
+          .Publish("OnEndDock")
+          .Publish("OnGesture")
+          .Publish("OnGetSiteInfo")
+          .Publish("OnHide")
+          .Publish("OnHelp")
+          .Publish("OnKeyDown")
+          .Publish("OnKeyPress")
+          .Publish("OnKeyUp")
+          .Publish("OnMouseActivate")
+          .Publish("OnMouseDown")
+          .Publish("OnMouseEnter")
+          .Publish("OnMouseLeave")
+          .Publish("OnMouseMove")
+          .Publish("OnMouseUp")
+          .Publish("OnMouseWheel")
+          .Publish("OnMouseWheelDown")
+          .Publish("OnMouseWheelUp")
+          .Publish("OnPaint")
+          .Publish("OnResize")
+          .Publish("OnShortCut")
+          .Publish("OnShow")
+          .Publish("OnStartDock")
+          .Publish("OnUnDock")
+          .Build();
+  return info;
+}
+
+TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
+
+TForm::TForm(TComponent* owner, TStream& description) : TCustomForm(owner) {
+  InitInheritedComponent(this, description);
+  DoCreate();
+}
+
+void InitInheritedComponent(TComponent* instance, TStream& description) {
+  std::string data;
+  const int64_t size = description.Size() - description.Position();
+  if (size > 0) {
+    data.resize(size_t(size));
+    description.ReadBuffer(data.data(), data.size());
+  }
+  auto* control = dynamic_cast<TWinControl*>(instance);
+  if (control) control->DisableAlign();
+  try {
+    TReader reader(instance);
+    ReadFormAny(data, reader);
+    reader.Finish();
+  } catch (...) {
+    if (control) control->EnableAlign();
+    throw;
+  }
+  if (control) control->EnableAlign();
+}
+
+// ---------------------------------------------------------------------------
+// TApplication
+
+const TClassInfo& TApplication::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TApplication>("TApplication", &TComponent::StaticClassInfo()).Build();
+  return info;
+}
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize() {
+  if (qApp) return;
+  static int argc = 1;
+  static char name[] = "tessaly";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+void TApplication::CreateForm(const TClassInfo& cls, TCustomForm*& reference) {
+  if (!cls.componentFactory) throw EInvalidOperation("Class " + cls.Name() + " cannot be created");
+  TComponent* c = cls.componentFactory(this);
+  reference = dynamic_cast<TCustomForm*>(c);
+  if (!reference) {
+    delete c;
+    throw EInvalidOperation("Class " + cls.Name() + " is not a form");
+  }
+  if (!mainForm_) mainForm_ = reference;
+}
+
+void TApplication::Run() {
+  Initialize();
+  running_ = true;
+  if (mainForm_) mainForm_->Show();
+  while (!terminated_ && mainForm_ && mainForm_->Visible()) {
+    try {
+      QApplication::exec();
+    } catch (const std::exception& e) {
+      HandleException(e);
+      continue;
+    }
+    break;
+  }
+  running_ = false;
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  if (qApp) QCoreApplication::exit(0);
+}
+
+void TApplication::ProcessMessages() {
+  if (qApp) QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::HandleException(const std::exception& e) {
+  if (OnException)
+    OnException(this, e);
+  else
+    ShowException(e);
+}
+
+void TApplication::ShowException(const std::exception& e) {
+  std::string msg = e.what();
+  if (!msg.empty() && msg.back() != '.') msg += '.';
+  MessageBox(msg, title_, MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
+  TMessageBoxRequest req{text, caption.empty() ? title_ : caption, flags};
+  if (MessageBoxHook) return MessageBoxHook(req);
+  if (!qApp) return IDOK;
+  QMessageBox box;
+  box.setWindowTitle(QString::fromStdString(req.caption));
+  box.setText(QString::fromStdString(req.text));
+  switch (flags & 0xF0) {
+    case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
+    case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+    case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
+    case MB_ICONASTERISK: box.setIcon(QMessageBox::Information); break;
+    default: break;
+  }
+  struct B {
+    QMessageBox::StandardButton qt;
+    int id;
+  };
+  std::vector<B> buttons;
+  switch (flags & 0x0F) {
+    case MB_OKCANCEL: buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case MB_ABORTRETRYIGNORE:
+      buttons = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+      break;
+    case MB_YESNOCANCEL:
+      buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+      break;
+    case MB_YESNO: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+    case MB_RETRYCANCEL: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    default: buttons = {{QMessageBox::Ok, IDOK}}; break;
+  }
+  QMessageBox::StandardButtons set;
+  for (auto& b : buttons) set |= b.qt;
+  box.setStandardButtons(set);
+  const int r = box.exec();
+  for (auto& b : buttons)
+    if (r == b.qt) return b.id;
+  return buttons.size() > 1 ? IDCANCEL : IDOK;
+}
+
+void TApplication::FormClosed(TCustomForm* form) {
+  if (form == mainForm_) Terminate();
+}
+
+void TApplication::FormDestroyed(TCustomForm* form) {
+  if (form == mainForm_) mainForm_ = nullptr;
+}
+
+TApplication* Application = new TApplication(nullptr);
