@@ -138,6 +138,14 @@ TEST_F(PropertyStreaming, LoadingIsSetWhileReadingAndLoadedRunsOnceAtTheEnd) {
   EXPECT_FALSE(root.HasState(csLoading));
 }
 
+TEST_F(PropertyStreaming, AWholeFloatReadsIntoAnIntegerButAFractionDoesNot) {
+  Read("object Root1: TTestRoot\n  object W1: TTestWidget\n    Count = 1000.000000000000000000\n"
+       "  end\nend\n");
+  EXPECT_EQ(Widget("W1")->Count(), 1000);
+  EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    Count = 2.5\n  end\nend\n"),
+            "Error reading W1.Count: Invalid property value");
+}
+
 TEST_F(PropertyStreaming, UnresolvableReferencesStayNil) {
   Read(
       "object Root1: TTestRoot\n"

@@ -83,6 +83,14 @@ int64_t OrdinalOf(const TPropInfo& p, const TFormNode& v) {
       int64_t ident = 0;
       if (v.type == TValueType::vaIdent && p.idents && p.idents->FromIdent(v.bytes, ident))
         return ident;
+      // A whole number written as a float (a third-party component's float
+      // Height kept on its placeholder) loses nothing as an integer.
+      if (v.IsFloat()) {
+        long double f = v.AsFloat();
+        if (f == static_cast<long double>(static_cast<int64_t>(f)) && f >= INT32_MIN &&
+            f <= INT32_MAX)
+          return static_cast<int64_t>(f);
+      }
       InvalidValue();
     }
     case TTypeKind::tkChar:

@@ -14,6 +14,9 @@ const TClassInfo& TSpeedButton::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TSpeedButton>("TSpeedButton", &TGraphicControl::StaticClassInfo())
           .Publish("Align")
+          .Publish("AlignWithMargins")
+          .Publish("Margins")
+          .Publish("StyleElements")
           .Bool("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
           .Publish("Anchors")
           .Publish("BiDiMode")

@@ -756,6 +756,14 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("ShowHint")
           .IntegerField("SnapBuffer", 10)
           .Publish("StyleElements")
+          // A frame's own description sets these on its root; a frame
+          // previewed as a form accepts them.
+          .Publish("TabOrder")
+          .Publish("TabStop")
+          .Publish("ParentBackground")
+          .Publish("ParentColor")
+          .Publish("ParentCtl3D")
+          .Publish("ParentShowHint")
           .Publish("VertScrollBar")
           .Publish("Visible", false)
           .Publish("WindowState")
