@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "PreviewCommands.h"
 #include "core/Exceptions.h"
 #include "rewrite.h"
 #include "core/Streams.h"
@@ -165,6 +166,8 @@ const Command kCommands[] = {
     {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)"},
     {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT]  write binary form files (resource header)"},
     {"rewrite", RunRewriteCommand, "rewrite FILE               rewrite a form as the viewer loads it"},
+    {"render", RunRenderCommand, "render FILE -o OUT.png     draw the form's preview off-screen"},
+    {"tree", RunTreeCommand, "tree FILE                  the preview's controls as JSON"},
 };
 
 void Usage(std::FILE* to) {

@@ -124,6 +124,10 @@ const TClassInfo& TSpinButton::StaticClassInfo() {
           .Publish("OnStartDock")
           .Publish("OnStartDrag")
           .Event("OnUpClick", &TSpinButton::OnUpClick)
+          // Newer forms also give every control its margins; accepted after
+          // the control's own properties.
+          .Publish("AlignWithMargins")
+          .Publish("Margins")
           .Build();
   return info;
 }

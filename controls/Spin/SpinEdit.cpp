@@ -47,6 +47,10 @@ const TClassInfo& TSpinEdit::StaticClassInfo() {
           .Publish("OnMouseMove")
           .Publish("OnMouseUp")
           .Publish("OnStartDrag")
+          // Newer forms also give every control its margins; accepted after
+          // the control's own properties.
+          .Publish("AlignWithMargins")
+          .Publish("Margins")
           .Build();
   return info;
 }

@@ -146,6 +146,19 @@ TEST_F(PropertyStreaming, AWholeFloatReadsIntoAnIntegerButAFractionDoesNot) {
             "Error reading W1.Count: Invalid property value");
 }
 
+TEST_F(PropertyStreaming, ARepeatedNameLeavesTheSecondComponentUnnamed) {
+  Read(
+      "object Root1: TTestRoot\n"
+      "  object Page1: TTestWidget\n    object Shape1: TTestWidget\n    end\n  end\n"
+      "  object Page2: TTestWidget\n    object Shape1: TTestWidget\n      Count = 2\n"
+      "    end\n  end\n"
+      "end\n");
+  ASSERT_EQ(Widget("Page2")->children.size(), 1u);
+  EXPECT_EQ(Widget("Page2")->children[0]->Name(), "");
+  EXPECT_EQ(Widget("Page2")->children[0]->Count(), 2);
+  EXPECT_EQ(Widget("Shape1"), Widget("Page1")->children[0]);
+}
+
 TEST_F(PropertyStreaming, UnresolvableReferencesStayNil) {
   Read(
       "object Root1: TTestRoot\n"

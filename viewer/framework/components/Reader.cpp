@@ -1,5 +1,6 @@
 #include "Reader.h"
 
+#include <cmath>
 #include <string>
 
 #include "Collection.h"
@@ -85,6 +86,10 @@ int64_t OrdinalOf(const TPropInfo& p, const TFormNode& v) {
         return ident;
       // A whole number written as a float (a third-party component's float
       // Height kept on its placeholder) loses nothing as an integer.
+      if (v.IsFloat() && p.roundsFloats) {
+        long double f = std::nearbyint(v.AsFloat());
+        if (f >= INT32_MIN && f <= INT32_MAX) return static_cast<int64_t>(f);
+      }
       if (v.IsFloat()) {
         long double f = v.AsFloat();
         if (f == static_cast<long double>(static_cast<int64_t>(f)) && f >= INT32_MIN &&
@@ -298,7 +303,10 @@ void TReader::BeginComponent(const FormObjectHeader& header) {
     try {
       component->IncludeState(csLoading);
       component->IncludeState(csReading);
-      component->SetName(name);
+      // Components that other libraries own below their parents may repeat a
+      // name within one form (a report's pages each with a Shape1). Owned by
+      // the root here, the repeat stays unnamed instead of failing the form.
+      if (!owner->FindComponent(name)) component->SetName(name);
       component->SetParentComponent(parent);
     } catch (...) {
       delete component;

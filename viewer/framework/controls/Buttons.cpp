@@ -39,6 +39,15 @@ const TClassInfo& TSpeedButton::StaticClassInfo() {
           .Publish("ShowHint")
           .Integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing, 4)
           .Bool("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent, true)
+          .IntegerField("ImageIndex", -1)
+          .StringField("ImageName")
+          .Reference("Images", &TComponent::StaticClassInfo,
+                     [](const TSpeedButton* b) { return b->images_; },
+                     [](TSpeedButton* b, TComponent* c) { b->images_ = c; })
+          .IntegerField("DisabledImageIndex", -1)
+          .IntegerField("HotImageIndex", -1)
+          .IntegerField("PressedImageIndex", -1)
+          .IntegerField("SelectedImageIndex", -1)
           .Publish("Visible")
           .Publish("OnClick")
           .Publish("OnDblClick")

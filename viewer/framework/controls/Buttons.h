@@ -97,6 +97,7 @@ class TSpeedButton : public TGraphicControl {
   virtual TRect DrawButtonFace(TCanvas& canvas, TButtonState state);
 
  private:
+  TComponent* images_ = nullptr;  // an image list named by the form; never drawn from
   void GlyphChanged();
   void UpdateExclusive();
   // The glyph image of a state (null when there is no glyph).

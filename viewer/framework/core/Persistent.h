@@ -235,6 +235,10 @@ class ClassBuilder {
   ClassBuilder& Publish(const std::string& name);
   ClassBuilder& Publish(const std::string& name, std::optional<int64_t> def);
   // Modifiers of the property added last.
+  ClassBuilder& RoundingFloats() {
+    info_.MutableProperties().back().roundsFloats = true;
+    return *this;
+  }
   ClassBuilder& Protected() {
     info_.MutableProperties().back().published = false;
     return *this;

@@ -99,6 +99,9 @@ struct TPropInfo {
   // A protected property is declared by a base class for descendants to
   // publish (ClassBuilder::Publish); form files cannot name it until then.
   bool published = true;
+  // An integer property that takes a float value rounded to the nearest
+  // integer (a placeholder keeps a third-party component's float position).
+  bool roundsFloats = false;
 };
 
 // What a class can do: be constructed (components take an owner), and

@@ -1,0 +1,132 @@
+#include "StockTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "components/Registry.h"
+#include "controls/StockControls.h"
+#include "core/Streams.h"
+
+namespace {
+
+class QtApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!QApplication::instance()) app_ = new QApplication(argc_, argv_);
+  }
+  void TearDown() override {
+    delete app_;
+    app_ = nullptr;
+  }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "stock_tests";
+  char* argv_[2] = {name_, nullptr};
+  QApplication* app_ = nullptr;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+// What an unregistered component becomes: a crossed box.
+class TTestPlaceholder : public TCustomControl {
+  TESSALY_CLASS(TTestPlaceholder)
+
+ public:
+  explicit TTestPlaceholder(TComponent* owner) : TCustomControl(owner) {}
+};
+
+const TClassInfo& TTestPlaceholder::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TTestPlaceholder>("TUnknown", &TCustomControl::StaticClassInfo())
+          .Publish("Left").RoundingFloats()
+          .Publish("Top").RoundingFloats()
+          .Publish("Width").RoundingFloats()
+          .Publish("Height").RoundingFloats()
+          .Publish("TabOrder")
+          .Publish("Align")
+          .Build();
+  return info;
+}
+
+}  // namespace
+
+const std::vector<std::string>& StockClassNames() {
+  static const std::vector<std::string> names = {
+      "TForm", "TFont", "TFrame", "TMainMenu", "TPopupMenu", "TLabel", "TEdit", "TMemo", "TButton", "TCheckBox",
+      "TRadioButton", "TListBox", "TComboBox", "TScrollBar", "TGroupBox", "TRadioGroup", "TPanel", "TActionList",
+      "TMenuItem", "TAction", "TTimer", "TPaintBox", "TMediaPlayer", "TOleContainer", "TBitBtn", "TSpeedButton",
+      "TMaskEdit", "TStringGrid", "TDrawGrid", "TImage", "TShape", "TBevel", "TScrollBox", "TCheckListBox",
+      "TSplitter", "TStaticText", "TControlBar", "TApplicationEvents", "TValueListEditor", "TColorBox",
+      "TActionManager", "TActionMainMenuBar", "TActionToolBar", "TXPColorMap", "TStandardColorMap",
+      "TTwilightColorMap", "TCustomizeDlg", "TTabControl", "TPageControl", "TImageList", "TTrackBar",
+      "TProgressBar", "TUpDown", "THotKey", "TAnimate", "TDateTimePicker", "TMonthCalendar", "TTreeView",
+      "TListView", "THeaderControl", "TStatusBar", "TToolBar", "TCoolBar", "TPageScroller", "TComboBoxEx",
+      "TTabSheet", "TToolButton", "TDBLookupList", "TDBLookupCombo", "TTabSet", "TOutline", "TTabbedNotebook",
+      "TNotebook", "THeader", "TFileListBox", "TDirectoryListBox", "TDriveComboBox", "TFilterComboBox",
+      "TOpenDialog", "TSaveDialog", "TOpenPictureDialog", "TSavePictureDialog", "TFontDialog", "TColorDialog",
+      "TPrintDialog", "TPrinterSetupDialog", "TFindDialog", "TReplaceDialog", "TPageSetupDialog", "TColorGrid",
+      "TDBGrid", "TDBNavigator", "TDBText", "TDBEdit", "TDBMemo", "TDBImage", "TDBListBox", "TDBComboBox",
+      "TDBCheckBox", "TDBRadioGroup", "TDBLookupListBox", "TDBLookupComboBox", "TDBRichEdit", "TDBCtrlGrid"};
+  return names;
+}
+
+void RegisterStockClassesForTests() {
+  static const bool done = [] {
+    RegisterClasses({&TTestPlaceholder::StaticClassInfo(), &TForm::StaticClassInfo(), &TFont::StaticClassInfo(),
+                     &TFrame::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
+                     &TLabel::StaticClassInfo(), &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(),
+                     &TButton::StaticClassInfo(), &TCheckBox::StaticClassInfo(), &TRadioButton::StaticClassInfo(),
+                     &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(), &TScrollBar::StaticClassInfo(),
+                     &TGroupBox::StaticClassInfo(), &TRadioGroup::StaticClassInfo(), &TPanel::StaticClassInfo(),
+                     &TActionList::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TAction::StaticClassInfo(),
+                     &TTimer::StaticClassInfo(), &TPaintBox::StaticClassInfo(), &TMediaPlayer::StaticClassInfo(),
+                     &TOleContainer::StaticClassInfo(), &TBitBtn::StaticClassInfo(), &TSpeedButton::StaticClassInfo(),
+                     &TMaskEdit::StaticClassInfo(), &TStringGrid::StaticClassInfo(), &TDrawGrid::StaticClassInfo(),
+                     &TImage::StaticClassInfo(), &TShape::StaticClassInfo(), &TBevel::StaticClassInfo(),
+                     &TScrollBox::StaticClassInfo(), &TCheckListBox::StaticClassInfo(), &TSplitter::StaticClassInfo(),
+                     &TStaticText::StaticClassInfo(), &TControlBar::StaticClassInfo(),
+                     &TApplicationEvents::StaticClassInfo(), &TValueListEditor::StaticClassInfo(),
+                     &TColorBox::StaticClassInfo(), &TActionManager::StaticClassInfo(),
+                     &TActionMainMenuBar::StaticClassInfo(), &TActionToolBar::StaticClassInfo(),
+                     &TXPColorMap::StaticClassInfo(), &TStandardColorMap::StaticClassInfo(),
+                     &TTwilightColorMap::StaticClassInfo(), &TCustomizeDlg::StaticClassInfo(),
+                     &TTabControl::StaticClassInfo(), &TPageControl::StaticClassInfo(), &TImageList::StaticClassInfo(),
+                     &TTrackBar::StaticClassInfo(), &TProgressBar::StaticClassInfo(), &TUpDown::StaticClassInfo(),
+                     &THotKey::StaticClassInfo(), &TAnimate::StaticClassInfo(), &TDateTimePicker::StaticClassInfo(),
+                     &TMonthCalendar::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TListView::StaticClassInfo(),
+                     &THeaderControl::StaticClassInfo(), &TStatusBar::StaticClassInfo(), &TToolBar::StaticClassInfo(),
+                     &TCoolBar::StaticClassInfo(), &TPageScroller::StaticClassInfo(), &TComboBoxEx::StaticClassInfo(),
+                     &TTabSheet::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TDBLookupList::StaticClassInfo(),
+                     &TDBLookupCombo::StaticClassInfo(), &TTabSet::StaticClassInfo(), &TOutline::StaticClassInfo(),
+                     &TTabbedNotebook::StaticClassInfo(), &TNotebook::StaticClassInfo(), &THeader::StaticClassInfo(),
+                     &TFileListBox::StaticClassInfo(), &TDirectoryListBox::StaticClassInfo(),
+                     &TDriveComboBox::StaticClassInfo(), &TFilterComboBox::StaticClassInfo(),
+                     &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(),
+                     &TOpenPictureDialog::StaticClassInfo(), &TSavePictureDialog::StaticClassInfo(),
+                     &TFontDialog::StaticClassInfo(), &TColorDialog::StaticClassInfo(), &TPrintDialog::StaticClassInfo(),
+                     &TPrinterSetupDialog::StaticClassInfo(), &TFindDialog::StaticClassInfo(),
+                     &TReplaceDialog::StaticClassInfo(), &TPageSetupDialog::StaticClassInfo(),
+                     &TColorGrid::StaticClassInfo(), &TDBGrid::StaticClassInfo(), &TDBNavigator::StaticClassInfo(),
+                     &TDBText::StaticClassInfo(), &TDBEdit::StaticClassInfo(), &TDBMemo::StaticClassInfo(),
+                     &TDBImage::StaticClassInfo(), &TDBListBox::StaticClassInfo(), &TDBComboBox::StaticClassInfo(),
+                     &TDBCheckBox::StaticClassInfo(), &TDBRadioGroup::StaticClassInfo(),
+                     &TDBLookupListBox::StaticClassInfo(), &TDBLookupComboBox::StaticClassInfo(),
+                     &TDBRichEdit::StaticClassInfo(), &TDBCtrlGrid::StaticClassInfo()});
+    return true;
+  }();
+  (void)done;
+}
+
+std::unique_ptr<TForm> LoadFormText(const std::string& text) {
+  RegisterStockClassesForTests();
+  auto form = std::make_unique<TForm>(nullptr);
+  TMemoryStream stream;
+  stream.WriteBuffer(text.data(), text.size());
+  stream.SetPosition(0);
+  InitInheritedComponent(form.get(), stream);
+  return form;
+}

@@ -1,0 +1,1555 @@
+#include "ComCtrls.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTabBar>
+#include <QTreeWidget>
+
+#include "ImgList.h"
+#include "core/FormNode.h"
+
+#define STOCK_ENUM(Fn, Type, ...)                  \
+  static const TEnumInfo& Fn() {                   \
+    static const TEnumInfo e{Type, {__VA_ARGS__}}; \
+    return e;                                      \
+  }
+
+STOCK_ENUM(TabStyleEnumInfo, "TTabStyle", "tsTabs", "tsButtons", "tsFlatButtons")
+STOCK_ENUM(TabPositionEnumInfo, "TTabPosition", "tpTop", "tpBottom", "tpLeft", "tpRight")
+STOCK_ENUM(StatusPanelStyleEnumInfo, "TStatusPanelStyle", "psText", "psOwnerDraw")
+STOCK_ENUM(StatusPanelBevelEnumInfo, "TStatusPanelBevel", "pbNone", "pbLowered", "pbRaised")
+STOCK_ENUM(ProgressBarOrientationEnumInfo, "TProgressBarOrientation", "pbHorizontal", "pbVertical")
+STOCK_ENUM(ProgressBarStyleEnumInfo, "TProgressBarStyle", "pbstNormal", "pbstMarquee")
+STOCK_ENUM(ProgressBarStateEnumInfo, "TProgressBarState", "pbsNormal", "pbsError", "pbsPaused")
+STOCK_ENUM(TrackBarOrientationEnumInfo, "TTrackBarOrientation", "trHorizontal", "trVertical")
+STOCK_ENUM(TickMarkEnumInfo, "TTickMark", "tmBottomRight", "tmTopLeft", "tmBoth")
+STOCK_ENUM(TickStyleEnumInfo, "TTickStyle", "tsNone", "tsAuto", "tsManual")
+STOCK_ENUM(PositionToolTipEnumInfo, "TPositionToolTip", "ptNone", "ptTop", "ptLeft", "ptBottom", "ptRight")
+STOCK_ENUM(UDOrientationEnumInfo, "TUDOrientation", "udHorizontal", "udVertical")
+STOCK_ENUM(UDAlignButtonEnumInfo, "TUDAlignButton", "udLeft", "udRight")
+STOCK_ENUM(HKInvalidKeyEnumInfo, "THKInvalidKey", "hcNone", "hcShift", "hcCtrl", "hcAlt", "hcShiftCtrl",
+           "hcShiftAlt", "hcCtrlAlt", "hcShiftCtrlAlt")
+STOCK_ENUM(HKModifierEnumInfo, "THKModifier", "hkShift", "hkCtrl", "hkAlt", "hkExt")
+STOCK_ENUM(CommonAVIEnumInfo, "TCommonAVI", "aviNone", "aviFindFolder", "aviFindFile", "aviFindComputer",
+           "aviCopyFiles", "aviCopyFile", "aviRecycleFile", "aviEmptyRecycle", "aviDeleteFile")
+STOCK_ENUM(DateTimeKindEnumInfo, "TDateTimeKind", "dtkDate", "dtkTime", "dtkDateTime")
+STOCK_ENUM(DTDateModeEnumInfo, "TDTDateMode", "dmComboBox", "dmUpDown")
+STOCK_ENUM(DTDateFormatEnumInfo, "TDTDateFormat", "dfShort", "dfLong")
+STOCK_ENUM(DTCalAlignmentEnumInfo, "TDTCalAlignment", "dtaLeft", "dtaRight")
+STOCK_ENUM(CalDayOfWeekEnumInfo, "TCalDayOfWeek", "dowMonday", "dowTuesday", "dowWednesday", "dowThursday",
+           "dowFriday", "dowSaturday", "dowSunday", "dowLocaleDefault")
+STOCK_ENUM(SortTypeEnumInfo, "TSortType", "stNone", "stData", "stText", "stBoth")
+STOCK_ENUM(MultiSelectStyleEnumInfo, "TMultiSelectStyles", "msControlSelect", "msShiftSelect",
+           "msVisibleOnly", "msSiblingOnly")
+STOCK_ENUM(ViewStyleEnumInfo, "TViewStyle", "vsIcon", "vsSmallIcon", "vsList", "vsReport")
+STOCK_ENUM(IconArrangementEnumInfo, "TIconArrangement", "iaTop", "iaLeft")
+STOCK_ENUM(ListArrangementEnumInfo, "TListArrangement", "arAlignBottom", "arAlignLeft", "arAlignRight",
+           "arAlignTop", "arDefault", "arSnapToGrid")
+STOCK_ENUM(ItemAutoArrangeEnumInfo, "TIconOptionsAutoArrange", "False", "True")
+STOCK_ENUM(HeaderStyleEnumInfo, "THeaderStyle", "hsButtons", "hsFlat")
+STOCK_ENUM(HeaderSectionStyleEnumInfo, "THeaderSectionStyle", "hsText", "hsOwnerDraw")
+STOCK_ENUM(ToolButtonStyleEnumInfo, "TToolButtonStyle", "tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator",
+           "tbsDivider", "tbsTextButton")
+STOCK_ENUM(EdgeBorderEnumInfo, "TEdgeBorder", "ebLeft", "ebTop", "ebRight", "ebBottom")
+STOCK_ENUM(EdgeStyleEnumInfo, "TEdgeStyle", "esNone", "esRaised", "esLowered")
+STOCK_ENUM(TBDrawingStyleEnumInfo, "TTBDrawingStyle", "dsNormal", "dsGradient")
+STOCK_ENUM(TBGradientDrawingOptionEnumInfo, "TTBGradientDrawingOption", "gdoHotTrack", "gdoGradient")
+STOCK_ENUM(CoolBandMaximizeEnumInfo, "TCoolBandMaximize", "bmNone", "bmClick", "bmDblClick")
+STOCK_ENUM(PageScrollerOrientationEnumInfo, "TPageScrollerOrientation", "soHorizontal", "soVertical")
+STOCK_ENUM(ComboBoxExStyleEnumInfo, "TComboBoxExStyle", "csExDropDown", "csExSimple", "csExDropDownList")
+STOCK_ENUM(ComboBoxExStyleExEnumInfo, "TComboBoxExStyleEx", "csExCaseSensitive", "csExNoEditImage",
+           "csExNoEditImageIndent", "csExNoSizeLimit", "csExPathWordBreak")
+STOCK_ENUM(ListGroupStateEnumInfo, "TListGroupState", "lgsNormal", "lgsHidden", "lgsCollapsed",
+           "lgsNoHeader", "lgsCollapsible", "lgsFocused", "lgsSelected", "lgsSubseted", "lgsSubSetLinkFocused")
+STOCK_ENUM(WidthTypeEnumInfo, "TWidthType", "ColumnHeaderWidth", "ColumnTextWidth")
+STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
+
+// ---------------------------------------------------------------------------
+// TStockItemData
+
+const TClassInfo& TStockItemData::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TStockItemData>("TStockItemData", &TPersistent::StaticClassInfo()).Build();
+  return info;
+}
+
+void TStockItemData::DefineProperties(TFiler& filer) {
+  for (const char* name : {"Data", "ItemData", "NodeData", "Items"}) {
+    auto it = std::find_if(data.begin(), data.end(), [&](const auto& p) { return p.first == name; });
+    const bool has = it != data.end();
+    filer.DefineProperty(
+        name,
+        [this, n = std::string(name)](const TFormNode& v) {
+          auto found = std::find_if(data.begin(), data.end(), [&](const auto& p) { return p.first == n; });
+          if (found == data.end()) data.emplace_back(n, v.bytes);
+          else found->second = v.bytes;
+        },
+        [this, n = std::string(name)] {
+          for (const auto& p : data)
+            if (p.first == n) return TFormNode::Binary(p.second);
+          return TFormNode::Binary({});
+        },
+        has);
+  }
+}
+
+static double QDateToDays(const QDate& d) { return double(QDate(1899, 12, 30).daysTo(d)); }
+static QDateTime DaysToQDateTime(double days) {
+  const double whole = std::floor(days);
+  const QDate date = QDate(1899, 12, 30).addDays(qint64(whole));
+  const int ms = int(std::lround((days - whole) * 86400000.0)) % 86400000;
+  return QDateTime(date, QTime(0, 0).addMSecs(ms));
+}
+
+// ---------------------------------------------------------------------------
+// TTabSheet
+
+const TClassInfo& TTabSheet::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TTabSheet> b("TTabSheet", &TCustomControl::StaticClassInfo());
+    b.Publish("BiDiMode")
+        .Publish("Caption")
+        .Publish("Color")
+        .Publish("Constraints")
+        .Publish("DoubleBuffered")
+        .Publish("DragMode")
+        .Publish("Enabled")
+        .Publish("Font")
+        .Publish("Padding")
+        .Publish("ParentBiDiMode")
+        .Publish("ParentColor")
+        .Publish("ParentDoubleBuffered")
+        .Publish("ParentFont")
+        .Publish("ParentShowHint")
+        .Publish("ParentBackground")
+        .Publish("PopupMenu")
+        .Publish("ShowHint")
+        .Publish("StyleElements")
+        .Publish("Visible")
+        .IntegerField("BorderWidth", 0)
+        .BoolField("Highlighted", false)
+        .Integer("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex, 0)
+        .StringField("ImageName")
+        .Integer("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex)
+        .StoredWhen([](const TTabSheet*) { return false; })
+        .Bool("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible, true)
+        .Publish("OnContextPopup")
+        .Publish("OnDragDrop")
+        .Publish("OnDragOver")
+        .Publish("OnEndDrag")
+        .Publish("OnEnter")
+        .Publish("OnExit")
+        .Publish("OnMouseDown")
+        .Publish("OnMouseEnter")
+        .Publish("OnMouseLeave")
+        .Publish("OnMouseMove")
+        .Publish("OnMouseUp")
+        .Publish("OnResize")
+        .Publish("OnStartDrag")
+        .Event("OnHide", &TTabSheet::OnHide)
+        .Event("OnShow", &TTabSheet::OnShow);
+    return b.Build();
+  }();
+  return info;
+}
+
+TTabSheet::TTabSheet(TComponent* owner) : TCustomControl(owner) {
+  SetControlStyle(csAcceptsControls | csClickEvents | csSetCaption | csDoubleClicks);
+  SetBounds(0, 0, 185, 41);
+  SetColor(clBtnFace);
+  SetParentColor(true);
+  SetVisible(false);
+}
+TTabSheet::~TTabSheet() {
+  if (pageControl_) pageControl_->RemovePage(this);
+}
+
+void TTabSheet::SetParent(TWinControl* parent) {
+  TCustomControl::SetParent(parent);
+  if (auto* pc = dynamic_cast<TPageControl*>(parent)) SetPageControl(pc);
+}
+
+void TTabSheet::SetPageControl(TPageControl* p) {
+  if (pageControl_ == p) return;
+  if (pageControl_) pageControl_->RemovePage(this);
+  pageControl_ = p;
+  if (p) {
+    if (Parent() != p) TCustomControl::SetParent(p);
+    p->InsertPage(this);
+  }
+}
+
+int TTabSheet::PageIndex() const {
+  if (!pageControl_) return -1;
+  const auto& v = pageControl_->pages_;
+  return int(std::find(v.begin(), v.end(), this) - v.begin());
+}
+void TTabSheet::SetPageIndex(int v) {
+  if (!pageControl_) return;
+  auto& pages = pageControl_->pages_;
+  auto it = std::find(pages.begin(), pages.end(), this);
+  if (it == pages.end()) return;
+  pages.erase(it);
+  v = std::clamp(v, 0, int(pages.size()));
+  pages.insert(pages.begin() + v, this);
+  pageControl_->UpdateTabs();
+}
+void TTabSheet::SetTabVisible(bool v) {
+  tabVisible_ = v;
+  if (pageControl_) pageControl_->UpdateTabs();
+}
+void TTabSheet::CMTextChanged(TMessage& msg) {
+  TCustomControl::CMTextChanged(msg);
+  if (pageControl_) pageControl_->UpdateTabs();
+}
+
+// ---------------------------------------------------------------------------
+// TCustomTabControl
+
+const TClassInfo& TCustomTabControl::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TCustomTabControl>("TCustomTabControl", &TCustomControl::StaticClassInfo()).Build();
+  return info;
+}
+
+TCustomTabControl::TCustomTabControl(TComponent* owner) : TCustomControl(owner) {
+  SetControlStyle(csAcceptsControls | csDoubleClicks | csCaptureMouse | csClickEvents);
+  SetBounds(0, 0, 289, 193);
+  SetTabStop(true);
+  SetColor(clBtnFace);
+  SetParentColor(true);
+}
+
+int TCustomTabControl::TabHeight() const {
+  if (tabCount_ == 0) return 0;
+  TCanvas m;
+  m.SetFont(*Font());
+  return m.TextExtentW(QStringLiteral("Wg")).cy + 7;
+}
+TRect TCustomTabControl::DisplayRect() const {
+  TRect r = Rect(0, TabHeight(), Width(), Height());
+  InflateRect(r, -4, -4);
+  r.Top = std::max(r.Top, TabHeight() ? TabHeight() + 4 : 4);
+  return r;
+}
+void TCustomTabControl::AdjustClientRect(TRect& rect) { rect = DisplayRect(); }
+
+std::vector<std::string> TCustomTabControl::TabTexts() const { return Tabs(); }
+
+void TCustomTabControl::SetTabIndex(int v) {
+  tabIndex_ = v;
+  if (tabBar_ && !updatingTabs_) {
+    updatingTabs_ = true;
+    tabBar_->setCurrentIndex(v);
+    updatingTabs_ = false;
+  }
+}
+
+void TCustomTabControl::TabClicked(int index) {
+  tabIndex_ = index;
+  if (OnChange) OnChange.code(this);
+}
+
+void TCustomTabControl::CreateWnd() {
+  TCustomControl::CreateWnd();
+  auto* bar = new QTabBar(WidgetIfAllocated());
+  bar->setDrawBase(false);
+  bar->setExpanding(false);
+  bar->setUsesScrollButtons(true);
+  QObject::connect(bar, &QTabBar::currentChanged, bar, [this](int i) {
+    if (!updatingTabs_) TabClicked(i);
+  });
+  tabBar_ = bar;
+  UpdateTabs();
+  bar->show();
+}
+
+void TCustomTabControl::UpdateTabs() {
+  const int count = int(Tabs().size());
+  if (count != tabCount_) {
+    tabCount_ = count;
+    Realign();
+  }
+  if (!tabBar_) return;
+  updatingTabs_ = true;
+  while (tabBar_->count() > 0) tabBar_->removeTab(0);
+  const int charset = Font()->Charset();
+  for (const auto& t : Tabs()) tabBar_->addTab(CaptionToMnemonicText(t, charset));
+  tabBar_->setCurrentIndex(tabIndex_);
+  tabBar_->setFont(Font()->ToQFont());
+  tabBar_->setGeometry(2, 0, std::max(0, Width() - 4), TabHeight() + 2);
+  tabBar_->setVisible(tabBar_->count() > 0);
+  updatingTabs_ = false;
+  Realign();
+  Invalidate();
+}
+
+void TCustomTabControl::Paint() {
+  TCanvas& c = *Canvas();
+  TRect r = Rect(0, TabHeight(), Width(), Height());
+  Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
+  Frame3D(c, r, cl3DLight, clBtnShadow, 1);
+}
+
+void TCustomTabControl::WMSize(TWMSize& msg) {
+  TCustomControl::WMSize(msg);
+  if (tabBar_) tabBar_->setGeometry(2, 0, std::max(0, Width() - 4), TabHeight() + 2);
+}
+void TCustomTabControl::CMFontChanged(TMessage& msg) {
+  TCustomControl::CMFontChanged(msg);
+  UpdateTabs();
+}
+
+template <class C>
+static void PublishTabControl(ClassBuilder<C>& b) {
+  stock::PublishControl(b);
+  b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
+  stock::PublishWindowed(b, 1);
+  b.BoolField("HotTrack", false)
+      .Reference("Images", &TComponent::StaticClassInfo, [](const C*) -> TComponent* { return nullptr; },
+                 [](C*, TPersistent*) {})
+      .BoolField("MultiLine", false)
+      .BoolField("MultiSelect", false)
+      .BoolField("OwnerDraw", false)
+      .BoolField("RaggedRight", false)
+      .BoolField("ScrollOpposite", false)
+      .EnumField("Style", TabStyleEnumInfo(), 0)
+      .IntegerField("TabHeight", 0)
+      .EnumField("TabPosition", TabPositionEnumInfo(), 0)
+      .IntegerField("TabWidth", 0)
+      .Event("OnChange", &C::OnChange)
+      .Event("OnChanging", &C::OnChanging)
+      .Event("OnDrawTab", &C::OnDrawTab)
+      .Event("OnGetImageIndex", &C::OnGetImageIndex);
+}
+
+// ---------------------------------------------------------------------------
+// TPageControl
+
+const TClassInfo& TPageControl::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TPageControl> b("TPageControl", &TCustomTabControl::StaticClassInfo());
+    PublishTabControl(b);
+    b.Reference("ActivePage", &TTabSheet::StaticClassInfo, &TPageControl::ActivePage,
+                [](TPageControl* p, TPersistent* v) { p->SetActivePage(dynamic_cast<TTabSheet*>(v)); })
+        .Integer("TabIndex", &TPageControl::TabIndex, &TPageControl::SetTabIndex, -1)
+        .StoredWhen([](const TPageControl*) { return false; });
+    return b.Build();
+  }();
+  return info;
+}
+
+TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {}
+TPageControl::~TPageControl() {
+  for (TTabSheet* p : pages_) p->pageControl_ = nullptr;
+}
+
+std::vector<TTabSheet*> TPageControl::visibleTabs() const {
+  std::vector<TTabSheet*> v;
+  for (TTabSheet* p : pages_)
+    if (p->tabVisible_) v.push_back(p);
+  return v;
+}
+
+std::vector<std::string> TPageControl::Tabs() const {
+  std::vector<std::string> t;
+  for (TTabSheet* p : visibleTabs()) t.push_back(p->Caption());
+  return t;
+}
+
+void TPageControl::InsertPage(TTabSheet* page) {
+  if (std::find(pages_.begin(), pages_.end(), page) == pages_.end()) pages_.push_back(page);
+  page->FreeNotification(this);
+  PlacePages();
+  UpdateTabs();
+}
+
+void TPageControl::RemovePage(TTabSheet* page) {
+  pages_.erase(std::remove(pages_.begin(), pages_.end(), page), pages_.end());
+  page->pageControl_ = nullptr;
+  if (activePage_ == page) activePage_ = nullptr;
+  if (!HasState(csDestroying)) UpdateTabs();
+}
+
+void TPageControl::Notification(TComponent* component, TOperation operation) {
+  TCustomTabControl::Notification(component, operation);
+  if (operation == opRemove) {
+    if (component == activePage_) activePage_ = nullptr;
+  }
+}
+
+void TPageControl::PlacePages() {
+  const TRect r = DisplayRect();
+  for (TTabSheet* p : pages_) p->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+void TPageControl::SetActivePage(TTabSheet* page) {
+  if (page && page->pageControl_ != this) return;
+  TTabSheet* old = activePage_;
+  activePage_ = page;
+  for (TTabSheet* p : pages_) p->SetVisible(p == page);
+  const auto tabs = visibleTabs();
+  const auto it = std::find(tabs.begin(), tabs.end(), page);
+  TCustomTabControl::SetTabIndex(it == tabs.end() ? -1 : int(it - tabs.begin()));
+  if (old != page && !HasState(csLoading)) {
+    if (old && old->OnHide) old->OnHide.code(old);
+    if (page && page->OnShow) page->OnShow.code(page);
+  }
+}
+
+void TPageControl::SetTabIndex(int v) {
+  const auto tabs = visibleTabs();
+  if (v >= 0 && v < int(tabs.size()))
+    SetActivePage(tabs[size_t(v)]);
+  else
+    TCustomTabControl::SetTabIndex(-1);
+}
+
+int TPageControl::ActivePageIndex() const { return activePage_ ? activePage_->PageIndex() : -1; }
+void TPageControl::SetActivePageIndex(int v) {
+  SetActivePage(v >= 0 && v < int(pages_.size()) ? pages_[size_t(v)] : nullptr);
+}
+
+void TPageControl::TabClicked(int index) {
+  const auto tabs = visibleTabs();
+  if (index >= 0 && index < int(tabs.size())) SetActivePage(tabs[size_t(index)]);
+  if (OnChange) OnChange.code(this);
+}
+
+void TPageControl::Loaded() {
+  TCustomTabControl::Loaded();
+  if (!activePage_ && !pages_.empty()) {
+    const auto tabs = visibleTabs();
+    if (!tabs.empty()) activePage_ = tabs.front();
+  }
+  SetActivePage(activePage_);
+  PlacePages();
+  UpdateTabs();
+}
+
+void TPageControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+  for (TTabSheet* p : pages_) proc(p);
+  (void)root;
+}
+
+void TPageControl::WMSize(TWMSize& msg) {
+  TCustomTabControl::WMSize(msg);
+  PlacePages();
+}
+
+// ---------------------------------------------------------------------------
+// TTabControl
+
+const TClassInfo& TTabControl::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TTabControl> b("TTabControl", &TCustomTabControl::StaticClassInfo());
+    PublishTabControl(b);
+    b.Integer("TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex, -1)
+        .Object("Tabs", &TStrings::StaticClassInfo, &TTabControl::TabStrings, &TTabControl::SetTabStrings);
+    return b.Build();
+  }();
+  return info;
+}
+
+TTabControl::TTabControl(TComponent* owner) : TCustomTabControl(owner), tabs_(std::make_unique<TSyncedStrings>()) {
+  tabs_->OnChanged = [this] { UpdateTabs(); };
+}
+TTabControl::~TTabControl() { tabs_->OnChanged = nullptr; }
+std::vector<std::string> TTabControl::Tabs() const { return tabs_->Lines(); }
+void TTabControl::Loaded() {
+  TCustomTabControl::Loaded();
+  UpdateTabs();
+}
+
+// ---------------------------------------------------------------------------
+// TStatusBar
+
+const TClassInfo& TStatusPanel::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TStatusPanel>("TStatusPanel", &TCollectionItem::StaticClassInfo())
+          .Enum("Alignment", AlignmentEnumInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, 0)
+          .Enum("Bevel", StatusPanelBevelEnumInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel, 1)
+          .EnumField("BiDiMode", BiDiModeEnumInfo(), 0)
+          .BoolField("ParentBiDiMode", true)
+          .Enum("Style", StatusPanelStyleEnumInfo(), &TStatusPanel::Style, &TStatusPanel::SetStyle, 0)
+          .String("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
+          .Integer("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
+          .Build();
+  return info;
+}
+
+const TClassInfo& TStatusBar::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TStatusBar> b("TStatusBar", &TCustomControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clBtnFace);
+    stock::PublishWindowed(b);
+    b.Publish("Align", alBottom)
+        .Publish("AutoSize")
+        .BoolField("AutoHint", false)
+        .Object("Panels", &TCollection::StaticClassInfo, &TStatusBar::Panels)
+        .Bool("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel, false)
+        .String("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
+        .Bool("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip, true)
+        .BoolField("UseSystemFont", true)
+        .Event("OnCreatePanelClass", &TStatusBar::OnCreatePanelClass)
+        .Event("OnDrawPanel", &TStatusBar::OnDrawPanel)
+        .Event("OnHint", &TStatusBar::OnHint);
+    return b.Build();
+  }();
+  return info;
+}
+
+TStatusBar::TStatusBar(TComponent* owner)
+    : TCustomControl(owner), panels_(std::make_unique<TCollection>(TStatusPanel::StaticClassInfo())) {
+  SetBounds(0, 0, 150, 19);
+  SetColor(clBtnFace);
+  SetParentColor(false);
+  SetAlign(alBottom);
+  panels_->OnChange = [this](TCollection&) { Invalidate(); };
+}
+TStatusBar::~TStatusBar() { panels_->OnChange = nullptr; }
+
+void TStatusBar::Paint() {
+  TCanvas& c = *Canvas();
+  c.SetFont(*Font());
+  const int top = 2, bottom = Height();
+  auto panel = [&](int left, int right, const std::string& text, int bevel, int alignment) {
+    TRect r = Rect(left, top, right, bottom);
+    if (bevel == 1) Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
+    if (bevel == 2) Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
+    r.Left += 2;
+    r.Right -= 2;
+    DrawControlText(c, r, DecodeFormString(text, Font()->Charset()), alignment, 1, false, false);
+  };
+  if (simplePanel_ || panels_->Count() == 0) {
+    panel(0, Width(), simplePanel_ ? simpleText_ : std::string(), simplePanel_ ? 0 : 0, 0);
+  } else {
+    int x = 0;
+    for (int i = 0; i < panels_->Count(); ++i) {
+      auto* p = static_cast<TStatusPanel*>(panels_->Items(i));
+      const int right = i + 1 == panels_->Count() ? Width() : x + p->Width();
+      panel(x, std::min(right, Width()), p->Text(), p->Bevel(), p->Alignment());
+      x = right + 2;
+      if (x >= Width()) break;
+    }
+  }
+  if (sizeGrip_) {
+    // Three diagonal grip lines in the bottom-right corner.
+    for (int i = 0; i < 3; ++i) {
+      const int d = 4 * i + 3;
+      for (int k = 0; k < d; ++k) {
+        c.SetPixel(Width() - 1 - k, Height() - d + k, clBtnHighlight);
+        c.SetPixel(Width() - 1 - k + 1, Height() - d + k, clBtnShadow);
+      }
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// TProgressBar
+
+const TClassInfo& TProgressBar::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TProgressBar> b("TProgressBar", &TWinControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishWindowed(b);
+    b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
+    b.ColorField("BackgroundColor", clDefault)
+        .ColorField("BarColor", clDefault)
+        .IntegerField("MarqueeInterval", 10)
+        .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax, 100)
+        .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin, 0)
+        .Enum("Orientation", ProgressBarOrientationEnumInfo(), &TProgressBar::Orientation,
+              &TProgressBar::SetOrientation, 0)
+        .Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition, 0)
+        .BoolField("Smooth", false)
+        .BoolField("SmoothReverse", false)
+        .EnumField("State", ProgressBarStateEnumInfo(), 0)
+        .IntegerField("Step", 10)
+        .EnumField("Style", ProgressBarStyleEnumInfo(), 0);
+    return b.Build();
+  }();
+  return info;
+}
+
+TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 150, 16); }
+
+QWidget* TProgressBar::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
+  (void)params;
+  auto* b = new QProgressBar(parentWidget);
+  b->setTextVisible(false);
+  bar_ = b;
+  return b;
+}
+void TProgressBar::CreateWnd() {
+  TWinControl::CreateWnd();
+  Apply();
+}
+void TProgressBar::Apply() {
+  if (!bar_) return;
+  bar_->setOrientation(orientation_ ? Qt::Vertical : Qt::Horizontal);
+  bar_->setRange(min_, std::max(min_, max_));
+  bar_->setValue(std::clamp(position_, min_, std::max(min_, max_)));
+}
+
+// ---------------------------------------------------------------------------
+// TTrackBar
+
+const TClassInfo& TTrackBar::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TTrackBar> b("TTrackBar", &TWinControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishWindowed(b, 1);
+    b.Publish("Ctl3D").Publish("ParentCtl3D").Publish("Color").Publish("ParentColor").Publish("Font").Publish("ParentFont");
+    b.Integer("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency, 1)
+        .Integer("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1)
+        .Integer("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10)
+        .Integer("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0)
+        .Enum("Orientation", TrackBarOrientationEnumInfo(), &TTrackBar::Orientation, &TTrackBar::SetOrientation, 0)
+        .Integer("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize, 2)
+        .Integer("Position", &TTrackBar::Position, &TTrackBar::SetPosition, 0)
+        .EnumField("PositionToolTip", PositionToolTipEnumInfo(), 0)
+        .IntegerField("SelEnd", 0)
+        .IntegerField("SelStart", 0)
+        .BoolField("ShowSelRange", true)
+        .BoolField("SliderVisible", true)
+        .IntegerField("ThumbLength", 20)
+        .Enum("TickMarks", TickMarkEnumInfo(), &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, 0)
+        .Enum("TickStyle", TickStyleEnumInfo(), &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, 1)
+        .Event("OnChange", &TTrackBar::OnChange);
+    return b.Build();
+  }();
+  return info;
+}
+
+TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 150, 45);
+  SetTabStop(true);
+  SetColor(clBtnFace);
+}
+
+void TTrackBar::SetPosition(int v) {
+  if (position_ == v) return;
+  position_ = v;
+  Apply();
+  if (!HasState(csLoading) && OnChange) OnChange.code(this);
+}
+void TTrackBar::SetOrientation(int v) {
+  if (orientation_ == v) return;
+  orientation_ = v;
+  if (!HasState(csLoading)) SetBounds(Left(), Top(), Height(), Width());
+  Apply();
+}
+
+QWidget* TTrackBar::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
+  (void)params;
+  auto* s = new QSlider(parentWidget);
+  QObject::connect(s, &QSlider::valueChanged, s, [this](int v) {
+    if (!applying_) SetPosition(v);
+  });
+  slider_ = s;
+  return s;
+}
+void TTrackBar::CreateWnd() {
+  TWinControl::CreateWnd();
+  Apply();
+}
+void TTrackBar::Apply() {
+  if (!slider_) return;
+  applying_ = true;
+  slider_->setOrientation(orientation_ ? Qt::Vertical : Qt::Horizontal);
+  slider_->setRange(min_, std::max(min_, max_));
+  slider_->setValue(position_);
+  slider_->setSingleStep(lineSize_);
+  slider_->setPageStep(pageSize_);
+  slider_->setTickInterval(std::max(1, frequency_));
+  QSlider::TickPosition tp = QSlider::NoTicks;
+  if (tickStyle_ != 0) {
+    if (tickMarks_ == 0) tp = orientation_ ? QSlider::TicksRight : QSlider::TicksBelow;
+    if (tickMarks_ == 1) tp = orientation_ ? QSlider::TicksLeft : QSlider::TicksAbove;
+    if (tickMarks_ == 2) tp = QSlider::TicksBothSides;
+  }
+  slider_->setTickPosition(tp);
+  applying_ = false;
+}
+
+// ---------------------------------------------------------------------------
+// TUpDown
+
+const TClassInfo& TUpDown::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TUpDown> b("TUpDown", &TCustomControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishWindowed(b);
+    b.EnumField("AlignButton", UDAlignButtonEnumInfo(), 1)
+        .BoolField("ArrowKeys", true)
+        .Reference("Associate", &TComponent::StaticClassInfo, &TUpDown::Associate,
+                   [](TUpDown* u, TPersistent* v) { u->SetAssociate(dynamic_cast<TComponent*>(v)); })
+        .IntegerField("Increment", 1)
+        .IntegerField("Max", 100)
+        .IntegerField("Min", 0)
+        .Enum("Orientation", UDOrientationEnumInfo(), &TUpDown::Orientation, &TUpDown::SetOrientation, 1)
+        .IntegerField("Position", 0)
+        .BoolField("Thousands", true)
+        .BoolField("Wrap", false)
+        .Event("OnChanging", &TUpDown::OnChanging)
+        .Event("OnChangingEx", &TUpDown::OnChangingEx);
+    return b.Build();
+  }();
+  return info;
+}
+
+TUpDown::TUpDown(TComponent* owner) : TCustomControl(owner) {
+  SetBounds(0, 0, 17, 25);
+  SetColor(clBtnFace);
+  SetParentColor(false);
+}
+void TUpDown::SetAssociate(TComponent* c) {
+  associate_ = c;
+  if (c) c->FreeNotification(this);
+}
+void TUpDown::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == associate_) associate_ = nullptr;
+}
+
+static void DrawArrowButton(TCanvas& c, TRect r, int direction) {
+  TRect face = r;
+  Frame3D(c, face, clBtnHighlight, cl3DDkShadow, 1);
+  Frame3D(c, face, cl3DLight, clBtnShadow, 1);
+  c.Brush()->SetColor(clBtnFace);
+  c.FillRect(face);
+  const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
+  c.Brush()->SetColor(clBtnText);
+  for (int i = 0; i < 3; ++i) {
+    switch (direction) {
+      case 0: c.FillRect(Rect(cx - i, cy - 1 + i, cx + i + 1, cy + i)); break;  // up
+      case 1: c.FillRect(Rect(cx - 2 + i, cy - 1 + i, cx + 3 - i, cy + i)); break;  // down
+      case 2: c.FillRect(Rect(cx - 1 + i, cy - i, cx + i, cy + i + 1)); break;  // left
+      default: c.FillRect(Rect(cx - 1 + i, cy - 2 + i, cx + i, cy + 3 - i)); break;  // right
+    }
+  }
+}
+
+void TUpDown::Paint() {
+  TCanvas& c = *Canvas();
+  if (orientation_ == 1) {
+    DrawArrowButton(c, Rect(0, 0, Width(), Height() / 2), 0);
+    DrawArrowButton(c, Rect(0, Height() / 2, Width(), Height()), 1);
+  } else {
+    DrawArrowButton(c, Rect(0, 0, Width() / 2, Height()), 2);
+    DrawArrowButton(c, Rect(Width() / 2, 0, Width(), Height()), 3);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// THotKey
+
+const TClassInfo& THotKey::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<THotKey> b("THotKey", &TWinControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishWindowed(b, 1);
+    stock::PublishBevels(b);
+    b.Publish("AutoSize")
+        .Publish("Color")
+        .Publish("ParentColor")
+        .Integer("HotKey", &THotKey::HotKey, &THotKey::SetHotKey, 0x4041)
+        .SetField("InvalidKeys", HKInvalidKeyEnumInfo(), 3)
+        .SetField("Modifiers", HKModifierEnumInfo(), 4)
+        .Event("OnChange", &THotKey::OnChange);
+    return b.Build();
+  }();
+  return info;
+}
+
+THotKey::THotKey(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 121, 25);
+  SetTabStop(true);
+  SetColor(clWindow);
+}
+
+static QString ShortCutText(int shortcut) {
+  if (shortcut == 0) return QStringLiteral("None");
+  QString s;
+  if (shortcut & 0x2000) s += "Shift+";
+  if (shortcut & 0x4000) s += "Ctrl+";
+  if (shortcut & 0x8000) s += "Alt+";
+  const int key = shortcut & 0xFF;
+  if (key >= 0x70 && key <= 0x87)
+    s += QString("F%1").arg(key - 0x6F);
+  else if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+    s += QChar(key);
+  else
+    s += QString("#%1").arg(key);
+  return s;
+}
+
+void THotKey::SetHotKey(int v) {
+  hotKey_ = v;
+  if (edit_) edit_->setText(ShortCutText(v));
+}
+QWidget* THotKey::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
+  (void)params;
+  auto* e = new QLineEdit(parentWidget);
+  e->setReadOnly(true);
+  edit_ = e;
+  return e;
+}
+void THotKey::CreateWnd() {
+  TWinControl::CreateWnd();
+  SetHotKey(hotKey_);
+}
+
+// ---------------------------------------------------------------------------
+// TAnimate
+
+const TClassInfo& TAnimate::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TAnimate>("TAnimate", &TStockBox::StaticClassInfo())
+          .BoolField("Active", false)
+          .Publish("AutoSize")
+          .BoolField("Center", true)
+          .EnumField("CommonAVI", CommonAVIEnumInfo(), 0)
+          .StringField("FileName")
+          .IntegerField("Repetitions", 0)
+          .IntegerField("StartFrame", 1)
+          .IntegerField("StopFrame", 0)
+          .BoolField("Timers", false)
+          .BoolField("Transparent", true)
+          .Event("OnClose", &TAnimate::OnClose)
+          .Event("OnOpen", &TAnimate::OnOpen)
+          .Event("OnStart", &TAnimate::OnStart)
+          .Event("OnStop", &TAnimate::OnStop)
+          .Build();
+  return info;
+}
+
+TAnimate::TAnimate(TComponent* owner) : TStockBox(owner) {
+  SetBounds(0, 0, 100, 80);
+  frame_ = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Date controls
+
+const TClassInfo& TDateTimePicker::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TDateTimePicker> b("TDateTimePicker", &TWinControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clWindow);
+    stock::PublishWindowed(b, 1);
+    stock::PublishBevels(b);
+    b.EnumField("CalAlignment", DTCalAlignmentEnumInfo(), 0)
+        .BoolField("Checked", true)
+        .Float("Date", &TDateTimePicker::Date, &TDateTimePicker::SetDate)
+        .Float("Time", &TDateTimePicker::Time, &TDateTimePicker::SetTime)
+        .Publish("AutoSize")
+        .EnumField("DateFormat", DTDateFormatEnumInfo(), 0)
+        .EnumField("DateMode", DTDateModeEnumInfo(), 0)
+        .StringField("Format")
+        .Enum("Kind", DateTimeKindEnumInfo(), &TDateTimePicker::Kind, &TDateTimePicker::SetKind, 0)
+        .FloatField("MaxDate")
+        .FloatField("MinDate")
+        .BoolField("ParseInput", false)
+        .BoolField("ShowCheckbox", false)
+        .Event("OnChange", &TDateTimePicker::OnChange)
+        .Event("OnCloseUp", &TDateTimePicker::OnCloseUp)
+        .Event("OnDropDown", &TDateTimePicker::OnDropDown)
+        .Event("OnUserInput", &TDateTimePicker::OnUserInput);
+    return b.Build();
+  }();
+  return info;
+}
+
+TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 186, 21);
+  SetTabStop(true);
+  SetColor(clWindow);
+  date_ = QDateToDays(QDate::currentDate());
+}
+void TDateTimePicker::SetDate(double v) {
+  date_ = std::floor(v);
+  Apply();
+}
+void TDateTimePicker::SetTime(double v) {
+  time_ = v - std::floor(v);
+  Apply();
+}
+QWidget* TDateTimePicker::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
+  (void)params;
+  auto* e = new QDateTimeEdit(parentWidget);
+  edit_ = e;
+  return e;
+}
+void TDateTimePicker::CreateWnd() {
+  TWinControl::CreateWnd();
+  Apply();
+}
+void TDateTimePicker::Apply() {
+  if (!edit_) return;
+  edit_->setDateTime(DaysToQDateTime(date_ + time_));
+  if (kind_ == 1) {
+    edit_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    edit_->setCalendarPopup(false);
+  } else {
+    edit_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit_->setCalendarPopup(true);
+  }
+}
+
+const TClassInfo& TMonthCalendar::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TMonthCalendar> b("TMonthCalendar", &TWinControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clWindow);
+    stock::PublishWindowed(b, 1);
+    b.Publish("AutoSize")
+        .Float("Date", &TMonthCalendar::Date, &TMonthCalendar::SetDate)
+        .FloatField("EndDate")
+        .EnumField("FirstDayOfWeek", CalDayOfWeekEnumInfo(), 7)
+        .FloatField("MaxDate")
+        .FloatField("MinDate")
+        .IntegerField("MaxSelectRange", 31)
+        .BoolField("MultiSelect", false)
+        .BoolField("ShowToday", true)
+        .BoolField("ShowTodayCircle", true)
+        .BoolField("WeekNumbers", false)
+        .Event("OnGetMonthInfo", &TMonthCalendar::OnGetMonthInfo)
+        .Event("OnGetMonthBoldInfo", &TMonthCalendar::OnGetMonthBoldInfo);
+    return b.Build();
+  }();
+  return info;
+}
+
+TMonthCalendar::TMonthCalendar(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 191, 154);
+  SetTabStop(true);
+  SetColor(clWindow);
+  date_ = QDateToDays(QDate::currentDate());
+}
+void TMonthCalendar::SetDate(double v) {
+  date_ = v;
+  if (calendar_) calendar_->setSelectedDate(DaysToQDateTime(v).date());
+}
+QWidget* TMonthCalendar::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
+  (void)params;
+  auto* c = new QCalendarWidget(parentWidget);
+  c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  calendar_ = c;
+  return c;
+}
+void TMonthCalendar::CreateWnd() {
+  TWinControl::CreateWnd();
+  SetDate(date_);
+}
+
+// ---------------------------------------------------------------------------
+// TTreeView
+
+const TClassInfo& TTreeView::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TTreeView> b("TTreeView", &TWinControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clWindow);
+    stock::PublishWindowed(b, 1);
+    stock::PublishBevels(b);
+    auto noRef = [](const TTreeView*) -> TComponent* { return nullptr; };
+    auto setNoRef = [](TTreeView*, TPersistent*) {};
+    b.BoolField("AutoExpand", false)
+        .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .IntegerField("ChangeDelay", 0)
+        .BoolField("CheckBoxes", false)
+        .BoolField("HideSelection", true)
+        .BoolField("HotTrack", false)
+        .Reference("Images", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IntegerField("Indent", 19)
+        .Object("Items", &TStockItemData::StaticClassInfo, &TTreeView::Items)
+        .BoolField("MultiSelect", false)
+        .SetField("MultiSelectStyle", MultiSelectStyleEnumInfo(), 1)
+        .BoolField("ReadOnly", false)
+        .BoolField("RightClickSelect", false)
+        .BoolField("RowSelect", false)
+        .BoolField("ShowButtons", true)
+        .BoolField("ShowLines", true)
+        .BoolField("ShowRoot", true)
+        .EnumField("SortType", SortTypeEnumInfo(), 0)
+        .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .BoolField("ToolTips", true)
+        .Event("OnAddition", &TTreeView::OnAddition)
+        .Event("OnAdvancedCustomDraw", &TTreeView::OnAdvancedCustomDraw)
+        .Event("OnAdvancedCustomDrawItem", &TTreeView::OnAdvancedCustomDrawItem)
+        .Event("OnCancelEdit", &TTreeView::OnCancelEdit)
+        .Event("OnChange", &TTreeView::OnChange)
+        .Event("OnChanging", &TTreeView::OnChanging)
+        .Event("OnCollapsed", &TTreeView::OnCollapsed)
+        .Event("OnCollapsing", &TTreeView::OnCollapsing)
+        .Event("OnCompare", &TTreeView::OnCompare)
+        .Event("OnCreateNodeClass", &TTreeView::OnCreateNodeClass)
+        .Event("OnCustomDraw", &TTreeView::OnCustomDraw)
+        .Event("OnCustomDrawItem", &TTreeView::OnCustomDrawItem)
+        .Event("OnDeletion", &TTreeView::OnDeletion)
+        .Event("OnEdited", &TTreeView::OnEdited)
+        .Event("OnEditing", &TTreeView::OnEditing)
+        .Event("OnExpanded", &TTreeView::OnExpanded)
+        .Event("OnExpanding", &TTreeView::OnExpanding)
+        .Event("OnGetImageIndex", &TTreeView::OnGetImageIndex)
+        .Event("OnGetSelectedIndex", &TTreeView::OnGetSelectedIndex)
+        .Event("OnHint", &TTreeView::OnHint);
+    return b.Build();
+  }();
+  return info;
+}
+
+TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TStockItemData>()) {
+  SetBounds(0, 0, 121, 97);
+  SetTabStop(true);
+  SetColor(clWindow);
+}
+TTreeView::~TTreeView() = default;
+QWidget* TTreeView::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
+  (void)params;
+  auto* t = new QTreeWidget(parentWidget);
+  t->setHeaderHidden(true);
+  tree_ = t;
+  return t;
+}
+void TTreeView::CreateWnd() {
+  TWinControl::CreateWnd();
+  ApplyControlPalette(tree_, this, true);
+}
+
+// ---------------------------------------------------------------------------
+// TListView
+
+const TClassInfo& TListColumn::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TListColumn>("TListColumn", &TCollectionItem::StaticClassInfo())
+          .EnumField("Alignment", AlignmentEnumInfo(), 0)
+          .BoolField("AutoSize", false)
+          .StringField("Caption")
+          .IntegerField("ImageIndex", -1)
+          .IntegerField("MaxWidth", 0)
+          .IntegerField("MinWidth", 0)
+          .IntegerField("Tag", 0)
+          .IntegerField("Width", 50)
+          .Build();
+  return info;
+}
+
+class TListGroup : public TCollectionItem {
+  TESSALY_CLASS(TListGroup)
+
+ public:
+  TListGroup() = default;
+};
+const TClassInfo& TListGroup::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TListGroup>("TListGroup", &TCollectionItem::StaticClassInfo())
+          .StringField("Header")
+          .StringField("Footer")
+          .IntegerField("GroupID", 0)
+          .SetField("State", ListGroupStateEnumInfo(), 0)
+          .EnumField("HeaderAlign", AlignmentEnumInfo(), 0)
+          .EnumField("FooterAlign", AlignmentEnumInfo(), 0)
+          .StringField("Subtitle")
+          .IntegerField("TitleImage", -1)
+          .StringField("Description")
+          .IntegerField("ExtendedImage", -1)
+          .Build();
+  return info;
+}
+
+const TClassInfo& TListView::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TListView> b("TListView", &TWinControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clWindow);
+    stock::PublishWindowed(b, 1);
+    stock::PublishBevels(b);
+    auto noRef = [](const TListView*) -> TComponent* { return nullptr; };
+    auto setNoRef = [](TListView*, TPersistent*) {};
+    b.IntegerField("AllocBy", 0)
+        .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .BoolField("Checkboxes", false)
+        .Object("Columns", &TCollection::StaticClassInfo, &TListView::Columns)
+        .BoolField("ColumnClick", true)
+        .BoolField("FlatScrollBars", false)
+        .BoolField("FullDrag", false)
+        .BoolField("GridLines", false)
+        .Object("Groups", &TCollection::StaticClassInfo, &TListView::Groups)
+        .BoolField("GroupView", false)
+        .BoolField("HideSelection", true)
+        .BoolField("HotTrack", false)
+        .IntegerField("HoverTime", -1)
+        .Object("Items", &TStockItemData::StaticClassInfo, &TListView::Items)
+        .Reference("LargeImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .BoolField("MultiSelect", false)
+        .BoolField("OwnerData", false)
+        .BoolField("OwnerDraw", false)
+        .BoolField("ReadOnly", false)
+        .BoolField("RowSelect", false)
+        .BoolField("ShowColumnHeaders", true)
+        .BoolField("ShowWorkAreas", false)
+        .Reference("SmallImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .EnumField("SortType", SortTypeEnumInfo(), 0)
+        .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Enum("ViewStyle", ViewStyleEnumInfo(), &TListView::ViewStyle, &TListView::SetViewStyle, 0)
+        .Event("OnAdvancedCustomDraw", &TListView::OnAdvancedCustomDraw)
+        .Event("OnAdvancedCustomDrawItem", &TListView::OnAdvancedCustomDrawItem)
+        .Event("OnAdvancedCustomDrawSubItem", &TListView::OnAdvancedCustomDrawSubItem)
+        .Event("OnCancelEdit", &TListView::OnCancelEdit)
+        .Event("OnChange", &TListView::OnChange)
+        .Event("OnChanging", &TListView::OnChanging)
+        .Event("OnColumnClick", &TListView::OnColumnClick)
+        .Event("OnColumnDragged", &TListView::OnColumnDragged)
+        .Event("OnColumnRightClick", &TListView::OnColumnRightClick)
+        .Event("OnCompare", &TListView::OnCompare)
+        .Event("OnCreateItemClass", &TListView::OnCreateItemClass)
+        .Event("OnCustomDraw", &TListView::OnCustomDraw)
+        .Event("OnCustomDrawItem", &TListView::OnCustomDrawItem)
+        .Event("OnCustomDrawSubItem", &TListView::OnCustomDrawSubItem)
+        .Event("OnData", &TListView::OnData)
+        .Event("OnDataFind", &TListView::OnDataFind)
+        .Event("OnDataHint", &TListView::OnDataHint)
+        .Event("OnDataStateChange", &TListView::OnDataStateChange)
+        .Event("OnDeletion", &TListView::OnDeletion)
+        .Event("OnDrawItem", &TListView::OnDrawItem)
+        .Event("OnEdited", &TListView::OnEdited)
+        .Event("OnEditing", &TListView::OnEditing)
+        .Event("OnGetImageIndex", &TListView::OnGetImageIndex)
+        .Event("OnGetSubItemImage", &TListView::OnGetSubItemImage)
+        .Event("OnInfoTip", &TListView::OnInfoTip)
+        .Event("OnInsert", &TListView::OnInsert)
+        .Event("OnItemChecked", &TListView::OnItemChecked)
+        .Event("OnItemClick", &TListView::OnItemClick)
+        .Event("OnSelectItem", &TListView::OnSelectItem);
+    return b.Build();
+  }();
+  return info;
+}
+
+TListView::TListView(TComponent* owner)
+    : TWinControl(owner),
+      columns_(std::make_unique<TCollection>(TListColumn::StaticClassInfo())),
+      groups_(std::make_unique<TCollection>(TListGroup::StaticClassInfo())),
+      items_(std::make_unique<TStockItemData>()) {
+  SetBounds(0, 0, 250, 150);
+  SetTabStop(true);
+  SetColor(clWindow);
+  columns_->OnChange = [this](TCollection&) { Apply(); };
+}
+TListView::~TListView() { columns_->OnChange = nullptr; }
+
+QWidget* TListView::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
+  (void)params;
+  auto* t = new QTreeWidget(parentWidget);
+  t->setRootIsDecorated(false);
+  tree_ = t;
+  return t;
+}
+void TListView::CreateWnd() {
+  TWinControl::CreateWnd();
+  ApplyControlPalette(tree_, this, true);
+  Apply();
+}
+void TListView::Apply() {
+  if (!tree_) return;
+  const bool report = viewStyle_ == 3;
+  tree_->setHeaderHidden(!report || columns_->Count() == 0);
+  QStringList labels;
+  const int charset = Font()->Charset();
+  for (int i = 0; i < columns_->Count(); ++i)
+    labels << DecodeFormString(columns_->Items(i)->FieldOf("Caption").str, charset);
+  tree_->setColumnCount(std::max(1, int(labels.size())));
+  tree_->setHeaderLabels(labels);
+  for (int i = 0; i < columns_->Count(); ++i) {
+    const TFieldValue* w = columns_->Items(i)->FindField("Width");
+    tree_->setColumnWidth(i, w ? int(w->ord) : 50);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// THeaderControl
+
+const TClassInfo& THeaderSection::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<THeaderSection>("THeaderSection", &TCollectionItem::StaticClassInfo())
+          .EnumField("Alignment", AlignmentEnumInfo(), 0)
+          .BoolField("AllowClick", true)
+          .BoolField("AutoSize", false)
+          .EnumField("BiDiMode", BiDiModeEnumInfo(), 0)
+          .BoolField("CheckBox", false)
+          .BoolField("Checked", false)
+          .BoolField("FixedWidth", false)
+          .IntegerField("ImageIndex", -1)
+          .IntegerField("MaxWidth", 10000)
+          .IntegerField("MinWidth", 0)
+          .BoolField("ParentBiDiMode", true)
+          .EnumField("Style", HeaderSectionStyleEnumInfo(), 0)
+          .StringField("Text")
+          .IntegerField("Width", 50)
+          .Build();
+  return info;
+}
+
+const TClassInfo& THeaderControl::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<THeaderControl> b("THeaderControl", &TCustomControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clBtnFace);
+    stock::PublishWindowed(b);
+    b.Publish("Align", alTop)
+        .BoolField("DragReorder", false)
+        .BoolField("FullDrag", true)
+        .BoolField("HotTrack", false)
+        .Reference("Images", &TComponent::StaticClassInfo,
+                   [](const THeaderControl*) -> TComponent* { return nullptr; }, [](THeaderControl*, TPersistent*) {})
+        .BoolField("CheckBoxes", false)
+        .BoolField("NoSizing", false)
+        .BoolField("OverFlow", false)
+        .Object("Sections", &TCollection::StaticClassInfo, &THeaderControl::Sections)
+        .EnumField("Style", HeaderStyleEnumInfo(), 0)
+        .Event("OnCreateSectionClass", &THeaderControl::OnCreateSectionClass)
+        .Event("OnDrawSection", &THeaderControl::OnDrawSection)
+        .Event("OnSectionCheck", &THeaderControl::OnSectionCheck)
+        .Event("OnSectionClick", &THeaderControl::OnSectionClick)
+        .Event("OnSectionDrag", &THeaderControl::OnSectionDrag)
+        .Event("OnSectionEndDrag", &THeaderControl::OnSectionEndDrag)
+        .Event("OnSectionResize", &THeaderControl::OnSectionResize)
+        .Event("OnSectionTrack", &THeaderControl::OnSectionTrack);
+    return b.Build();
+  }();
+  return info;
+}
+
+THeaderControl::THeaderControl(TComponent* owner)
+    : TCustomControl(owner), sections_(std::make_unique<TCollection>(THeaderSection::StaticClassInfo())) {
+  SetBounds(0, 0, 250, 17);
+  SetAlign(alTop);
+  SetColor(clBtnFace);
+  SetParentColor(false);
+  sections_->OnChange = [this](TCollection&) { Invalidate(); };
+}
+THeaderControl::~THeaderControl() { sections_->OnChange = nullptr; }
+
+void THeaderControl::Paint() {
+  TCanvas& c = *Canvas();
+  c.SetFont(*Font());
+  int x = 0;
+  for (int i = 0; i < sections_->Count(); ++i) {
+    TCollectionItem* s = sections_->Items(i);
+    const TFieldValue* w = s->FindField("Width");
+    TRect r = Rect(x, 0, x + (w ? int(w->ord) : 50), Height());
+    Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
+    const TFieldValue* t = s->FindField("Text");
+    const TFieldValue* a = s->FindField("Alignment");
+    if (t)
+      DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right - 3, r.Bottom), DecodeFormString(t->str, Font()->Charset()),
+                      a ? int(a->ord) : 0, 1, false, false);
+    x = r.Right + 1;
+  }
+  if (x < Width()) {
+    TRect r = Rect(x, 0, Width(), Height());
+    Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// TToolBar and TToolButton
+
+const TClassInfo& TToolBar::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TToolBar> b("TToolBar", &TCustomControl::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clBtnFace);
+    stock::PublishWindowed(b);
+    auto noRef = [](const TToolBar*) -> TComponent* { return nullptr; };
+    auto setNoRef = [](TToolBar*, TPersistent*) {};
+    b.Publish("Align", alTop)
+        .Publish("AutoSize")
+        .Publish("Caption")
+        .BoolField("AllowTextButtons", false)
+        .IntegerField("BorderWidth", 0)
+        .IntegerField("ButtonHeight", 22)
+        .IntegerField("ButtonWidth", 23)
+        .BoolField("Customizable", false)
+        .Reference("DisabledImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .EnumField("DrawingStyle", TBDrawingStyleEnumInfo(), 0)
+        .SetField("EdgeBorders", EdgeBorderEnumInfo(), 2)
+        .EnumField("EdgeInner", EdgeStyleEnumInfo(), 1)
+        .EnumField("EdgeOuter", EdgeStyleEnumInfo(), 2)
+        .Bool("Flat", &TToolBar::Flat, &TToolBar::SetFlat, true)
+        .ColorField("GradientEndColor", clBtnFace)
+        .ColorField("GradientStartColor", clWindow)
+        .SetField("GradientDrawingOptions", TBGradientDrawingOptionEnumInfo(), 3)
+        .BoolField("HideClippedButtons", false)
+        .ColorField("HotTrackColor", 0xEFD3C6)
+        .Reference("HotImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Reference("Images", &TComponent::StaticClassInfo, &TToolBar::Images,
+                   [](TToolBar* t, TPersistent* v) { t->SetImages(dynamic_cast<TComponent*>(v)); })
+        .IntegerField("Indent", 0)
+        .BoolField("List", false)
+        .Reference("Menu", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Bool("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions, false)
+        .BoolField("Transparent", false)
+        .BoolField("Wrapable", true)
+        .Event("OnAdvancedCustomDraw", &TToolBar::OnAdvancedCustomDraw)
+        .Event("OnAdvancedCustomDrawButton", &TToolBar::OnAdvancedCustomDrawButton)
+        .Event("OnCustomDraw", &TToolBar::OnCustomDraw)
+        .Event("OnCustomDrawButton", &TToolBar::OnCustomDrawButton)
+        .Event("OnCustomizeAdded", &TToolBar::OnCustomizeAdded)
+        .Event("OnCustomizeCanDelete", &TToolBar::OnCustomizeCanDelete)
+        .Event("OnCustomizeCanInsert", &TToolBar::OnCustomizeCanInsert)
+        .Event("OnCustomized", &TToolBar::OnCustomized)
+        .Event("OnCustomizeDelete", &TToolBar::OnCustomizeDelete)
+        .Event("OnCustomizeNewButton", &TToolBar::OnCustomizeNewButton)
+        .Event("OnCustomizeReset", &TToolBar::OnCustomizeReset)
+        .Event("OnCustomizing", &TToolBar::OnCustomizing);
+    return b.Build();
+  }();
+  return info;
+}
+
+TToolBar::TToolBar(TComponent* owner) : TCustomControl(owner) {
+  SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption);
+  SetBounds(0, 0, 150, 29);
+  SetAlign(alTop);
+  SetColor(clBtnFace);
+  SetParentColor(false);
+}
+void TToolBar::SetImages(TComponent* c) {
+  images_ = c;
+  if (c) c->FreeNotification(this);
+  Invalidate();
+}
+void TToolBar::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
+}
+void TToolBar::Paint() {
+  TCanvas& c = *Canvas();
+  c.Brush()->SetColor(clBtnHighlight);
+  c.FillRect(Rect(0, 0, Width(), 1));
+}
+
+const TClassInfo& TToolButton::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TToolButton> b("TToolButton", &TGraphicControl::StaticClassInfo());
+    stock::PublishControl(b);
+    auto noRef = [](const TToolButton*) -> TComponent* { return nullptr; };
+    auto setNoRef = [](TToolButton*, TPersistent*) {};
+    b.Reference("Action", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .BoolField("AllowAllUp", false)
+        .Publish("AutoSize")
+        .Publish("Caption")
+        .Bool("Down", &TToolButton::Down, &TToolButton::SetDown, false)
+        .Reference("DropdownMenu", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .BoolField("EnableDropdown", false)
+        .BoolField("Grouped", false)
+        .Integer("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex, -1)
+        .StringField("ImageName")
+        .BoolField("Indeterminate", false)
+        .BoolField("Marked", false)
+        .Reference("MenuItem", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Enum("Style", ToolButtonStyleEnumInfo(), &TToolButton::Style, &TToolButton::SetStyle, 0)
+        .BoolField("Wrap", false);
+    return b.Build();
+  }();
+  return info;
+}
+
+TToolButton::TToolButton(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 23, 22); }
+
+void TToolButton::CMTextChanged(TMessage& msg) {
+  TGraphicControl::CMTextChanged(msg);
+  Invalidate();
+}
+
+void TToolButton::Paint() {
+  TCanvas& c = *Canvas();
+  const int w = Width(), h = Height();
+  if (style_ == 3 || style_ == 4) {  // separator, divider
+    if (style_ == 4 || true) {
+      TRect r = Rect(w / 2 - 1, 1, w / 2 + 1, h - 1);
+      Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
+    }
+    return;
+  }
+  if (down_) {
+    TRect r = Rect(0, 0, w, h);
+    Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
+  }
+  auto* bar = dynamic_cast<TToolBar*>(Parent());
+  QImage image;
+  if (bar && imageIndex_ >= 0)
+    if (auto* list = dynamic_cast<TCustomImageList*>(bar->Images())) image = list->ImageAt(imageIndex_);
+  const bool captions = bar && bar->ShowCaptions();
+  c.SetFont(*Font());
+  int textTop = h;
+  if (!image.isNull()) {
+    const int x = (w - image.width()) / 2 + (down_ ? 1 : 0);
+    const int y = captions ? 3 : (h - image.height()) / 2 + (down_ ? 1 : 0);
+    c.DrawImage(Bounds(x, y, image.width(), image.height()), image, Rect(0, 0, image.width(), image.height()));
+    textTop = y + image.height() + 1;
+  }
+  if (captions || image.isNull()) {
+    const TRect r = image.isNull() ? Rect(0, 0, w, h) : Rect(0, textTop, w, h);
+    DrawControlText(c, r, DisplayText(), taCenter, image.isNull() ? 1 : 0, false, true);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// TCoolBar, TPageScroller, TComboBoxEx
+
+TCoolBand::TCoolBand() : bitmap_(std::make_unique<TBitmap>()) {}
+TCoolBand::~TCoolBand() = default;
+
+const TClassInfo& TCoolBand::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TCoolBand>("TCoolBand", &TCollectionItem::StaticClassInfo())
+          .Object("Bitmap", &TBitmap::StaticClassInfo, &TCoolBand::Bitmap)
+          .EnumField("BorderStyle", BorderStyleEnumInfo(), 0)
+          .BoolField("Break", true)
+          .ColorField("Color", clBtnFace)
+          .Reference("Control", &TComponent::StaticClassInfo, &TCoolBand::Control,
+                     [](TCoolBand* b, TPersistent* v) { b->SetControl(dynamic_cast<TComponent*>(v)); })
+          .BoolField("FixedBackground", true)
+          .BoolField("FixedSize", false)
+          .BoolField("HorizontalOnly", false)
+          .IntegerField("ImageIndex", -1)
+          .IntegerField("MinHeight", 25)
+          .IntegerField("MinWidth", 0)
+          .BoolField("ParentBitmap", true)
+          .BoolField("ParentColor", true)
+          .StringField("Text")
+          .BoolField("Visible", true)
+          .IntegerField("Width", 0)
+          .Build();
+  return info;
+}
+
+const TClassInfo& TCoolBar::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TCoolBar>("TCoolBar", &TStockBox::StaticClassInfo())
+          .Publish("AutoSize")
+          .Object("Bands", &TCollection::StaticClassInfo, &TCoolBar::Bands)
+          .Publish("BevelEdges")
+          .Publish("BevelInner")
+          .Publish("BevelKind")
+          .Publish("BevelOuter")
+          .Publish("BevelWidth")
+          .Object("Bitmap", &TBitmap::StaticClassInfo, &TCoolBar::Bitmap)
+          .EnumField("BandBorderStyle", BorderStyleEnumInfo(), 1)
+          .EnumField("BandMaximize", CoolBandMaximizeEnumInfo(), 2)
+          .BoolField("FixedOrder", false)
+          .BoolField("FixedSize", false)
+          .Reference("Images", &TComponent::StaticClassInfo, [](const TCoolBar*) -> TComponent* { return nullptr; },
+                     [](TCoolBar*, TPersistent*) {})
+          .BoolField("ShowText", true)
+          .BoolField("Vertical", false)
+          .Event("OnChange", &TCoolBar::OnChange)
+          .Build();
+  return info;
+}
+
+TCoolBar::TCoolBar(TComponent* owner)
+    : TStockBox(owner),
+      bands_(std::make_unique<TCollection>(TCoolBand::StaticClassInfo())),
+      bitmap_(std::make_unique<TBitmap>()) {
+  SetBounds(0, 0, 150, 75);
+  SetAlign(alTop);
+  frame_ = 2;
+  showClassName_ = false;
+}
+TCoolBar::~TCoolBar() = default;
+
+const TClassInfo& TPageScroller::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TPageScroller>("TPageScroller", &TStockBox::StaticClassInfo())
+          .Publish("AutoSize")
+          .BoolField("AutoScroll", false)
+          .IntegerField("ButtonSize", 12)
+          .Reference("Control", &TComponent::StaticClassInfo,
+                     [](const TPageScroller*) -> TComponent* { return nullptr; }, [](TPageScroller*, TPersistent*) {})
+          .BoolField("DragScroll", true)
+          .IntegerField("Margin", 0)
+          .EnumField("Orientation", PageScrollerOrientationEnumInfo(), 0)
+          .IntegerField("Position", 0)
+          .Event("OnScroll", &TPageScroller::OnScroll)
+          .Build();
+  return info;
+}
+
+TPageScroller::TPageScroller(TComponent* owner) : TStockBox(owner) { SetBounds(0, 0, 150, 45); }
+
+class TComboExItem : public TCollectionItem {
+  TESSALY_CLASS(TComboExItem)
+
+ public:
+  TComboExItem() = default;
+};
+const TClassInfo& TComboExItem::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TComboExItem>("TComboExItem", &TCollectionItem::StaticClassInfo())
+                                     .StringField("Caption")
+                                     .IntegerField("ImageIndex", -1)
+                                     .IntegerField("Indent", -1)
+                                     .IntegerField("OverlayImageIndex", -1)
+                                     .IntegerField("SelectedImageIndex", -1)
+                                     .Build();
+  return info;
+}
+
+const TClassInfo& TComboBoxEx::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TComboBoxEx> b("TComboBoxEx", &TCustomComboBox::StaticClassInfo());
+    stock::PublishControl(b);
+    stock::PublishLooks(b, clWindow);
+    stock::PublishWindowed(b, 1);
+    b.BoolField("AutoCompleteOptions", false)
+        .IntegerField("DropDownCount", 8)
+        .Reference("Images", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
+                   [](TComboBoxEx*, TPersistent*) {})
+        .Integer("ItemIndex", &TComboBoxEx::ItemIndex, &TComboBoxEx::SetItemIndex, -1)
+        .Object("ItemsEx", &TCollection::StaticClassInfo, &TComboBoxEx::ItemsEx)
+        .IntegerField("ItemHeight", 16)
+        .IntegerField("MaxLength", 0)
+        .EnumField("Style", ComboBoxExStyleEnumInfo(), 0)
+        .SetField("StyleEx", ComboBoxExStyleExEnumInfo(), 0)
+        .Publish("Text")
+        .StringField("TextHint")
+        .Event("OnBeginEdit", &TComboBoxEx::OnBeginEdit)
+        .Event("OnChange", &TComboBoxEx::OnChange)
+        .Event("OnCloseUp", &TComboBoxEx::OnCloseUp)
+        .Event("OnDropDown", &TComboBoxEx::OnDropDown)
+        .Event("OnEndEdit", &TComboBoxEx::OnEndEdit)
+        .Event("OnSelect", &TComboBoxEx::OnSelect);
+    return b.Build();
+  }();
+  return info;
+}
+
+TComboBoxEx::TComboBoxEx(TComponent* owner)
+    : TCustomComboBox(owner), itemsEx_(std::make_unique<TCollection>(TComboExItem::StaticClassInfo())) {
+  itemsEx_->OnChange = [this](TCollection&) { FillWidget(); };
+}
+TComboBoxEx::~TComboBoxEx() { itemsEx_->OnChange = nullptr; }
+
+void TComboBoxEx::FillWidget() {
+  std::vector<std::string> lines;
+  for (int i = 0; i < itemsEx_->Count(); ++i) lines.push_back(itemsEx_->Items(i)->FieldOf("Caption").str);
+  if (!lines.empty() && lines != items_->Lines()) {
+    items_->SetLines(std::move(lines));  // calls FillWidget again with the captions
+    return;
+  }
+  TCustomComboBox::FillWidget();
+}

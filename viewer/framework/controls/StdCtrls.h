@@ -1,0 +1,680 @@
+// The standard controls: labels, edit boxes, memos, buttons, check boxes,
+// radio buttons, list and combo boxes, scroll bars, group boxes and static
+// texts, and what the other stock controls share with them:
+//
+//   * the property groups every control publishes (PublishControl,
+//     PublishLooks, PublishWindowed ...), so that each class lists only what
+//     is its own;
+//   * TSyncedStrings, a line list that tells its owning control when it
+//     changed (not while an update is in progress), for controls that show
+//     their lines in a Qt widget;
+//   * TStockBox, the framed box with its class name that stands in for the
+//     controls without a richer look;
+//   * the classic 3D frame drawing helpers.
+//
+// Leaf controls wrap native Qt widgets (QPushButton, QCheckBox,
+// QPlainTextEdit, QListWidget ...). Containers paint themselves on the
+// framework's canvas, so that graphic children (labels, bevels, speed
+// buttons) are painted on them.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QPointer>
+
+#include "Controls.h"
+#include "Edits.h"
+#include "core/Strings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+// ---------------------------------------------------------------------------
+// Enumerations shared by the stock controls
+
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum TVerticalAlignment : uint8_t { taAlignTop, taAlignBottom, taVerticalCenter };
+enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
+enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
+enum TListBoxStyle : uint8_t { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
+enum TComboBoxStyle : uint8_t { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+enum TStaticBorderStyle : uint8_t { sbsNone, sbsSingle, sbsSunken };
+
+const TEnumInfo& AlignmentEnumInfo();
+const TEnumInfo& LeftRightEnumInfo();  // taLeftJustify, taRightJustify
+const TEnumInfo& VerticalAlignmentEnumInfo();
+const TEnumInfo& TextLayoutEnumInfo();
+const TEnumInfo& ScrollStyleEnumInfo();
+const TEnumInfo& CheckBoxStateEnumInfo();
+const TEnumInfo& ListBoxStyleEnumInfo();
+const TEnumInfo& ComboBoxStyleEnumInfo();
+const TEnumInfo& StaticBorderStyleEnumInfo();
+const TEnumInfo& ScrollBarKindEnumInfo();
+const TEnumInfo& ScrollCodeEnumInfo();
+const TEnumInfo& EllipsisPositionEnumInfo();
+const TEnumInfo& ButtonStyleEnumInfo();  // bsPushButton, bsCommandLink, bsSplitButton
+const TEnumInfo& ImageAlignmentEnumInfo();
+
+// ---------------------------------------------------------------------------
+// Property groups
+
+namespace stock {
+
+// What every visible control publishes (graphic and windowed).
+template <class C>
+ClassBuilder<C>& PublishControl(ClassBuilder<C>& b) {
+  return b.Publish("Align")
+      .Publish("AlignWithMargins")
+      .Publish("Anchors")
+      .Publish("BiDiMode")
+      .Publish("Constraints")
+      .Publish("CustomHint")
+      .Publish("DragCursor")
+      .Publish("DragKind")
+      .Publish("DragMode")
+      .Publish("Enabled")
+      .Publish("Margins")
+      .Publish("ParentBiDiMode")
+      .Publish("ParentShowHint")
+      .Publish("PopupMenu")
+      .Publish("ShowHint")
+      .Publish("StyleElements")
+      .Publish("Visible")
+      .Publish("OnCanResize")
+      .Publish("OnClick")
+      .Publish("OnConstrainedResize")
+      .Publish("OnContextPopup")
+      .Publish("OnDblClick")
+      .Publish("OnDragDrop")
+      .Publish("OnDragOver")
+      .Publish("OnEndDock")
+      .Publish("OnEndDrag")
+      .Publish("OnGesture")
+      .Publish("OnMouseActivate")
+      .Publish("OnMouseDown")
+      .Publish("OnMouseEnter")
+      .Publish("OnMouseLeave")
+      .Publish("OnMouseMove")
+      .Publish("OnMouseUp")
+      .Publish("OnMouseWheel")
+      .Publish("OnMouseWheelDown")
+      .Publish("OnMouseWheelUp")
+      .Publish("OnResize")
+      .Publish("OnStartDock")
+      .Publish("OnStartDrag");
+}
+
+// Colour and font.
+template <class C>
+ClassBuilder<C>& PublishLooks(ClassBuilder<C>& b, std::optional<int64_t> colorDefault = {}) {
+  if (colorDefault)
+    b.Publish("Color", colorDefault);
+  else
+    b.Publish("Color");
+  return b.Publish("Font").Publish("ParentColor").Publish("ParentFont").Publish("Ctl3D").Publish(
+      "ParentCtl3D");
+}
+
+// What windowed controls add.
+template <class C>
+ClassBuilder<C>& PublishWindowed(ClassBuilder<C>& b, std::optional<int64_t> tabStopDefault = {}) {
+  if (tabStopDefault)
+    b.Publish("TabStop", tabStopDefault);
+  else
+    b.Publish("TabStop");
+  return b.Publish("TabOrder")
+      .Publish("BevelEdges")
+      .Publish("BevelKind")
+      .Publish("DockSite")
+      .Publish("DoubleBuffered")
+      .Publish("ImeMode")
+      .Publish("ImeName")
+      .Publish("Padding")
+      .Publish("ParentBackground")
+      .Publish("ParentDoubleBuffered")
+      .Publish("UseDockManager")
+      .Publish("OnAlignInsertBefore")
+      .Publish("OnAlignPosition")
+      .Publish("OnDockDrop")
+      .Publish("OnDockOver")
+      .Publish("OnEnter")
+      .Publish("OnExit")
+      .Publish("OnGetSiteInfo")
+      .Publish("OnKeyDown")
+      .Publish("OnKeyPress")
+      .Publish("OnKeyUp")
+      .Publish("OnUnDock");
+}
+
+// The bevel properties of TWinControl, for controls that only accept them.
+template <class C>
+ClassBuilder<C>& PublishBevels(ClassBuilder<C>& b) {
+  return b.Publish("BevelInner").Publish("BevelOuter").Publish("BevelWidth");
+}
+
+}  // namespace stock
+
+// Applies a control's colour (as the base role of editable widgets or the
+// window role of others) and font colour to a native widget's palette.
+void ApplyControlPalette(QWidget* widget, const TControl* control, bool baseRole);
+
+// Classic 3D frames.
+// Draws a rectangle's top-left edges in topColor and bottom-right edges in
+// bottomColor, width times, shrinking rect by each line.
+void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);
+// A bevel of one cut (raised/lowered/space/none) of the given width.
+void DrawBevelCut(TCanvas& canvas, TRect& rect, int cut, int width);
+// Draws text (already decoded) inside rect with horizontal alignment (0 left,
+// 1 right, 2 centre), vertical layout (0 top, 1 centre, 2 bottom), optional
+// word wrapping and '&' accelerators; returns the size the text takes.
+TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment,
+                      int layout, bool wordWrap, bool showAccel, bool measureOnly = false);
+
+// ---------------------------------------------------------------------------
+// TSyncedStrings
+
+// Lines kept in memory that call Changed after each change, once an update
+// (BeginUpdate ... EndUpdate) is over.
+class TSyncedStrings : public TStrings {
+  TESSALY_CLASS(TSyncedStrings)
+
+ public:
+  TSyncedStrings() = default;
+  int Count() const override { return static_cast<int>(lines_.size()); }
+  std::string Get(int index) const override;
+  void Put(int index, const std::string& s) override;
+  void Insert(int index, const std::string& s) override;
+  void Delete(int index) override;
+  void Clear() override;
+  const std::vector<std::string>& Lines() const { return lines_; }
+  // Replaces every line at once (one notification).
+  void SetLines(std::vector<std::string> lines);
+
+  std::function<void()> OnChanged;
+
+ protected:
+  void SetUpdateState(bool updating) override;
+  void AddLines(std::vector<std::string>&& lines) override;
+
+ private:
+  void Changed();
+  std::vector<std::string> lines_;
+  bool pending_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// TStockBox
+
+// A windowed control drawn as a framed box of its colour, with its class
+// name written small in the top-left corner: the look of stock controls that
+// have no richer one. It accepts child controls.
+class TStockBox : public TCustomControl {
+  TESSALY_CLASS(TStockBox)
+
+ public:
+  explicit TStockBox(TComponent* owner);
+
+ protected:
+  void Paint() override;
+  // The frame: 0 none, 1 sunken (default), 2 raised, 3 flat single line.
+  int frame_ = 1;
+  bool showClassName_ = true;
+};
+
+// A graphic control drawn the same way (for stock graphic controls).
+class TStockGraphicBox : public TGraphicControl {
+  TESSALY_CLASS(TStockGraphicBox)
+
+ public:
+  explicit TStockGraphicBox(TComponent* owner);
+
+ protected:
+  void Paint() override;
+};
+
+// ---------------------------------------------------------------------------
+// TLabel
+
+class TCustomLabel : public TGraphicControl {
+  TESSALY_CLASS(TCustomLabel)
+
+ public:
+  explicit TCustomLabel(TComponent* owner);
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
+  TTextLayout Layout() const { return layout_; }
+  void SetLayout(TTextLayout v);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool v);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool v);
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool v);
+  TComponent* FocusControl() const { return focusControl_; }
+  void SetFocusControl(TComponent* c);
+  void SetAutoSize(bool v) override;
+
+  void Loaded() override;
+  void DefineProperties(TFiler& filer) override;
+
+ protected:
+  void Paint() override;
+  void CMTextChanged(TMessage& msg) override;
+  void CMFontChanged(TMessage& msg) override;
+  void Notification(TComponent* component, TOperation operation) override;
+  // Fits the bounds to the caption when AutoSize.
+  void AdjustBounds();
+  virtual QString LabelText() const { return DisplayText(); }
+
+ private:
+  TAlignment alignment_ = taLeftJustify;
+  TTextLayout layout_ = tlTop;
+  bool wordWrap_ = false;
+  bool transparent_ = false;
+  bool showAccelChar_ = true;
+  TComponent* focusControl_ = nullptr;
+};
+
+class TLabel : public TCustomLabel {
+  TESSALY_CLASS(TLabel)
+
+ public:
+  explicit TLabel(TComponent* owner) : TCustomLabel(owner) {}
+};
+
+// ---------------------------------------------------------------------------
+// TEdit
+
+class TEdit : public TCustomEdit {
+  TESSALY_CLASS(TEdit)
+
+ public:
+  explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
+  void DefineProperties(TFiler& filer) override;
+};
+
+// ---------------------------------------------------------------------------
+// TMemo
+
+class TMemoWidget;
+
+// A multi-line edit on a QPlainTextEdit. Lines is live: its lines are the
+// memo's; while an update is in progress (Lines.BeginUpdate) the widget is
+// left alone and gets the whole text once at the end.
+class TCustomMemo : public TWinControl {
+  TESSALY_CLASS(TCustomMemo)
+  friend class TMemoLines;
+  friend class TMemoWidget;
+
+ public:
+  explicit TCustomMemo(TComponent* owner);
+  ~TCustomMemo() override;
+
+  TStrings* Lines() const;
+  void SetLines(TStrings* lines);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool v);
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle v);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool v);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
+  TEditBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TEditBorderStyle v);
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int v) { maxLength_ = v; }
+
+  void SetText(const std::string& v) override;
+  void Clear();
+  QPlainTextEdit* Editor() const;
+  // How many times the whole text went to the widget (tests: batching).
+  int WidgetTextLoads() const { return widgetLoads_; }
+
+  TMethod OnChange;
+
+ protected:
+  QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void CMFontChanged(TMessage& msg) override;
+  void CMColorChanged(TMessage& msg) override;
+  void CMEnabledChanged(TMessage& msg) override;
+  virtual void Change();
+
+ private:
+  void LinesChanged(bool appendedOnly, int firstAppended);
+  void WidgetEdited();
+  void PullFromWidget() const;
+  void LoadWidget();
+  void ApplyOptions();
+
+  std::unique_ptr<TStrings> lines_;
+  QPointer<QPlainTextEdit> editor_;
+  bool readOnly_ = false;
+  TScrollStyle scrollBars_ = ssNone;
+  bool wordWrap_ = true;
+  TAlignment alignment_ = taLeftJustify;
+  TEditBorderStyle borderStyle_ = ebsSingle;
+  int maxLength_ = 0;
+  mutable bool widgetNewer_ = false;  // typed text not yet pulled into lines_
+  bool loading_ = false;
+  int widgetLoads_ = 0;
+};
+
+class TMemo : public TCustomMemo {
+  TESSALY_CLASS(TMemo)
+
+ public:
+  explicit TMemo(TComponent* owner) : TCustomMemo(owner) {}
+};
+
+// ---------------------------------------------------------------------------
+// Buttons
+
+// A push button on a QPushButton. A click sets the parent form's
+// ModalResult; Default and Cancel answer Return and Escape.
+class TButton : public TWinControl {
+  TESSALY_CLASS(TButton)
+
+ public:
+  explicit TButton(TComponent* owner);
+
+  bool Default() const { return default_; }
+  void SetDefault(bool v);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool v) { cancel_ = v; }
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int v) { modalResult_ = v; }
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool v) { wordWrap_ = v; }
+  QPushButton* PushButton() const;
+  TMargins* ImageMargins() const { return imageMargins_.get(); }
+
+  void Click() override;
+
+  TMethod OnDropDownClick;
+
+ protected:
+  QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
+  void CreateWnd() override;
+  void CMTextChanged(TMessage& msg) override;
+  void CMFontChanged(TMessage& msg) override;
+  void CMDialogKey(TCMDialogKey& msg) override;
+  void CMDialogChar(TCMDialogChar& msg) override;
+  // Updates the widget's caption and icon.
+  virtual void UpdateFace();
+  QPointer<QPushButton> button_;
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
+  int modalResult_ = 0;
+  bool wordWrap_ = false;
+  std::unique_ptr<TMargins> imageMargins_ = std::make_unique<TMargins>(0);
+};
+
+// Check box on a QCheckBox.
+class TCustomCheckBox : public TWinControl {
+  TESSALY_CLASS(TCustomCheckBox)
+
+ public:
+  explicit TCustomCheckBox(TComponent* owner);
+
+  bool Checked() const { return state_ == cbChecked; }
+  void SetChecked(bool v) { SetState(v ? cbChecked : cbUnchecked); }
+  TCheckBoxState State() const { return state_; }
+  void SetState(TCheckBoxState v);
+  bool AllowGrayed() const { return allowGrayed_; }
+  void SetAllowGrayed(bool v);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
+
+ protected:
+  QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
+  void CreateWnd() override;
+  void CMTextChanged(TMessage& msg) override;
+  void CMFontChanged(TMessage& msg) override;
+  void CMColorChanged(TMessage& msg) override;
+  void Apply();
+
+ private:
+  TCheckBoxState state_ = cbUnchecked;
+  bool allowGrayed_ = false;
+  TAlignment alignment_ = taRightJustify;
+  QPointer<QCheckBox> box_;
+  bool applying_ = false;
+};
+
+class TCheckBox : public TCustomCheckBox {
+  TESSALY_CLASS(TCheckBox)
+
+ public:
+  explicit TCheckBox(TComponent* owner) : TCustomCheckBox(owner) {}
+};
+
+// Radio button on a QRadioButton; checking one unchecks its siblings.
+class TRadioButton : public TWinControl {
+  TESSALY_CLASS(TRadioButton)
+
+ public:
+  explicit TRadioButton(TComponent* owner);
+
+  bool Checked() const { return checked_; }
+  void SetChecked(bool v);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
+
+ protected:
+  QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
+  void CreateWnd() override;
+  void CMTextChanged(TMessage& msg) override;
+  void CMFontChanged(TMessage& msg) override;
+  void CMColorChanged(TMessage& msg) override;
+  void Apply();
+
+ private:
+  bool checked_ = false;
+  TAlignment alignment_ = taRightJustify;
+  QPointer<QRadioButton> radio_;
+  bool applying_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// List and combo boxes
+
+class TCustomListBox : public TWinControl {
+  TESSALY_CLASS(TCustomListBox)
+
+ public:
+  explicit TCustomListBox(TComponent* owner);
+  ~TCustomListBox() override;
+
+  TStrings* Items() const { return items_.get(); }
+  void SetItems(TStrings* items);
+  int ItemIndex() const;
+  void SetItemIndex(int v);
+  bool MultiSelect() const { return multiSelect_; }
+  void SetMultiSelect(bool v);
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool v);
+  int Columns() const { return columns_; }
+  void SetColumns(int v);
+  TEditBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TEditBorderStyle v);
+  QListWidget* ListWidget() const;
+
+  TMethod OnDrawItem, OnMeasureItem, OnData, OnDataFind, OnDataObject;
+
+ protected:
+  QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
+  void CreateWnd() override;
+  void CMFontChanged(TMessage& msg) override;
+  void CMColorChanged(TMessage& msg) override;
+  // Text shown for a line (check list boxes add nothing; file lists may).
+  virtual void FillWidget();
+  std::unique_ptr<TSyncedStrings> items_;
+  QPointer<QListWidget> list_;
+
+ private:
+  int itemIndex_ = -1;
+  bool multiSelect_ = false;
+  bool sorted_ = false;
+  int columns_ = 0;
+  TEditBorderStyle borderStyle_ = ebsSingle;
+};
+
+class TListBox : public TCustomListBox {
+  TESSALY_CLASS(TListBox)
+
+ public:
+  explicit TListBox(TComponent* owner) : TCustomListBox(owner) {}
+};
+
+class TCustomComboBox : public TWinControl {
+  TESSALY_CLASS(TCustomComboBox)
+
+ public:
+  explicit TCustomComboBox(TComponent* owner);
+  ~TCustomComboBox() override;
+
+  TStrings* Items() const { return items_.get(); }
+  void SetItems(TStrings* items);
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int v);
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle v);
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool v) { sorted_ = v; FillWidget(); }
+  void SetText(const std::string& v) override;
+  QComboBox* ComboWidget() const;
+
+  TMethod OnChange, OnSelect, OnDropDown, OnCloseUp, OnDrawItem, OnMeasureItem;
+
+ protected:
+  QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
+  void CreateWnd() override;
+  void CMFontChanged(TMessage& msg) override;
+  void CMColorChanged(TMessage& msg) override;
+  virtual void FillWidget();
+  std::unique_ptr<TSyncedStrings> items_;
+  QPointer<QComboBox> combo_;
+
+ private:
+  int itemIndex_ = -1;
+  TComboBoxStyle style_ = csDropDown;
+  bool sorted_ = false;
+  bool filling_ = false;
+};
+
+class TComboBox : public TCustomComboBox {
+  TESSALY_CLASS(TComboBox)
+
+ public:
+  explicit TComboBox(TComponent* owner) : TCustomComboBox(owner) {}
+};
+
+// ---------------------------------------------------------------------------
+// TScrollBar
+
+class TScrollBar : public TWinControl {
+  TESSALY_CLASS(TScrollBar)
+
+ public:
+  explicit TScrollBar(TComponent* owner);
+
+  int Kind() const { return kind_; }
+  void SetKind(int v);
+  int Min() const { return min_; }
+  void SetMin(int v) { min_ = v; Apply(); }
+  int Max() const { return max_; }
+  void SetMax(int v) { max_ = v; Apply(); }
+  int Position() const { return position_; }
+  void SetPosition(int v);
+  int PageSize() const { return pageSize_; }
+  void SetPageSize(int v) { pageSize_ = v; Apply(); }
+  int SmallChange() const { return smallChange_; }
+  void SetSmallChange(int v) { smallChange_ = v; Apply(); }
+  int LargeChange() const { return largeChange_; }
+  void SetLargeChange(int v) { largeChange_ = v; Apply(); }
+
+  TMethod OnChange, OnScroll;
+
+ protected:
+  QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
+  void CreateWnd() override;
+  void Apply();
+
+ private:
+  int kind_ = 0;  // sbHorizontal
+  int min_ = 0, max_ = 100, position_ = 0, pageSize_ = 0, smallChange_ = 1, largeChange_ = 1;
+  QPointer<QScrollBar> bar_;
+  bool applying_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// TGroupBox and TStaticText
+
+class TCustomGroupBox : public TCustomControl {
+  TESSALY_CLASS(TCustomGroupBox)
+
+ public:
+  explicit TCustomGroupBox(TComponent* owner);
+  void AdjustClientRect(TRect& rect) override;
+
+ protected:
+  void Paint() override;
+  void CMTextChanged(TMessage& msg) override;
+  void CMFontChanged(TMessage& msg) override;
+};
+
+class TGroupBox : public TCustomGroupBox {
+  TESSALY_CLASS(TGroupBox)
+
+ public:
+  explicit TGroupBox(TComponent* owner) : TCustomGroupBox(owner) {}
+};
+
+class TStaticText : public TCustomControl {
+  TESSALY_CLASS(TStaticText)
+
+ public:
+  explicit TStaticText(TComponent* owner);
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v) { alignment_ = v; Invalidate(); }
+  TStaticBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TStaticBorderStyle v) { borderStyle_ = v; Invalidate(); }
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool v) { showAccelChar_ = v; Invalidate(); }
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool v) { transparent_ = v; Invalidate(); }
+  TComponent* FocusControl() const { return focusControl_; }
+  void SetFocusControl(TComponent* c) { focusControl_ = c; }
+
+ protected:
+  void Paint() override;
+  void CMTextChanged(TMessage& msg) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  TAlignment alignment_ = taLeftJustify;
+  TStaticBorderStyle borderStyle_ = sbsNone;
+  bool showAccelChar_ = true;
+  bool transparent_ = false;
+  TComponent* focusControl_ = nullptr;
+};
+
+// Reads the "IsControl" flag some form files carry on controls.
+void DefineIsControl(TFiler& filer, TPersistent* self);
