@@ -85,9 +85,16 @@ QString FamilyOfKind(Kind kind) {
     }
   }
   std::call_once(once, [] {
-    sans = GenericFamily(QFont::SansSerif, "sans-serif");
-    mono = GenericFamily(QFont::Monospace, "monospace");
-    serif = GenericFamily(QFont::Serif, "serif");
+    // The DejaVu families that the set-up installs come first, so that text
+    // looks the same on every machine whatever else fontconfig would prefer;
+    // the system's generic families are the fallback.
+    auto prefer = [](const char* family, QFont::StyleHint hint, const char* generic) {
+      const QString name = QString::fromLatin1(family);
+      return IsFontFamilyInstalled(name) ? name : GenericFamily(hint, generic);
+    };
+    sans = prefer("DejaVu Sans", QFont::SansSerif, "sans-serif");
+    mono = prefer("DejaVu Sans Mono", QFont::Monospace, "monospace");
+    serif = prefer("DejaVu Serif", QFont::Serif, "serif");
     const QString wqy = QStringLiteral("WenQuanYi Micro Hei");
     cjk = IsFontFamilyInstalled(wqy) ? wqy : sans;
   });
