@@ -20,6 +20,7 @@ if [ "${TESSALY_QUICK:-0}" = "1" ]; then exit 0; fi
 echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 bash scripts/build.sh build-asan -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 echo "== Fuzz targets"

@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <string>
 
+#include <QPointer>
+
 #include "Controls.h"
 
 class QLineEdit;
@@ -156,7 +158,7 @@ class TCustomEdit : public TWinControl {
   bool modified_ = false;
   TRect formatRect_;
   uint32_t windowStyle_ = 0;
-  TEditWidget* edit_ = nullptr;
+  QPointer<TEditWidget> edit_;  // null once Qt has deleted the widget with its parent
   bool settingWidgetText_ = false;
   // Selection kept while there is no widget.
   int selStart_ = 0, selLength_ = 0;
