@@ -191,6 +191,53 @@ TEST(StockForm, RendersControlsAtTheirPositions) {
   EXPECT_EQ(menu->MenuBar()->actions()[0]->text(), QStringLiteral("&File"));
 }
 
+// A form with a main menu: the bar takes room in the window above the
+// client area, which keeps its stored size and its children's positions.
+std::string MenuForm() {
+  std::string t = "object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 200\r\n  Menu = MainMenu1\r\n";
+  t += "  object Shape1: TShape\r\n    Left = 0\r\n    Top = 0\r\n    Width = 40\r\n    Height = 40\r\n";
+  t += "    Brush.Color = clRed\r\n    Pen.Style = psClear\r\n  end\r\n";
+  t += "  object Button1: TButton\r\n    Left = 50\r\n    Top = 0\r\n    Width = 75\r\n    Height = 25\r\n  end\r\n";
+  t += "  object MainMenu1: TMainMenu\r\n    object File1: TMenuItem\r\n      Caption = '&File'\r\n    end\r\n  end\r\n";
+  return t + "end\r\n";
+}
+
+TEST(StockForm, MainMenuBarSitsAboveTheClientArea) {
+  auto form = LoadFormText(MenuForm());
+  auto* menu = Find<TMainMenu>(*form, "MainMenu1");
+  ASSERT_NE(menu->MenuBar(), nullptr);
+  const int bar = form->MenuBarHeight();
+  ASSERT_GT(bar, 0);
+  EXPECT_EQ(menu->MenuBar()->geometry(), QRect(0, 0, 300, bar));
+  EXPECT_EQ(form->ClientHeight(), 200);
+  EXPECT_EQ(form->Handle()->size(), QSize(300, 200 + bar));
+  auto* button = Find<TButton>(*form, "Button1");
+  EXPECT_EQ(button->Top(), 0);
+  EXPECT_EQ(button->Handle()->geometry(), QRect(50, bar, 75, 25));
+  // The client area's rendering starts below the bar: the shape at (0, 0).
+  const QImage image = RenderFormClient(form.get());
+  EXPECT_EQ(image.size(), QSize(300, 200));
+  EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(255, 0, 0));
+  EXPECT_EQ(form->ClientToScreen({0, 0}).Y, form->Top() + bar);
+}
+
+TEST(StockForm, RemovingTheMainMenuGivesTheRoomBack) {
+  auto form = LoadFormText(MenuForm());
+  delete Find<TMainMenu>(*form, "MainMenu1");
+  EXPECT_EQ(form->Menu(), nullptr);
+  EXPECT_EQ(form->MenuBarHeight(), 0);
+  EXPECT_EQ(form->Handle()->size(), QSize(300, 200));
+  EXPECT_EQ(Find<TButton>(*form, "Button1")->Handle()->geometry(), QRect(50, 0, 75, 25));
+}
+
+TEST(StockForm, MainMenuWithoutVisibleItemsTakesNoRoom) {
+  std::string t = MenuForm();
+  t.replace(t.find("Caption = '&File'"), 17, "Caption = '&File'\r\n      Visible = False");
+  auto form = LoadFormText(t);
+  EXPECT_EQ(form->MenuBarHeight(), 0);
+  EXPECT_EQ(Find<TButton>(*form, "Button1")->Handle()->geometry(), QRect(50, 0, 75, 25));
+}
+
 TEST(StockForm, GbkCaptionShowsAsUnicodeText) {
   std::string t = "object Form1: TForm1\r\n  Width = 200\r\n  Height = 100\r\n";
   t += "  object Label1: TLabel\r\n    Left = 8\r\n    Top = 8\r\n    Caption = '\xD6\xD0\xCE\xC4'\r\n";

@@ -413,10 +413,11 @@ class TControlWidget : public QWidget {
   }
   void paintEvent(QPaintEvent*) override {
     if (!control_) return;
-    QImage buffer(width(), height(), QImage::Format_RGB32);
+    const TPoint o = control_->WidgetClientOrigin();
+    QImage buffer(std::max(1, width() - o.X), std::max(1, height() - o.Y), QImage::Format_RGB32);
     control_->PaintHandler(buffer);
     QPainter p(this);
-    p.drawImage(0, 0, buffer);
+    p.drawImage(o.X, o.Y, buffer);
   }
 
  private:
@@ -598,10 +599,8 @@ void TControl::SetBoundsFromLayout(int left, int top, int width, int height) {
 
 void TControl::BoundsChanged(const TRect& oldBounds) {
   // A graphic control repaints the parent where it was and where it is.
-  if (QWidget* w = parent_ ? parent_->WidgetIfAllocated() : nullptr) {
-    w->update(QRect(oldBounds.Left, oldBounds.Top, oldBounds.Width(), oldBounds.Height()));
-    w->update(QRect(left_, top_, width_, height_));
-  }
+  UpdateParentArea(oldBounds);
+  UpdateParentArea(BoundsRect());
 }
 
 TRect TControl::GetClientRect() const { return Rect(0, 0, width_, height_); }
@@ -614,8 +613,13 @@ void TControl::SetClientSize(int width, int height) {
 }
 
 TPoint TControl::ClientOrigin() const {
-  if (!parent_) return {left_, top_};
-  TPoint p = parent_->ClientOrigin();
+  if (!parent_) {
+    // A form's window may hold a menu bar above its client area.
+    const auto* self = dynamic_cast<const TWinControl*>(this);
+    const TPoint o = self ? self->WidgetClientOrigin() : TPoint{0, 0};
+    return {left_ + o.X, top_ + o.Y};
+  }
+  const TPoint p = parent_->ClientOrigin();
   return {p.X + left_, p.Y + top_};
 }
 TPoint TControl::ClientToScreen(TPoint p) const {
@@ -811,10 +815,14 @@ void TControl::SetText(const std::string& v) {
 
 QString TControl::DisplayText() const { return DecodeFormString(text_, font_->Charset()); }
 
-void TControl::Invalidate() {
-  if (QWidget* w = parent_ ? parent_->WidgetIfAllocated() : nullptr)
-    w->update(QRect(left_, top_, width_, height_));
+void TControl::UpdateParentArea(const TRect& r) const {
+  if (QWidget* w = parent_ ? parent_->WidgetIfAllocated() : nullptr) {
+    const TPoint o = parent_->WidgetClientOrigin();
+    w->update(QRect(r.Left + o.X, r.Top + o.Y, r.Width(), r.Height()));
+  }
 }
+
+void TControl::Invalidate() { UpdateParentArea(BoundsRect()); }
 void TControl::Update() {
   if (parent_) parent_->Update();
 }
@@ -1001,10 +1009,7 @@ void TControl::ContextPopup(TPoint pos, bool& handled) {
 }
 
 void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
-void TControl::CMVisibleChanged(TMessage&) {
-  if (QWidget* w = parent_ ? parent_->WidgetIfAllocated() : nullptr)
-    w->update(QRect(left_, top_, width_, height_));
-}
+void TControl::CMVisibleChanged(TMessage&) { UpdateParentArea(BoundsRect()); }
 void TControl::CMColorChanged(TMessage&) { Invalidate(); }
 void TControl::CMFontChanged(TMessage&) {
   FontChanged();
@@ -1285,7 +1290,8 @@ void TWinControl::UpdateWidget() {
   QWidget* w = widget_.data();
   if (!w) return;
   if (!w->isWindow()) {
-    w->setGeometry(left_, top_, width_, height_);
+    const TPoint o = parent_ ? parent_->WidgetClientOrigin() : TPoint{0, 0};
+    w->setGeometry(left_ + o.X, top_ + o.Y, width_, height_);
     w->setVisible(Visible());
   }
   if (w->isEnabled() != Enabled()) w->setEnabled(Enabled());
@@ -1942,7 +1948,8 @@ void TWinControl::UpdateCursorAt(TPoint p) {
 
 bool TWinControl::HandleQtMouse(QMouseEvent* e) {
   const QPoint qp = e->position().toPoint();
-  const TPoint p{qp.x(), qp.y()};
+  const TPoint o = WidgetClientOrigin();
+  const TPoint p{qp.x() - o.X, qp.y() - o.Y};
   TControl* target = this;
   const auto type = e->type();
   if (g_capture && g_capture != this && g_capture->Parent() == this &&
@@ -2015,7 +2022,8 @@ bool TWinControl::WidgetEvent(QEvent* e) {
       return false;
     case QEvent::ContextMenu: {
       auto* ce = static_cast<QContextMenuEvent*>(e);
-      TPoint p{ce->pos().x(), ce->pos().y()};
+      const TPoint o = WidgetClientOrigin();
+      const TPoint p{ce->pos().x() - o.X, ce->pos().y() - o.Y};
       TControl* target = this;
       if (TControl* c = ControlAtPos(p, false, false)) target = c;
       bool handled = false;
@@ -2032,7 +2040,8 @@ bool TWinControl::WidgetEvent(QEvent* e) {
     }
     case QEvent::ToolTip: {
       auto* he = static_cast<QHelpEvent*>(e);
-      TPoint p{he->pos().x(), he->pos().y()};
+      const TPoint o = WidgetClientOrigin();
+      const TPoint p{he->pos().x() - o.X, he->pos().y() - o.Y};
       TControl* c = ControlAtPos(p, true, false);
       if (!c) c = this;
       if (c->ShowHint() && !c->Hint().empty()) {

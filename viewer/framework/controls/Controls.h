@@ -514,6 +514,9 @@ class TControl : public TComponent {
   virtual void ContextPopup(TPoint pos, bool& handled);
   // Called after bounds changed (before WM_SIZE).
   virtual void BoundsChanged(const TRect& oldBounds);
+  // Schedules a repaint of the part of the parent's widget that shows r,
+  // given in the parent's client coordinates.
+  void UpdateParentArea(const TRect& r) const;
   virtual void VisibleChanging() {}
   // Asks the parent to realign (when this control is aligned or anchored).
   void RequestAlign();
@@ -682,6 +685,11 @@ class TWinControl : public TControl {
   // Paints the control and its graphic children into an image of the
   // control's size (what the widget shows; used by Render.h).
   void PaintTo(QImage& image);
+
+  // Where the client area's (0, 0) lies inside this control's own widget.
+  // Zero except for a form whose menu bar sits in its window above the
+  // client area: children, painting and mouse positions all shift by it.
+  virtual TPoint WidgetClientOrigin() const { return {0, 0}; }
 
   // Events.
   TMethod OnEnter, OnExit, OnKeyDown, OnKeyPress, OnKeyUp, OnDockDrop, OnDockOver, OnGetSiteInfo,

@@ -290,6 +290,17 @@ void TCustomForm::SetMenu(TComponent* menu) {
   if (menu) menu->FreeNotification(this);
 }
 
+void TCustomForm::SetMenuBarHeight(int height) {
+  height = std::max(0, height);
+  if (height == menuBarHeight_) return;
+  menuBarHeight_ = height;
+  UpdateWidget();
+  // The children's widgets keep their client positions below the bar.
+  for (int i = 0; i < ControlCount(); ++i)
+    if (auto* child = dynamic_cast<TWinControl*>(Controls(i))) child->UpdateWidget();
+  Invalidate();
+}
+
 void TCustomForm::SetActiveControl(TWinControl* control) {
   if (control == activeControl_) return;
   if (control && !ContainsControl(control) && !HasState(csLoading))
@@ -302,7 +313,10 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == opRemove) {
-    if (component == menu_) menu_ = nullptr;
+    if (component == menu_) {
+      menu_ = nullptr;
+      if (!HasState(csDestroying)) SetMenuBarHeight(0);
+    }
     if (component == activeControl_) activeControl_ = nullptr;
     if (component == focusedControl_) focusedControl_ = nullptr;
   }
@@ -408,12 +422,13 @@ void TCustomForm::UpdateWidget() {
   if (!w) return;
   TWinControl::UpdateWidget();
   w->setWindowTitle(DisplayText());
+  const int width = std::max(1, clientWidth_), height = std::max(1, clientHeight_ + menuBarHeight_);
   if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin) {
     w->setMinimumSize(0, 0);
     w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    w->resize(std::max(1, clientWidth_), std::max(1, clientHeight_));
+    w->resize(width, height);
   } else {
-    w->setFixedSize(std::max(1, clientWidth_), std::max(1, clientHeight_));
+    w->setFixedSize(width, height);
   }
   w->move(left_, top_);
 }
@@ -629,9 +644,9 @@ bool TCustomForm::WidgetEvent(QEvent* e) {
       if (!HasState(csDestroying)) Close();
       return true;
     case QEvent::Resize:
-      if (w && w->isWindow() && (w->width() != clientWidth_ || w->height() != clientHeight_) &&
-          w->isVisible())
-        SetClientSize(w->width(), w->height());
+      if (w && w->isWindow() &&
+          (w->width() != clientWidth_ || w->height() != clientHeight_ + menuBarHeight_) && w->isVisible())
+        SetClientSize(w->width(), std::max(0, w->height() - menuBarHeight_));
       return false;
     case QEvent::WindowActivate:
       Activate();

@@ -131,6 +131,12 @@ class TCustomForm : public TWinControl {
   void SetAutoScroll(bool v) { autoScroll_ = v; }
   TComponent* Menu() const { return menu_; }
   void SetMenu(TComponent* menu);
+  // The height of the menu bar the form's window shows above its client
+  // area (0 without one). The main menu sets it when it attaches its bar;
+  // the window grows by it and the client area keeps its size.
+  int MenuBarHeight() const { return menuBarHeight_; }
+  void SetMenuBarHeight(int height);
+  TPoint WidgetClientOrigin() const override { return {0, menuBarHeight_}; }
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
   TFormIcon* Icon() const { return icon_.get(); }
@@ -212,6 +218,7 @@ class TCustomForm : public TWinControl {
   bool oldCreateOrder_ = false;
   bool autoScroll_ = true;
   TComponent* menu_ = nullptr;
+  int menuBarHeight_ = 0;
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   std::unique_ptr<TFormIcon> icon_;

@@ -254,7 +254,7 @@ class MenuBarSizer : public QObject {
   bool eventFilter(QObject* o, QEvent* e) override {
     if (e->type() == QEvent::Resize && bar_) {
       auto* w = static_cast<QWidget*>(o);
-      bar_->setGeometry(0, 0, w->width(), bar_->sizeHint().height());
+      bar_->setGeometry(0, 0, w->width(), bar_->height());
       bar_->raise();
     }
     return false;
@@ -295,10 +295,14 @@ void TMainMenu::Rebuild() {
       QObject::connect(a, &QAction::triggered, a, [item] { item->Click(); });
     }
   }
-  if (QWidget* window = bar_->parentWidget())
-    bar_->setGeometry(0, 0, window->width(), bar_->sizeHint().height());
-  bar_->show();
+  // As on the original's windows, a menu bar with no visible item takes no
+  // room; otherwise the client area starts below it.
+  const bool empty = bar_->actions().isEmpty();
+  const int height = empty ? 0 : bar_->sizeHint().height();
+  if (QWidget* window = bar_->parentWidget()) bar_->setGeometry(0, 0, window->width(), height);
+  bar_->setVisible(!empty);
   bar_->raise();
+  if (form_ && form_->Menu() == this) form_->SetMenuBarHeight(height);
 }
 
 void TMainMenu::MenuChanged() { Rebuild(); }

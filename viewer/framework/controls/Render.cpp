@@ -6,7 +6,9 @@
 
 #include "Forms.h"
 
-static QImage RenderWidget(QWidget* w, int width, int height) {
+// Renders the width x height area of w whose top-left is origin, into an
+// image whose (0, 0) is that corner.
+static QImage RenderWidget(QWidget* w, int width, int height, QPoint origin = {0, 0}) {
   QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
   image.fill(Qt::white);
   // A window that was never shown renders once it is "shown" without
@@ -20,7 +22,8 @@ static QImage RenderWidget(QWidget* w, int width, int height) {
   }
   w->ensurePolished();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  w->render(&image, QPoint(0, 0), QRegion(0, 0, width, height), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  w->render(&image, QPoint(0, 0), QRegion(origin.x(), origin.y(), width, height),
+            QWidget::DrawWindowBackground | QWidget::DrawChildren);
   if (!wasVisible) {
     window->hide();
     window->setAttribute(Qt::WA_DontShowOnScreen, hadAttribute);
@@ -31,8 +34,11 @@ static QImage RenderWidget(QWidget* w, int width, int height) {
 QImage RenderControl(TControl* control) {
   if (auto* w = dynamic_cast<TWinControl*>(control)) {
     QWidget* widget = w->Handle();
-    if (auto* form = dynamic_cast<TCustomForm*>(control))
-      return RenderWidget(widget, form->ClientWidth(), form->ClientHeight());
+    if (auto* form = dynamic_cast<TCustomForm*>(control)) {
+      // The client area only: a menu bar above it is not part of it.
+      const TPoint o = form->WidgetClientOrigin();
+      return RenderWidget(widget, form->ClientWidth(), form->ClientHeight(), QPoint(o.X, o.Y));
+    }
     return RenderWidget(widget, w->Width(), w->Height());
   }
   TWinControl* parent = control->Parent();
