@@ -56,6 +56,30 @@ TEST(ComponentNames, DuplicateNamesUnderOneOwnerAreRefused) {
   EXPECT_EQ(root.FindComponent("nothing"), nullptr);
 }
 
+TEST(ComponentNames, LookupFollowsRenamesAndRemovals) {
+  TTestRoot root(nullptr);
+  auto* a = new TTestWidget(&root);
+  a->SetName("Edit1");
+  a->SetName("Edit2");
+  EXPECT_EQ(root.FindComponent("EDIT2"), a);
+  EXPECT_EQ(root.FindComponent("Edit1"), nullptr);
+  // The old name is free again, and an unnamed component is never found.
+  auto* b = new TTestWidget(&root);
+  b->SetName("Edit1");
+  EXPECT_EQ(root.FindComponent("edit1"), b);
+  b->SetName("");
+  EXPECT_EQ(root.FindComponent("Edit1"), nullptr);
+  EXPECT_EQ(root.FindComponent(""), nullptr);
+  // A component that moves to another owner is found there only.
+  TTestRoot other(nullptr);
+  root.RemoveComponent(a);
+  other.InsertComponent(a);
+  EXPECT_EQ(root.FindComponent("Edit2"), nullptr);
+  EXPECT_EQ(other.FindComponent("Edit2"), a);
+  delete a;
+  EXPECT_EQ(other.FindComponent("Edit2"), nullptr);
+}
+
 TEST(ClassRegistry, LooksUpNamesWithoutRegardToCase) {
   RegisterTestClasses();
   EXPECT_EQ(GetClass("ttestwidget"), &TTestWidget::StaticClassInfo());

@@ -93,6 +93,8 @@ TEST(FontChanges, EveryChangeFiresOnChangeOnce) {
   f.Assign(other);
   EXPECT_EQ(changes, 9);
   EXPECT_TRUE(f == other);
+  f.Assign(other);  // the same font again: nothing changed, no notice
+  EXPECT_EQ(changes, 9);
 }
 
 TEST(FontChanges, AssignFromAnotherClassIsRefused) {
@@ -161,6 +163,26 @@ TEST(FontToQFont, PositiveHeightIsTheCellHeight) {
   QFontMetrics m(f.ToQFont());
   EXPECT_NEAR(m.height(), 16, 1);
   EXPECT_LT(f.ToQFont().pixelSize(), 16);
+}
+
+TEST(FontToQFont, FollowsEveryChangeOfTheFont) {
+  // The Qt font is remembered between calls; each change must still show.
+  TFont f;
+  EXPECT_EQ(f.ToQFont().pixelSize(), 11);
+  f.SetHeight(-20);
+  EXPECT_EQ(f.ToQFont().pixelSize(), 20);
+  f.SetStyle(TFontStyles{fsBold});
+  EXPECT_TRUE(f.ToQFont().bold());
+  f.SetName("Courier New");
+  const QString fixedFamily = f.ToQFont().family();
+  f.SetName("Arial");
+  EXPECT_NE(f.ToQFont().family(), fixedFamily);
+  TFont copy;
+  copy.Assign(f);
+  EXPECT_EQ(copy.ToQFont(), f.ToQFont());
+  copy.SetHeight(-9);
+  EXPECT_EQ(copy.ToQFont().pixelSize(), 9);
+  EXPECT_EQ(f.ToQFont().pixelSize(), 20);
 }
 
 TEST(FontMetrics, DefaultFontHasTheClassicLineHeight) {

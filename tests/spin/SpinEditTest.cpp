@@ -314,6 +314,17 @@ TEST_F(SpinEditTest, FlatLayoutPutsTheButtonFlushRight) {
   EXPECT_EQ(edit->FormatRect(), Rect(0, 0, edit->ClientWidth() - 17, edit->ClientHeight() + 1));
 }
 
+TEST_F(SpinEditTest, SwitchingTheFrameAloneMovesTheButton) {
+  // A form file sets Ctl3D after the size: the frame change by itself must
+  // lay the button out again, in both directions.
+  edit->SetCtl3D(true);
+  edit->SetBounds(10, 10, 121, 25);
+  edit->SetCtl3D(false);
+  EXPECT_EQ(edit->Button()->BoundsRect(), spin::EmbeddedButtonBounds(121, edit->Height(), 15, false));
+  edit->SetCtl3D(true);
+  EXPECT_EQ(edit->Button()->BoundsRect(), spin::EmbeddedButtonBounds(121, edit->Height(), 15, true));
+}
+
 TEST_F(SpinEditTest, AnEditLowerThanItsMinimumGrowsBack) {
   const int minimum = spin::MinimumEditHeight(TextMetricHeight(*edit->Font()),
                                               kScreenFontHeight, kSystemBorderHeight);

@@ -238,6 +238,27 @@ TEST(StockForm, MainMenuWithoutVisibleItemsTakesNoRoom) {
   EXPECT_EQ(Find<TButton>(*form, "Button1")->Handle()->geometry(), QRect(50, 0, 75, 25));
 }
 
+TEST(StockForm, EditsShowTheirOwnColoursAndOthersTheSystemOnes) {
+  auto edit = [](const char* name, int top, const char* properties) {
+    return std::string("  object ") + name + ": TEdit\r\n    Left = 8\r\n    Top = " + std::to_string(top) +
+           "\r\n    Width = 121\r\n    Height = 21\r\n" + properties + "  end\r\n";
+  };
+  auto form = LoadFormText("object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 200\r\n" +
+                           edit("Edit1", 8, "    Color = clYellow\r\n    Font.Color = clRed\r\n    ParentFont = False\r\n") +
+                           edit("Edit2", 40, "") + "end\r\n");
+  auto* coloured = Find<TEdit>(*form, "Edit1");
+  const QPalette own = coloured->Handle()->palette();
+  EXPECT_EQ(own.color(QPalette::Base), QColor(255, 255, 0));
+  EXPECT_EQ(own.color(QPalette::Text), QColor(255, 0, 0));
+  const QPalette plain = Find<TEdit>(*form, "Edit2")->Handle()->palette();
+  EXPECT_EQ(plain.color(QPalette::Base), ColorToQColor(clWindow));
+  EXPECT_EQ(plain.color(QPalette::Text), ColorToQColor(clWindowText));
+  EXPECT_EQ(form->Handle()->palette().color(QPalette::Button), ColorToQColor(clBtnFace));
+  // A colour set later reaches the widget too.
+  coloured->SetColor(clAqua);
+  EXPECT_EQ(coloured->Handle()->palette().color(QPalette::Base), QColor(0, 255, 255));
+}
+
 TEST(StockForm, GbkCaptionShowsAsUnicodeText) {
   std::string t = "object Form1: TForm1\r\n  Width = 200\r\n  Height = 100\r\n";
   t += "  object Label1: TLabel\r\n    Left = 8\r\n    Top = 8\r\n    Caption = '\xD6\xD0\xCE\xC4'\r\n";

@@ -52,11 +52,27 @@ void TComponent::DestroyComponents() {
   }
 }
 
+std::string TComponent::NameKey(std::string_view name) {
+  std::string key(name);
+  for (char& c : key)
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+  return key;
+}
+
+void TComponent::IndexName(TComponent* component) {
+  if (!component->name_.empty()) componentsByName_.emplace(NameKey(component->name_), component);
+}
+
+void TComponent::UnindexName(TComponent* component) {
+  if (component->name_.empty()) return;
+  auto it = componentsByName_.find(NameKey(component->name_));
+  if (it != componentsByName_.end() && it->second == component) componentsByName_.erase(it);
+}
+
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  for (TComponent* c : components_)
-    if (SameText(c->name_, name)) return c;
-  return nullptr;
+  auto it = componentsByName_.find(NameKey(name));
+  return it == componentsByName_.end() ? nullptr : it->second;
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
@@ -70,17 +86,22 @@ void TComponent::SetName(const std::string& name) {
   if (!name.empty() && !IsValidIdent(name))
     throw EComponentError(Format("'%s' is not a valid component name", name));
   if (owner_) owner_->ValidateRename(this, name_, name);
+  if (owner_) owner_->UnindexName(this);
   name_ = name;
+  if (owner_) owner_->IndexName(this);
 }
 
 void TComponent::Insert(TComponent* component) {
   components_.push_back(component);
   component->owner_ = this;
+  IndexName(component);
 }
 
 void TComponent::Remove(TComponent* component) {
-  components_.erase(std::remove(components_.begin(), components_.end(), component),
-                    components_.end());
+  // Components mostly leave last first: search from the end.
+  auto it = std::find(components_.rbegin(), components_.rend(), component);
+  if (it != components_.rend()) components_.erase(std::next(it).base());
+  UnindexName(component);
   component->owner_ = nullptr;
 }
 

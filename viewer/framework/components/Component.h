@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Persistent.h"
@@ -96,12 +97,18 @@ class TComponent : public TPersistent {
   void Insert(TComponent* component);
   void Remove(TComponent* component);
   void DestroyComponents();
+  // The owned components by name, so that finding one (which every read
+  // component does) does not scan all its siblings.
+  static std::string NameKey(std::string_view name);
+  void IndexName(TComponent* component);
+  void UnindexName(TComponent* component);
 
   TComponent* owner_ = nullptr;
   std::string name_;
   int32_t tag_ = 0;
   TComponentState state_ = 0;
   std::vector<TComponent*> components_;
+  std::unordered_map<std::string, TComponent*> componentsByName_;
   std::vector<TComponent*> freeNotifies_;
   int32_t designLeft_ = 0;
   int32_t designTop_ = 0;

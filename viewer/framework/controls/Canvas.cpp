@@ -528,7 +528,11 @@ TSize TCanvas::TextExtent(std::string_view text) const {
 }
 
 int TCanvas::TextWidth(std::string_view text) const { return TextExtent(text).cx; }
-int TCanvas::TextHeight(std::string_view text) const { return TextExtent(text).cy; }
+int TCanvas::TextHeight(std::string_view text) const {
+  // The cell height does not depend on the text: no need to shape it.
+  (void)text;
+  return QFontMetrics(font_.ToQFont()).height();
+}
 
 void TCanvas::DrawText(const TRect* clipRect, int x, int y, const QString& text, bool opaqueRect) {
   if (!image_ || image_->isNull()) return;

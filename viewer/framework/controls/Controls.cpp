@@ -576,13 +576,15 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   BoundsChanged(old);
   if (!fromLayout) UpdateAnchorRules();
-  if (sized) {
-    const TRect client = GetClientRect();
-    Perform(WM_SIZE, SIZE_RESTORED,
-            MakeLParam(uint16_t(std::clamp(client.Width(), 0, 0xFFFF)),
-                       uint16_t(std::clamp(client.Height(), 0, 0xFFFF))));
-  }
+  if (sized) SendSizeMessage();
   if (!fromLayout && align_ != alNone) RequestAlign();
+}
+
+void TControl::SendSizeMessage() {
+  const TRect client = GetClientRect();
+  Perform(WM_SIZE, SIZE_RESTORED,
+          MakeLParam(uint16_t(std::clamp(client.Width(), 0, 0xFFFF)),
+                     uint16_t(std::clamp(client.Height(), 0, 0xFFFF))));
 }
 
 void TControl::SetBoundsFromLayout(int left, int top, int width, int height) {
@@ -1269,9 +1271,10 @@ void TWinControl::CreateWnd() {
     w->installEventFilter(&NativeEventFilter::Instance());
     NativeEventFilter::Instance().Add(w, this);
   }
-  // Qt hands a parent's font down to its children: only a font of one's
-  // own needs setting.
+  // Qt hands a parent's font and palette down to its children: only a font
+  // of one's own needs setting, and only windows set the system colours.
   if (!parent_ || !ParentFont()) w->setFont(Font()->ToQFont());
+  if (w->isWindow()) w->setPalette(SystemColorsPalette());
   UpdateWidget();
   controlState_ &= ~csCreating;
 }

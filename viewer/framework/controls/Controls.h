@@ -520,6 +520,9 @@ class TControl : public TComponent {
   virtual void VisibleChanging() {}
   // Asks the parent to realign (when this control is aligned or anchored).
   void RequestAlign();
+  // Sends WM_SIZE with the current client size, as a window does when it
+  // is resized or made again.
+  void SendSizeMessage();
   // Records the distances anchors keep, relative to the parent's current
   // client size.
   void UpdateAnchorRules();

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "StdCtrls.h"  // ApplyControlPalette
 #include "TextCodecs.h"
 
 const TEnumInfo& EditCharCaseEnumInfo() {
@@ -371,10 +372,14 @@ void TCustomEdit::CreateWnd() {
 void TCustomEdit::ApplyToWidget() {
   if (!edit_) return;
   settingWidgetText_ = true;
-  edit_->setFrame(borderStyle_ == ebsSingle);
-  edit_->setReadOnly(readOnly_);
-  edit_->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
-  edit_->setEchoMode(passwordChar_ ? QLineEdit::Password : QLineEdit::Normal);
+  // Each of these re-lays the text out in Qt even when nothing changes
+  // (a new maximum length sets the whole text again): set only what differs.
+  if (edit_->hasFrame() != (borderStyle_ == ebsSingle)) edit_->setFrame(borderStyle_ == ebsSingle);
+  if (edit_->isReadOnly() != readOnly_) edit_->setReadOnly(readOnly_);
+  const int maxLength = maxLength_ > 0 ? maxLength_ : 32767;
+  if (edit_->maxLength() != maxLength) edit_->setMaxLength(maxLength);
+  const auto echo = passwordChar_ ? QLineEdit::Password : QLineEdit::Normal;
+  if (edit_->echoMode() != echo) edit_->setEchoMode(echo);
   edit_->setText(DisplayText());
   if (selLength_ > 0)
     edit_->setSelection(selStart_, selLength_);
@@ -382,6 +387,7 @@ void TCustomEdit::ApplyToWidget() {
     edit_->setCursorPosition(selStart_);
   settingWidgetText_ = false;
   ApplyTextMargins();
+  ApplyControlPalette(edit_, this, true);
 }
 
 void TCustomEdit::DestroyWnd() {
@@ -441,14 +447,25 @@ void TCustomEdit::CMFontChanged(TMessage& msg) {
     settingWidgetText_ = true;
     edit_->setText(DisplayText());  // the charset may read the bytes differently
     settingWidgetText_ = false;
+    ApplyControlPalette(edit_, this, true);
   }
   AdjustHeight();
 }
 
+void TCustomEdit::CMColorChanged(TMessage& msg) {
+  TWinControl::CMColorChanged(msg);
+  if (edit_) ApplyControlPalette(edit_, this, true);
+}
+
 void TCustomEdit::Dispatch(TMessage& message) {
   if (message.Msg == CM_CTL3DCHANGED) {
+    const int height = Height();
     AdjustHeight();
     ApplyTextMargins();
+    // The frame changed: the original makes the window again, which brings
+    // a WM_SIZE even when the size stays, so descendants lay out their
+    // insides for the new frame.
+    if (Height() == height) SendSizeMessage();
     return;
   }
   TWinControl::Dispatch(message);

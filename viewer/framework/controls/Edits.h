@@ -137,6 +137,7 @@ class TCustomEdit : public TWinControl {
   void WMGetDlgCode(TWMGetDlgCode& msg) override;
   void CMEnter(TCMEnter& msg) override;
   void CMFontChanged(TMessage& msg) override;
+  void CMColorChanged(TMessage& msg) override;
   void Dispatch(TMessage& message) override;
 
  private:

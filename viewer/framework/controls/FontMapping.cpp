@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <unordered_map>
 
 #include <QFont>
 #include <QFontDatabase>
@@ -142,7 +143,23 @@ QString MapFontFamily(const QString& faceName) {
   return FamilyOfKind(Kind::Sans);
 }
 
+static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, int charset);
+
 QString MapFontFamilyFromFormName(std::string_view storedName, int charset) {
+  // Every measured or drawn text asks; a form names few faces. The memo is
+  // bounded so that a stream of made-up names cannot grow it without end.
+  static std::unordered_map<std::string, QString> memo;
+  std::string key = std::to_string(charset);
+  key += '\0';
+  key += storedName;
+  if (auto it = memo.find(key); it != memo.end()) return it->second;
+  if (memo.size() >= 1024) memo.clear();
+  QString family = MapUncachedFontFamilyFromFormName(storedName, charset);
+  memo.emplace(std::move(key), family);
+  return family;
+}
+
+static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, int charset) {
   QString text = DecodeFormString(storedName, charset);
   Kind kind;
   if (FindKnown(text, kind)) return FamilyOfKind(kind);

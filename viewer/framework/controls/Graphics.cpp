@@ -66,6 +66,17 @@ QColor ColorToQColor(TColor color) {
   return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
+QPalette SystemColorsPalette() {
+  QPalette pal(ColorToQColor(clBtnFace), ColorToQColor(clBtnFace));
+  pal.setColor(QPalette::Base, ColorToQColor(clWindow));
+  pal.setColor(QPalette::Text, ColorToQColor(clWindowText));
+  pal.setColor(QPalette::WindowText, ColorToQColor(clWindowText));
+  pal.setColor(QPalette::ButtonText, ColorToQColor(clBtnText));
+  pal.setColor(QPalette::Highlight, ColorToQColor(clHighlight));
+  pal.setColor(QPalette::HighlightedText, ColorToQColor(clHighlightText));
+  return pal;
+}
+
 TColor QColorToColor(const QColor& color) {
   QColor c = color.toRgb();
   return RGB(c.red(), c.green(), c.blue());
@@ -203,7 +214,9 @@ TFont::TFont() = default;
 
 void TFont::Assign(const TPersistent& source) {
   if (auto* f = dynamic_cast<const TFont*>(&source)) {
-    if (f == this) return;
+    // Nothing changes: no change notice, which would make every control
+    // taking its parent's font re-measure and re-sync for nothing.
+    if (f == this || (*this == *f && pixelsPerInch_ == f->pixelsPerInch_)) return;
     charset_ = f->charset_;
     color_ = f->color_;
     height_ = f->height_;
@@ -213,6 +226,7 @@ void TFont::Assign(const TPersistent& source) {
     orientation_ = f->orientation_;
     quality_ = f->quality_;
     pixelsPerInch_ = f->pixelsPerInch_;
+    qfontCache_ = f->qfontCache_;  // made from what was just copied
     Changed();
     return;
   }
@@ -242,6 +256,15 @@ void TFont::SetSize(int points) { SetHeight(-MulDiv(points, pixelsPerInch_, 72))
 QString TFont::NameText() const { return DecodeFormString(name_, charset_); }
 
 QFont TFont::ToQFont() const {
+  QFontCache& c = qfontCache_;
+  if (c.valid && c.name == name_ && c.charset == charset_ && c.height == height_ && c.style == style_ &&
+      c.pitch == pitch_)
+    return c.font;
+  c = {true, name_, charset_, height_, style_, pitch_, MakeQFont()};
+  return c.font;
+}
+
+QFont TFont::MakeQFont() const {
   QString family = MapFontFamilyFromFormName(name_, charset_);
   QFont f(family);
   f.setPixelSize(std::max(1, FontPixelSizeForHeight(family, height_)));

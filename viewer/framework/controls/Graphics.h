@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 #include "TextCodecs.h"
 #include "core/Persistent.h"
@@ -95,6 +96,10 @@ TColor ColorToRGB(TColor color);
 // The colour to paint with. clNone gives a fully transparent colour; every
 // other value an opaque one (see ColorToRGB).
 QColor ColorToQColor(TColor color);
+// A Qt palette of the system colours (button face, window, window text,
+// highlight ...), for the top-level windows: their native children then show
+// the standard colours without a palette of their own.
+QPalette SystemColorsPalette();
 // The nearest TColor of a Qt colour (alpha ignored).
 TColor QColorToColor(const QColor& color);
 // RGB32 pixel value (0xFFRRGGBB) of a colour, as QImage::Format_RGB32 holds it.
@@ -264,6 +269,8 @@ class TFont : public TGraphicsObject {
   bool operator==(const TFont& other) const;
 
  private:
+  QFont MakeQFont() const;
+
   int charset_ = DEFAULT_CHARSET;
   TColor color_ = clWindowText;
   int height_ = -11;
@@ -273,6 +280,18 @@ class TFont : public TGraphicsObject {
   int orientation_ = 0;
   TFontQuality quality_ = fqDefault;
   int pixelsPerInch_ = kScreenPixelsPerInch;
+
+  // The last Qt font made, with what it was made from: mapping a face and
+  // sizing it is costly, and every measured text asks again.
+  struct QFontCache {
+    bool valid = false;
+    std::string name;
+    int charset = 0, height = 0;
+    TFontStyles style;
+    TFontPitch pitch = fpDefault;
+    QFont font;
+  };
+  mutable QFontCache qfontCache_;
 };
 
 // ---------------------------------------------------------------------------

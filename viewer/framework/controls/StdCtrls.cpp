@@ -64,7 +64,9 @@ void ApplyControlPalette(QWidget* widget, const TControl* control, bool baseRole
   }
   pal.setColor(QPalette::WindowText, text);
   pal.setColor(QPalette::ButtonText, text);
-  widget->setPalette(pal);
+  // Setting a palette is costly (it resolves and propagates): skip it when
+  // the widget already shows these colours.
+  if (pal != widget->palette()) widget->setPalette(pal);
 }
 
 static void HLine(TCanvas& c, int x1, int x2, int y, TColor color) {
@@ -166,7 +168,7 @@ std::vector<TextLine> LayoutText(const TCanvas& canvas, const QString& text, int
 TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout,
                       bool wordWrap, bool showAccel, bool measureOnly) {
   const auto lines = LayoutText(canvas, text, rect.Width(), wordWrap, showAccel);
-  const int lineHeight = canvas.TextExtentW(QStringLiteral("Wg")).cy;
+  const int lineHeight = canvas.TextHeight({});
   int maxWidth = 0;
   for (const auto& l : lines) maxWidth = std::max(maxWidth, canvas.TextExtentW(l.text).cx);
   const int total = lineHeight * int(lines.size());

@@ -80,8 +80,12 @@ void TStrings::Assign(const TStrings& source) {
 
 void TStrings::AddStrings(const TStrings& source) {
   std::vector<std::string> lines;
-  lines.reserve(size_t(source.Count()));
-  for (int i = 0; i < source.Count(); ++i) lines.push_back(source.Get(i));
+  if (auto* list = dynamic_cast<const TStringList*>(&source)) {
+    lines = list->Lines();  // one copy, not a copy per Get and another per Add
+  } else {
+    lines.reserve(size_t(source.Count()));
+    for (int i = 0; i < source.Count(); ++i) lines.push_back(source.Get(i));
+  }
   AddLines(std::move(lines));
 }
 
@@ -140,6 +144,18 @@ std::string TStrings::Text() const {
   std::string out;
   for (int i = 0; i < Count(); ++i) {
     out += Get(i);
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::string TStringList::Text() const {
+  size_t size = 0;
+  for (const std::string& line : lines_) size += line.size() + 2;
+  std::string out;
+  out.reserve(size);
+  for (const std::string& line : lines_) {
+    out += line;
     out += "\r\n";
   }
   return out;

@@ -44,7 +44,7 @@ class TStrings : public TPersistent {
   void SetText(std::string_view text);
   // Each line followed by CR LF.
   void SaveToStream(TStream& stream) const;
-  std::string Text() const;
+  virtual std::string Text() const;
 
  protected:
   // Called when the update state starts (true) or ends (false).
@@ -70,6 +70,7 @@ class TStringList : public TStrings {
   void Insert(int index, const std::string& s) override;
   void Delete(int index) override;
   void Clear() override { lines_.clear(); }
+  std::string Text() const override;
 
   // Direct access for code that rewrites many lines in place.
   std::vector<std::string>& Lines() { return lines_; }

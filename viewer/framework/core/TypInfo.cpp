@@ -64,11 +64,27 @@ std::vector<const TPropInfo*> TClassInfo::Properties() const {
   return out;
 }
 
+static std::string UpperAscii(std::string_view name) {
+  std::string key(name);
+  for (char& ch : key)
+    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+  return key;
+}
+
 const TPropInfo* TClassInfo::FindProperty(std::string_view name) const {
-  for (const TClassInfo* c = this; c; c = c->parent_)
-    for (const auto& p : c->props_)
-      if (p.published && SameText(p.name, name)) return &p;
-  return nullptr;
+  size_t declarations = 0;
+  for (const TClassInfo* c = this; c; c = c->parent_) declarations += c->props_.size();
+  if (declarations != indexedDeclarations_) {
+    // The nearest published declaration wins, as a redeclaring class comes
+    // before its ancestors.
+    publishedByName_.clear();
+    for (const TClassInfo* c = this; c; c = c->parent_)
+      for (const auto& p : c->props_)
+        if (p.published) publishedByName_.emplace(UpperAscii(p.name), &p);
+    indexedDeclarations_ = declarations;
+  }
+  auto it = publishedByName_.find(UpperAscii(name));
+  return it == publishedByName_.end() ? nullptr : it->second;
 }
 
 const TMethodInfo* TClassInfo::FindMethod(std::string_view name) const {

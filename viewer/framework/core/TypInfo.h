@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <unordered_map>
 #include <vector>
 
 class TPersistent;
@@ -138,4 +139,8 @@ class TClassInfo {
   const TClassInfo* parent_;
   std::vector<TPropInfo> props_;
   std::vector<TMethodInfo> methods_;
+  // Published properties by upper-cased name, built on first lookup: every
+  // property line read looks one up. Rebuilt if the declarations grew since.
+  mutable std::unordered_map<std::string, const TPropInfo*> publishedByName_;
+  mutable size_t indexedDeclarations_ = SIZE_MAX;
 };
