@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
+#include <unordered_map>
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -443,7 +443,8 @@ class NativeEventFilter : public QObject {
   }
 
  private:
-  std::map<QObject*, TWinControl*> map_;
+  // Every event of every wrapped widget looks itself up here.
+  std::unordered_map<QObject*, TWinControl*> map_;
 };
 }  // namespace
 

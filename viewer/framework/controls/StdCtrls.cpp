@@ -69,6 +69,12 @@ void ApplyControlPalette(QWidget* widget, const TControl* control, bool baseRole
   if (pal != widget->palette()) widget->setPalette(pal);
 }
 
+// Setting a direction, even the one in force, re-lays the widget and its
+// children out; check boxes and radio buttons set it on every change.
+static void SetLayoutDirectionIfChanged(QWidget* widget, Qt::LayoutDirection direction) {
+  if (widget->layoutDirection() != direction) widget->setLayoutDirection(direction);
+}
+
 static void HLine(TCanvas& c, int x1, int x2, int y, TColor color) {
   c.Brush()->SetColor(color);
   c.Brush()->SetStyle(bsSolid);
@@ -940,7 +946,7 @@ void TCustomCheckBox::Apply() {
   box_->setTristate(allowGrayed_ || state_ == cbGrayed);
   box_->setCheckState(state_ == cbChecked ? Qt::Checked : state_ == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
   box_->setText(CaptionToMnemonicText(Caption(), Font()->Charset()));
-  box_->setLayoutDirection(alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+  SetLayoutDirectionIfChanged(box_, alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
   ApplyControlPalette(box_, this, false);
   applying_ = false;
 }
@@ -1027,7 +1033,7 @@ void TRadioButton::Apply() {
   applying_ = true;
   radio_->setChecked(checked_);
   radio_->setText(CaptionToMnemonicText(Caption(), Font()->Charset()));
-  radio_->setLayoutDirection(alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+  SetLayoutDirectionIfChanged(radio_, alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
   ApplyControlPalette(radio_, this, false);
   applying_ = false;
 }
