@@ -11,6 +11,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,6 +101,30 @@ std::string ConvertToBinary(const std::string& data) {
   return out.Take();
 }
 
+// Where a result goes in the -o folder: the input's file name, with .dfm
+// added when it has no extension.
+fs::path FolderTarget(const std::string& folder, const std::string& input) {
+  fs::path target = fs::path(folder) / fs::path(input).filename();
+  if (target.extension().empty()) target += ".dfm";
+  return target;
+}
+
+// Two inputs of one file name (from different folders) would write the same
+// result file, the second silently replacing the first: refuse before
+// writing anything.
+bool CheckDistinctTargets(const FileArgs& fa) {
+  std::map<fs::path, const std::string*> written;
+  for (const std::string& file : fa.files) {
+    auto [it, fresh] = written.emplace(FolderTarget(fa.output, file), &file);
+    if (!fresh) {
+      std::fprintf(stderr, "tessaly-tool: %s and %s would both be written to %s; convert them in separate runs\n",
+                   it->second->c_str(), file.c_str(), it->first.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
 // Shared body of totext/tobinary: converts each file, writing to stdout, to
 // the -o file (one input) or into the -o folder as NAME.dfm (several).
 int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char* usage) {
@@ -114,6 +139,7 @@ int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char
     std::fprintf(stderr, "tessaly-tool: refusing to write binary data to a terminal; use -o FILE\n");
     return kExitUsage;
   }
+  if (toFolder && !CheckDistinctTargets(fa)) return kExitUsage;
   if (toFolder) {
     std::error_code ec;
     fs::create_directories(fa.output, ec);
@@ -128,9 +154,7 @@ int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char
       std::string data = ReadFile(file);
       std::string result = toBinary ? ConvertToBinary(data) : ConvertToText(data);
       if (toFolder) {
-        fs::path target = fs::path(fa.output) / fs::path(file).filename();
-        if (target.extension().empty()) target += ".dfm";
-        WriteFile(target.string(), result);
+        WriteFile(FolderTarget(fa.output, file).string(), result);
       } else if (fa.hasOutput) {
         WriteFile(fa.output, result);
       } else if (!WriteStdout(result)) {
