@@ -1290,13 +1290,27 @@ void TWinControl::DestroyWnd() {
   controlState_ &= ~csDestroyingHandle;
 }
 
+// Shows or hides a child widget only when Qt would not already do as asked:
+// setVisible costs a round of events even when nothing changes, and a child
+// never shown or hidden by hand appears with its parent anyway.
+static void SyncChildVisibility(QWidget* w, bool visible) {
+  const bool explicitlySet = w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+  if (visible) {
+    QWidget* parent = w->parentWidget();
+    const bool appearsWithParent = !explicitlySet && parent && !parent->isVisible();
+    if (w->isHidden() && !appearsWithParent) w->setVisible(true);
+  } else if (!(w->isHidden() && explicitlySet)) {
+    w->setVisible(false);
+  }
+}
+
 void TWinControl::UpdateWidget() {
   QWidget* w = widget_.data();
   if (!w) return;
   if (!w->isWindow()) {
     const TPoint o = parent_ ? parent_->WidgetClientOrigin() : TPoint{0, 0};
     w->setGeometry(left_ + o.X, top_ + o.Y, width_, height_);
-    w->setVisible(Visible());
+    SyncChildVisibility(w, Visible());
   }
   if (w->isEnabled() != Enabled()) w->setEnabled(Enabled());
   if (Cursor() != crDefault)
