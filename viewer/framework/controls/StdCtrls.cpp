@@ -871,11 +871,60 @@ void TButton::CMDialogChar(TCMDialogChar& msg) {
 }
 
 // ---------------------------------------------------------------------------
+// TButtonControl
+
+const TClassInfo& TButtonControl::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TButtonControl>("TButtonControl", &TWinControl::StaticClassInfo()).Build();
+  return info;
+}
+
+TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
+  SetControlStyle(csSetCaption | csDoubleClicks);
+  SetColor(clBtnFace);
+}
+
+void TButtonControl::SetAlignment(TAlignment v) {
+  alignment_ = v;
+  Apply();
+}
+
+void TButtonControl::CreateWnd() {
+  TWinControl::CreateWnd();
+  Apply();
+}
+
+void TButtonControl::Apply() {
+  QAbstractButton* button = Button();
+  if (!button) return;
+  applying_ = true;
+  ApplyState();
+  button->setText(CaptionToMnemonicText(Caption(), Font()->Charset()));
+  // Left-justified puts the caption left of the box.
+  SetLayoutDirectionIfChanged(button, alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+  ApplyControlPalette(button, this, false);
+  applying_ = false;
+}
+
+void TButtonControl::CMTextChanged(TMessage& msg) {
+  TWinControl::CMTextChanged(msg);
+  Apply();
+}
+void TButtonControl::CMFontChanged(TMessage& msg) {
+  TWinControl::CMFontChanged(msg);
+  Apply();
+}
+void TButtonControl::CMColorChanged(TMessage& msg) {
+  TWinControl::CMColorChanged(msg);
+  Apply();
+}
+
+// ---------------------------------------------------------------------------
 // TCheckBox
 
 const TClassInfo& TCustomCheckBox::StaticClassInfo() {
   static const TClassInfo info =
-      ClassBuilder<TCustomCheckBox>("TCustomCheckBox", &TWinControl::StaticClassInfo()).Build();
+      ClassBuilder<TCustomCheckBox>("TCustomCheckBox", &TButtonControl::StaticClassInfo()).Build();
   return info;
 }
 
@@ -898,11 +947,9 @@ const TClassInfo& TCheckBox::StaticClassInfo() {
   return info;
 }
 
-TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TWinControl(owner) {
-  SetControlStyle(csSetCaption | csDoubleClicks);
+TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TButtonControl(owner) {
   SetBounds(0, 0, 97, 17);
   SetTabStop(true);
-  SetColor(clBtnFace);
 }
 
 void TCustomCheckBox::SetState(TCheckBoxState v) {
@@ -913,10 +960,6 @@ void TCustomCheckBox::SetState(TCheckBoxState v) {
 }
 void TCustomCheckBox::SetAllowGrayed(bool v) {
   allowGrayed_ = v;
-  Apply();
-}
-void TCustomCheckBox::SetAlignment(TAlignment v) {
-  alignment_ = v;
   Apply();
 }
 
@@ -935,33 +978,11 @@ QWidget* TCustomCheckBox::CreateWindowHandle(const TCreateParams& params, QWidge
   return b;
 }
 
-void TCustomCheckBox::CreateWnd() {
-  TWinControl::CreateWnd();
-  Apply();
-}
+QAbstractButton* TCustomCheckBox::Button() const { return box_.data(); }
 
-void TCustomCheckBox::Apply() {
-  if (!box_) return;
-  applying_ = true;
+void TCustomCheckBox::ApplyState() {
   box_->setTristate(allowGrayed_ || state_ == cbGrayed);
   box_->setCheckState(state_ == cbChecked ? Qt::Checked : state_ == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
-  box_->setText(CaptionToMnemonicText(Caption(), Font()->Charset()));
-  SetLayoutDirectionIfChanged(box_, alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
-  ApplyControlPalette(box_, this, false);
-  applying_ = false;
-}
-
-void TCustomCheckBox::CMTextChanged(TMessage& msg) {
-  TWinControl::CMTextChanged(msg);
-  Apply();
-}
-void TCustomCheckBox::CMFontChanged(TMessage& msg) {
-  TWinControl::CMFontChanged(msg);
-  Apply();
-}
-void TCustomCheckBox::CMColorChanged(TMessage& msg) {
-  TWinControl::CMColorChanged(msg);
-  Apply();
 }
 
 // ---------------------------------------------------------------------------
@@ -969,7 +990,7 @@ void TCustomCheckBox::CMColorChanged(TMessage& msg) {
 
 const TClassInfo& TRadioButton::StaticClassInfo() {
   static const TClassInfo info = [] {
-    ClassBuilder<TRadioButton> b("TRadioButton", &TWinControl::StaticClassInfo());
+    ClassBuilder<TRadioButton> b("TRadioButton", &TButtonControl::StaticClassInfo());
     stock::PublishControl(b);
     stock::PublishLooks(b);
     stock::PublishWindowed(b);
@@ -985,11 +1006,7 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
   return info;
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
-  SetControlStyle(csSetCaption | csDoubleClicks);
-  SetBounds(0, 0, 113, 17);
-  SetColor(clBtnFace);
-}
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) { SetBounds(0, 0, 113, 17); }
 
 void TRadioButton::SetChecked(bool v) {
   if (checked_ == v) return;
@@ -1001,10 +1018,6 @@ void TRadioButton::SetChecked(bool v) {
   }
   Apply();
   if (v && !HasState(csLoading) && !applying_) Click();
-}
-void TRadioButton::SetAlignment(TAlignment v) {
-  alignment_ = v;
-  Apply();
 }
 
 QWidget* TRadioButton::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
@@ -1023,33 +1036,9 @@ QWidget* TRadioButton::CreateWindowHandle(const TCreateParams& params, QWidget* 
   return b;
 }
 
-void TRadioButton::CreateWnd() {
-  TWinControl::CreateWnd();
-  Apply();
-}
+QAbstractButton* TRadioButton::Button() const { return radio_.data(); }
 
-void TRadioButton::Apply() {
-  if (!radio_) return;
-  applying_ = true;
-  radio_->setChecked(checked_);
-  radio_->setText(CaptionToMnemonicText(Caption(), Font()->Charset()));
-  SetLayoutDirectionIfChanged(radio_, alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
-  ApplyControlPalette(radio_, this, false);
-  applying_ = false;
-}
-
-void TRadioButton::CMTextChanged(TMessage& msg) {
-  TWinControl::CMTextChanged(msg);
-  Apply();
-}
-void TRadioButton::CMFontChanged(TMessage& msg) {
-  TWinControl::CMFontChanged(msg);
-  Apply();
-}
-void TRadioButton::CMColorChanged(TMessage& msg) {
-  TWinControl::CMColorChanged(msg);
-  Apply();
-}
+void TRadioButton::ApplyState() { radio_->setChecked(checked_); }
 
 // ---------------------------------------------------------------------------
 // TCustomListBox

@@ -425,8 +425,38 @@ class TButton : public TWinControl {
   std::unique_ptr<TMargins> imageMargins_ = std::make_unique<TMargins>(0);
 };
 
+// What check boxes and radio buttons share: a Qt button whose state,
+// caption, side and colours follow the control. Descendants make the widget
+// and set their own state in ApplyState; the rest is common.
+class TButtonControl : public TWinControl {
+  TESSALY_CLASS(TButtonControl)
+
+ public:
+  explicit TButtonControl(TComponent* owner);
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
+
+ protected:
+  void CreateWnd() override;
+  void CMTextChanged(TMessage& msg) override;
+  void CMFontChanged(TMessage& msg) override;
+  void CMColorChanged(TMessage& msg) override;
+  // Brings the widget up to date; applying_ is set meanwhile, so that the
+  // widget's own signals are not taken for the user's clicks.
+  void Apply();
+  // The widget (none before it is made, nor while the base is constructed).
+  virtual QAbstractButton* Button() const { return nullptr; }
+  virtual void ApplyState() {}
+
+  bool applying_ = false;
+
+ private:
+  TAlignment alignment_ = taRightJustify;
+};
+
 // Check box on a QCheckBox.
-class TCustomCheckBox : public TWinControl {
+class TCustomCheckBox : public TButtonControl {
   TESSALY_CLASS(TCustomCheckBox)
 
  public:
@@ -438,23 +468,16 @@ class TCustomCheckBox : public TWinControl {
   void SetState(TCheckBoxState v);
   bool AllowGrayed() const { return allowGrayed_; }
   void SetAllowGrayed(bool v);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment v);
 
  protected:
   QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
-  void CreateWnd() override;
-  void CMTextChanged(TMessage& msg) override;
-  void CMFontChanged(TMessage& msg) override;
-  void CMColorChanged(TMessage& msg) override;
-  void Apply();
+  QAbstractButton* Button() const override;
+  void ApplyState() override;
 
  private:
   TCheckBoxState state_ = cbUnchecked;
   bool allowGrayed_ = false;
-  TAlignment alignment_ = taRightJustify;
   QPointer<QCheckBox> box_;
-  bool applying_ = false;
 };
 
 class TCheckBox : public TCustomCheckBox {
@@ -465,7 +488,7 @@ class TCheckBox : public TCustomCheckBox {
 };
 
 // Radio button on a QRadioButton; checking one unchecks its siblings.
-class TRadioButton : public TWinControl {
+class TRadioButton : public TButtonControl {
   TESSALY_CLASS(TRadioButton)
 
  public:
@@ -473,22 +496,15 @@ class TRadioButton : public TWinControl {
 
   bool Checked() const { return checked_; }
   void SetChecked(bool v);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment v);
 
  protected:
   QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
-  void CreateWnd() override;
-  void CMTextChanged(TMessage& msg) override;
-  void CMFontChanged(TMessage& msg) override;
-  void CMColorChanged(TMessage& msg) override;
-  void Apply();
+  QAbstractButton* Button() const override;
+  void ApplyState() override;
 
  private:
   bool checked_ = false;
-  TAlignment alignment_ = taRightJustify;
   QPointer<QRadioButton> radio_;
-  bool applying_ = false;
 };
 
 // ---------------------------------------------------------------------------
