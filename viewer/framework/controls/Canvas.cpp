@@ -177,8 +177,18 @@ void TCanvas::FillSpan(int y, int x1, int x2) {
   if (y < clip.Top || y >= clip.Bottom) return;
   x1 = std::max(x1, clip.Left);
   x2 = std::min(x2, clip.Right);
+  if (x1 >= x2 || brush_.Style() == bsClear) return;
   uint32_t* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
   TPenMode mode = pen_.Mode();
+  if (brush_.Style() == bsSolid) {
+    const uint32_t c = ColorToPixel(brush_.Color());
+    if (mode == pmCopy) {
+      std::fill(row + x1, row + x2, Rop2(pmCopy, c, 0));
+    } else {
+      for (int x = x1; x < x2; ++x) row[x] = Rop2(mode, c, row[x]);
+    }
+    return;
+  }
   for (int x = x1; x < x2; ++x) {
     uint32_t c;
     if (BrushPixel(x, y, c)) row[x] = Rop2(mode, c, row[x]);
@@ -301,16 +311,21 @@ void TCanvas::FillRect(const TRect& r) {
   OffsetRect(d, origin_.X, origin_.Y);
   TRect clip = DeviceClip();
   if (!IntersectRect(d, d, clip)) return;
-  TPenMode keep = pen_.Mode();
   // Fills copy the brush whatever the pen's mode.
-  for (int y = d.Top; y < d.Bottom; ++y) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
-    for (int x = d.Left; x < d.Right; ++x) {
-      uint32_t c;
-      if (BrushPixel(x, y, c)) row[x] = c;
+  if (brush_.Style() == bsSolid) {
+    // The common case, row by row: one colour, no pattern to test.
+    const uint32_t c = ColorToPixel(brush_.Color());
+    for (int y = d.Top; y < d.Bottom; ++y)
+      std::fill_n(reinterpret_cast<uint32_t*>(image_->scanLine(y)) + d.Left, d.Width(), c);
+  } else if (brush_.Style() != bsClear) {
+    for (int y = d.Top; y < d.Bottom; ++y) {
+      uint32_t* row = reinterpret_cast<uint32_t*>(image_->scanLine(y));
+      for (int x = d.Left; x < d.Right; ++x) {
+        uint32_t c;
+        if (BrushPixel(x, y, c)) row[x] = c;
+      }
     }
   }
-  (void)keep;
   Changed();
 }
 
