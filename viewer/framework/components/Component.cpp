@@ -52,26 +52,19 @@ void TComponent::DestroyComponents() {
   }
 }
 
-std::string TComponent::NameKey(std::string_view name) {
-  std::string key(name);
-  for (char& c : key)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return key;
-}
-
 void TComponent::IndexName(TComponent* component) {
-  if (!component->name_.empty()) componentsByName_.emplace(NameKey(component->name_), component);
+  if (!component->name_.empty()) componentsByName_.emplace(UpperCase(component->name_), component);
 }
 
 void TComponent::UnindexName(TComponent* component) {
   if (component->name_.empty()) return;
-  auto it = componentsByName_.find(NameKey(component->name_));
+  auto it = componentsByName_.find(UpperCase(component->name_));
   if (it != componentsByName_.end() && it->second == component) componentsByName_.erase(it);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  auto it = componentsByName_.find(NameKey(name));
+  auto it = componentsByName_.find(UpperCase(name));
   return it == componentsByName_.end() ? nullptr : it->second;
 }
 

@@ -97,9 +97,8 @@ class TComponent : public TPersistent {
   void Insert(TComponent* component);
   void Remove(TComponent* component);
   void DestroyComponents();
-  // The owned components by name, so that finding one (which every read
-  // component does) does not scan all its siblings.
-  static std::string NameKey(std::string_view name);
+  // The owned components by upper-cased name, so that finding one (which
+  // every read component does) does not scan all its siblings.
   void IndexName(TComponent* component);
   void UnindexName(TComponent* component);
 

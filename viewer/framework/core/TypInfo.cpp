@@ -64,13 +64,6 @@ std::vector<const TPropInfo*> TClassInfo::Properties() const {
   return out;
 }
 
-static std::string UpperAscii(std::string_view name) {
-  std::string key(name);
-  for (char& ch : key)
-    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
-  return key;
-}
-
 const TPropInfo* TClassInfo::FindProperty(std::string_view name) const {
   size_t declarations = 0;
   for (const TClassInfo* c = this; c; c = c->parent_) declarations += c->props_.size();
@@ -80,10 +73,10 @@ const TPropInfo* TClassInfo::FindProperty(std::string_view name) const {
     publishedByName_.clear();
     for (const TClassInfo* c = this; c; c = c->parent_)
       for (const auto& p : c->props_)
-        if (p.published) publishedByName_.emplace(UpperAscii(p.name), &p);
+        if (p.published) publishedByName_.emplace(UpperCase(p.name), &p);
     indexedDeclarations_ = declarations;
   }
-  auto it = publishedByName_.find(UpperAscii(name));
+  auto it = publishedByName_.find(UpperCase(name));
   return it == publishedByName_.end() ? nullptr : it->second;
 }
 
