@@ -5,5 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 shift || true
-cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+launcher=()
+# A compiler cache makes rebuilds in fresh clones and sibling build folders cheap.
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
 cmake --build "$dir"

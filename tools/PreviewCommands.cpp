@@ -10,6 +10,7 @@
 
 #include "Unit2.h"
 #include "components/Reader.h"
+#include "controls/ContentReport.h"
 #include "controls/Controls.h"
 #include "controls/Render.h"
 #include "core/Exceptions.h"
@@ -47,27 +48,7 @@ int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>&
   return status;
 }
 
-void AppendJsonString(std::string& out, const std::string& utf8) {
-  out += '"';
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += char(c);
-        }
-    }
-  }
-  out += '"';
-}
+void AppendJsonString(std::string& out, const std::string& utf8) { out += TContentReport::JsonString(utf8); }
 
 void AppendControlJson(std::string& out, TControl* control, int depth) {
   std::string indent(size_t(depth) * 2, ' ');
@@ -82,6 +63,13 @@ void AppendControlJson(std::string& out, TControl* control, int depth) {
   out += std::string(", \"visible\": ") + (control->Visible() ? "true" : "false");
   out += ", \"text\": ";
   AppendJsonString(out, control->DisplayText().toStdString());
+  TContentReport content;
+  control->ReportContent(content);
+  for (const auto& [key, json] : content.Members()) {
+    out += ", ";
+    AppendJsonString(out, key);
+    out += ": " + json;
+  }
   out += ", \"children\": [";
   auto* win = dynamic_cast<TWinControl*>(control);
   if (win && win->ControlCount() > 0) {

@@ -67,6 +67,7 @@ class QEvent;
 class TWinControl;
 class TCustomForm;
 class TControlWidget;
+class TContentReport;
 
 // ---------------------------------------------------------------------------
 // Enumerations and sets
@@ -434,6 +435,9 @@ class TControl : public TComponent {
   const std::string& Text() const { return text_; }
   virtual void SetText(const std::string& v);
   QString DisplayText() const;
+  // Adds what the control shows beyond its text (cells, items, counts) to a
+  // report for tools that inspect previews. The default adds nothing.
+  virtual void ReportContent(TContentReport& report) const { (void)report; }
 
   // --- painting
   virtual void Invalidate();
