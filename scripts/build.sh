@@ -7,6 +7,10 @@ dir="${1:-build}"
 shift || true
 launcher=()
 # A compiler cache makes rebuilds in fresh clones and sibling build folders cheap.
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+# Paths are hashed relative to the clone, so clones share the cache.
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$(pwd)" CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime
+fi
 cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
 cmake --build "$dir"
