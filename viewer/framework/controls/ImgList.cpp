@@ -65,41 +65,81 @@ void TCustomImageList::DefineProperties(TFiler& filer) {
       !data_.empty());
 }
 
+namespace {
+
+uint16_t ReadU16(const std::string& b, size_t at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
+uint32_t ReadU32(const std::string& b, size_t at) { return uint32_t(ReadU16(b, at)) | uint32_t(ReadU16(b, at + 2)) << 16; }
+
+}  // namespace
+
+size_t BitmapFileLength(const std::string& bytes, size_t at) {
+  // File header (14) and at least the core header's size field.
+  if (at > bytes.size() || bytes.size() - at < 18 || bytes.compare(at, 2, "BM") != 0) return 0;
+  const size_t info = at + 14;
+  const uint32_t headerSize = ReadU32(bytes, info);
+  if (headerSize < 12 || headerSize > 1024 || bytes.size() - info < headerSize) return 0;
+  int64_t width, height;
+  uint32_t bpp, compression = 0, colorsUsed = 0, imageSize = 0;
+  size_t entrySize = 4;
+  if (headerSize == 12) {  // core header: 16-bit sizes, 3-byte palette entries
+    width = ReadU16(bytes, info + 4);
+    height = ReadU16(bytes, info + 6);
+    bpp = ReadU16(bytes, info + 10);
+    entrySize = 3;
+  } else {
+    if (headerSize < 16) return 0;
+    width = int32_t(ReadU32(bytes, info + 4));
+    height = int32_t(ReadU32(bytes, info + 8));
+    bpp = ReadU16(bytes, info + 14);
+    if (headerSize >= 20) compression = ReadU32(bytes, info + 16);
+    if (headerSize >= 24) imageSize = ReadU32(bytes, info + 20);
+    if (headerSize >= 36) colorsUsed = ReadU32(bytes, info + 32);
+  }
+  if (width <= 0 || width > 65535 || height == 0 || height < -65535 || height > 65535) return 0;
+  size_t palette = 0;
+  if (bpp <= 8) palette = (colorsUsed && colorsUsed < (1u << bpp) ? colorsUsed : (1u << bpp)) * entrySize;
+  else if (compression == 3 && headerSize == 40) palette = 12;  // the three bit-field masks
+  else if (colorsUsed && colorsUsed <= 256) palette = size_t(colorsUsed) * entrySize;
+  size_t bits;
+  if (compression == 0 || compression == 3) {
+    const size_t stride = ((size_t(width) * bpp + 31) / 32) * 4;
+    bits = stride * size_t(height < 0 ? -height : height);
+  } else {
+    bits = imageSize;  // run-length data: only the header says how long
+  }
+  const size_t length = 14 + headerSize + palette + bits;
+  return length <= bytes.size() - at ? length : 0;
+}
+
 // The stream holds an image list in the system's own format: "IL" header
-// (version, count, allocation, size, background, flags, overlays) followed
-// by the image and mask bitmaps, each a bitmap file. Newer designers may
-// store a PNG strip instead. What cannot be decoded shows nothing.
+// (version, count, allocation, growth, width, height, background, flags,
+// overlays; 28 bytes) followed by the image bitmap and, for masked lists,
+// the mask bitmap, each a bitmap file with the images four to a row. The
+// bitmaps' file-size fields are unreliable (real lists store 54), so each
+// length comes from its header, palette and rows. Newer designers may store a
+// PNG strip instead. What cannot be decoded shows nothing.
 void TCustomImageList::Decode() const {
   if (decoded_) return;
   decoded_ = true;
   strip_ = QImage();
+  storedCount_ = -1;
   if (data_.size() < 28) return;
   const char* p = data_.data();
-  size_t size = data_.size();
-  // Find the first bitmap file ("BM") after the header, and the mask after it.
-  size_t first = std::string::npos;
-  if (std::memcmp(p, "IL", 2) == 0) first = data_.find("BM", 4);
-  if (first == std::string::npos) {
+  if (std::memcmp(p, "IL", 2) != 0) {
     QImage png;
-    if (png.loadFromData(reinterpret_cast<const uchar*>(p), int(size))) strip_ = png.convertToFormat(QImage::Format_ARGB32);
+    if (png.loadFromData(reinterpret_cast<const uchar*>(p), int(data_.size())))
+      strip_ = png.convertToFormat(QImage::Format_ARGB32);
     return;
   }
-  auto fileSize = [&](size_t at) -> size_t {
-    if (at + 6 > size) return 0;
-    uint32_t n;
-    std::memcpy(&n, p + at + 2, 4);
-    return n;
-  };
+  storedCount_ = ReadU16(data_, 4);
+  const size_t first = 28;
+  const size_t n = BitmapFileLength(data_, first);
+  if (n == 0) return;
   QImage colors, mask;
   try {
-    const size_t n = fileSize(first);
-    if (n == 0 || first + n > size) return;
     colors = DecodeBitmapFile(std::string_view(p + first, n));
-    const size_t second = first + n;
-    if (second + 2 <= size && std::memcmp(p + second, "BM", 2) == 0) {
-      const size_t m = fileSize(second);
-      if (m && second + m <= size) mask = DecodeBitmapFile(std::string_view(p + second, m));
-    }
+    const size_t m = BitmapFileLength(data_, first + n);
+    if (m) mask = DecodeBitmapFile(std::string_view(p + first + n, m));
   } catch (const std::exception&) {
     return;
   }
@@ -119,7 +159,9 @@ int TCustomImageList::Count() const {
   Decode();
   if (strip_.isNull()) return 0;
   const int perRow = std::max(1, strip_.width() / width_);
-  return perRow * (strip_.height() / height_);
+  const int capacity = perRow * (strip_.height() / height_);
+  // The header counts the images in use; the strip may have room for more.
+  return storedCount_ >= 0 ? std::min(storedCount_, capacity) : capacity;
 }
 
 QImage TCustomImageList::ImageAt(int index) const {

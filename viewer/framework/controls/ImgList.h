@@ -9,6 +9,11 @@
 #include "Graphics.h"
 #include "components/Component.h"
 
+// The length of the bitmap file that starts at `at`, computed from its
+// headers, palette and rows (not its unreliable file-size field); 0 when no
+// whole bitmap file starts there.
+size_t BitmapFileLength(const std::string& bytes, size_t at);
+
 class TCustomImageList : public TComponent {
   TESSALY_CLASS(TCustomImageList)
 
@@ -39,6 +44,7 @@ class TCustomImageList : public TComponent {
   std::string data_;
   mutable bool decoded_ = false;
   mutable QImage strip_;  // every image side by side, ARGB
+  mutable int storedCount_ = -1;  // the count the list's header gives, -1 without one
 };
 
 class TImageList : public TCustomImageList {
