@@ -1,5 +1,6 @@
 // The calendar in form files: what the writer stores, Year, Month and Day
 // set through their writers in the text's order, and the tree's content.
+#include <fstream>
 #include <sstream>
 
 #include "CalendarTestSupport.h"
@@ -7,7 +8,10 @@
 #include "components/Registry.h"
 #include "components/Writer.h"
 #include "controls/ContentReport.h"
+#include "controls/StdCtrls.h"
 #include "core/SysUtils.h"
+#include "core/Streams.h"
+#include "streaming/Converters.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormText.h"
 
@@ -17,14 +21,23 @@ class CalendarStreaming : public CalendarFixture {
  protected:
   void SetUp() override {
     CalendarFixture::SetUp();
-    RegisterClass(TCalendar::StaticClassInfo());
+    RegisterClasses({&TCalendar::StaticClassInfo(), &TLabel::StaticClassInfo()});
     cal->SetName("Calendar1");
   }
 
   void Read(const std::string& properties) {
+    ReadForm("object Form1: TForm\n  object Cal2: TCalendar\n" + properties + "  end\nend\n");
+  }
+  void ReadForm(const std::string& text) {
     TReader reader(form.get());
-    ParseFormText("object Form1: TForm\n  object Cal2: TCalendar\n" + properties + "  end\nend\n", reader);
+    ParseFormText(text, reader);
     reader.Finish();
+  }
+  static std::string FileText(const std::string& relative) {
+    std::ifstream file(std::string(TESSALY_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
   }
   TCalendar* Cal2() { return dynamic_cast<TCalendar*>(form->FindComponent("Cal2")); }
 
@@ -109,4 +122,30 @@ TEST_F(CalendarStreaming, TheTreeReportsTheCaptionsAndTheCurrentCell) {
   EXPECT_NE(cells.find("[\"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\"]"), std::string::npos);
   EXPECT_EQ(report.Members()[1], (std::pair<std::string, std::string>{"col", "0"}));
   EXPECT_EQ(report.Members()[2], (std::pair<std::string, std::string>{"row", "1"}));
+}
+
+TEST_F(CalendarStreaming, TheExampleFormShowsItsDatesInBothEncodings) {
+  const std::string text = FileText("examples/calendar.dfm");
+  ASSERT_FALSE(text.empty()) << "examples/calendar.dfm";
+  TMemoryStream binary;
+  const std::string bytes = FileText("examples/binary/calendar.dfm");
+  binary.WriteBuffer(bytes.data(), bytes.size());
+  binary.SetPosition(0);
+  TMemoryStream converted;
+  ObjectResourceToText(binary, converted);
+  std::string back(static_cast<const char*>(converted.Memory()), size_t(converted.Size()));
+  back.erase(std::remove(back.begin(), back.end(), '\r'), back.end());
+  EXPECT_EQ(back, text);
+  // The preview blanks event lines; this form has no handler to bind.
+  std::string unbound = text;
+  unbound.erase(unbound.find("    OnChange = TodayChange\n"), 27);
+  ReadForm(unbound);
+  auto* leap = dynamic_cast<TCalendar*>(form->FindComponent("LeapDay"));
+  auto* march = dynamic_cast<TCalendar*>(form->FindComponent("March"));
+  ASSERT_TRUE(leap && march);
+  EXPECT_EQ(leap->CellCaption(leap->Col(), leap->Row()), "29");
+  EXPECT_EQ(leap->CellCaption(0, 0), ShortDayNames(7));
+  EXPECT_TRUE(leap->ReadOnly());
+  EXPECT_EQ(march->Day(), 17);
+  EXPECT_EQ(march->DayBase(), -5);
 }
