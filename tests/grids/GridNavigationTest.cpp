@@ -19,6 +19,7 @@ TEST_F(GridFixture, SelectCellIsAskedBeforeEveryMoveAndMayRefuseIt) {
   Release(g, 3 * 65 + 5, 5 + 25 * 4);
   EXPECT_EQ(g->Col(), 2);
   EXPECT_EQ(asked.size(), 4u);  // the mouse asked once; its release moves nothing
+  EXPECT_EQ(g->Selection(), (TGridRect{2, 2, 2, 2}));  // nor does it grow a range
 }
 
 TEST_F(GridFixture, AMoveOutsideTheGridRaises) {

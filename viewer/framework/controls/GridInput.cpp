@@ -143,6 +143,7 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
           Invalidate();
         } else {
           MoveColRow(hit.X, hit.Y, true, true);
+          pressRefused_ = current_.Y != hit.Y || (current_.X != hit.X && !HasOption(goRowSelect));
         }
         gridState_ = TGridState::gsSelecting;
       }
@@ -159,7 +160,8 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
       const TGridCoord hit = MouseCoord(cx, cy);
       if (hit.X >= fixedCols_ && hit.Y >= fixedRows_) {
         if (HasOption(goRangeSelect)) {
-          if (!(hit == anchor_)) {
+          // A range grows only from a cell the press could select.
+          if (!pressRefused_ && !(hit == anchor_)) {
             anchor_ = hit;
             Invalidate();
           }
@@ -186,6 +188,7 @@ void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
   if (state == TGridState::gsSelecting) MouseMove(shift, x, y);
   gridState_ = TGridState::gsNormal;
   sizingIndex_ = -1;
+  pressRefused_ = false;
   if (state == TGridState::gsSelecting) {
     UpdateEditor();
     Click();

@@ -195,11 +195,9 @@ class TCustomGrid : public TCustomControl {
   // MoveColRow, then the editor follows and Click fires.
   void FocusCell(int col, int row, bool moveAnchor);
   void InvalidateCell(int col, int row);
-  void InvalidateGrid() { Invalidate(); }
   // Recomputes the scroll limits and bars after a change of geometry.
   void UpdateScrollBars();
-  // Compatibility with the stock grids' state changes.
-  void Apply() { GeometryChanged(); }
+  // Scroll bars, the editor and the picture follow a change of geometry.
   void GeometryChanged();
 
   int colCount_ = 5, rowCount_ = 5, fixedCols_ = 1, fixedRows_ = 1;
@@ -239,6 +237,7 @@ class TCustomGrid : public TCustomControl {
   TGridCoord current_{1, 1}, anchor_{1, 1}, topLeft_{1, 1};
   enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing } gridState_ = TGridState::gsNormal;
   int sizingIndex_ = -1, sizingOrigin_ = 0;
+  bool pressRefused_ = false;  // SelectCell refused the cell the mouse pressed
   bool editorMode_ = false;
   TInplaceEdit* editor_ = nullptr;  // owned by the grid
   QPointer<QScrollBar> hBar_, vBar_;
