@@ -1,7 +1,11 @@
 // The stock grids on the grid base: string grid cells and views, the
 // in-place editor, the value list editor and what the tree command reports.
 #include "GridTestSupport.h"
+#include "components/Reader.h"
+#include "components/Registry.h"
 #include "controls/ContentReport.h"
+#include "controls/MiscStock.h"
+#include "streaming/FormText.h"
 
 namespace {
 
@@ -92,4 +96,40 @@ TEST_F(GridFixture, AValueListEditorShowsTitlesThenKeysAndValues) {
   EXPECT_EQ(v->CellText(0, 2), "b");
   EXPECT_EQ(v->CellText(1, 2), "");
   EXPECT_EQ(v->FixedCols(), 0);
+}
+
+TEST_F(GridFixture, ADataGridShowsAnIndicatorAndItsColumnsTitlesAndWidths) {
+  RegisterClass(TDBGrid::StaticClassInfo());
+  TReader reader(form.get());
+  ParseFormText(
+      "object Form1: TForm\n"
+      "  object DBGrid1: TDBGrid\n"
+      "    Width = 300\n"
+      "    Height = 100\n"
+      "    Columns = <\n"
+      "      item\n"
+      "        FieldName = 'NAME'\n"
+      "        Title.Caption = 'Name'\n"
+      "        Width = 120\n"
+      "      end\n"
+      "      item\n"
+      "        FieldName = 'CITY'\n"
+      "      end>\n"
+      "    Options = [dgTitles, dgIndicator, dgColLines]\n"
+      "  end\n"
+      "end\n",
+      reader);
+  reader.Finish();
+  auto* g = dynamic_cast<TDBGrid*>(form->FindComponent("DBGrid1"));
+  ASSERT_TRUE(g);
+  EXPECT_EQ(g->ColCount(), 3);
+  EXPECT_EQ(g->RowCount(), 2);
+  EXPECT_EQ(g->FixedCols(), 1);
+  EXPECT_EQ(g->ColWidths(0), TDBGrid::kIndicatorWidth);
+  EXPECT_EQ(g->ColWidths(1), 120);
+  EXPECT_EQ(g->ColWidths(2), 64);
+  EXPECT_EQ(g->CellText(1, 0), "Name");
+  EXPECT_EQ(g->CellText(2, 0), "CITY");
+  EXPECT_TRUE(g->HasOption(goVertLine));
+  EXPECT_FALSE(g->HasOption(goHorzLine));
 }
