@@ -901,14 +901,14 @@ const TClassInfo& TDBGrid::StaticClassInfo() {
     stock::PublishWindowed(b, 1);
     stock::PublishBevels(b);
     PublishDataLink(b);
-    b.EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+    b.Publish("BorderStyle")
         .Object("Columns", &TCollection::StaticClassInfo, &TDBGrid::Columns)
-        .BoolField("DefaultDrawing", true)
-        .EnumField("DrawingStyle", GridDrawingStyleEnumInfo(), 1)
-        .ColorField("FixedColor", clBtnFace)
-        .ColorField("GradientEndColor", clDefault)
-        .ColorField("GradientStartColor", clDefault)
-        .SetField("Options", DBGridOptionEnumInfo(), 0x0C7F)
+        .Publish("DefaultDrawing")
+        .Publish("DrawingStyle")
+        .Publish("FixedColor")
+        .Publish("GradientEndColor")
+        .Publish("GradientStartColor")
+        .Set("Options", DBGridOptionEnumInfo(), &TDBGrid::DBOptions, &TDBGrid::SetDBOptions, 0x0C7F)
         .BoolField("ReadOnly", false)
         .Object("TitleFont", &TFont::StaticClassInfo, &TDBGrid::TitleFont)
         .Event("OnCellClick", &TDBGrid::OnCellClick)
@@ -929,26 +929,65 @@ TDBGrid::TDBGrid(TComponent* owner)
       columns_(std::make_unique<TCollection>(TColumn::StaticClassInfo())),
       titleFont_(std::make_unique<TFont>()) {
   columns_->OnChange = [this](TCollection&) { Layout(); };
-  colCount_ = 2;
-  rowCount_ = 2;
-  Layout();
+  SetDBOptions(dbOptions_);
 }
 TDBGrid::~TDBGrid() { columns_->OnChange = nullptr; }
 
-// An indicator column, then one per column; a title row over an empty row.
+// Column and row lines, tabs and row selection are the grid's own options.
+void TDBGrid::SetDBOptions(int64_t v) {
+  dbOptions_ = v;
+  TGridOptions o = Options() & ~(GridOption(goFixedVertLine) | GridOption(goVertLine) | GridOption(goFixedHorzLine) |
+                                 GridOption(goHorzLine) | GridOption(goTabs) | GridOption(goRowSelect) |
+                                 GridOption(goRangeSelect) | GridOption(goColSizing));
+  if (HasDBOption(5)) o |= GridOption(goFixedVertLine) | GridOption(goVertLine);
+  if (HasDBOption(6)) o |= GridOption(goFixedHorzLine) | GridOption(goHorzLine);
+  if (HasDBOption(7)) o |= GridOption(goTabs);
+  if (HasDBOption(8)) o |= GridOption(goRowSelect);
+  if (HasDBOption(4)) o |= GridOption(goColSizing);
+  SetOptions(o);
+  Layout();
+}
+
 void TDBGrid::Layout() {
-  colCount_ = columns_->Count() + 1;
-  rowCount_ = 2;
-  fixedCols_ = 1;
-  fixedRows_ = 1;
-  Apply();
+  const int indicator = IndicatorOffset();
+  const int titles = HasDBOption(2) ? 1 : 0;
+  const int columns = std::max(1, columns_->Count());
+  SetFixedCols(0);
+  SetFixedRows(0);
+  SetColCount(columns + indicator);
+  SetRowCount(titles + 1);
+  SetFixedCols(indicator);
+  SetFixedRows(titles);
+  if (indicator) SetColWidths(0, kIndicatorWidth);
+  for (int i = 0; i < columns_->Count(); ++i) {
+    const TFieldValue* w = columns_->Items(i)->FindField("Width");
+    SetColWidths(i + indicator, w ? int(w->ord) : DefaultColWidth());
+  }
+  if (columns_->Count() == 0) SetColWidths(indicator, DefaultColWidth());
+  Invalidate();
 }
 
 std::string TDBGrid::CellText(int col, int row) const {
-  if (row != 0 || col < 1 || col > columns_->Count()) return {};
-  auto* column = static_cast<TColumn*>(columns_->Items(col - 1));
+  const int index = col - IndicatorOffset();
+  if (!HasDBOption(2) || row != 0 || index < 0 || index >= columns_->Count()) return {};
+  auto* column = static_cast<TColumn*>(columns_->Items(index));
   if (const TFieldValue* c = column->Title()->FindField("Caption"); c && !c->str.empty()) return c->str;
   return column->FieldOf("FieldName").str;
+}
+
+// Titles in the title font; the indicator column marks the current row.
+void TDBGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
+  (void)state;
+  TCanvas* canvas = Canvas();
+  if (HasDBOption(2) && row == 0) canvas->Font()->Assign(*titleFont_);
+  if (IndicatorOffset() && col == 0 && row == Row()) {
+    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
+    canvas->Brush()->SetColor(clBlack);
+    canvas->Pen()->SetColor(clBlack);
+    canvas->Polygon({{cx - 2, cy - 4}, {cx + 2, cy}, {cx - 2, cy + 4}});
+    return;
+  }
+  if (DefaultDrawing()) DrawCellText(*canvas, rect, CellText(col, row));
 }
 
 // ---------------------------------------------------------------------------

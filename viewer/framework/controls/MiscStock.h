@@ -325,22 +325,39 @@ class TColorGrid : public TCustomControl {
 // ---------------------------------------------------------------------------
 // Data-aware controls
 
+// A data grid without data: an indicator column and one column per entry
+// of Columns (or one blank column), under a title row, over one empty row.
 class TDBGrid : public TCustomGrid, public TDataLinkFields {
   TESSALY_CLASS(TDBGrid)
 
  public:
+  // The indicator column's width.
+  static constexpr int kIndicatorWidth = 11;
   explicit TDBGrid(TComponent* owner);
   ~TDBGrid() override;
   TCollection* Columns() const { return columns_.get(); }
   TFont* TitleFont() const { return titleFont_.get(); }
+  int64_t DBOptions() const { return dbOptions_; }
+  void SetDBOptions(int64_t v);
   std::string CellText(int col, int row) const override;
+  // Column widths and titles are read after the columns themselves.
+  void Loaded() override {
+    TCustomGrid::Loaded();
+    Layout();
+  }
   TMethod OnCellClick, OnColEnter, OnColExit, OnColumnMoved2, OnDrawColumnCell, OnDrawDataCell, OnEditButtonClick,
       OnTitleClick, OnColumnMoved3, OnMouseWheel2;
 
+ protected:
+  void DrawCell(int col, int row, const TRect& rect, TGridDrawState state) override;
+
  private:
   void Layout();
+  bool HasDBOption(int bit) const { return (dbOptions_ >> bit) & 1; }
+  int IndicatorOffset() const { return HasDBOption(3) ? 1 : 0; }
   std::unique_ptr<TCollection> columns_;
   std::unique_ptr<TFont> titleFont_;
+  int64_t dbOptions_ = 0x0C7F;
 };
 
 class TDBNavigator : public TCustomControl, public TDataLinkFields {
