@@ -5,6 +5,8 @@
 // start at (2, 2) and are 16 pixels high.
 #include "OutlineTestSupport.h"
 
+#include <QWheelEvent>
+
 namespace {
 
 class OutlinePaint : public OutlineFixture {
@@ -119,6 +121,35 @@ TEST_F(OutlinePaint, LongListsShowAScrollBarAndScrollToTheSelection) {
   EXPECT_EQ(outline->TopRow(), 20 - 7);  // seven whole rows fit in 116 pixels
   QImage image = outline->Render();
   EXPECT_EQ(PixelAt(image, 183, 2), Rgb(clBtnHighlight));  // the up button's raised edge
+}
+
+TEST_F(OutlinePaint, AWideRowShowsAHorizontalBarThatScrollsByItsButtons) {
+  outline->SetOutlineStyle(osText);
+  FillOutline(*outline, "A\n" + std::string(60, 'W'));
+  ASSERT_GT(outline->ContentWidth(), 196);
+  EXPECT_FALSE(outline->VerticalBarShown());
+  EXPECT_EQ(outline->HorizontalBarRect(), Rect(2, 102, 198, 118));
+  EXPECT_EQ(outline->ItemArea(), Rect(2, 2, 198, 102));
+  ClickAt(outline, 190, 110);  // the right button
+  EXPECT_EQ(outline->LeftOffset(), 16);
+  outline->SetSelectedItem(1);
+  QImage image = outline->Render();
+  // A's text cell starts at 2 + 2, now 16 pixels further left, outside.
+  EXPECT_EQ(PixelAt(image, 2, 3), Rgb(clWindow));
+  outline->SetLeftOffset(0);
+  EXPECT_EQ(PixelAt(outline->Render(), 5, 3), Rgb(clHighlight));
+  outline->SetScrollBars(ssVertical);
+  EXPECT_TRUE(outline->HorizontalBarRect().IsEmpty());
+}
+
+TEST_F(OutlinePaint, TheWheelScrollsThreeRowsANotch) {
+  std::string text;
+  for (int i = 1; i <= 20; ++i) text += "item" + std::to_string(i) + "\n";
+  FillOutline(*outline, text);
+  QWheelEvent down(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+  outline->WidgetEvent(&down);
+  EXPECT_EQ(outline->TopRow(), 3);
 }
 
 TEST(OutlineScrollBarParts, ThumbSizeAndPlaceFollowThePage) {

@@ -112,7 +112,7 @@ TOutlineNode::~TOutlineNode() = default;
 void TOutlineNode::SetText(const std::string& text) {
   if (text_ == text) return;
   text_ = text;
-  outline_->Invalidate();
+  outline_->LooksChanged();
 }
 
 int TOutlineNode::Level() const {
@@ -234,10 +234,6 @@ TCustomOutline::TCustomOutline(TComponent* owner)
   root_->expanded_ = true;
   // Selection happens on the press; a release does not click again.
   SetControlStyle(ControlStyle() & ~csClickEvents);
-  SetTabStop(true);
-  SetBounds(Left(), Top(), 121, 97);
-  SetColor(clWindow);
-  SetParentColor(false);
   EnsureOutlinePictureResources();
   static const char* const kDefaultPictures[5] = {"OutlinePlus", "OutlineMinus", "OutlineOpen",
                                                   "OutlineClosed", "OutlineLeaf"};
@@ -246,10 +242,14 @@ TCustomOutline::TCustomOutline(TComponent* owner)
     pictures_[i]->LoadFromResourceName(kDefaultPictures[i]);
     pictures_[i]->OnChange = [this, i] {
       pictureChanged_[i] = true;
-      Invalidate();
+      LooksChanged();
     };
   }
   MarkPicturesAsDefault();
+  SetTabStop(true);
+  SetBounds(Left(), Top(), 121, 97);
+  SetColor(clWindow);
+  SetParentColor(false);
 }
 
 TCustomOutline::~TCustomOutline() = default;
@@ -270,6 +270,7 @@ void TCustomOutline::RebuildIndex() const {
 void TCustomOutline::ItemsChanged() {
   indexValid_ = false;
   rowsValid_ = false;
+  contentWidth_ = -1;
   if (updateCount_ == 0) Invalidate();
 }
 
@@ -403,31 +404,36 @@ void TCustomOutline::Collapse(int index) {
 // ---------------------------------------------------------------------------
 // TCustomOutline: looks
 
+void TCustomOutline::LooksChanged() {
+  contentWidth_ = -1;
+  ClampTopRow();
+  Invalidate();
+}
+
 void TCustomOutline::SetOutlineStyle(TOutlineStyle v) {
   if (v == outlineStyle_) return;
   outlineStyle_ = v;
-  Invalidate();
+  LooksChanged();
 }
 void TCustomOutline::SetOptions(TOutlineOptions v) {
   if (v == options_) return;
   options_ = v;
-  Invalidate();
+  LooksChanged();
 }
 void TCustomOutline::SetItemHeight(int v) {
   if (v == itemHeight_ || v <= 0) return;
   itemHeight_ = v;
-  ClampTopRow();
-  Invalidate();
+  LooksChanged();
 }
 void TCustomOutline::SetBorderStyle(TEditBorderStyle v) {
   if (v == borderStyle_) return;
   borderStyle_ = v;
-  Invalidate();
+  LooksChanged();
 }
 void TCustomOutline::SetScrollBars(TScrollStyle v) {
   if (v == scrollBars_) return;
   scrollBars_ = v;
-  Invalidate();
+  LooksChanged();
 }
 void TCustomOutline::SetStyle(TOutlineType v) {
   if (v == style_) return;
@@ -440,82 +446,6 @@ void TCustomOutline::SetPicture(TOutlineBitmap slot, TBitmap* value) {
 
 // ---------------------------------------------------------------------------
 // TCustomOutline: rows and scrolling
-
-const std::vector<int>& TCustomOutline::VisibleItems() const {
-  if (rowsValid_ && indexValid_) return rows_;
-  if (!indexValid_) RebuildIndex();
-  rows_.clear();
-  std::vector<const TOutlineNode*> stack;
-  for (auto it = root_->children_.rbegin(); it != root_->children_.rend(); ++it) stack.push_back(it->get());
-  while (!stack.empty()) {
-    const TOutlineNode* node = stack.back();
-    stack.pop_back();
-    rows_.push_back(node->index_);
-    if (node->expanded_)
-      for (auto it = node->children_.rbegin(); it != node->children_.rend(); ++it) stack.push_back(it->get());
-  }
-  rowsValid_ = true;
-  return rows_;
-}
-
-int TCustomOutline::RowOf(int index) const {
-  const auto& rows = VisibleItems();
-  auto it = std::find(rows.begin(), rows.end(), index);
-  return it == rows.end() ? -1 : int(it - rows.begin());
-}
-
-int TCustomOutline::RowsPerPage() const { return std::max(1, ItemArea().Height() / itemHeight_); }
-
-void TCustomOutline::ClampTopRow() {
-  const int rows = int(VisibleItems().size());
-  topRow_ = std::max(0, std::min(topRow_, rows - RowsPerPage()));
-}
-
-void TCustomOutline::SetTopRow(int row) {
-  const int old = topRow_;
-  topRow_ = row;
-  ClampTopRow();
-  if (topRow_ != old) Invalidate();
-}
-
-void TCustomOutline::ScrollIntoView(int index) {
-  const int row = RowOf(index);
-  if (row < 0) return;
-  if (row < topRow_)
-    SetTopRow(row);
-  else if (row >= topRow_ + RowsPerPage())
-    SetTopRow(row - RowsPerPage() + 1);
-}
-
-TRect TCustomOutline::ItemArea() const {
-  TRect r = ClientRect();
-  if (borderStyle_ == ebsSingle) InflateRect(r, Ctl3D() ? -2 : -1, Ctl3D() ? -2 : -1);
-  if (VerticalBarShown()) r.Right = std::max(r.Left, r.Right - kOutlineScrollBarWidth);
-  return r;
-}
-
-bool TCustomOutline::VerticalBarShown() const {
-  if (scrollBars_ != ssVertical && scrollBars_ != ssBoth) return false;
-  const int border = borderStyle_ == ebsSingle ? (Ctl3D() ? 4 : 2) : 0;
-  return int64_t(VisibleItems().size()) * itemHeight_ > ClientHeight() - border;
-}
-
-int TCustomOutline::GetItemAt(int x, int y) const {
-  const TRect area = ItemArea();
-  if (!area.Contains({x, y})) return 0;
-  const size_t row = size_t(topRow_ + (y - area.Top) / itemHeight_);
-  const auto& rows = VisibleItems();
-  return row < rows.size() ? rows[row] : 0;
-}
-
-TRect TCustomOutline::GetItemRect(int index) const {
-  const int row = RowOf(index);
-  if (row < topRow_) return TRect{};
-  const TRect area = ItemArea();
-  const int top = area.Top + (row - topRow_) * itemHeight_;
-  if (top >= area.Bottom) return TRect{};
-  return Rect(area.Left, top, area.Right, top + itemHeight_);
-}
 
 TOutlineMetrics TCustomOutline::Metrics() const {
   TOutlineMetrics m;
@@ -539,7 +469,7 @@ void TCustomOutline::WMSize(TWMSize& msg) {
 
 void TCustomOutline::CMFontChanged(TMessage& msg) {
   TCustomControl::CMFontChanged(msg);
-  Invalidate();
+  LooksChanged();
 }
 
 void TCustomOutline::MoveSelection(int row) {

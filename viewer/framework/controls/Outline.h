@@ -148,6 +148,9 @@ struct TOutlineScrollBar {
   TRect upButton, downButton, track, thumb;
 };
 TOutlineScrollBar OutlineScrollBarParts(const TRect& bar, int rows, int page, int top);
+// The same for a horizontal bar: content width pixels, page of them shown
+// from left (the "up" button is the left one).
+TOutlineScrollBar OutlineHorizontalBarParts(const TRect& bar, int width, int page, int left);
 
 class TOutlineStrings;
 
@@ -244,11 +247,19 @@ class TCustomOutline : public TCustomControl {
   TOutlineMetrics Metrics() const;
   int TopRow() const { return topRow_; }
   void SetTopRow(int row);
+  // How far the rows are scrolled to the left, in pixels.
+  int LeftOffset() const { return leftOffset_; }
+  void SetLeftOffset(int x);
+  // The width the widest visible row needs.
+  int ContentWidth() const;
   // The item indexes that have rows, in display order.
   const std::vector<int>& VisibleItems() const;
-  // Whether the vertical scroll bar shows, and its parts.
+  // The scroll bars show when ScrollBars allows them and the rows do not
+  // fit; empty rectangles when they do not show.
   bool VerticalBarShown() const;
   TRect VerticalBarRect() const;
+  TRect HorizontalBarRect() const;
+  bool WidgetEvent(QEvent* event) override;
 
   void ReportContent(TContentReport& report) const override;
 
@@ -267,6 +278,8 @@ class TCustomOutline : public TCustomControl {
   void CMFontChanged(TMessage& msg) override;
   // Items changed: indexes and rows are recomputed on next use.
   void ItemsChanged();
+  // Widths or sizes of rows changed: measure again, repaint.
+  void LooksChanged();
   // Forgets picture changes so far (constructors call it after setting up
   // their pictures).
   void MarkPicturesAsDefault() { pictureChanged_.fill(false); }
@@ -283,7 +296,9 @@ class TCustomOutline : public TCustomControl {
   void ToggleItem(int index);
   bool ClickScrollBar(int x, int y);
   void PaintBorder(TCanvas& canvas);
-  void PaintScrollBar(TCanvas& canvas);
+  void PaintScrollBars(TCanvas& canvas);
+  TRect InnerRect() const;
+  void ShownBars(bool& vertical, bool& horizontal) const;
   void PaintTreeLines(TCanvas& canvas, const TOutlineNode* node, const TRect& row, int lineX);
   void PaintButton(TCanvas& canvas, const TOutlineNode* node, const TRect& box);
   void PaintPicture(TCanvas& canvas, const TBitmap& picture, const TRect& box);
@@ -295,9 +310,11 @@ class TCustomOutline : public TCustomControl {
   mutable std::vector<int> rows_;             // visible items in row order
   mutable bool indexValid_ = false;
   mutable bool rowsValid_ = false;
+  mutable int contentWidth_ = -1;  // -1 until measured
   std::unique_ptr<TOutlineStrings> lines_;
   TOutlineNode* selectedNode_ = nullptr;  // one of the items, or none
   int topRow_ = 0;
+  int leftOffset_ = 0;
   int updateCount_ = 0;
   std::string itemSeparator_ = "\\";
   TOutlineStyle outlineStyle_ = osTreePictureText;

@@ -1,4 +1,4 @@
-// TCustomOutline's row geometry, painting and scroll bar.
+// TCustomOutline's row geometry and painting.
 #include <algorithm>
 
 #include "Outline.h"
@@ -28,33 +28,6 @@ void DottedLine(TCanvas& c, int x1, int y1, int x2, int y2) {
   for (int x = x1; x <= x2; ++x)
     for (int y = y1; y <= y2; ++y)
       if (((x + y) & 1) == 0) c.SetPixel(x, y, color);
-}
-
-void Edge(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
-  c.Brush()->SetColor(topLeft);
-  c.FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1));
-  c.FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom));
-  c.Brush()->SetColor(bottomRight);
-  c.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
-  c.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
-}
-
-void RaisedBox(TCanvas& c, TRect r) {
-  c.Brush()->SetColor(clBtnFace);
-  c.FillRect(r);
-  Edge(c, r, clBtnHighlight, cl3DDkShadow);
-  InflateRect(r, -1, -1);
-  Edge(c, r, clBtnFace, clBtnShadow);
-}
-
-// A small solid triangle pointing up or down, centred in r.
-void Arrow(TCanvas& c, const TRect& r, bool up) {
-  const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
-  c.Brush()->SetColor(clWindowText);
-  for (int i = 0; i < 4; ++i) {
-    const int y = up ? cy - 2 + i : cy + 1 - i;
-    c.FillRect(Rect(cx - i, y, cx + i + 1, y + 1));
-  }
 }
 
 }  // namespace
@@ -90,43 +63,6 @@ TOutlineRowLayout OutlineRowLayout(const TOutlineMetrics& m, int level) {
   return out;
 }
 
-TOutlineScrollBar OutlineScrollBarParts(const TRect& bar, int rows, int page, int top) {
-  TOutlineScrollBar out;
-  const int button = std::min(bar.Width(), bar.Height() / 2);
-  out.upButton = Rect(bar.Left, bar.Top, bar.Right, bar.Top + button);
-  out.downButton = Rect(bar.Left, bar.Bottom - button, bar.Right, bar.Bottom);
-  out.track = Rect(bar.Left, out.upButton.Bottom, bar.Right, out.downButton.Top);
-  const int length = out.track.Height();
-  if (rows <= page || length <= 0) return out;
-  const int thumb = std::max(8, int(int64_t(length) * page / rows));
-  const int travel = std::max(0, length - thumb);
-  const int offset = int(int64_t(travel) * top / std::max(1, rows - page));
-  out.thumb = Rect(bar.Left, out.track.Top + offset, bar.Right, out.track.Top + offset + std::min(thumb, length));
-  return out;
-}
-
-TRect TCustomOutline::VerticalBarRect() const {
-  if (!VerticalBarShown()) return TRect{};
-  TRect r = ClientRect();
-  if (BorderStyle() == ebsSingle) InflateRect(r, Ctl3D() ? -2 : -1, Ctl3D() ? -2 : -1);
-  return Rect(std::max(r.Left, r.Right - kOutlineScrollBarWidth), r.Top, r.Right, r.Bottom);
-}
-
-bool TCustomOutline::ClickScrollBar(int x, int y) {
-  const TRect bar = VerticalBarRect();
-  if (!bar.Contains({x, y})) return false;
-  const auto parts = OutlineScrollBarParts(bar, int(VisibleItems().size()), RowsPerPage(), topRow_);
-  if (parts.upButton.Contains({x, y}))
-    SetTopRow(topRow_ - 1);
-  else if (parts.downButton.Contains({x, y}))
-    SetTopRow(topRow_ + 1);
-  else if (y < parts.thumb.Top)
-    SetTopRow(topRow_ - RowsPerPage());
-  else if (y >= parts.thumb.Bottom)
-    SetTopRow(topRow_ + RowsPerPage());
-  return true;
-}
-
 void TCustomOutline::Paint() {
   TCanvas& c = *Canvas();
   c.SetFont(*Font());
@@ -144,10 +80,10 @@ void TCustomOutline::Paint() {
     const int index = rows[row];
     TOwnerDrawState state = 0;
     if (index == selected) state |= odSelected | (Focused() ? odFocused : 0);
-    DrawItem(c, index, Rect(area.Left, top, area.Right, top + itemHeight_), state);
+    DrawItem(c, index, Rect(area.Left - leftOffset_, top, area.Right, top + itemHeight_), state);
   }
   c.ResetClip();
-  PaintScrollBar(c);
+  PaintScrollBars(c);
 }
 
 void TCustomOutline::PaintBorder(TCanvas& c) {
@@ -158,22 +94,8 @@ void TCustomOutline::PaintBorder(TCanvas& c) {
     c.FrameRect(r);
     return;
   }
-  Edge(c, r, clBtnShadow, clBtnHighlight);
-  InflateRect(r, -1, -1);
-  Edge(c, r, cl3DDkShadow, clBtnFace);
-}
-
-void TCustomOutline::PaintScrollBar(TCanvas& c) {
-  const TRect bar = VerticalBarRect();
-  if (bar.IsEmpty()) return;
-  const auto parts = OutlineScrollBarParts(bar, int(VisibleItems().size()), RowsPerPage(), topRow_);
-  c.Brush()->SetColor(clScrollBar);
-  c.FillRect(parts.track);
-  RaisedBox(c, parts.upButton);
-  Arrow(c, parts.upButton, true);
-  RaisedBox(c, parts.downButton);
-  Arrow(c, parts.downButton, false);
-  if (!parts.thumb.IsEmpty()) RaisedBox(c, parts.thumb);
+  Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
+  Frame3D(c, r, cl3DDkShadow, clBtnFace, 1);
 }
 
 void TCustomOutline::DrawItem(TCanvas& c, int index, const TRect& row, TOwnerDrawState state) {
