@@ -292,6 +292,18 @@ void TDirectoryOutline::Loaded() {
   RebuildTree();
 }
 
+void TDirectoryOutline::KeyPress(char& key) {
+  const int selected = SelectedItem();
+  if (key != '*' || selected == 0) {
+    TCustomOutline::KeyPress(key);
+    return;
+  }
+  TOutlineNode* node = Items(selected);
+  node->Expand();
+  for (int i = 0; i < node->ChildCount(); ++i) node->Child(i)->Expand();
+  key = 0;
+}
+
 void TDirectoryOutline::Click() {
   TCustomOutline::Click();
   SetDirectory(DirectoryOfItem(SelectedItem()));

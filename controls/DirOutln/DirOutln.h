@@ -85,6 +85,10 @@ class TDirectoryOutline : public TCustomOutline {
 
  protected:
   void CreateWnd() override;
+  // '*' opens the selected folder and each folder in it, one level of
+  // listing, rather than the whole subtree: a drive is large, and a link
+  // to a folder above would make the subtree endless.
+  void KeyPress(char& key) override;
 
  private:
   void UpdateCaseFunction();

@@ -247,6 +247,17 @@ TEST_F(DirectoryOutline, AWalkThroughAHiddenFolderStopsAtTheLastItemFound) {
   EXPECT_EQ(outline->DirectoryOfItem(outline->SelectedItem()), tree.Windows());
 }
 
+TEST_F(DirectoryOutline, StarOpensTwoLevelsEvenAboveALinkLoop) {
+  tree.Link("", "alpha/inner/up");  // a link back to the work folder
+  Build();
+  outline->SetSelectedItem(Work());
+  CharTo(outline, '*');
+  const int alpha = ChildNamed(Work(), "alpha");
+  EXPECT_TRUE(outline->Items(alpha)->Expanded());
+  EXPECT_EQ(ChildTexts(*outline, alpha), (Strings{"inner"}));
+  EXPECT_EQ(outline->listings.count("inner"), 0u);
+}
+
 TEST_F(DirectoryOutline, ListSubtreeReadsEveryLevel) {
   Build();
   outline->ListSubtree(ChildNamed(Work(), "alpha"));
