@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/FormStrings.h"
 #include "core/RangeChecks.h"
 
 const TEnumInfo& TextCaseEnumInfo() {
@@ -290,6 +291,10 @@ void TDirectoryOutline::Loaded() {
   TCustomOutline::Loaded();
   UpdateCaseFunction();
   RebuildTree();
+}
+
+std::string TDirectoryOutline::DisplayText(const TOutlineNode& node) const {
+  return FormStringFromUtf8(node.Text());
 }
 
 void TDirectoryOutline::KeyPress(char& key) {

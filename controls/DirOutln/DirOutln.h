@@ -89,6 +89,8 @@ class TDirectoryOutline : public TCustomOutline {
   // listing, rather than the whole subtree: a drive is large, and a link
   // to a folder above would make the subtree endless.
   void KeyPress(char& key) override;
+  // Folder names are the host's UTF-8: shown as Unicode whatever the font.
+  std::string DisplayText(const TOutlineNode& node) const override;
 
  private:
   void UpdateCaseFunction();

@@ -7,6 +7,7 @@
 #include "FolderTree.h"
 #include "OutlineTestSupport.h"
 #include "components/Registry.h"
+#include "controls/ContentReport.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
 
@@ -127,6 +128,16 @@ TEST_F(DirectoryOutline, UpperCaseRuleConvertsTheRootAndEveryItem) {
   Build(tcUpperCase);
   EXPECT_EQ(outline->Items(1)->Text(), "C:\\");
   EXPECT_EQ(ChildTexts(*outline, Work()), (Strings{"ALPHA", "BETA", "ZETA"}));
+}
+
+TEST_F(DirectoryOutline, UnicodeNamesAreCaseMappedAndReportedAsUnicode) {
+  tree.MakeDir("\xC3\x84rger");  // Ärger
+  Build();
+  const int item = ChildNamed(Work(), "\xC3\xA4rger");
+  ASSERT_NE(item, 0);
+  TContentReport report;
+  outline->ReportContent(report);
+  EXPECT_NE(report.Members()[0].second.find("\"text\": \"\xC3\xA4rger\""), std::string::npos);
 }
 
 TEST_F(DirectoryOutline, ChangingTheCaseRuleRebuildsOnceAndTheSameRuleDoesNothing) {

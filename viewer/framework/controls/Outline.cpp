@@ -564,7 +564,7 @@ void TCustomOutline::ReportContent(TContentReport& report) const {
   const int charset = Font()->Charset();
   for (int i = 1; i <= count; ++i) {
     const TOutlineNode* node = Items(i);
-    const std::string text = DecodeFormString(node->Text(), charset).toStdString();
+    const std::string text = DecodeFormString(DisplayText(*node), charset).toStdString();
     json += (i > 1 ? ", " : "") + std::string("{\"text\": ") + TContentReport::JsonString(text) +
             ", \"level\": " + std::to_string(node->Level()) +
             ", \"expanded\": " + (node->Expanded() ? "true" : "false") + "}";

@@ -284,6 +284,9 @@ class TCustomOutline : public TCustomControl {
   // their pictures).
   void MarkPicturesAsDefault() { pictureChanged_.fill(false); }
   void DrawItem(TCanvas& canvas, int index, const TRect& row, TOwnerDrawState state);
+  // The item's text as shown (a form string, decoded by the font's
+  // character set); descendants whose texts come from elsewhere mark them.
+  virtual std::string DisplayText(const TOutlineNode& node) const { return node.Text(); }
 
  private:
   void RebuildIndex() const;

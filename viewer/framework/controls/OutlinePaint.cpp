@@ -115,13 +115,14 @@ void TCustomOutline::DrawItem(TCanvas& c, int index, const TRect& row, TOwnerDra
   if (!layout.button.IsEmpty()) PaintButton(c, node, layout.button);
   if (!layout.picture.IsEmpty()) PaintPicture(c, *ItemPicture(node), layout.picture);
 
-  const int textWidth = c.TextWidth(node->Text());
+  const std::string text = DisplayText(*node);
+  const int textWidth = c.TextWidth(text);
   const TRect cell = Rect(row.Left + layout.textX, row.Top, row.Left + layout.textX + textWidth + 4, row.Bottom);
   const bool selected = (state & odSelected) != 0;
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(selected ? clHighlight : Color());
   c.Font()->SetColor(selected ? clHighlightText : Font()->Color());
-  c.TextRect(cell, cell.Left + 2, row.Top + (row.Height() - c.TextHeight(node->Text())) / 2, node->Text());
+  c.TextRect(cell, cell.Left + 2, row.Top + (row.Height() - c.TextHeight(text)) / 2, text);
   if ((state & odFocused) && HasOption(ooDrawFocusRect)) c.DrawFocusRect(cell);
 }
 

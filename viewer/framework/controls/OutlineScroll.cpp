@@ -100,7 +100,7 @@ int TCustomOutline::ContentWidth() const {
   int width = 0;
   for (int index : rows) {
     const TOutlineNode* node = items_[size_t(index)];
-    width = std::max(width, OutlineRowLayout(m, node->Level()).textX + measure.TextWidth(node->Text()) + 4);
+    width = std::max(width, OutlineRowLayout(m, node->Level()).textX + measure.TextWidth(DisplayText(*node)) + 4);
   }
   contentWidth_ = width;
   return width;
