@@ -24,10 +24,6 @@ STOCK_ENUM(SizeModeEnumInfo, "TSizeMode", "smClip", "smCenter", "smScale", "smSt
 STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
 STOCK_ENUM(TabStyleEnumInfo, "TTabStyle", "tsStandard", "tsOwnerDraw", "tsSoftTabs", "tsModernTabs",
            "tsModernPopout")
-STOCK_ENUM(OutlineOptionEnumInfo, "TOutlineOption", "ooDrawTreeRoot", "ooDrawFocusRect", "ooStretchBitmaps")
-STOCK_ENUM(OutlineStyleEnumInfo, "TOutlineStyle", "osText", "osPlusMinusText", "osPictureText",
-           "osPlusMinusPictureText", "osTreeText", "osTreePictureText")
-STOCK_ENUM(OutlineTypeEnumInfo, "TOutlineType", "otStandard", "otOwnerDraw")
 STOCK_ENUM(FileTypeEnumInfo, "TFileAttr", "ftReadOnly", "ftHidden", "ftSystem", "ftVolumeID", "ftDirectory",
            "ftArchive", "ftNormal")
 STOCK_ENUM(TextCaseEnumInfo, "TTextCase", "tcLowerCase", "tcUpperCase")
@@ -441,47 +437,32 @@ void TTabSet::Paint() {
 
 const TClassInfo& TOutline::StaticClassInfo() {
   static const TClassInfo info = [] {
-    ClassBuilder<TOutline> b("TOutline", &TCustomListBox::StaticClassInfo());
+    ClassBuilder<TOutline> b("TOutline", &TCustomOutline::StaticClassInfo());
     stock::PublishControl(b);
     stock::PublishLooks(b, clWindow);
     stock::PublishWindowed(b, 1);
-    b.EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
-        .IntegerField("ItemHeight", 0)
-        .IntegerField("ItemSeparator", 0)
-        .Object("Lines", &TStrings::StaticClassInfo, &TOutline::Items, &TOutline::SetItems)
-        .SetField("Options", OutlineOptionEnumInfo(), 3)
-        .EnumField("OutlineStyle", OutlineStyleEnumInfo(), 5)
-        .Object("PictureClosed", &TBitmap::StaticClassInfo, &TOutline::PictureClosed)
-        .Object("PictureLeaf", &TBitmap::StaticClassInfo, &TOutline::PictureLeaf)
-        .Object("PictureMinus", &TBitmap::StaticClassInfo, &TOutline::PictureMinus)
-        .Object("PictureOpen", &TBitmap::StaticClassInfo, &TOutline::PictureOpen)
-        .Object("PicturePlus", &TBitmap::StaticClassInfo, &TOutline::PicturePlus)
-        .Enum("ScrollBars", ScrollStyleEnumInfo(), [](const TOutline*) { return 3; }, [](TOutline*, int) {}, 3)
-        .EnumField("Style", OutlineTypeEnumInfo(), 0)
-        .Event("OnCollapse", &TOutline::OnCollapse)
-        .Event("OnDrawItem", &TOutline::OnDrawItem)
-        .Event("OnExpand", &TOutline::OnExpand);
+    b.Publish("BorderStyle")
+        .Publish("ItemHeight")
+        .Publish("ItemSeparator")
+        .Publish("Lines")
+        .Publish("Options")
+        .Publish("OutlineStyle")
+        .Publish("PictureClosed")
+        .Publish("PictureLeaf")
+        .Publish("PictureMinus")
+        .Publish("PictureOpen")
+        .Publish("PicturePlus")
+        .Publish("ScrollBars")
+        .Publish("Style")
+        .Publish("OnCollapse")
+        .Publish("OnDrawItem")
+        .Publish("OnExpand");
     return b.Build();
   }();
   return info;
 }
 
-TOutline::TOutline(TComponent* owner) : TCustomListBox(owner) {
-  for (auto& p : pictures_) p = std::make_unique<TBitmap>();
-}
-TOutline::~TOutline() = default;
-
-// Lines are indented by leading tabs or spaces, one level each.
-void TOutline::FillWidget() {
-  if (!list_) return;
-  list_->clear();
-  const int charset = Font()->Charset();
-  for (const std::string& line : items_->Lines()) {
-    size_t level = 0;
-    while (level < line.size() && (line[level] == '\t' || line[level] == ' ')) ++level;
-    list_->addItem(QString(int(level) * 4, ' ') + DecodeFormString(line.substr(level), charset));
-  }
-}
+TOutline::TOutline(TComponent* owner) : TCustomOutline(owner) {}
 
 // ---------------------------------------------------------------------------
 // TTabbedNotebook

@@ -14,6 +14,7 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "Grids.h"
+#include "Outline.h"
 #include "StdCtrls.h"
 
 // What the data-aware controls keep of their data link.
@@ -119,24 +120,12 @@ class TTabSet : public TCustomControl {
   int tabIndex_ = -1;
 };
 
-class TOutline : public TCustomListBox {
+// The stock outline: the outline base with its properties published.
+class TOutline : public TCustomOutline {
   TESSALY_CLASS(TOutline)
 
  public:
   explicit TOutline(TComponent* owner);
-  ~TOutline() override;
-  TBitmap* PicturePlus() const { return pictures_[0].get(); }
-  TBitmap* PictureMinus() const { return pictures_[1].get(); }
-  TBitmap* PictureOpen() const { return pictures_[2].get(); }
-  TBitmap* PictureClosed() const { return pictures_[3].get(); }
-  TBitmap* PictureLeaf() const { return pictures_[4].get(); }
-  TMethod OnCollapse, OnExpand;
-
- protected:
-  void FillWidget() override;
-
- private:
-  std::unique_ptr<TBitmap> pictures_[5];
 };
 
 class TTabbedNotebook : public TCustomTabControl {
