@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 class OpenDialogWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::path(::testing::TempDir()) / "open_dialog_window";
+    // One folder per test: ctest runs tests in parallel processes.
+    dir = fs::path(::testing::TempDir()) /
+          (std::string("open_dialog_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::ofstream(dir / "there.dfm") << "object F: TForm\nend\n";
