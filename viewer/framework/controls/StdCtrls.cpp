@@ -514,7 +514,7 @@ class TMemoLines : public TStrings {
     if (index < 0 || index > int(lines_.size())) ListIndexError(index);
     const bool append = index == int(lines_.size());
     lines_.insert(lines_.begin() + index, s);
-    memo_->shownLine_ = index;
+    if (memo_->editor_) memo_->shownLine_ = index;
     memo_->LinesChanged(append, index);
   }
   void Delete(int index) override {
@@ -543,7 +543,7 @@ class TMemoLines : public TStrings {
     memo_->PullFromWidget();
     const int first = int(lines_.size());
     lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
-    if (int(lines_.size()) > first) memo_->shownLine_ = int(lines_.size()) - 1;
+    if (memo_->editor_ && int(lines_.size()) > first) memo_->shownLine_ = int(lines_.size()) - 1;
     memo_->LinesChanged(true, first);
   }
 

@@ -360,8 +360,9 @@ class TCustomMemo : public TWinControl {
 
  private:
   void LinesChanged(bool appendedOnly, int firstAppended);
-  // A line that was inserted shows with the caret at its end, as the
-  // system's edit scrolls to a replaced selection.
+  // A line inserted into a memo that has its window shows with the caret at
+  // its end, as the system's edit scrolls to a replaced selection. Lines
+  // that were there before the window was made show from the top.
   void ShowInsertedLine();
   void WidgetEdited();
   void PullFromWidget() const;
