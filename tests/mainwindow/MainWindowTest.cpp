@@ -6,11 +6,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "../controls/FileDialogDriver.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "controls/Dialogs.h"
@@ -61,7 +66,7 @@ class MainWindow : public ::testing::Test {
 
   // While the preview runs modally, records what it shows, then closes it.
   void InspectPreviewThenClose() {
-    QTimer::singleShot(0, [this] {
+    QTimer::singleShot(0, &guard, [this] {
       previewSeen = Form2 != nullptr && Form2->InModalLoop();
       if (!previewSeen) return;
       previewCaption = Form2->Caption();
@@ -75,9 +80,33 @@ class MainWindow : public ::testing::Test {
 
   void PressAltO() { QTest::keyClick(form->Handle(), Qt::Key_O, Qt::AltModifier); }
 
+  // Types into whichever control has the focus, as the keyboard does:
+  // capitals with Shift, "\n" as Return.
+  void Type(const std::string& text) {
+    for (char c : text) {
+      if (c == '\n')
+        Key(Qt::Key_Return);
+      else
+        QTest::keyClick(Focused(), c, std::isupper(uint8_t(c)) ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(Focused(), key, mods); }
+  static QWidget* Focused() {
+    TWinControl* focused = FindFocusedControl();
+    return focused ? focused->Handle() : nullptr;
+  }
+  // The caret of a pane as (line, column).
+  static std::pair<int, int> Caret(TMemo* memo) {
+    const QTextCursor c = memo->Editor()->textCursor();
+    return {c.blockNumber(), c.positionInBlock()};
+  }
+
   std::string Source() const { return form->mmo1->Lines()->Text(); }
   std::string Log() const { return form->mmo2->Lines()->Text(); }
 
+  // The context of the test's timers: a timer that has not fired by the
+  // end of its test dies with it.
+  QObject guard;
   TForm1* form = nullptr;
   std::vector<std::string> messages;
   bool previewSeen = false;
@@ -193,4 +222,85 @@ TEST_F(MainWindow, AltXClosesTheWindow) {
   ASSERT_TRUE(form->Visible());
   QTest::keyClick(form->Handle(), Qt::Key_X, Qt::AltModifier);
   EXPECT_FALSE(form->Visible());
+}
+
+// --- typing into the panes
+
+TEST_F(MainWindow, TypingIntoBothPanesEditsThemAndNeverFiresTheButtons) {
+  bool dialogOpened = false;
+  TOpenDialog::ExecuteHook = [&](TOpenDialog&) { return dialogOpened = true, false; };
+  form->mmo1->SetFocus();
+  Type("box\nXO");
+  Key(Qt::Key_Up);
+  Key(Qt::Key_End);
+  Type("x");
+  Key(Qt::Key_Home);
+  Key(Qt::Key_Right);
+  Type("o");
+  EXPECT_EQ(Caret(form->mmo1), std::make_pair(0, 2));
+  EXPECT_EQ(Source(), "booxx\r\nXO\r\n");
+  EXPECT_EQ(FindFocusedControl(), form->mmo1);
+
+  Key(Qt::Key_Tab);  // to the component pane, in tab order
+  ASSERT_EQ(FindFocusedControl(), form->mmo2);
+  Type("Ox\nxo");
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(Caret(form->mmo2), std::make_pair(1, 0));
+  Key(Qt::Key_Up);
+  Key(Qt::Key_End);
+  EXPECT_EQ(Caret(form->mmo2), std::make_pair(0, 2));
+  EXPECT_EQ(Log(), "Ox\r\nxo\r\n");
+  EXPECT_EQ(FindFocusedControl(), form->mmo2);
+
+  EXPECT_FALSE(dialogOpened);
+  EXPECT_TRUE(form->Visible());
+  EXPECT_TRUE(messages.empty());
+
+  Key(Qt::Key_O, Qt::AltModifier);
+  EXPECT_TRUE(dialogOpened);
+  Key(Qt::Key_X, Qt::AltModifier);
+  EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(MainWindow, AMissingNameTypedIntoTheRealDialogChangesNothingAndShowsNothing) {
+  form->dlgOpen->SetInitialDir(::testing::TempDir());
+  FileDialogRun run;
+  ScriptFileDialog(run, "no-such-form");
+  PressAltO();
+  EXPECT_TRUE(run.dialogShown);
+  EXPECT_FALSE(run.openAfterReturn);
+  EXPECT_TRUE(run.messages.isEmpty());
+  EXPECT_EQ(run.filterLabels, QStringList{QString::fromUtf8("Delphi 窗体文件 (*.dfm)")});
+  EXPECT_EQ(Source(), "");
+  EXPECT_EQ(Log(), "");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, AfterALoadTheComponentPaneShowsItsLastLogLine) {
+  form->SetClientSize(580, 200);  // the log of the showcase is longer than the pane
+  AnswerDialogWith(ExamplePath("showcase.dfm"));
+  InspectPreviewThenClose();
+  PressAltO();
+  ASSERT_TRUE(previewSeen);
+  QPlainTextEdit* log = form->mmo2->Editor();
+  ASSERT_GT(log->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(log->textCursor().blockNumber(), form->mmo2->Lines()->Count() - 1);
+  EXPECT_GT(log->verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(log->viewport()->rect().contains(log->cursorRect()));
+}
+
+TEST_F(MainWindow, BothWindowsShowTheApplicationIcon) {
+  const QIcon icon = form->Handle()->windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+  QIcon previewIcon;
+  AnswerDialogWith(ExamplePath("spin.dfm"));
+  QTimer::singleShot(0, &guard, [&] {
+    if (!Form2) return;
+    previewIcon = Form2->Handle()->windowIcon();
+    Form2->Close();
+  });
+  PressAltO();
+  EXPECT_EQ(previewIcon.cacheKey(), icon.cacheKey());
 }

@@ -13,6 +13,7 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "DialogCodes.h"
 #include "Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
@@ -1730,6 +1731,7 @@ void TWinControl::WMSetFocus(TWMSetFocus& msg) {
   if (TCustomForm* form = GetParentForm(this)) form->SetFocusedControl(this);
 }
 void TWinControl::WMKillFocus(TWMKillFocus& msg) { (void)msg; }
+void TWinControl::WMGetDlgCode(TWMGetDlgCode& msg) { msg.Result = StockDialogCode(ClassInfo()); }
 void TWinControl::CMEnter(TCMEnter&) { DoEnter(); }
 void TWinControl::CMExit(TCMExit&) { DoExit(); }
 

@@ -741,7 +741,8 @@ class TWinControl : public TControl {
   void WMSize(TWMSize& msg) override;
   virtual void WMSetFocus(TWMSetFocus& msg);
   virtual void WMKillFocus(TWMKillFocus& msg);
-  virtual void WMGetDlgCode(TWMGetDlgCode& msg) { msg.Result = 0; }
+  // The stock answer of the control's class (DialogCodes.h).
+  virtual void WMGetDlgCode(TWMGetDlgCode& msg);
   virtual void WMKeyDown(TWMKey& msg);
   virtual void WMKeyUp(TWMKey& msg);
   virtual void WMChar(TWMKey& msg);

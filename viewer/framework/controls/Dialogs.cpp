@@ -1,8 +1,10 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include "Forms.h"
 
@@ -44,15 +46,21 @@ const TClassInfo& TOpenDialog::StaticClassInfo() {
 TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
 TOpenDialog::~TOpenDialog() = default;
 
-std::vector<std::string> TOpenDialog::QtNameFilters() const {
+// The filter's parts between the bars: label, patterns, label, patterns ...
+static std::vector<std::string> FilterParts(const std::string& filter) {
   std::vector<std::string> parts;
   size_t start = 0;
   for (;;) {
-    size_t bar = filter_.find('|', start);
-    parts.push_back(filter_.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    size_t bar = filter.find('|', start);
+    parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
+  return parts;
+}
+
+std::vector<std::string> TOpenDialog::QtNameFilters() const {
+  const std::vector<std::string> parts = FilterParts(filter_);
   std::vector<std::string> out;
   for (size_t i = 0; i + 1 < parts.size(); i += 2) {
     std::string patterns = parts[i + 1];
@@ -63,33 +71,129 @@ std::vector<std::string> TOpenDialog::QtNameFilters() const {
   return out;
 }
 
+std::vector<std::string> TOpenDialog::FilterLabels() const {
+  const std::vector<std::string> parts = FilterParts(filter_);
+  std::vector<std::string> out;
+  for (size_t i = 0; i + 1 < parts.size(); i += 2) out.push_back(parts[i]);
+  return out;
+}
+
+namespace {
+
+bool Has(int64_t options, TOpenOption option) { return (options >> option) & 1; }
+
+// A default extension as form files give it ("dfm", ".dfm" or "*.dfm"),
+// without the wildcard and the dot.
+QString PlainExtension(const std::string& ext) {
+  size_t start = 0;
+  while (start < ext.size() && (ext[start] == '*' || ext[start] == '.')) ++start;
+  return QString::fromStdString(ext.substr(start));
+}
+
+// The dialog's window. Before it closes on a chosen name it checks the name
+// against the dialog's options, as the system's file dialog does: a name
+// that no option forbids is returned whether or not the file exists.
+class TFileDialogWidget : public QFileDialog {
+ public:
+  TFileDialogWidget(int64_t options, bool saving) : options_(options), saving_(saving) {}
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (files.isEmpty()) return;
+    if (files.size() == 1 && QFileInfo(files.front()).isDir()) {
+      QFileDialog::accept();  // opens the folder
+      return;
+    }
+    for (const QString& file : files)
+      if (!Acceptable(QFileInfo(file))) return;
+    QDialog::accept();
+  }
+
+ private:
+  bool Acceptable(const QFileInfo& info) {
+    const QString name = info.fileName();
+    if (Has(options_, ofFileMustExist) && !info.exists()) {
+      Warn(name + tr("\nFile not found.\nPlease verify the correct file name was given."));
+      return false;
+    }
+    if (Has(options_, ofPathMustExist) && !info.dir().exists()) {
+      Warn(name + tr("\nPath does not exist.\nPlease verify the correct path was given."));
+      return false;
+    }
+    if (Has(options_, ofCreatePrompt) && !info.exists())
+      return Ask(name + tr("\nThis file does not exist.\nDo you want to create it?"));
+    if (saving_ && Has(options_, ofOverwritePrompt) && info.exists())
+      return Ask(name + tr(" already exists.\nDo you want to replace it?"));
+    return true;
+  }
+  void Warn(const QString& text) { QMessageBox::warning(this, windowTitle(), text); }
+  bool Ask(const QString& text) {
+    return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+  }
+
+  int64_t options_;
+  bool saving_;
+};
+
+}  // namespace
+
+void TOpenDialog::PrepareWidget(QFileDialog& dlg) const {
+  dlg.setOption(QFileDialog::DontUseNativeDialog);
+  dlg.setWindowTitle(QString::fromStdString(title_.empty() ? (Saving() ? "Save As" : "Open") : title_));
+  const bool many = Has(options_, ofAllowMultiSelect) && !Saving();
+  dlg.setFileMode(many ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
+  dlg.setAcceptMode(Saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dlg.setOption(QFileDialog::DontConfirmOverwrite);  // the widget asks, if the options say so
+  dlg.setOption(QFileDialog::DontResolveSymlinks, Has(options_, ofNoDereferenceLinks));
+  if (Has(options_, ofForceShowHidden)) dlg.setFilter(dlg.filter() | QDir::Hidden);
+  dlg.setSizeGripEnabled(Has(options_, ofEnableSizing));
+  // Each filter shows its label exactly as given; the patterns stay behind it.
+  dlg.setOption(QFileDialog::HideNameFilterDetails);
+  const std::vector<std::string> filters = QtNameFilters();
+  QStringList qtFilters;
+  for (const auto& f : filters) qtFilters << QString::fromStdString(f);
+  if (!qtFilters.isEmpty()) {
+    dlg.setNameFilters(qtFilters);
+    if (auto* types = dlg.findChild<QComboBox*>("fileTypeCombo")) {
+      const std::vector<std::string> labels = FilterLabels();
+      for (int i = 0; i < types->count() && i < int(labels.size()); ++i)
+        types->setItemText(i, QString::fromStdString(labels[size_t(i)]));
+    }
+    if (filterIndex_ >= 1 && filterIndex_ <= qtFilters.size()) dlg.selectNameFilter(qtFilters[filterIndex_ - 1]);
+  }
+  const QString ext = PlainExtension(defaultExt_);
+  if (!ext.isEmpty()) dlg.setDefaultSuffix(ext);
+  QString dir = QString::fromStdString(initialDir_);
+  if (dir.isEmpty() && !fileName_.empty()) dir = QFileInfo(QString::fromStdString(fileName_)).absolutePath();
+  if (!dir.isEmpty()) dlg.setDirectory(dir);
+  if (!fileName_.empty()) dlg.selectFile(QString::fromStdString(fileName_));
+}
+
+void TOpenDialog::TakeChoice(const QFileDialog& dlg) {
+  files_.clear();
+  for (const QString& f : dlg.selectedFiles()) files_.push_back(f.toStdString());
+  fileName_ = files_.front();
+  if (auto* types = dlg.findChild<QComboBox*>("fileTypeCombo"); types && types->currentIndex() >= 0)
+    filterIndex_ = types->currentIndex() + 1;
+  // Tells the caller that the name does not end in the default extension.
+  const QString ext = PlainExtension(defaultExt_);
+  const bool different = !ext.isEmpty() && QFileInfo(QString::fromStdString(fileName_)).suffix().compare(
+                                               ext, Qt::CaseInsensitive) != 0;
+  options_ = different ? options_ | (int64_t(1) << ofExtensionDifferent)
+                       : options_ & ~(int64_t(1) << ofExtensionDifferent);
+}
+
 bool TOpenDialog::Execute() {
   if (OnShow) OnShow.code(this);
   bool ok = false;
   if (ExecuteHook) {
     ok = ExecuteHook(*this);
   } else if (qApp) {
-    QFileDialog dlg;
-    dlg.setWindowTitle(QString::fromStdString(title_.empty() ? "Open" : title_));
-    dlg.setFileMode((options_ & (1 << ofAllowMultiSelect)) ? QFileDialog::ExistingFiles
-                                                            : QFileDialog::ExistingFile);
-    dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    QStringList filters;
-    for (const auto& f : QtNameFilters()) filters << QString::fromStdString(f);
-    if (!filters.isEmpty()) {
-      dlg.setNameFilters(filters);
-      if (filterIndex_ >= 1 && filterIndex_ <= filters.size()) dlg.selectNameFilter(filters[filterIndex_ - 1]);
-    }
-    if (!defaultExt_.empty()) dlg.setDefaultSuffix(QString::fromStdString(defaultExt_));
-    QString dir = QString::fromStdString(initialDir_);
-    if (dir.isEmpty() && !fileName_.empty()) dir = QFileInfo(QString::fromStdString(fileName_)).absolutePath();
-    if (!dir.isEmpty()) dlg.setDirectory(dir);
-    if (!fileName_.empty()) dlg.selectFile(QString::fromStdString(fileName_));
+    TFileDialogWidget dlg(options_, Saving());
+    PrepareWidget(dlg);
     if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) {
-      files_.clear();
-      for (const QString& f : dlg.selectedFiles()) files_.push_back(f.toStdString());
-      fileName_ = files_.front();
-      filterIndex_ = int(filters.indexOf(dlg.selectedNameFilter())) + 1;
+      TakeChoice(dlg);
       ok = true;
     }
   }

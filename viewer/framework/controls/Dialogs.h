@@ -7,6 +7,7 @@
 
 #include "components/Component.h"
 
+class QFileDialog;
 class TStrings;
 
 enum TOpenOption : uint8_t {
@@ -18,6 +19,13 @@ enum TOpenOption : uint8_t {
 };
 
 // The file-open dialog over QFileDialog. Strings are UTF-8.
+//
+// The options decide what a typed name must satisfy before the dialog
+// closes: ofFileMustExist (the file exists), ofPathMustExist (its folder
+// exists), ofCreatePrompt (a missing file is confirmed), ofOverwritePrompt
+// (a save dialog confirms an existing file). Without them any name is
+// returned, existing or not. DefaultExt ("dfm", ".dfm" or "*.dfm") is added
+// to a name typed without an extension.
 class TOpenDialog : public TComponent {
   TESSALY_CLASS(TOpenDialog)
 
@@ -48,6 +56,8 @@ class TOpenDialog : public TComponent {
 
   // The Qt name filter list of Filter ("Label (*.ext *.ext2)").
   std::vector<std::string> QtNameFilters() const;
+  // The labels of Filter, as the dialog shows them.
+  std::vector<std::string> FilterLabels() const;
 
   // Answers Execute without a dialog when set (tests): the hook may set
   // FileName and returns what Execute returns.
@@ -55,7 +65,16 @@ class TOpenDialog : public TComponent {
 
   TMethod OnCanClose, OnClose, OnShow, OnFolderChange, OnSelectionChange, OnTypeChange;
 
+ protected:
+  // A save dialog asks for a name to write (and honours ofOverwritePrompt).
+  virtual bool Saving() const { return false; }
+
  private:
+  // Applies the properties and options to the dialog's window.
+  void PrepareWidget(QFileDialog& dlg) const;
+  // Reads the chosen names and filter back, and sets ofExtensionDifferent.
+  void TakeChoice(const QFileDialog& dlg);
+
   std::string filter_, defaultExt_, fileName_, initialDir_, title_;
   int filterIndex_ = 1;
   int64_t options_ = (1 << ofHideReadOnly) | (1 << ofEnableSizing);

@@ -430,7 +430,7 @@ void TCustomEdit::WMUndo(TWMNoParams& msg) {
 }
 
 void TCustomEdit::WMGetDlgCode(TWMGetDlgCode& msg) {
-  msg.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+  TWinControl::WMGetDlgCode(msg);
   // A multi-line window keeps Return and Escape for itself.
   if (windowStyle_ & ES_MULTILINE) msg.Result |= DLGC_WANTALLKEYS;
 }

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -869,11 +871,15 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
 TApplication::~TApplication() = default;
 
 void TApplication::Initialize() {
-  if (qApp) return;
-  static int argc = 1;
-  static char name[] = "tessaly";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
+  if (!qApp) {
+    static int argc = 1;
+    static char name[] = "tessaly";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+  }
+  // The program's icon resource, when it carries one, is every window's
+  // icon unless the window has its own.
+  if (QFile::exists(kMainIconResource)) QApplication::setWindowIcon(QIcon(kMainIconResource));
 }
 
 void TApplication::CreateForm(const TClassInfo& cls, TCustomForm*& reference) {

@@ -285,6 +285,9 @@ struct TMessageBoxRequest {
   uint32_t flags = 0;
 };
 
+// Where the program's icon resource is found, if it carries one.
+inline constexpr const char* kMainIconResource = ":/icons/MAINICON.ico";
+
 class TApplication : public TComponent {
   TESSALY_CLASS(TApplication)
 

@@ -209,6 +209,9 @@ class TSaveDialog : public TOpenDialog {
 
  public:
   explicit TSaveDialog(TComponent* owner) : TOpenDialog(owner) {}
+
+ protected:
+  bool Saving() const override { return true; }
 };
 
 class TOpenPictureDialog : public TOpenDialog {

@@ -514,6 +514,7 @@ class TMemoLines : public TStrings {
     if (index < 0 || index > int(lines_.size())) ListIndexError(index);
     const bool append = index == int(lines_.size());
     lines_.insert(lines_.begin() + index, s);
+    if (memo_->editor_) memo_->shownLine_ = index;
     memo_->LinesChanged(append, index);
   }
   void Delete(int index) override {
@@ -524,6 +525,7 @@ class TMemoLines : public TStrings {
   }
   void Clear() override {
     memo_->widgetNewer_ = false;
+    memo_->shownLine_ = -1;
     lines_.clear();
     memo_->LinesChanged(false, 0);
   }
@@ -541,6 +543,7 @@ class TMemoLines : public TStrings {
     memo_->PullFromWidget();
     const int first = int(lines_.size());
     lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    if (memo_->editor_ && int(lines_.size()) > first) memo_->shownLine_ = int(lines_.size()) - 1;
     memo_->LinesChanged(true, first);
   }
 
@@ -667,6 +670,7 @@ void TCustomMemo::LinesChanged(bool appendedOnly, int firstAppended) {
       added << DecodeFormString(lines->lines_[i], charset);
     editor_->appendPlainText(added.join('\n'));
     loading_ = false;
+    ShowInsertedLine();
     Change();
     return;
   }
@@ -691,9 +695,22 @@ void TCustomMemo::LoadWidget() {
   loading_ = true;
   editor_->setPlainText(all);
   loading_ = false;
+  ShowInsertedLine();
   ++widgetLoads_;
   widgetNewer_ = false;
   Change();
+}
+
+void TCustomMemo::ShowInsertedLine() {
+  const int line = shownLine_;
+  shownLine_ = -1;
+  if (line < 0 || !editor_) return;
+  const QTextBlock block = editor_->document()->findBlockByNumber(line);
+  if (!block.isValid()) return;
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock);
+  editor_->setTextCursor(cursor);
+  editor_->ensureCursorVisible();
 }
 
 void TCustomMemo::WidgetEdited() {
@@ -759,6 +776,25 @@ void TCustomMemo::CMColorChanged(TMessage& msg) {
   ApplyControlPalette(editor_, this, true);
 }
 void TCustomMemo::CMEnabledChanged(TMessage& msg) { TWinControl::CMEnabledChanged(msg); }
+
+bool TCustomMemo::WantTabs() const {
+  const TFieldValue* f = FindField("WantTabs");
+  return f && f->ord != 0;
+}
+bool TCustomMemo::WantReturns() const {
+  const TFieldValue* f = FindField("WantReturns");
+  return !f || f->ord != 0;
+}
+
+void TCustomMemo::WMGetDlgCode(TWMGetDlgCode& msg) {
+  TWinControl::WMGetDlgCode(msg);
+  if (WantTabs())
+    msg.Result |= DLGC_WANTTAB;
+  else
+    msg.Result &= ~LRESULT(DLGC_WANTTAB);
+  // Without WantReturns, Return (and Escape) go to the form's buttons.
+  if (!WantReturns()) msg.Result &= ~LRESULT(DLGC_WANTALLKEYS);
+}
 
 // ---------------------------------------------------------------------------
 // TButton

@@ -341,6 +341,9 @@ class TCustomMemo : public TWinControl {
   QPlainTextEdit* Editor() const;
   // How many times the whole text went to the widget (tests: batching).
   int WidgetTextLoads() const { return widgetLoads_; }
+  // The published WantTabs and WantReturns (defaults False and True).
+  bool WantTabs() const;
+  bool WantReturns() const;
 
   TMethod OnChange;
 
@@ -351,10 +354,16 @@ class TCustomMemo : public TWinControl {
   void CMFontChanged(TMessage& msg) override;
   void CMColorChanged(TMessage& msg) override;
   void CMEnabledChanged(TMessage& msg) override;
+  // All keys: characters, arrows, Return and Escape; Tab with WantTabs.
+  void WMGetDlgCode(TWMGetDlgCode& msg) override;
   virtual void Change();
 
  private:
   void LinesChanged(bool appendedOnly, int firstAppended);
+  // A line inserted into a memo that has its window shows with the caret at
+  // its end, as the system's edit scrolls to a replaced selection. Lines
+  // that were there before the window was made show from the top.
+  void ShowInsertedLine();
   void WidgetEdited();
   void PullFromWidget() const;
   void LoadWidget();
@@ -371,6 +380,7 @@ class TCustomMemo : public TWinControl {
   mutable bool widgetNewer_ = false;  // typed text not yet pulled into lines_
   bool loading_ = false;
   int widgetLoads_ = 0;
+  int shownLine_ = -1;  // the line inserted last, to show once the widget has it
 };
 
 class TMemo : public TCustomMemo {

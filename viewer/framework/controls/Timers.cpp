@@ -72,6 +72,8 @@ void TTimer::Start() {
   if (g_manual) return;
   if (!timer_) {
     timer_ = std::make_unique<QTimer>();
+    // Coarse timers may fire up to 5% early; ticks never come before their time.
+    timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_.get(), &QTimer::timeout, [this] {
       // A tick's exception goes to the application's handler, never through
       // Qt's event loop.
