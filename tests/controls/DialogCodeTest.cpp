@@ -71,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StockCase{&TListView::StaticClassInfo, kList},
                       StockCase{&TStringGrid::StaticClassInfo, kArrows},
                       StockCase{&TDrawGrid::StaticClassInfo, kArrows},
+                      StockCase{&TOutline::StaticClassInfo, kList},
                       StockCase{&TScrollBar::StaticClassInfo, kArrows},
                       StockCase{&TTrackBar::StaticClassInfo, kArrows},
                       StockCase{&TButton::StaticClassInfo, kNone}, StockCase{&TBitBtn::StaticClassInfo, kNone},
@@ -79,9 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
                       StockCase{&TPanel::StaticClassInfo, kNone}),
     CaseName);
 
-TEST(StockDialogCodesByName, GridsAndOutlinesWantTheArrowsAlone) {
+TEST(StockDialogCodesByName, GridsWantTheArrowsAndOutlinesTheirKeysToo) {
   EXPECT_EQ(Describe(WantsOf(DialogCodeOfClassName("TCustomGrid"))), "arrows ");
-  EXPECT_EQ(Describe(WantsOf(DialogCodeOfClassName("TCustomOutline"))), "arrows ");
+  EXPECT_EQ(Describe(WantsOf(DialogCodeOfClassName("TCustomOutline"))), "arrows chars ");
   EXPECT_EQ(DialogCodeOfClassName("TPanel"), 0u);
 }
 

@@ -18,8 +18,9 @@ constexpr uint32_t kEditKeys = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL
 // named ancestor. A memo adds Tab when WantTabs is set and drops Return and
 // Escape when WantReturns is not (TCustomMemo::WMGetDlgCode). List boxes,
 // combo boxes, tree and list views take characters for their incremental
-// search, as the system's own controls do; grids and outlines take only
-// the arrows unless their options ask for more.
+// search, as the system's own controls do; outlines take characters for
+// their +, - and * keys; grids take only the arrows unless their options ask
+// for more (TCustomGrid::WMGetDlgCode).
 constexpr std::array kDialogCodes{
     TDialogCodeRow{"TCustomMemo", kEditKeys | DLGC_WANTALLKEYS},
     TDialogCodeRow{"TCustomEdit", kEditKeys},
@@ -28,7 +29,7 @@ constexpr std::array kDialogCodes{
     TDialogCodeRow{"TTreeView", DLGC_WANTARROWS | DLGC_WANTCHARS},
     TDialogCodeRow{"TListView", DLGC_WANTARROWS | DLGC_WANTCHARS},
     TDialogCodeRow{"TCustomGrid", DLGC_WANTARROWS},
-    TDialogCodeRow{"TCustomOutline", DLGC_WANTARROWS},
+    TDialogCodeRow{"TCustomOutline", DLGC_WANTARROWS | DLGC_WANTCHARS},
     TDialogCodeRow{"TScrollBar", DLGC_WANTARROWS},
     TDialogCodeRow{"TTrackBar", DLGC_WANTARROWS},
     TDialogCodeRow{"TButton", DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},

@@ -16,7 +16,7 @@ constexpr int kMinSizedExtent = 1;
 // --- keyboard
 
 void TCustomGrid::WMGetDlgCode(TWMGetDlgCode& msg) {
-  msg.Result = DLGC_WANTARROWS;
+  TCustomControl::WMGetDlgCode(msg);  // the arrows, from the dialog-code table
   if (HasOption(goRowSelect)) return;
   if (HasOption(goTabs)) msg.Result |= DLGC_WANTTAB;
   if (HasOption(goEditing)) msg.Result |= DLGC_WANTCHARS;

@@ -460,7 +460,6 @@ TOutlineMetrics TCustomOutline::Metrics() const {
 // ---------------------------------------------------------------------------
 // TCustomOutline: keyboard and mouse
 
-void TCustomOutline::WMGetDlgCode(TWMGetDlgCode& msg) { msg.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
 
 void TCustomOutline::WMSize(TWMSize& msg) {
   TCustomControl::WMSize(msg);

@@ -273,7 +273,6 @@ class TCustomOutline : public TCustomControl {
   void KeyPress(char& key) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void DblClick() override;
-  void WMGetDlgCode(TWMGetDlgCode& msg) override;
   void WMSize(TWMSize& msg) override;
   void CMFontChanged(TMessage& msg) override;
   // Items changed: indexes and rows are recomputed on next use.
