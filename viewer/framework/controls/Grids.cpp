@@ -158,7 +158,7 @@ void TCustomGrid::Apply() {
   table_->setRowCount(rowCount_);
   table_->setColumnCount(colCount_);
   const QColor fixed = ColorToQColor(clBtnFace);
-  const int charset = Font()->Charset();
+  const TFont& font = *Font();
   for (int c = 0; c < colCount_; ++c) table_->setColumnWidth(c, ColWidth(c));
   for (int r = 0; r < rowCount_; ++r) {
     table_->setRowHeight(r, RowHeight(r));
@@ -169,7 +169,7 @@ void TCustomGrid::Apply() {
         delete table_->takeItem(r, c);
         continue;
       }
-      auto* item = new QTableWidgetItem(DecodeFormString(text, charset));
+      auto* item = new QTableWidgetItem(font.Decode(text));
       if (isFixed) {
         item->setBackground(fixed);
         item->setFlags(Qt::ItemIsEnabled);
