@@ -159,6 +159,16 @@ TEST(FontMapping, BoldBitmapTextIsAPixelWiderPerCharacterAndOneMore) {
   EXPECT_EQ(canvas.Font()->Overhang(), 0);
 }
 
+TEST(FontMapping, SymbolFacesNeverBorrowLettersFromOtherFaces) {
+  if (!IsFontFamilyInstalled(QStringLiteral("Wingdings"))) GTEST_SKIP();
+  TFont f;
+  f.SetName("Wingdings");
+  f.SetCharset(SYMBOL_CHARSET);
+  EXPECT_TRUE(f.ToQFont().styleStrategy() & QFont::NoFontMerging);
+  f.SetName("Arial");
+  EXPECT_FALSE(f.ToQFont().styleStrategy() & QFont::NoFontMerging);
+}
+
 TEST(FontMapping, GbkNamesOfChineseFacesAreRecognisedWhateverTheCharset) {
   const QString uming = QStringLiteral("AR PL UMing CN");
   if (!IsFontFamilyInstalled(uming)) GTEST_SKIP();

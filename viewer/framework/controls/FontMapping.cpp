@@ -204,6 +204,12 @@ QString MapFontFamily(const QString& faceName) {
   return FamilyOfKind(Kind::Sans);
 }
 
+bool IsSymbolFace(const QString& family) {
+  for (const char* symbol : {"Symbol", "Wingdings", "Webdings", "Marlett"})
+    if (family == QLatin1String(symbol)) return true;
+  return false;
+}
+
 bool IsBitmapFace(const QString& family) {
   for (const Strike& s : kStrikes)
     if (family == QLatin1String(s.family)) return true;

@@ -45,3 +45,7 @@ QString FamilyForPixelSize(const QString& family, int pixelSize);
 // made bold by smearing each glyph one pixel to the right, which widens
 // every character by a pixel and the whole text by one more (the overhang).
 bool IsBitmapFace(const QString& family);
+// Whether the family is one of the symbol faces, whose characters are
+// pictures: a character such a face lacks must not be drawn as the letter
+// of another face (Wine's symbol faces hold only some of the pictures).
+bool IsSymbolFace(const QString& family);

@@ -334,7 +334,9 @@ QFont TFont::MakeQFont(int& overhang) const {
   f.setUnderline(style_.Contains(fsUnderline));
   f.setStrikeOut(style_.Contains(fsStrikeOut));
   if (pitch_ == fpFixed) f.setFixedPitch(true);
-  f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+  int strategy = QFont::NoAntialias | QFont::NoSubpixelAntialias;
+  if (IsSymbolFace(drawn)) strategy |= QFont::NoFontMerging;
+  f.setStyleStrategy(QFont::StyleStrategy(strategy));
   f.setKerning(false);
   return f;
 }
