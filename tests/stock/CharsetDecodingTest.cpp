@@ -25,7 +25,9 @@ T* Find(TForm& form, const char* name) {
 
 // A Delphi-style quoted string of `utf8` encoded in `codePage`.
 std::string Quoted(const char* utf8, const char* codePage) {
-  return "'" + EncodeCodePage(QString::fromUtf8(utf8), codePage) + "'";
+  std::string out = "'";
+  for (char c : EncodeCodePage(QString::fromUtf8(utf8), codePage)) out += c == '\'' ? std::string("''") : std::string(1, c);
+  return out + "'";
 }
 
 struct Localised {
@@ -90,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "Szerokość i wysokość strony, marginesy, źródło papieru"},
         Localised{"Chinese", "GBK", "页面设置", "取消", "纵向打印", "横向打印", "文件",
                   "纸张的宽度和高度"},
+        Localised{"Western", "CP1252", "Paramètres de la page", "Schließen", "Größe des Papiers",
+                  "Hauteur et largeur de la feuille", "Fichier", "Sélectionnez l'imprimante à utiliser"},
         Localised{"English", "CP1252", "Page Setup", "Cancel", "Portrait", "Landscape", "File",
                   "Paper width and height"}),
     [](const ::testing::TestParamInfo<Localised>& info) { return std::string(info.param.name); });
