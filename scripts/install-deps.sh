@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-wqy-microhei fonts-dejavu-core
+  fonts-wine fonts-liberation2 fonts-arphic-uming libuchardet-dev
   xvfb xauth
 )
 

@@ -266,7 +266,7 @@ TEST(Accelerators, AmpersandMarksTheAcceleratorCharacter) {
   EXPECT_TRUE(IsAccel('K', "O&k"));
   EXPECT_FALSE(IsAccel('O', "&&Ok"));
   EXPECT_FALSE(IsAccel('X', "&Ok"));
-  EXPECT_EQ(StripAccelText("Save && &Exit", DEFAULT_CHARSET), QString("Save & Exit"));
+  EXPECT_EQ(StripAccelText("Save && &Exit", TFont()), QString("Save & Exit"));
 }
 
 // A control that clicks when its accelerator arrives.

@@ -103,42 +103,85 @@ TEST(FontChanges, AssignFromAnotherClassIsRefused) {
   EXPECT_THROW(f.Assign(pen), EConvertError);
 }
 
-TEST(FontMapping, WindowsSansFacesMapToTheSansFamily) {
-  QFont generic;
-  generic.setStyleHint(QFont::SansSerif);
-  QString sans = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
-  for (const char* face : {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Segoe UI", "Arial",
-                           "Verdana", "MS Shell Dlg 2", "ms sans serif"}) {
-    EXPECT_EQ(MapFontFamily(QString::fromLatin1(face)), sans) << face;
-  }
+struct FaceCase {
+  const char* face;
+  const char* family;
+};
+class FontMappingFace : public ::testing::TestWithParam<FaceCase> {};
+
+TEST_P(FontMappingFace, MapsToTheFaceMadeToMatchItsMetrics) {
+  const QString family = QString::fromUtf8(GetParam().family);
+  if (!IsFontFamilyInstalled(family)) GTEST_SKIP() << GetParam().family << " is not installed";
+  EXPECT_EQ(MapFontFamily(QString::fromUtf8(GetParam().face)), family);
 }
 
-TEST(FontMapping, FixedAndSerifFacesMapToTheirFamilies) {
-  QString mono = MapFontFamily(QStringLiteral("Courier New"));
-  EXPECT_TRUE(QFontInfo(QFont(mono)).fixedPitch()) << mono.toStdString();
-  for (const char* face : {"Courier", "Fixedsys", "Terminal", "Lucida Console", "Consolas"}) {
-    EXPECT_EQ(MapFontFamily(QString::fromLatin1(face)), mono) << face;
-  }
-  EXPECT_NE(MapFontFamily(QStringLiteral("Times New Roman")), MapFontFamily(QStringLiteral("Arial")));
+INSTANTIATE_TEST_SUITE_P(
+    Faces, FontMappingFace,
+    ::testing::Values(FaceCase{"MS Sans Serif", "MS Sans Serif"}, FaceCase{"ms sans serif", "MS Sans Serif"},
+                      FaceCase{"Tahoma", "Tahoma"}, FaceCase{"MS Shell Dlg 2", "Tahoma"},
+                      FaceCase{"Arial", "Liberation Sans"}, FaceCase{"Segoe UI", "Liberation Sans"},
+                      FaceCase{"Times New Roman", "Liberation Serif"},
+                      FaceCase{"Courier New", "Liberation Mono"}, FaceCase{"Consolas", "Liberation Mono"},
+                      FaceCase{"Courier", "Courier"}, FaceCase{"Small Fonts", "Small Fonts"},
+                      FaceCase{"System", "System"}, FaceCase{"Fixedsys", "Fixedsys"},
+                      FaceCase{"Symbol", "Symbol"}, FaceCase{"Wingdings", "Wingdings"},
+                      FaceCase{"Webdings", "Webdings"}, FaceCase{"Marlett", "Marlett"},
+                      FaceCase{"宋体", "AR PL UMing CN"}, FaceCase{"SimSun", "AR PL UMing CN"},
+                      FaceCase{"新宋体", "AR PL UMing CN"}, FaceCase{"微软雅黑", "WenQuanYi Micro Hei"},
+                      FaceCase{"黑体", "WenQuanYi Micro Hei"}, FaceCase{"MS Gothic", "WenQuanYi Micro Hei"}));
+
+TEST(FontMapping, BitmapFacesKeepTheirStrikeAndGiveWayAtOtherSizes) {
+  if (!IsFontFamilyInstalled(QStringLiteral("MS Sans Serif"))) GTEST_SKIP();
+  const QString ms = QStringLiteral("MS Sans Serif");
+  EXPECT_EQ(FamilyForPixelSize(ms, 11), ms);
+  EXPECT_EQ(FamilyForPixelSize(ms, 13), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(FamilyForPixelSize(QStringLiteral("Liberation Sans"), 13), QStringLiteral("Liberation Sans"));
+  // The 8-point strike: a 13-pixel cell, 11 above the base line, and the
+  // advances the classic dialog font has (digits 6, 't' 3, 'M' 9, ':' 3).
+  TFont f;
+  QFontMetrics m(f.ToQFont());
+  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), ms);
+  EXPECT_EQ(m.height(), 13);
+  EXPECT_EQ(m.ascent(), 11);
+  EXPECT_EQ(m.horizontalAdvance(QStringLiteral("13th Month Pay:")), 78);
+  f.SetHeight(-13);
+  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), QStringLiteral("Liberation Sans"));
 }
 
-TEST(FontMapping, ChineseFacesMapToWenQuanYi) {
-  if (!IsFontFamilyInstalled(QStringLiteral("WenQuanYi Micro Hei"))) GTEST_SKIP();
-  const QString wqy = QStringLiteral("WenQuanYi Micro Hei");
-  for (const char* face : {"宋体", "SimSun", "新宋体", "NSimSun", "微软雅黑", "Microsoft YaHei",
-                           "黑体", "SimHei"}) {
-    EXPECT_EQ(MapFontFamily(QString::fromUtf8(face)), wqy) << face;
-  }
+TEST(FontMapping, BoldBitmapTextIsAPixelWiderPerCharacterAndOneMore) {
+  if (!IsFontFamilyInstalled(QStringLiteral("MS Sans Serif"))) GTEST_SKIP();
+  TCanvas canvas;
+  const int regular = canvas.TextWidth("Settings");
+  canvas.Font()->SetStyle(TFontStyles{fsBold});
+  EXPECT_EQ(canvas.Font()->Overhang(), 1);
+  EXPECT_EQ(canvas.TextWidth("Settings"), regular + 8 + 1);
+  canvas.Font()->SetName("Arial");  // a face with a bold of its own
+  EXPECT_EQ(canvas.Font()->Overhang(), 0);
+}
+
+TEST(FontMapping, SymbolFacesNeverBorrowLettersFromOtherFaces) {
+  if (!IsFontFamilyInstalled(QStringLiteral("Wingdings"))) GTEST_SKIP();
+  TFont f;
+  f.SetName("Wingdings");
+  f.SetCharset(SYMBOL_CHARSET);
+  EXPECT_TRUE(f.ToQFont().styleStrategy() & QFont::NoFontMerging);
+  f.SetName("Arial");
+  EXPECT_FALSE(f.ToQFont().styleStrategy() & QFont::NoFontMerging);
+}
+
+TEST(FontMapping, GbkNamesOfChineseFacesAreRecognisedWhateverTheCharset) {
+  const QString uming = QStringLiteral("AR PL UMing CN");
+  if (!IsFontFamilyInstalled(uming)) GTEST_SKIP();
   // The name as GB2312 text, whether or not the font says so.
-  EXPECT_EQ(MapFontFamilyFromFormName("\xCB\xCE\xCC\xE5", GB2312_CHARSET), wqy);
-  EXPECT_EQ(MapFontFamilyFromFormName("\xCB\xCE\xCC\xE5", DEFAULT_CHARSET), wqy);
-  EXPECT_EQ(MapFontFamilyFromFormName(FormStringFromUtf8("宋体"), DEFAULT_CHARSET), wqy);
+  EXPECT_EQ(MapFontFamilyFromFormName("\xCB\xCE\xCC\xE5", GB2312_CHARSET), uming);
+  EXPECT_EQ(MapFontFamilyFromFormName("\xCB\xCE\xCC\xE5", DEFAULT_CHARSET), uming);
+  EXPECT_EQ(MapFontFamilyFromFormName(FormStringFromUtf8("宋体"), DEFAULT_CHARSET), uming);
 
   TFont f;
   f.SetName("\xCB\xCE\xCC\xE5");
   f.SetCharset(GB2312_CHARSET);
   EXPECT_EQ(f.NameText(), QString::fromUtf8("宋体"));
-  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), wqy);
+  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), uming);
 }
 
 TEST(FontMapping, UnknownFacesFallBackToSans) {

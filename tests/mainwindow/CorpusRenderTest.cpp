@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "CorpusFiles.h"
 #include "Unit2.h"
 #include "components/Reader.h"
 #include "controls/Render.h"
@@ -34,16 +35,10 @@ bool DemandedFailure(const std::exception& e) {
 }  // namespace
 
 TEST(CorpusRender, EveryFormRendersOrFailsByALoadingRule) {
-  const std::filesystem::path corpus = TESSALY_CORPUS_DIR;
-  if (!std::filesystem::is_directory(corpus / "text"))
-    GTEST_SKIP() << "form corpus not found at " << corpus;
+  const std::vector<std::filesystem::path> files = CorpusFormFiles();
+  if (files.empty()) GTEST_SKIP() << "form corpus not found at " << TESSALY_CORPUS_DIR;
   RegisterPreviewClasses();
   Application->Initialize();
-  std::vector<std::filesystem::path> files;
-  for (const char* sub : {"text", "binary"})
-    for (const auto& e : std::filesystem::directory_iterator(corpus / sub))
-      if (e.is_regular_file()) files.push_back(e.path());
-  std::sort(files.begin(), files.end());
 
   int rendered = 0;
   std::vector<std::string> demanded, failed;

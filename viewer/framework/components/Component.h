@@ -62,6 +62,10 @@ class TComponent : public TPersistent {
   // Called on every component read from a form description, after all were
   // read and references resolved. Clears csLoading.
   virtual void Loaded();
+  // Called on the root before a form description is read into it, with
+  // every 8-bit string (not the Unicode ones) the description holds, so that
+  // the root can decide how to decode them before any component is made.
+  virtual void ReadingStrings(const std::vector<std::string>& strings) { (void)strings; }
   // Called by the owner for each insertion and removal among its components;
   // the default passes the notice on to every owned component.
   virtual void Notification(TComponent* component, TOperation operation);

@@ -384,20 +384,38 @@ void TReader::Finish() {
   for (TComponent* c : s.loaded) c->Loaded();
 }
 
+void FormStringCollector::Scalar(const FormScalar& value) {
+  if (value.type == TValueType::vaString || value.type == TValueType::vaLString)
+    strings.emplace_back(value.bytes);
+}
+
 void SetPropertyValue(TPersistent* instance, std::string_view path, const TFormNode& value,
                       TComponent* root) {
   AssignContext ctx{root, root, nullptr};
   AssignPath(instance, path, value, ctx);
 }
 
-void ReadComponentRes(TStream& stream, TComponent* root) {
+namespace {
+
+// Shows the root the description's strings, then reads the description into
+// it. A description that breaks off fails in the read proper, with the
+// components read so far in place; its strings up to the break still count.
+void ReadInto(TStream& stream, TComponent* root, void (*read)(TStream&, FormEvents&)) {
+  const int64_t start = stream.Position();
+  FormStringCollector collector;
+  try {
+    read(stream, collector);
+  } catch (const std::exception&) {
+  }
+  root->ReadingStrings(collector.strings);
+  stream.SetPosition(start);
   TReader reader(root);
-  ReadFormResource(stream, reader);
+  read(stream, reader);
   reader.Finish();
 }
 
-void ReadComponentBinary(TStream& stream, TComponent* root) {
-  TReader reader(root);
-  ReadFormBinary(stream, reader);
-  reader.Finish();
-}
+}  // namespace
+
+void ReadComponentRes(TStream& stream, TComponent* root) { ReadInto(stream, root, ReadFormResource); }
+
+void ReadComponentBinary(TStream& stream, TComponent* root) { ReadInto(stream, root, ReadFormBinary); }

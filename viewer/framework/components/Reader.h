@@ -31,6 +31,24 @@ void ReadComponentBinary(TStream& stream, TComponent* root);
 void SetPropertyValue(TPersistent* instance, std::string_view path, const TFormNode& value,
                       TComponent* root);
 
+// Collects the 8-bit string values of a description, in order, for the
+// root's ReadingStrings (the reading functions above call it themselves).
+class FormStringCollector : public FormEvents {
+ public:
+  std::vector<std::string> strings;
+
+  void BeginComponent(const FormObjectHeader&) override {}
+  void EndComponent() override {}
+  void Property(std::string_view) override {}
+  void Scalar(const FormScalar& value) override;
+  void BeginList() override {}
+  void EndList() override {}
+  void BeginCollection() override {}
+  void BeginItem(bool, const FormScalar&) override {}
+  void EndItem() override {}
+  void EndCollection() override {}
+};
+
 // The FormEvents consumer behind ReadComponentRes, for callers that produce
 // events themselves (for example from form text).
 class TReader : public FormEvents {

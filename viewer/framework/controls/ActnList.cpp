@@ -418,7 +418,7 @@ void TCustomActionBar::Paint() {
       x += 8;
       continue;
     }
-    const QString text = DecodeFormString(caption, Font()->Charset());
+    const QString text = Font()->Decode(caption);
     const TSize size = DrawControlText(c, Rect(0, 0, 0, 0), text, 0, 0, false, true, true);
     DrawControlText(c, Rect(x, 0, x + size.cx + 1, Height()), text, 0, 1, false, true);
     x += size.cx + 14;

@@ -387,7 +387,7 @@ QImage TSpeedButton::GlyphImage(TButtonState state) const {
 
 void TSpeedButton::DrawContent(TCanvas& canvas, const TRect& client, TButtonState state) {
   const QImage glyph = GlyphImage(state);
-  const QString caption = StripAccelText(Caption(), Font()->Charset());
+  const QString caption = StripAccelText(Caption(), *Font());
   canvas.SetFont(*Font());
   const TSize textSize = caption.isEmpty() ? TSize{} : canvas.TextExtentW(caption);
   const TSize glyphSize = glyph.isNull() ? TSize{} : TSize{glyph.width(), glyph.height()};

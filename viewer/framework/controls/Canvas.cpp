@@ -535,11 +535,11 @@ void TCanvas::DrawFocusRect(const TRect& r) {
 
 TSize TCanvas::TextExtentW(const QString& text) const {
   QFontMetrics m(font_.ToQFont());
-  return TSize{m.horizontalAdvance(text), m.height()};
+  return TSize{m.horizontalAdvance(text) + (text.isEmpty() ? 0 : font_.Overhang()), m.height()};
 }
 
 TSize TCanvas::TextExtent(std::string_view text) const {
-  return TextExtentW(DecodeFormString(text, font_.Charset()));
+  return TextExtentW(font_.Decode(text));
 }
 
 int TCanvas::TextWidth(std::string_view text) const { return TextExtent(text).cx; }
@@ -564,7 +564,7 @@ void TCanvas::DrawText(const TRect* clipRect, int x, int y, const QString& text,
     // The rectangle itself takes the brush.
     if (brush_.Style() != bsClear) FillRect(*clipRect);
   } else if (brush_.Style() == bsSolid && font_.Orientation() == 0) {
-    TRect cell{x, y, x + m.horizontalAdvance(text), y + m.height()};
+    TRect cell{x, y, x + TextExtentW(text).cx, y + m.height()};
     TRect keep = clip_;
     bool keepSet = clipSet_;
     clip_ = clip;
@@ -585,6 +585,8 @@ void TCanvas::DrawText(const TRect* clipRect, int x, int y, const QString& text,
     p.drawText(QPoint(0, m.ascent()), text);
   } else {
     p.drawText(QPoint(dx, dy + m.ascent()), text);
+    // A bitmap face made bold: each glyph smeared one pixel to the right.
+    if (font_.Overhang() > 0) p.drawText(QPoint(dx + 1, dy + m.ascent()), text);
   }
   p.end();
   Changed();
@@ -596,7 +598,7 @@ void TCanvas::TextOutW(int x, int y, const QString& text) {
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text) {
-  TextOutW(x, y, DecodeFormString(text, font_.Charset()));
+  TextOutW(x, y, font_.Decode(text));
 }
 
 void TCanvas::TextRectW(const TRect& r, int x, int y, const QString& text) {
@@ -604,7 +606,7 @@ void TCanvas::TextRectW(const TRect& r, int x, int y, const QString& text) {
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
-  TextRectW(r, x, y, DecodeFormString(text, font_.Charset()));
+  TextRectW(r, x, y, font_.Decode(text));
 }
 
 // ---------------------------------------------------------------------------

@@ -281,8 +281,8 @@ void TCustomTabControl::UpdateTabs() {
   if (!tabBar_) return;
   updatingTabs_ = true;
   while (tabBar_->count() > 0) tabBar_->removeTab(0);
-  const int charset = Font()->Charset();
-  for (const auto& t : Tabs()) tabBar_->addTab(CaptionToMnemonicText(t, charset));
+  const TFont& font = *Font();
+  for (const auto& t : Tabs()) tabBar_->addTab(CaptionToMnemonicText(t, font));
   tabBar_->setCurrentIndex(tabIndex_);
   tabBar_->setFont(Font()->ToQFont());
   tabBar_->setGeometry(2, 0, std::max(0, Width() - 4), TabHeight() + 2);
@@ -528,7 +528,7 @@ void TStatusBar::Paint() {
     if (bevel == 2) Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
     r.Left += 2;
     r.Right -= 2;
-    DrawControlText(c, r, DecodeFormString(text, Font()->Charset()), alignment, 1, false, false);
+    DrawControlText(c, r, Font()->Decode(text), alignment, 1, false, false);
   };
   if (simplePanel_ || panels_->Count() == 0) {
     panel(0, Width(), simplePanel_ ? simpleText_ : std::string(), simplePanel_ ? 0 : 0, 0);
@@ -1167,9 +1167,9 @@ void TListView::Apply() {
   const bool report = viewStyle_ == 3;
   tree_->setHeaderHidden(!report || columns_->Count() == 0);
   QStringList labels;
-  const int charset = Font()->Charset();
+  const TFont& font = *Font();
   for (int i = 0; i < columns_->Count(); ++i)
-    labels << DecodeFormString(columns_->Items(i)->FieldOf("Caption").str, charset);
+    labels << font.Decode(columns_->Items(i)->FieldOf("Caption").str);
   tree_->setColumnCount(std::max(1, int(labels.size())));
   tree_->setHeaderLabels(labels);
   for (int i = 0; i < columns_->Count(); ++i) {
@@ -1254,7 +1254,7 @@ void THeaderControl::Paint() {
     const TFieldValue* t = s->FindField("Text");
     const TFieldValue* a = s->FindField("Alignment");
     if (t)
-      DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right - 3, r.Bottom), DecodeFormString(t->str, Font()->Charset()),
+      DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right - 3, r.Bottom), Font()->Decode(t->str),
                       a ? int(a->ord) : 0, 1, false, false);
     x = r.Right + 1;
   }

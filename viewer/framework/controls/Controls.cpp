@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "DialogCodes.h"
+#include "ClassicLook.h"
 #include "Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
@@ -210,11 +211,15 @@ bool IsAccel(Word vk, const std::string& caption) {
   return false;
 }
 
-QString CaptionToMnemonicText(const std::string& caption, int charset) {
-  return DecodeFormString(caption, charset);
+QString CaptionToMnemonicText(const std::string& caption, const char* codePage) {
+  return DecodeFormStringIn(caption, codePage);
 }
 
-QString StripAccelText(const std::string& caption, int charset) {
+QString CaptionToMnemonicText(const std::string& caption, const TFont& font) {
+  return font.Decode(caption);
+}
+
+QString StripAccelText(const std::string& caption, const TFont& font) {
   std::string out;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (caption[i] == '&') {
@@ -226,7 +231,7 @@ QString StripAccelText(const std::string& caption, int charset) {
     }
     out += caption[i];
   }
-  return DecodeFormString(out, charset);
+  return font.Decode(out);
 }
 
 Word QtKeyToVirtualKey(int key, const QString& text) {
@@ -817,7 +822,7 @@ void TControl::SetText(const std::string& v) {
   Perform(CM_TEXTCHANGED);
 }
 
-QString TControl::DisplayText() const { return DecodeFormString(text_, font_->Charset()); }
+QString TControl::DisplayText() const { return font_->Decode(text_); }
 
 void TControl::UpdateParentArea(const TRect& r) const {
   if (QWidget* w = parent_ ? parent_->WidgetIfAllocated() : nullptr) {
@@ -1276,7 +1281,10 @@ void TWinControl::CreateWnd() {
   // Qt hands a parent's font and palette down to its children: only a font
   // of one's own needs setting, and only windows set the system colours.
   if (!parent_ || !ParentFont()) w->setFont(Font()->ToQFont());
-  if (w->isWindow()) w->setPalette(SystemColorsPalette());
+  if (w->isWindow()) {
+    UseClassicLook();
+    w->setPalette(SystemColorsPalette());
+  }
   UpdateWidget();
   controlState_ &= ~csCreating;
 }
@@ -1899,7 +1907,7 @@ bool TWinControl::HandleQtKeyPress(QKeyEvent* e) {
   const QString text = e->text();
   if (text.isEmpty() || text[0].unicode() == 0x7F) return false;
   if (vk == VK_TAB) return false;
-  const std::string bytes = EncodeCodePage(text.left(1), CodePageOfCharset(Font()->Charset()));
+  const std::string bytes = EncodeCodePage(text.left(1), Font()->CodePage());
   if (bytes.empty()) return false;
   m.Msg = alt ? WM_SYSCHAR : WM_CHAR;
   m.CharCode = Word(uint8_t(bytes[0]));
@@ -1911,7 +1919,7 @@ bool TWinControl::HandleQtKeyPress(QKeyEvent* e) {
   if (!ownWidget_ && widget_ && Word(cm.WParam) != m.CharCode && !g_resendingKey) {
     char ch = char(cm.WParam);
     QKeyEvent replaced(e->type(), e->key(), e->modifiers(),
-                       DecodeFormString(std::string(1, ch), Font()->Charset()));
+                       Font()->Decode(std::string(1, ch)));
     g_resendingKey = true;
     QCoreApplication::sendEvent(widget_.data(), &replaced);
     g_resendingKey = false;
@@ -2067,7 +2075,7 @@ bool TWinControl::WidgetEvent(QEvent* e) {
       if (c->ShowHint() && !c->Hint().empty()) {
         std::string hint = c->Hint();
         if (auto bar = hint.find('|'); bar != std::string::npos) hint.resize(bar);
-        QToolTip::showText(he->globalPos(), DecodeFormString(hint, c->Font()->Charset()), Surface());
+        QToolTip::showText(he->globalPos(), c->Font()->Decode(hint), Surface());
       } else {
         QToolTip::hideText();
       }

@@ -300,10 +300,12 @@ TCustomForm* GetParentForm(const TControl* control);
 // Accelerators: whether caption has "&c" for the character of the key.
 bool IsAccel(Word vk, const std::string& caption);
 // Qt's mnemonic text for a caption ("&File" stays "&File"; the framework and
-// Qt share the '&' and "&&" convention), decoded with charset.
-QString CaptionToMnemonicText(const std::string& caption, int charset);
+// Qt share the '&' and "&&" convention), decoded from the code page.
+QString CaptionToMnemonicText(const std::string& caption, const char* codePage);
+// The same decoded as the font decodes (see TFont::CodePage).
+QString CaptionToMnemonicText(const std::string& caption, const TFont& font);
 // The caption without its accelerator marks, decoded ("&&" -> "&").
-QString StripAccelText(const std::string& caption, int charset);
+QString StripAccelText(const std::string& caption, const TFont& font);
 
 // Keyboard translation.
 Word QtKeyToVirtualKey(int qtKey, const QString& text);

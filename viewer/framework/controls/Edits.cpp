@@ -163,7 +163,7 @@ void TCustomEdit::SetText(const std::string& value) {
   TWinControl::SetText(text);
   if (edit_) {
     settingWidgetText_ = true;
-    edit_->setText(DecodeFormString(text, Font()->Charset()));
+    edit_->setText(Font()->Decode(text));
     settingWidgetText_ = false;
   }
   selStart_ = selLength_ = 0;
@@ -184,7 +184,7 @@ void TCustomEdit::WidgetTextChanged() {
       shown = cased;
     }
   }
-  const std::string text = EncodeFormString(shown, Font()->Charset());
+  const std::string text = Font()->Encode(shown);
   if (text == Text()) return;
   TWinControl::SetText(text);
   modified_ = true;
@@ -258,7 +258,7 @@ void TCustomEdit::ClearSelection() {
   } else if (selLength_ > 0) {
     QString shown = DisplayText();
     shown.remove(selStart_, selLength_);
-    SetText(EncodeFormString(shown, Font()->Charset()));
+    SetText(Font()->Encode(shown));
   }
 }
 
@@ -292,7 +292,7 @@ void TCustomEdit::SetSelLength(int value) {
 
 std::string TCustomEdit::SelText() const {
   const QString shown = edit_ ? edit_->text() : DisplayText();
-  return EncodeFormString(shown.mid(SelStart(), SelLength()), Font()->Charset());
+  return Font()->Encode(shown.mid(SelStart(), SelLength()));
 }
 
 // --- geometry

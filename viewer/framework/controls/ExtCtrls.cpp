@@ -544,7 +544,7 @@ void THeader::Paint() {
     const int w = i + 1 < n ? std::max(20, Width() / std::max(1, n)) : Width() - x;
     TRect r = Rect(x, 0, x + w, Height());
     Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
-    if (i < n) DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right, r.Bottom), DecodeFormString(sections_->Get(i), Font()->Charset()), 0, 1, false, true);
+    if (i < n) DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right, r.Bottom), Font()->Decode(sections_->Get(i)), 0, 1, false, true);
     x += w;
   }
 }

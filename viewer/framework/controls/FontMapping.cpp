@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QSet>
@@ -17,41 +18,68 @@
 
 namespace {
 
-enum class Kind { Sans, Mono, Serif, Cjk };
+enum class Kind { Sans, Mono, Serif, Cjk, CjkSerif };
 
-const std::map<QString, Kind>& KnownFaces() {
-  static const std::map<QString, Kind> faces = [] {
-    std::map<QString, Kind> m;
-    for (const char* n :
-         {"ms sans serif", "microsoft sans serif", "tahoma", "segoe ui", "arial", "verdana",
-          "ms shell dlg", "ms shell dlg 2", "system", "small fonts", "helvetica",
-          "trebuchet ms", "calibri", "lucida sans unicode", "lucida sans", "arial narrow",
-          "arial black", "century gothic", "franklin gothic medium", "default",
-          "ms reference sans serif", "candara", "corbel", "sans serif", "sans-serif"}) {
-      m[QString::fromLatin1(n)] = Kind::Sans;
-    }
-    for (const char* n : {"courier new", "courier", "fixedsys", "terminal", "lucida console",
-                          "consolas", "andale mono", "ms linedraw", "monospace"}) {
-      m[QString::fromLatin1(n)] = Kind::Mono;
-    }
-    for (const char* n : {"times new roman", "times", "ms serif", "georgia", "garamond",
-                          "book antiqua", "palatino linotype", "cambria", "serif"}) {
-      m[QString::fromLatin1(n)] = Kind::Serif;
-    }
-    for (const char* n :
-         {"宋体", "simsun", "新宋体", "nsimsun", "微软雅黑", "microsoft yahei", "黑体", "simhei",
-          "楷体", "kaiti", "楷体_gb2312", "仿宋", "fangsong", "仿宋_gb2312", "隶书", "幼圆",
-          "新細明體", "細明體", "pmingliu", "mingliu", "標楷體", "dfkai-sb", "微軟正黑體",
-          "microsoft jhenghei", "ms ui gothic", "ms pgothic", "ms gothic", "ms mincho",
-          "ms pmincho", "meiryo", "meiryo ui", "メイリオ", "ｍｓ ｐゴシック", "ｍｓ ゴシック",
-          "ｍｓ 明朝", "ｍｓ ｐ明朝", "굴림", "gulim", "굴림체", "gulimche", "돋움", "dotum",
-          "바탕", "batang", "맑은 고딕", "malgun gothic"}) {
-      m[QString::fromUtf8(n)] = Kind::Cjk;
-    }
+// A Windows face: the installed face made to match its metrics (empty when
+// only the kind's family will do) and the kind to fall back on.
+struct Face {
+  const char* match;
+  Kind kind;
+};
+
+const std::map<QString, Face>& KnownFaces() {
+  static const std::map<QString, Face> faces = [] {
+    std::map<QString, Face> m;
+    auto add = [&m](std::initializer_list<const char*> names, const char* match, Kind kind) {
+      for (const char* n : names) m[QString::fromUtf8(n)] = Face{match, kind};
+    };
+    add({"ms sans serif", "ms shell dlg"}, "MS Sans Serif", Kind::Sans);
+    add({"tahoma", "ms shell dlg 2", "microsoft sans serif", "ms reference sans serif"}, "Tahoma",
+        Kind::Sans);
+    add({"arial", "helvetica", "arial narrow", "arial black", "segoe ui", "verdana", "default",
+         "trebuchet ms", "calibri", "lucida sans unicode", "lucida sans", "century gothic",
+         "franklin gothic medium", "candara", "corbel", "sans serif", "sans-serif"},
+        "Liberation Sans", Kind::Sans);
+    add({"small fonts"}, "Small Fonts", Kind::Sans);
+    add({"system"}, "System", Kind::Sans);
+    add({"courier"}, "Courier", Kind::Mono);
+    add({"fixedsys", "terminal"}, "Fixedsys", Kind::Mono);
+    add({"courier new", "lucida console", "consolas", "andale mono", "ms linedraw", "monospace"},
+        "Liberation Mono", Kind::Mono);
+    add({"times new roman", "times", "ms serif", "georgia", "garamond", "book antiqua",
+         "palatino linotype", "cambria", "serif"},
+        "Liberation Serif", Kind::Serif);
+    add({"symbol"}, "Symbol", Kind::Sans);
+    add({"wingdings"}, "Wingdings", Kind::Sans);
+    add({"webdings"}, "Webdings", Kind::Sans);
+    add({"marlett"}, "Marlett", Kind::Sans);
+    // Song and Ming faces are serif; the rest of the CJK faces are sans.
+    add({"宋体", "simsun", "新宋体", "nsimsun", "仿宋", "fangsong", "仿宋_gb2312", "楷体", "kaiti",
+         "楷体_gb2312", "隶书", "新細明體", "細明體", "pmingliu", "mingliu", "標楷體", "dfkai-sb",
+         "ms mincho", "ms pmincho", "ｍｓ 明朝", "ｍｓ ｐ明朝", "바탕", "batang", "궁서", "gungsuh"},
+        "", Kind::CjkSerif);
+    add({"微软雅黑", "microsoft yahei", "黑体", "simhei", "幼圆", "微軟正黑體", "microsoft jhenghei",
+         "ms ui gothic", "ms pgothic", "ms gothic", "meiryo", "meiryo ui", "メイリオ", "ｍｓ ｐゴシック",
+         "ｍｓ ゴシック", "굴림", "gulim", "굴림체", "gulimche", "돋움", "dotum", "맑은 고딕",
+         "malgun gothic"},
+        "", Kind::Cjk);
     return m;
   }();
   return faces;
 }
+
+// The bitmap faces among the matches, with the em size of their one strike;
+// at other sizes they give way to a scalable face of the same kind.
+struct Strike {
+  const char* family;
+  int emPixels;
+  const char* standIn;
+};
+constexpr Strike kStrikes[] = {
+    {"MS Sans Serif", 11, "Liberation Sans"},  {"Courier", 13, "Liberation Mono"},
+    {"Small Fonts", 9, "Tahoma"},     {"System", 13, "Tahoma"},
+    {"Fixedsys", 12, "Liberation Mono"},
+};
 
 bool HasCjkCharacters(const QString& s) {
   for (QChar ch : s) {
@@ -76,58 +104,91 @@ QString GenericFamily(QFont::StyleHint hint, const char* fallback) {
 
 QString FamilyOfKind(Kind kind) {
   static std::once_flag once;
-  static QString sans, mono, serif, cjk;
+  static QString sans, mono, serif, cjk, cjkSerif;
   if (!HaveGuiApp()) {
     switch (kind) {
-      case Kind::Sans: return QStringLiteral("DejaVu Sans");
-      case Kind::Mono: return QStringLiteral("DejaVu Sans Mono");
-      case Kind::Serif: return QStringLiteral("DejaVu Serif");
+      case Kind::Sans: return QStringLiteral("Liberation Sans");
+      case Kind::Mono: return QStringLiteral("Liberation Mono");
+      case Kind::Serif: return QStringLiteral("Liberation Serif");
       case Kind::Cjk: return QStringLiteral("WenQuanYi Micro Hei");
+      case Kind::CjkSerif: return QStringLiteral("AR PL UMing CN");
     }
   }
   std::call_once(once, [] {
-    // The DejaVu families that the set-up installs come first, so that text
-    // looks the same on every machine whatever else fontconfig would prefer;
-    // the system's generic families are the fallback.
-    auto prefer = [](const char* family, QFont::StyleHint hint, const char* generic) {
-      const QString name = QString::fromLatin1(family);
-      return IsFontFamilyInstalled(name) ? name : GenericFamily(hint, generic);
+    // The faces that the set-up installs come first, so that text looks the
+    // same on every machine whatever else fontconfig would prefer; the
+    // system's generic families are the fallback.
+    auto prefer = [](std::initializer_list<const char*> families, QFont::StyleHint hint,
+                     const char* generic) {
+      for (const char* family : families) {
+        const QString name = QString::fromLatin1(family);
+        if (IsFontFamilyInstalled(name)) return name;
+      }
+      return GenericFamily(hint, generic);
     };
-    sans = prefer("DejaVu Sans", QFont::SansSerif, "sans-serif");
-    mono = prefer("DejaVu Sans Mono", QFont::Monospace, "monospace");
-    serif = prefer("DejaVu Serif", QFont::Serif, "serif");
+    sans = prefer({"Liberation Sans", "DejaVu Sans"}, QFont::SansSerif, "sans-serif");
+    mono = prefer({"Liberation Mono", "DejaVu Sans Mono"}, QFont::Monospace, "monospace");
+    serif = prefer({"Liberation Serif", "DejaVu Serif"}, QFont::Serif, "serif");
     const QString wqy = QStringLiteral("WenQuanYi Micro Hei");
     cjk = IsFontFamilyInstalled(wqy) ? wqy : sans;
+    const QString uming = QStringLiteral("AR PL UMing CN");
+    cjkSerif = IsFontFamilyInstalled(uming) ? uming : cjk;
   });
   switch (kind) {
     case Kind::Sans: return sans;
     case Kind::Mono: return mono;
     case Kind::Serif: return serif;
     case Kind::Cjk: return cjk;
+    case Kind::CjkSerif: return cjkSerif;
   }
   return sans;
 }
 
-bool FindKnown(const QString& face, Kind& kind) {
+bool FindKnown(const QString& face, Face& found) {
   QString key = face.trimmed().toLower();
   auto it = KnownFaces().find(key);
   if (it != KnownFaces().end()) {
-    kind = it->second;
+    found = it->second;
     return true;
   }
   if (key.startsWith(QString::fromUtf8("华文")) || HasCjkCharacters(key)) {
-    kind = Kind::Cjk;
+    found = Face{"", Kind::Cjk};
     return true;
   }
   return false;
 }
 
+bool IsCjk(const Face& face) { return face.kind == Kind::Cjk || face.kind == Kind::CjkSerif; }
+
+// The installed family for a known face: its match when installed, else
+// its kind's family.
+QString FamilyOfFace(const Face& face) {
+  const QString match = QString::fromLatin1(face.match);
+  if (!match.isEmpty() && IsFontFamilyInstalled(match)) return match;
+  return FamilyOfKind(face.kind);
+}
+
 }  // namespace
+
+void RegisterCompatibleFonts() {
+  static bool done = false;
+  if (done || !HaveGuiApp()) return;
+  done = true;
+  // Only the TrueType containers: Qt reads the .fon bitmap resources but
+  // gives every glyph the face's widest advance, so their text would come
+  // out far too wide. Wine's .ttf files carry the same bitmap strikes.
+  const QDir dir(QString::fromLatin1(kWineFontDirectory));
+  for (const QString& file : dir.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name)) {
+    if (file.contains(QStringLiteral("_jp"))) continue;  // Japanese variants of the same names
+    QFontDatabase::addApplicationFont(dir.filePath(file));
+  }
+}
 
 bool IsFontFamilyInstalled(const QString& family) {
   if (!HaveGuiApp()) return false;
   // The installed families, listed once (fonts are not installed while we run).
   static const QSet<QString> installed = [] {
+    RegisterCompatibleFonts();
     QSet<QString> set;
     for (const QString& f : QFontDatabase::families()) set.insert(f.toLower());
     return set;
@@ -136,11 +197,33 @@ bool IsFontFamilyInstalled(const QString& family) {
 }
 
 QString MapFontFamily(const QString& faceName) {
-  Kind kind;
-  if (FindKnown(faceName, kind)) return FamilyOfKind(kind);
+  Face face;
+  if (FindKnown(faceName, face)) return FamilyOfFace(face);
   QString trimmed = faceName.trimmed();
   if (!trimmed.isEmpty() && IsFontFamilyInstalled(trimmed)) return trimmed;
   return FamilyOfKind(Kind::Sans);
+}
+
+bool IsSymbolFace(const QString& family) {
+  for (const char* symbol : {"Symbol", "Wingdings", "Webdings", "Marlett"})
+    if (family == QLatin1String(symbol)) return true;
+  return false;
+}
+
+bool IsBitmapFace(const QString& family) {
+  for (const Strike& s : kStrikes)
+    if (family == QLatin1String(s.family)) return true;
+  return false;
+}
+
+QString FamilyForPixelSize(const QString& family, int pixelSize) {
+  for (const Strike& s : kStrikes) {
+    if (family != QLatin1String(s.family)) continue;
+    if (pixelSize == s.emPixels) return family;
+    const QString standIn = QString::fromLatin1(s.standIn);
+    return IsFontFamilyInstalled(standIn) ? standIn : FamilyOfKind(Kind::Sans);
+  }
+  return family;
 }
 
 static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, int charset);
@@ -161,8 +244,8 @@ QString MapFontFamilyFromFormName(std::string_view storedName, int charset) {
 
 static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, int charset) {
   QString text = DecodeFormString(storedName, charset);
-  Kind kind;
-  if (FindKnown(text, kind)) return FamilyOfKind(kind);
+  Face face;
+  if (FindKnown(text, face)) return FamilyOfFace(face);
   bool highBytes = false;
   for (unsigned char c : storedName) highBytes |= c >= 0x80;
   if (highBytes && !IsUnicodeFormString(storedName)) {
@@ -171,7 +254,7 @@ static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, in
     for (const char* cp : {"GBK", "BIG5", "CP932", "CP949"}) {
       QString candidate = DecodeCodePage(storedName, cp);
       if (candidate.contains(QChar(0xFFFD))) continue;
-      if (FindKnown(candidate, kind) && kind == Kind::Cjk) return FamilyOfKind(kind);
+      if (FindKnown(candidate, face) && IsCjk(face)) return FamilyOfFace(face);
     }
   }
   return MapFontFamily(text);
@@ -180,9 +263,11 @@ static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, in
 int FontPixelSizeForHeight(const QString& family, int height) {
   if (height < 0) return -height;
   if (height == 0) return 11;
-  double ratio = 1.164;  // (ascent + descent) / em of DejaVu Sans
+  double ratio = 1.117;  // (ascent + descent) / em of Liberation Sans
   if (HaveGuiApp()) {
-    QFont f(family);
+    // A bitmap face has one cell height whatever the size asked: measure
+    // its scalable stand-in instead.
+    QFont f(FamilyForPixelSize(family, -1));
     f.setPixelSize(100);
     QFontMetricsF m(f);
     double cell = m.ascent() + m.descent();

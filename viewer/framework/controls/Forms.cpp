@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "ClassicLook.h"
+#include "CodePageDetection.h"
 #include "components/Reader.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
@@ -679,6 +681,12 @@ void TCustomForm::ChangeScale(int m, int d) {
   EnableAlign();
 }
 
+void TCustomForm::ReadingStrings(const std::vector<std::string>& strings) {
+  const char* codePage = DetectAnsiCodePage(strings);
+  TFont::SetNewFontsDefaultCodePage(codePage);
+  Font()->SetDefaultCodePage(codePage);
+}
+
 void TCustomForm::Loaded() {
   TWinControl::Loaded();
   if (scaled_ && ppiRead_ && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
@@ -845,6 +853,13 @@ void InitInheritedComponent(TComponent* instance, TStream& description) {
     data.resize(size_t(size));
     description.ReadBuffer(data.data(), data.size());
   }
+  FormStringCollector strings;
+  try {
+    ReadFormAny(data, strings);
+  } catch (const std::exception&) {
+    // The read proper reports the fault, with what was read before it.
+  }
+  instance->ReadingStrings(strings.strings);
   auto* control = dynamic_cast<TWinControl*>(instance);
   if (control) control->DisableAlign();
   try {
@@ -876,6 +891,7 @@ void TApplication::Initialize() {
     static char name[] = "tessaly";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+    UseClassicLook();
   }
   // The program's icon resource, when it carries one, is every window's
   // icon unless the window has its own.

@@ -171,6 +171,10 @@ class TCustomForm : public TWinControl {
 
   bool Showing() const override;
   void Loaded() override;
+  // Decides the code page of the description's DEFAULT_CHARSET text once,
+  // from all its 8-bit strings (see DetectAnsiCodePage): the form's font
+  // takes it, and so does every font and menu made while it is read.
+  void ReadingStrings(const std::vector<std::string>& strings) override;
   void DefineProperties(TFiler& filer) override;
   void ChangeScale(int m, int d) override;
   bool WidgetEvent(QEvent* event) override;

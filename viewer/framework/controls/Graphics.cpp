@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <ostream>
 
 #include "FontMapping.h"
@@ -67,14 +68,38 @@ QColor ColorToQColor(TColor color) {
 }
 
 QPalette SystemColorsPalette() {
-  QPalette pal(ColorToQColor(clBtnFace), ColorToQColor(clBtnFace));
-  pal.setColor(QPalette::Base, ColorToQColor(clWindow));
-  pal.setColor(QPalette::Text, ColorToQColor(clWindowText));
-  pal.setColor(QPalette::WindowText, ColorToQColor(clWindowText));
-  pal.setColor(QPalette::ButtonText, ColorToQColor(clBtnText));
-  pal.setColor(QPalette::Highlight, ColorToQColor(clHighlight));
-  pal.setColor(QPalette::HighlightedText, ColorToQColor(clHighlightText));
+  QPalette pal;
+  auto set = [&pal](QPalette::ColorRole role, TColor color) { pal.setColor(role, ColorToQColor(color)); };
+  set(QPalette::Window, clBtnFace);
+  set(QPalette::Button, clBtnFace);
+  set(QPalette::Base, clWindow);
+  set(QPalette::AlternateBase, clBtnFace);
+  set(QPalette::Text, clWindowText);
+  set(QPalette::WindowText, clWindowText);
+  set(QPalette::ButtonText, clBtnText);
+  set(QPalette::BrightText, clBtnHighlight);
+  set(QPalette::Highlight, clHighlight);
+  set(QPalette::HighlightedText, clHighlightText);
+  set(QPalette::ToolTipBase, clInfoBk);
+  set(QPalette::ToolTipText, clInfoText);
+  set(QPalette::PlaceholderText, clGrayText);
+  // The 3-D edges: the classic style draws a sunken edge Dark and Shadow
+  // over Light and Midlight, a raised one the other way round.
+  set(QPalette::Light, clBtnHighlight);
+  set(QPalette::Midlight, cl3DLight);
+  set(QPalette::Dark, clBtnShadow);
+  set(QPalette::Mid, clBtnShadow);
+  set(QPalette::Shadow, cl3DDkShadow);
+  SetDisabledText(pal);
   return pal;
+}
+
+void SetDisabledText(QPalette& pal) {
+  const QColor gray = ColorToQColor(clGrayText);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    pal.setColor(QPalette::Disabled, role, gray);
+  // A disabled edit keeps its colour; the selection greys out.
+  pal.setColor(QPalette::Disabled, QPalette::Highlight, ColorToQColor(clBtnShadow));
 }
 
 TColor QColorToColor(const QColor& color) {
@@ -216,7 +241,9 @@ void TFont::Assign(const TPersistent& source) {
   if (auto* f = dynamic_cast<const TFont*>(&source)) {
     // Nothing changes: no change notice, which would make every control
     // taking its parent's font re-measure and re-sync for nothing.
-    if (f == this || (*this == *f && pixelsPerInch_ == f->pixelsPerInch_)) return;
+    if (f == this || (*this == *f && pixelsPerInch_ == f->pixelsPerInch_ &&
+                      std::strcmp(defaultCodePage_, f->defaultCodePage_) == 0))
+      return;
     charset_ = f->charset_;
     color_ = f->color_;
     height_ = f->height_;
@@ -226,6 +253,7 @@ void TFont::Assign(const TPersistent& source) {
     orientation_ = f->orientation_;
     quality_ = f->quality_;
     pixelsPerInch_ = f->pixelsPerInch_;
+    defaultCodePage_ = f->defaultCodePage_;
     qfontCache_ = f->qfontCache_;  // made from what was just copied
     Changed();
     return;
@@ -253,27 +281,62 @@ void TFont::SetQuality(TFontQuality quality) { TESSALY_SETTER(quality_, quality)
 int TFont::Size() const { return -MulDiv(height_, 72, pixelsPerInch_); }
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, pixelsPerInch_, 72)); }
 
+namespace {
+const char* g_newFontsDefaultCodePage = "CP1252";
+}
+
+void TFont::SetNewFontsDefaultCodePage(const char* codePage) { g_newFontsDefaultCodePage = codePage; }
+const char* TFont::NewFontsDefaultCodePage() { return g_newFontsDefaultCodePage; }
+
+void TFont::SetDefaultCodePage(const char* codePage) {
+  if (std::strcmp(defaultCodePage_, codePage) == 0) return;
+  defaultCodePage_ = codePage;
+  if (charset_ == DEFAULT_CHARSET) Changed();
+}
+
+const char* TFont::CodePage() const {
+  return charset_ == DEFAULT_CHARSET ? defaultCodePage_ : CodePageOfCharset(charset_);
+}
+
+QString TFont::Decode(std::string_view s) const { return DecodeFormStringIn(s, CodePage()); }
+std::string TFont::Encode(const QString& text) const { return EncodeFormStringIn(text, CodePage()); }
+
 QString TFont::NameText() const { return DecodeFormString(name_, charset_); }
+
+int TFont::Overhang() const {
+  ToQFont();
+  return qfontCache_.overhang;
+}
 
 QFont TFont::ToQFont() const {
   QFontCache& c = qfontCache_;
   if (c.valid && c.name == name_ && c.charset == charset_ && c.height == height_ && c.style == style_ &&
       c.pitch == pitch_)
     return c.font;
-  c = {true, name_, charset_, height_, style_, pitch_, MakeQFont()};
+  c = {true, name_, charset_, height_, style_, pitch_, QFont(), 0};
+  c.font = MakeQFont(c.overhang);
   return c.font;
 }
 
-QFont TFont::MakeQFont() const {
-  QString family = MapFontFamilyFromFormName(name_, charset_);
-  QFont f(family);
-  f.setPixelSize(std::max(1, FontPixelSizeForHeight(family, height_)));
+QFont TFont::MakeQFont(int& overhang) const {
+  const QString family = MapFontFamilyFromFormName(name_, charset_);
+  const int pixelSize = std::max(1, FontPixelSizeForHeight(family, height_));
+  const QString drawn = FamilyForPixelSize(family, pixelSize);
+  QFont f(drawn);
+  f.setPixelSize(pixelSize);
+  overhang = 0;
+  if (style_.Contains(fsBold) && IsBitmapFace(drawn)) {
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    overhang = 1;
+  }
   f.setBold(style_.Contains(fsBold));
   f.setItalic(style_.Contains(fsItalic));
   f.setUnderline(style_.Contains(fsUnderline));
   f.setStrikeOut(style_.Contains(fsStrikeOut));
   if (pitch_ == fpFixed) f.setFixedPitch(true);
-  f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+  int strategy = QFont::NoAntialias | QFont::NoSubpixelAntialias;
+  if (IsSymbolFace(drawn)) strategy |= QFont::NoFontMerging;
+  f.setStyleStrategy(QFont::StyleStrategy(strategy));
   f.setKerning(false);
   return f;
 }

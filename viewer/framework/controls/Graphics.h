@@ -99,7 +99,11 @@ QColor ColorToQColor(TColor color);
 // A Qt palette of the system colours (button face, window, window text,
 // highlight ...), for the top-level windows: their native children then show
 // the standard colours without a palette of their own.
+// The disabled group shows text in clGrayText.
 QPalette SystemColorsPalette();
+// Greys the text roles of a palette's disabled group (clGrayText), as
+// disabled controls show whatever their colours.
+void SetDisabledText(QPalette& palette);
 // The nearest TColor of a Qt colour (alpha ignored).
 TColor QColorToColor(const QColor& color);
 // RGB32 pixel value (0xFFRRGGBB) of a colour, as QImage::Format_RGB32 holds it.
@@ -259,17 +263,39 @@ class TFont : public TGraphicsObject {
   int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi > 0 ? ppi : kScreenPixelsPerInch; }
 
+  // The code page of this font's 8-bit text: its charset's, except that
+  // DEFAULT_CHARSET text is in the code page of the form the font belongs
+  // to (DefaultCodePage).
+  const char* CodePage() const;
+  // The code page DEFAULT_CHARSET means for this font. A font takes the
+  // one in force when it is made (see SetNewFontsDefaultCodePage) and
+  // copies it with Assign; it is no property and never streams.
+  const char* DefaultCodePage() const { return defaultCodePage_; }
+  void SetDefaultCodePage(const char* codePage);
+  // What DEFAULT_CHARSET means for fonts made from now on: a form sets it
+  // for the components read into it. "CP1252" until set; the string must
+  // outlive every font (code page names are literals).
+  static void SetNewFontsDefaultCodePage(const char* codePage);
+  static const char* NewFontsDefaultCodePage();
+  // A form string shown in this font, as text; and text back to a form
+  // string (see DecodeFormStringIn and EncodeFormStringIn).
+  QString Decode(std::string_view s) const;
+  std::string Encode(const QString& text) const;
+
   // The face name as text (decoded with the charset).
   QString NameText() const;
   // An installed Qt font matching this font: the face name mapped to an
   // installed family (see FontMapping.h), the pixel size from Height, the
   // styles, and anti-aliasing off so drawn text is pixel-exact.
   QFont ToQFont() const;
+  // Pixels a text in this font is wider than its characters' advances: one
+  // for a bitmap face made bold (see IsBitmapFace), else none.
+  int Overhang() const;
 
   bool operator==(const TFont& other) const;
 
  private:
-  QFont MakeQFont() const;
+  QFont MakeQFont(int& overhang) const;
 
   int charset_ = DEFAULT_CHARSET;
   TColor color_ = clWindowText;
@@ -280,6 +306,7 @@ class TFont : public TGraphicsObject {
   int orientation_ = 0;
   TFontQuality quality_ = fqDefault;
   int pixelsPerInch_ = kScreenPixelsPerInch;
+  const char* defaultCodePage_ = NewFontsDefaultCodePage();
 
   // The last Qt font made, with what it was made from: mapping a face and
   // sizing it is costly, and every measured text asks again.
@@ -290,6 +317,7 @@ class TFont : public TGraphicsObject {
     TFontStyles style;
     TFontPitch pitch = fpDefault;
     QFont font;
+    int overhang = 0;
   };
   mutable QFontCache qfontCache_;
 };

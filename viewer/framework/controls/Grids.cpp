@@ -512,11 +512,11 @@ std::string TCustomGrid::CellText(int col, int row) const {
 }
 
 void TCustomGrid::ReportContent(TContentReport& report) const {
-  const int charset = Font()->Charset();
+  const TFont& font = *Font();
   std::vector<std::vector<std::string>> rows(static_cast<size_t>(rowCount_), std::vector<std::string>());
   for (int r = 0; r < rowCount_; ++r)
     for (int c = 0; c < colCount_; ++c)
-      rows[size_t(r)].push_back(DecodeFormString(CellText(c, r), charset).toStdString());
+      rows[size_t(r)].push_back(font.Decode(CellText(c, r)).toStdString());
   report.AddStringRows("cells", rows);
   report.AddInteger("col", current_.X);
   report.AddInteger("row", current_.Y);

@@ -199,7 +199,7 @@ void TMenu::FillQtMenu(QMenu* menu, TMenuItem* parent) const {
       menu->addSeparator();
       continue;
     }
-    const QString text = CaptionToMnemonicText(item->Caption(), DEFAULT_CHARSET);
+    const QString text = CaptionToMnemonicText(item->Caption(), codePage_);
     QAction* action;
     if (item->Count() > 0) {
       QMenu* sub = menu->addMenu(text);
@@ -284,7 +284,7 @@ void TMainMenu::Rebuild() {
   for (int i = 0; i < Items()->Count(); ++i) {
     TMenuItem* item = Items()->Items(i);
     if (!item->Visible()) continue;
-    const QString text = CaptionToMnemonicText(item->Caption(), DEFAULT_CHARSET);
+    const QString text = CaptionToMnemonicText(item->Caption(), codePage_);
     if (item->Count() > 0) {
       QMenu* menu = bar_->addMenu(text);
       FillQtMenu(menu, item);

@@ -106,6 +106,10 @@ class TMenu : public TComponent {
  protected:
   friend class TMenuItem;
   virtual void MenuChanged() {}
+  // Menus show their captions in the system's menu font, whose charset is
+  // the default: their 8-bit text is in the code page of the form's
+  // DEFAULT_CHARSET text, taken when the menu is made.
+  const char* codePage_ = TFont::NewFontsDefaultCodePage();
 
  private:
   std::unique_ptr<TMenuItem> items_;

@@ -418,7 +418,7 @@ void TTabSet::Paint() {
   c.SetFont(*Font());
   int x = 5;
   for (int i = 0; i < tabs_->Count(); ++i) {
-    const QString text = DecodeFormString(tabs_->Get(i), Font()->Charset());
+    const QString text = Font()->Decode(tabs_->Get(i));
     const TSize size = DrawControlText(c, Rect(0, 0, 0, 0), text, 0, 0, false, true, true);
     TRect r = Rect(x, i == tabIndex_ ? 0 : 2, x + size.cx + 12, Height() - 2);
     c.Brush()->SetColor(i == tabIndex_ ? clBtnFace : clWindow);

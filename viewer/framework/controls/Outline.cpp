@@ -560,10 +560,10 @@ void TCustomOutline::DblClick() {
 void TCustomOutline::ReportContent(TContentReport& report) const {
   std::string json = "[";
   const int count = ItemCount();
-  const int charset = Font()->Charset();
+  const TFont& font = *Font();
   for (int i = 1; i <= count; ++i) {
     const TOutlineNode* node = Items(i);
-    const std::string text = DecodeFormString(DisplayText(*node), charset).toStdString();
+    const std::string text = font.Decode(DisplayText(*node)).toStdString();
     json += (i > 1 ? ", " : "") + std::string("{\"text\": ") + TContentReport::JsonString(text) +
             ", \"level\": " + std::to_string(node->Level()) +
             ", \"expanded\": " + (node->Expanded() ? "true" : "false") + "}";

@@ -64,6 +64,7 @@ void ApplyControlPalette(QWidget* widget, const TControl* control, bool baseRole
   }
   pal.setColor(QPalette::WindowText, text);
   pal.setColor(QPalette::ButtonText, text);
+  SetDisabledText(pal);
   // Setting a palette is costly (it resolves and propagates): skip it when
   // the widget already shows these colours.
   if (pal != widget->palette()) widget->setPalette(pal);
@@ -84,6 +85,20 @@ static void VLine(TCanvas& c, int x, int y1, int y2, TColor color) {
   c.Brush()->SetColor(color);
   c.Brush()->SetStyle(bsSolid);
   c.FillRect(Rect(x, y1, x + 1, y2));
+}
+
+void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout,
+                     bool wordWrap, bool showAccelChar, bool enabled) {
+  if (!enabled) {
+    // The classic embossed look: a highlight copy one pixel down and right
+    // under the text in the shadow colour.
+    TRect shifted = rect;
+    OffsetRect(shifted, 1, 1);
+    canvas.Font()->SetColor(clBtnHighlight);
+    DrawControlText(canvas, shifted, text, alignment, layout, wordWrap, showAccelChar);
+    canvas.Font()->SetColor(clBtnShadow);
+  }
+  DrawControlText(canvas, rect, text, alignment, layout, wordWrap, showAccelChar);
 }
 
 void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
@@ -440,15 +455,7 @@ void TCustomLabel::Paint() {
     c.FillRect(r);
   }
   c.SetFont(*Font());
-  const QString text = LabelText();
-  if (!Enabled()) {
-    TRect shifted = r;
-    OffsetRect(shifted, 1, 1);
-    c.Font()->SetColor(clBtnHighlight);
-    DrawControlText(c, shifted, text, alignment_, layout_, wordWrap_, showAccelChar_);
-    c.Font()->SetColor(clBtnShadow);
-  }
-  DrawControlText(c, r, text, alignment_, layout_, wordWrap_, showAccelChar_);
+  DrawCaptionText(c, r, LabelText(), alignment_, layout_, wordWrap_, showAccelChar_, Enabled());
 }
 
 // ---------------------------------------------------------------------------
@@ -665,9 +672,9 @@ void TCustomMemo::LinesChanged(bool appendedOnly, int firstAppended) {
     // Appending: add the new lines at the end instead of reloading.
     loading_ = true;
     QStringList added;
-    const int charset = Font()->Charset();
+    const TFont& font = *Font();
     for (size_t i = size_t(firstAppended); i < lines->lines_.size(); ++i)
-      added << DecodeFormString(lines->lines_[i], charset);
+      added << font.Decode(lines->lines_[i]);
     editor_->appendPlainText(added.join('\n'));
     loading_ = false;
     ShowInsertedLine();
@@ -683,14 +690,14 @@ void TCustomMemo::LoadWidget() {
     return;
   }
   auto* lines = static_cast<TMemoLines*>(lines_.get());
-  const int charset = Font()->Charset();
+  const TFont& font = *Font();
   QString all;
   size_t bytes = 0;
   for (const auto& l : lines->lines_) bytes += l.size() + 1;
   all.reserve(qsizetype(bytes));
   for (size_t i = 0; i < lines->lines_.size(); ++i) {
     if (i) all += '\n';
-    all += DecodeFormString(lines->lines_[i], charset);
+    all += font.Decode(lines->lines_[i]);
   }
   loading_ = true;
   editor_->setPlainText(all);
@@ -724,9 +731,9 @@ void TCustomMemo::PullFromWidget() const {
   widgetNewer_ = false;
   auto* lines = static_cast<TMemoLines*>(lines_.get());
   lines->lines_.clear();
-  const int charset = Font()->Charset();
+  const TFont& font = *Font();
   for (QTextBlock b = editor_->document()->begin(); b.isValid(); b = b.next())
-    lines->lines_.push_back(EncodeFormString(b.text(), charset));
+    lines->lines_.push_back(font.Encode(b.text()));
   if (lines->lines_.size() == 1 && lines->lines_[0].empty()) lines->lines_.clear();
 }
 
@@ -864,7 +871,7 @@ void TButton::CreateWnd() {
 
 void TButton::UpdateFace() {
   if (!button_) return;
-  button_->setText(CaptionToMnemonicText(Caption(), Font()->Charset()));
+  button_->setText(CaptionToMnemonicText(Caption(), *Font()));
   button_->setDefault(default_);
   ApplyControlPalette(button_, this, false);
 }
@@ -935,7 +942,7 @@ void TButtonControl::Apply() {
   if (!button) return;
   applying_ = true;
   ApplyState();
-  button->setText(CaptionToMnemonicText(Caption(), Font()->Charset()));
+  button->setText(CaptionToMnemonicText(Caption(), *Font()));
   // Left-justified puts the caption left of the box.
   SetLayoutDirectionIfChanged(button, alignment_ == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
   ApplyControlPalette(button, this, false);
@@ -1185,8 +1192,8 @@ void TCustomListBox::FillWidget() {
   if (!list_) return;
   const int keep = itemIndex_;
   list_->clear();
-  const int charset = Font()->Charset();
-  for (const auto& s : items_->Lines()) list_->addItem(DecodeFormString(s, charset));
+  const TFont& font = *Font();
+  for (const auto& s : items_->Lines()) list_->addItem(font.Decode(s));
   if (keep >= 0 && keep < list_->count()) list_->setCurrentRow(keep);
   itemIndex_ = keep;
 }
@@ -1295,10 +1302,10 @@ void TCustomComboBox::FillWidget() {
   filling_ = true;
   combo_->clear();
   combo_->setEditable(style_ == csDropDown || style_ == csSimple);
-  const int charset = Font()->Charset();
+  const TFont& font = *Font();
   std::vector<std::string> items = items_->Lines();
   if (sorted_) std::sort(items.begin(), items.end());
-  for (const auto& s : items) combo_->addItem(DecodeFormString(s, charset));
+  for (const auto& s : items) combo_->addItem(font.Decode(s));
   combo_->setCurrentIndex(itemIndex_ < combo_->count() ? itemIndex_ : -1);
   if (combo_->isEditable()) combo_->setEditText(DisplayText());
   filling_ = false;
@@ -1449,7 +1456,7 @@ void TCustomGroupBox::Paint() {
     c.Brush()->SetStyle(bsSolid);
     c.Brush()->SetColor(Color());
     c.FillRect(cap);
-    DrawControlText(c, Rect(9, 0, 9 + size.cx + 1, h), text, 0, 0, false, true);
+    DrawCaptionText(c, Rect(9, 0, 9 + size.cx + 1, h), text, 0, 0, false, true, Enabled());
   }
 }
 

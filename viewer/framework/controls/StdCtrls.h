@@ -179,6 +179,10 @@ void DrawBevelCut(TCanvas& canvas, TRect& rect, int cut, int width);
 // word wrapping and '&' accelerators; returns the size the text takes.
 TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment,
                       int layout, bool wordWrap, bool showAccel, bool measureOnly = false);
+// The same for a control's caption in the canvas's font; a disabled
+// control's caption is embossed: shadow colour over a highlight copy.
+void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout,
+                     bool wordWrap, bool showAccelChar, bool enabled);
 
 // ---------------------------------------------------------------------------
 // TSyncedStrings

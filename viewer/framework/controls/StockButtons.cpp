@@ -113,12 +113,16 @@ void TBitBtn::Click() {
 void TBitBtn::UpdateFace() {
   if (!button_) return;
   TButton::UpdateFace();
-  button_->setText(CaptionToMnemonicText(ShownCaption(), Font()->Charset()));
+  button_->setText(CaptionToMnemonicText(ShownCaption(), *Font()));
   QIcon icon;
   if (!glyph_->Empty()) {
     const int w = glyph_->Width() / std::max(1, numGlyphs_);
-    QImage first = MaskedGlyph(*glyph_);
-    icon = QIcon(QPixmap::fromImage(first.copy(0, 0, w, glyph_->Height())));
+    QImage all = MaskedGlyph(*glyph_);
+    icon = QIcon(QPixmap::fromImage(all.copy(0, 0, w, glyph_->Height())));
+    // The second glyph, when there is one, is the disabled look; else the
+    // style greys the first.
+    if (numGlyphs_ >= 2 && all.width() >= 2 * w)
+      icon.addPixmap(QPixmap::fromImage(all.copy(w, 0, w, glyph_->Height())), QIcon::Disabled);
     button_->setIconSize(QSize(w, glyph_->Height()));
   } else if (kind_ != bkCustom) {
     icon = QApplication::style()->standardIcon(kKinds[kind_].icon);

@@ -171,15 +171,22 @@ std::string EncodeCodePage(const QString& text, const char* codePage) {
 }
 
 QString DecodeFormString(std::string_view s, int charset) {
+  return DecodeFormStringIn(s, CodePageOfCharset(charset));
+}
+
+std::string EncodeFormString(const QString& text, int charset) {
+  return EncodeFormStringIn(text, CodePageOfCharset(charset));
+}
+
+QString DecodeFormStringIn(std::string_view s, const char* codePage) {
   if (IsUnicodeFormString(s)) {
     std::string_view u = Utf8OfFormString(s);
     return QString::fromUtf8(u.data(), qsizetype(u.size()));
   }
-  return DecodeCodePage(s, CodePageOfCharset(charset));
+  return DecodeCodePage(s, codePage);
 }
 
-std::string EncodeFormString(const QString& text, int charset) {
-  const char* cp = CodePageOfCharset(charset);
+std::string EncodeFormStringIn(const QString& text, const char* cp) {
   std::string bytes = EncodeCodePage(text, cp);
   if (DecodeCodePage(bytes, cp) == text) return bytes;
   QByteArray utf8 = text.toUtf8();

@@ -50,3 +50,7 @@ QString DecodeFormString(std::string_view s, int charset);
 // Text back to a form string: a plain 8-bit string when the charset's code
 // page holds every character, else a Unicode form string.
 std::string EncodeFormString(const QString& text, int charset);
+// The same with the code page named (see TFont::CodePage, which knows what
+// a form's DEFAULT_CHARSET text is in).
+QString DecodeFormStringIn(std::string_view s, const char* codePage);
+std::string EncodeFormStringIn(const QString& text, const char* codePage);

@@ -1,0 +1,123 @@
+// How faithfully the preview measures text: the widths real forms store for
+// their auto-sized single-line labels were measured by the designer's own
+// fonts, so the share the preview reproduces within a pixel tells how close
+// its faces and metrics come to the ones the forms name.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CorpusFiles.h"
+#include "Unit2.h"
+#include "components/Reader.h"
+#include "controls/StdCtrls.h"
+#include "core/Strings.h"
+#include "rewrite.h"
+
+namespace {
+
+// What the form text says about one TLabel.
+struct StoredLabel {
+  std::string name;
+  int width = -1;
+  bool counts = true;  // auto-sized, single line, unaligned, with a caption
+  bool caption = false;
+};
+
+std::string Trim(const std::string& s) {
+  const size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return {};
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// The TLabels of a form text (nested collections and objects are tracked
+// so that their "end" lines close the right frame).
+std::vector<StoredLabel> StoredLabels(const TStringList& text, int& pixelsPerInch) {
+  struct Frame {
+    bool label = false;
+    StoredLabel stored;
+  };
+  std::vector<Frame> stack;
+  std::vector<StoredLabel> labels;
+  pixelsPerInch = 96;
+  for (int i = 0; i < text.Count(); ++i) {
+    const std::string line = Trim(text.Get(i));
+    const auto word = line.substr(0, line.find(' '));
+    if (word == "object" || word == "inherited" || word == "inline") {
+      Frame f;
+      const size_t colon = line.find(':');
+      if (colon != std::string::npos) {
+        f.label = Trim(line.substr(colon + 1)) == "TLabel";
+        f.stored.name = Trim(line.substr(word.size(), colon - word.size()));
+      }
+      stack.push_back(f);
+    } else if (line == "item") {
+      stack.push_back(Frame{});
+    } else if (line == "end" || line == "end>") {
+      if (stack.empty()) continue;
+      if (stack.back().label) labels.push_back(stack.back().stored);
+      stack.pop_back();
+    } else if (!stack.empty()) {
+      const size_t eq = line.find(" = ");
+      if (eq == std::string::npos) continue;
+      const std::string prop = line.substr(0, eq), value = line.substr(eq + 3);
+      if (stack.size() == 1 && prop == "PixelsPerInch") pixelsPerInch = std::atoi(value.c_str());
+      if (!stack.back().label) continue;
+      StoredLabel& l = stack.back().stored;
+      if (prop == "Width") l.width = std::atoi(value.c_str());
+      if (prop == "Caption") l.caption = value != "''";
+      if ((prop == "AutoSize" && value == "False") || (prop == "WordWrap" && value == "True") ||
+          (prop == "Align" && value != "alNone"))
+        l.counts = false;
+    }
+  }
+  return labels;
+}
+
+}  // namespace
+
+TEST(LabelWidthCorpus, MostAutoSizedLabelsComeOutWithinAPixelOfTheirStoredWidth) {
+  const std::vector<std::filesystem::path> files = CorpusFormFiles();
+  if (files.empty()) GTEST_SKIP() << "form corpus not found at " << TESSALY_CORPUS_DIR;
+  RegisterPreviewClasses();
+  Application->Initialize();
+
+  int compared = 0, within = 0;
+  std::map<int, int> misses;  // preview minus stored, for the report
+  for (const auto& path : files) {
+    TStringList source, log;
+    try {
+      LoadFormFile(path.string(), source, log, [&](TStream& resource) {
+        int ppi = 96;
+        const std::vector<StoredLabel> stored = StoredLabels(source, ppi);
+        if (ppi != 96) return;  // widths measured at another resolution
+        std::unique_ptr<TForm2> preview(new TForm2(Application));
+        ReadComponentRes(resource, preview.get());
+        for (const StoredLabel& s : stored) {
+          if (!s.counts || !s.caption || s.width < 0) continue;
+          auto* label = dynamic_cast<TLabel*>(preview->FindComponent(s.name));
+          if (!label) continue;
+          ++compared;
+          const int delta = label->Width() - s.width;
+          if (std::abs(delta) <= 1) ++within;
+          else ++misses[std::clamp(delta, -10, 10)];
+        }
+      });
+    } catch (const std::exception&) {
+      // Forms that do not load are the corpus render test's business.
+    }
+  }
+  ASSERT_GT(compared, 0);
+  const double share = 100.0 * within / compared;
+  std::cout << "[labels] " << within << " of " << compared << " auto-sized labels within one pixel ("
+            << share << "%)\n[labels] other differences (preview - stored, clamped to +-10):";
+  for (const auto& [delta, count] : misses) std::cout << " " << delta << ":" << count;
+  std::cout << "\n";
+  EXPECT_GE(share, 90.0);
+}
