@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "Ancestors.h"
 #include "RegisteredClassNames.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -12,6 +13,8 @@
 #include "components/Registry.h"
 #include "core/SysUtils.h"
 #include "streaming/Converters.h"
+#include "streaming/FormBinary.h"
+#include "streaming/FormOutput.h"
 
 const std::vector<std::string> PlaceholderPropertyNames = {"top",    "left",      "width",
                                                            "height", "taborder1", "align1"};
@@ -263,6 +266,7 @@ class Rewriter {
         return i + 1;
       case HeaderKind::Inherited:
       case HeaderKind::Inline:
+        if (InheritedHeader(i, L)) stack_.push_back(Frame::Placeholder);
         return i + 1;
       case HeaderKind::None:
         break;
@@ -323,7 +327,7 @@ class Rewriter {
         return true;
       case HeaderKind::Inherited:
       case HeaderKind::Inline:
-        stack_.push_back(Frame::Component);
+        stack_.push_back(InheritedHeader(i, L) ? Frame::Placeholder : Frame::Component);
         return true;
       case HeaderKind::None:
         return false;
@@ -355,6 +359,33 @@ class Rewriter {
       line += "object";
       line += PlaceholderClassName;
     }
+    return true;
+  }
+
+  // An "inherited" or "inline" header of a registered class passes through
+  // unlogged. One of an unregistered class (a frame whose form was not found,
+  // or a component whose ancestor made it a placeholder) becomes a
+  // placeholder like an unknown "object", keeping its "[n]" position.
+  // Returns true for a placeholder.
+  bool InheritedHeader(int i, std::string_view L) {
+    size_t colon = L.find(':');
+    if (colon == std::string_view::npos) return false;
+    std::string_view className = TrimView(L.substr(colon + 1));
+    std::string_view position;
+    if (size_t bracket = className.find('['); bracket != std::string_view::npos) {
+      position = className.substr(bracket);
+      className = TrimView(className.substr(0, bracket));
+    }
+    if (className.empty() || isRegistered_(className)) return false;
+    log_.AddComponent(className, false);
+    std::string& line = lines_[size_t(i)];
+    std::string rebuilt = line.substr(0, line.find(':') + 1);
+    rebuilt += PlaceholderClassName;
+    if (!position.empty()) {
+      rebuilt += ' ';
+      rebuilt += position;
+    }
+    line = std::move(rebuilt);
     return true;
   }
 
@@ -470,12 +501,18 @@ int FormTextStart(TStream& input) {
   input.ReadBuffer(head, sizeof head);
   input.Seek(0, soBeginning);
   if (isObject(head)) return 0;
-  if (std::memcmp(head, kBom, 3) == 0 && input.Size() >= 9) {
-    input.Seek(3, soBeginning);
-    input.ReadBuffer(head, sizeof head);
-    input.Seek(0, soBeginning);
-    if (isObject(head)) return 3;
-  }
+  // Inherited forms and frames start with "inherited" or "inline"; editors
+  // may have put a byte-order mark or blank lines before them.
+  char more[256];
+  int64_t avail = std::min<int64_t>(input.Size(), int64_t(sizeof more));
+  input.ReadBuffer(more, size_t(avail));
+  input.Seek(0, soBeginning);
+  std::string_view text(more, size_t(avail));
+  size_t start = text.substr(0, 3) == std::string_view(reinterpret_cast<const char*>(kBom), 3) ? 3 : 0;
+  if (start == 3 && text.size() >= 9 && isObject(more + 3)) return 3;
+  while (start < text.size() && IsBlank(text[start])) ++start;
+  std::string_view word = text.substr(start);
+  if (IsKeyword(word, "inherited") || IsKeyword(word, "inline")) return int(start);
   return -1;
 }
 
@@ -510,17 +547,27 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
   }
   input->Seek(textStart, soBeginning);
 
+  // Frames whose form is found beside their unit keep their class; an
+  // inherited form is read with its ancestors.
+  TInheritedForm inherited(path, isRegistered);
   auto lines = std::make_unique<TStringList>();
   lines->LoadFromStream(*input);
-  RewriteFormLines(*lines, logLines, isRegistered);
+  RewriteFormLines(*lines, logLines, inherited.RewriteClasses());
   sourceLines.Assign(*lines);
-  input->Clear();
-  lines->SaveToStream(*input);
-  lines.reset();
-
-  input->Seek(0, soBeginning);
   work->Clear();
-  ObjectTextToResource(*input, *work);
+  if (inherited.NeedsResolving(*lines)) {
+    FormOutput resource(*work);
+    FormBinaryWriter writer(resource, true);
+    inherited.Resolve(*lines, logLines, writer);
+    resource.Flush();
+    lines.reset();
+  } else {
+    input->Clear();
+    lines->SaveToStream(*input);
+    lines.reset();
+    input->Seek(0, soBeginning);
+    ObjectTextToResource(*input, *work);
+  }
   work->Seek(0, soBeginning);
   preview(*work);
 }

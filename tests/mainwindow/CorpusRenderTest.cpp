@@ -21,14 +21,12 @@
 
 namespace {
 
-// The failures the loading rules themselves demand: a text form whose root
-// is "inherited" is handed to the binary converter and is not a valid
-// resource; a frame named by an "inline" header passes the rewriting
-// unchanged, so an unregistered frame class cannot be created.
+// The failures the loading rules themselves demand: a registered class that
+// does not publish a property the form sets, or does not take its value
+// (forms of later Delphi versions), fails the reading of the preview.
 bool DemandedFailure(const std::exception& e) {
   const std::string message = e.what();
-  if (dynamic_cast<const EInvalidImage*>(&e)) return true;
-  return dynamic_cast<const EClassNotFound*>(&e) && message.find("Frame") != std::string::npos;
+  return dynamic_cast<const EReadError*>(&e) && message.rfind("Error reading ", 0) == 0;
 }
 
 }  // namespace
