@@ -94,6 +94,15 @@ std::string_view HeaderClass(std::string_view trimmed, bool& hasColon) {
   return rest.substr(0, k);
 }
 
+// The class of a header without its "[n]" position, which goes to
+// `position`: "TPanel [2]" -> "TPanel".
+std::string_view WithoutPosition(std::string_view className, std::string_view& position) {
+  size_t bracket = className.find('[');
+  if (bracket == std::string_view::npos) return className;
+  position = className.substr(bracket);
+  return TrimView(className.substr(0, bracket));
+}
+
 // True when the text ends with a "+" that is not inside a quoted string:
 // the string goes on on the next line.
 bool ContinuesWithPlus(std::string_view s) {
@@ -337,11 +346,15 @@ class Rewriter {
 
   // Logs an "object" header's class. A registered class keeps the header
   // (which then gets the event test on its class name); an unregistered one
-  // becomes a placeholder header. Returns true for a placeholder.
+  // becomes a placeholder header. A "[n]" after the class is the
+  // component's position among its parent's children, not part of its
+  // class: it is left out of the lookup and kept on a placeholder. Returns
+  // true for a placeholder.
   bool ObjectHeader(int i, std::string_view L) {
     std::string& line = lines_[size_t(i)];
     bool hasColon = false;
-    std::string_view className = HeaderClass(L, hasColon);
+    std::string_view position;
+    std::string_view className = WithoutPosition(HeaderClass(L, hasColon), position);
     bool registered = isRegistered_(className);
     log_.AddComponent(className, registered);
     if (registered) {
@@ -349,15 +362,17 @@ class Rewriter {
       return false;
     }
     if (hasColon) {
-      line.resize(line.find(':') + 1);
-      line += PlaceholderClassName;
+      PlaceholderHeader(line, position);
     } else {
       // "object TFancyMeter" -> "object TUnknown", keeping the indentation.
       size_t indent = 0;
       while (indent < line.size() && IsBlank(line[indent])) ++indent;
+      if (size_t bracket = L.find('['); bracket != std::string_view::npos) position = L.substr(bracket);
+      std::string kept(position);
       line.resize(indent);
       line += "object";
       line += PlaceholderClassName;
+      if (!kept.empty()) line += " " + kept;
     }
     return true;
   }
@@ -370,23 +385,24 @@ class Rewriter {
   bool InheritedHeader(int i, std::string_view L) {
     size_t colon = L.find(':');
     if (colon == std::string_view::npos) return false;
-    std::string_view className = TrimView(L.substr(colon + 1));
     std::string_view position;
-    if (size_t bracket = className.find('['); bracket != std::string_view::npos) {
-      position = className.substr(bracket);
-      className = TrimView(className.substr(0, bracket));
-    }
+    std::string_view className = WithoutPosition(TrimView(L.substr(colon + 1)), position);
     if (className.empty() || isRegistered_(className)) return false;
     log_.AddComponent(className, false);
-    std::string& line = lines_[size_t(i)];
-    std::string rebuilt = line.substr(0, line.find(':') + 1);
-    rebuilt += PlaceholderClassName;
-    if (!position.empty()) {
-      rebuilt += ' ';
-      rebuilt += position;
-    }
-    line = std::move(rebuilt);
+    PlaceholderHeader(lines_[size_t(i)], position);
     return true;
+  }
+
+  // Cuts the header after its first colon and names the placeholder class,
+  // followed by the component's position when it had one.
+  static void PlaceholderHeader(std::string& line, std::string_view position) {
+    std::string kept(position);
+    line.resize(line.find(':') + 1);
+    line += PlaceholderClassName;
+    if (!kept.empty()) {
+      line += ' ';
+      line += kept;
+    }
   }
 
   // Blanks an event or action line together with all lines of its value.

@@ -80,10 +80,16 @@ TEST(RewriteHeaderTest, UnnamedRegisteredHeaderStays) {
   EXPECT_EQ(r.log, (Lines{"[TButton]: [False]"}));
 }
 
-TEST(RewriteHeaderTest, PositionSuffixMakesTheClassUnregistered) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end", "end"});
-  EXPECT_EQ(r.lines[1], "  object Panel1: TUnknown");
-  EXPECT_EQ(r.log, (Lines{"[TPanel [2]]: [True]", "Propertys: [left]"}));
+// A "[n]" after the class is the component's position among its parent's
+// children (inherited forms write it for new components): the class is
+// looked up without it, and a placeholder keeps it.
+TEST(RewriteHeaderTest, PositionSuffixIsNotPartOfTheClassAndStaysOnAPlaceholder) {
+  Rewritten r = Rewrite({"object Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end",
+                         "  object Meter1: TFancyMeter [0]", "    Kind = 1", "  end", "  object TFancyMeter [1]",
+                         "  end", "end"});
+  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end",
+                            "  object Meter1: TUnknown [0]", "", "  end", "  object TUnknown [1]", "  end", "end"}));
+  EXPECT_EQ(r.log, (Lines{"[TPanel]: [False]", "[TFancyMeter]: [True]", "Propertys: [kind]", "[TFancyMeter]: [True]"}));
 }
 
 TEST(RewriteHeaderTest, ClassNameIsTrimmedTextAfterFirstColon) {
