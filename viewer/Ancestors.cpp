@@ -470,8 +470,11 @@ bool TInheritedForm::NeedsResolving(const TStringList& rewritten) const {
 }
 
 std::string TInheritedForm::MissingLine(std::string_view ancestor, std::string_view className) {
+  if (ancestor == "?")
+    return "Ancestor of [" + std::string(className) + "] not found: no unit declares the class; looked in " +
+           sources_.Where();
   return "Ancestor [" + std::string(ancestor) + "] of [" + std::string(className) +
-         "] not found; looked in " + sources_.Where();
+         "] not found: no unit with a form declares it; looked in " + sources_.Where();
 }
 
 void TInheritedForm::Enter(const fs::path& file, int depth) {

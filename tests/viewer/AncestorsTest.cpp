@@ -181,7 +181,7 @@ TEST_F(AncestorsTest, MissingAncestorPreviewsTheFormAloneWithOneLogLine) {
   EXPECT_EQ(Load(child), Text({"object FormChild: TFormChild", "  Caption = 'Child'", "  object Label1: TLabel",
                                 "    Caption = 'Name'", "  end", "  object Button1: TButton", "    Caption = 'Apply'",
                                 "  end", "end"}));
-  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Ancestor [TFormBase] of [TFormChild] not found; looked in " +
+  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Ancestor [TFormBase] of [TFormChild] not found: no unit with a form declares it; looked in " +
                                                           fs::weakly_canonical(dir_).string() +
                                                           " and its sub-folders"}));
 }

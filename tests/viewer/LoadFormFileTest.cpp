@@ -335,7 +335,7 @@ TEST_F(LoadFormFileTest, InheritedRootTextWithoutItsUnitPreviewsAloneWithALogLin
                                     "  end", "end"}));
   EXPECT_EQ(previewed, "object Form2: TForm2\r\n  Caption = 'c'\r\n  object Button1: TButton\r\n  end\r\nend\r\n");
   ASSERT_EQ(log_.Count(), 1);
-  EXPECT_EQ(log_[0].rfind("Ancestor [?] of [TForm2] not found; looked in ", 0), 0u) << log_[0];
+  EXPECT_EQ(log_[0].rfind("Ancestor of [TForm2] not found: no unit declares the class; looked in ", 0), 0u) << log_[0];
   ExpectCleanedUp();
 }
 
