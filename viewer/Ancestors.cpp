@@ -463,7 +463,7 @@ bool TInheritedForm::NeedsResolving(const TStringList& rewritten) const {
     if (!header) continue;
     size_t colon = t.find(':');
     if (colon == std::string_view::npos) continue;
-    std::string cls = Trim(t.substr(colon + 1));
+    std::string cls(WithoutPosition(Trim(t.substr(colon + 1))));
     if (!cls.empty() && !isRegistered_(cls) && !SameText(cls, "TUnknown")) return true;
   }
   return false;
