@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "InheritedCommands.h"
 #include "PreviewCommands.h"
 #include "core/Exceptions.h"
 #include "rewrite.h"
@@ -173,6 +174,7 @@ int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char
 }
 
 int CmdToText(const std::vector<std::string>& args) {
+  if (std::vector<std::string> rest = args; TakeFlattenOption(rest)) return RunFlattenCommand(rest);
   return ConvertFiles(args, false, "tessaly-tool totext FILE... [-o OUT]");
 }
 
@@ -192,6 +194,7 @@ const Command kCommands[] = {
     {"rewrite", RunRewriteCommand, "rewrite FILE               rewrite a form as the viewer loads it"},
     {"render", RunRenderCommand, "render FILE -o OUT.png     draw the form's preview off-screen"},
     {"tree", RunTreeCommand, "tree FILE                  the preview's controls as JSON"},
+    {"ancestors", RunAncestorsCommand, "ancestors FORM.dfm         the form files an inherited form builds on"},
 };
 
 void Usage(std::FILE* to) {

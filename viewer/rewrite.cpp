@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "Ancestors.h"
 #include "RegisteredClassNames.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -12,6 +13,8 @@
 #include "components/Registry.h"
 #include "core/SysUtils.h"
 #include "streaming/Converters.h"
+#include "streaming/FormBinary.h"
+#include "streaming/FormOutput.h"
 
 const std::vector<std::string> PlaceholderPropertyNames = {"top",    "left",      "width",
                                                            "height", "taborder1", "align1"};
@@ -89,6 +92,15 @@ std::string_view HeaderClass(std::string_view trimmed, bool& hasColon) {
   size_t k = 0;
   while (k < rest.size() && !IsBlank(rest[k])) ++k;
   return rest.substr(0, k);
+}
+
+// The class of a header without its "[n]" position, which goes to
+// `position`: "TPanel [2]" -> "TPanel".
+std::string_view WithoutPosition(std::string_view className, std::string_view& position) {
+  size_t bracket = className.find('[');
+  if (bracket == std::string_view::npos) return className;
+  position = className.substr(bracket);
+  return TrimView(className.substr(0, bracket));
 }
 
 // True when the text ends with a "+" that is not inside a quoted string:
@@ -234,7 +246,9 @@ enum class Frame : unsigned char {
 class Rewriter {
  public:
   Rewriter(TStringList& list, RewriteLog& log, const ClassRegisteredFn& isRegistered)
-      : list_(list), lines_(list.Lines()), log_(log), isRegistered_(isRegistered) {}
+      : list_(list), lines_(list.Lines()), log_(log), isRegistered_(isRegistered),
+        positionsFollowClasses_(!lines_.empty() && HeaderOf(TrimView(lines_[0])) != HeaderKind::Object &&
+                                HeaderOf(TrimView(lines_[0])) != HeaderKind::None) {}
 
   void Run() {
     const int n = int(lines_.size());
@@ -263,6 +277,7 @@ class Rewriter {
         return i + 1;
       case HeaderKind::Inherited:
       case HeaderKind::Inline:
+        if (InheritedHeader(i, L)) stack_.push_back(Frame::Placeholder);
         return i + 1;
       case HeaderKind::None:
         break;
@@ -323,7 +338,7 @@ class Rewriter {
         return true;
       case HeaderKind::Inherited:
       case HeaderKind::Inline:
-        stack_.push_back(Frame::Component);
+        stack_.push_back(InheritedHeader(i, L) ? Frame::Placeholder : Frame::Component);
         return true;
       case HeaderKind::None:
         return false;
@@ -333,11 +348,18 @@ class Rewriter {
 
   // Logs an "object" header's class. A registered class keeps the header
   // (which then gets the event test on its class name); an unregistered one
-  // becomes a placeholder header. Returns true for a placeholder.
+  // becomes a placeholder header. In an inherited form or frame, a "[n]"
+  // after the class is the component's position among its parent's
+  // children, not part of its class: it is left out of the lookup and kept
+  // on a placeholder. In a form of its own the whole text after the colon
+  // is the class, as the load has always taken it. Returns true for a
+  // placeholder.
   bool ObjectHeader(int i, std::string_view L) {
     std::string& line = lines_[size_t(i)];
     bool hasColon = false;
+    std::string_view position;
     std::string_view className = HeaderClass(L, hasColon);
+    if (positionsFollowClasses_) className = WithoutPosition(className, position);
     bool registered = isRegistered_(className);
     log_.AddComponent(className, registered);
     if (registered) {
@@ -345,17 +367,48 @@ class Rewriter {
       return false;
     }
     if (hasColon) {
-      line.resize(line.find(':') + 1);
-      line += PlaceholderClassName;
+      PlaceholderHeader(line, position);
     } else {
       // "object TFancyMeter" -> "object TUnknown", keeping the indentation.
       size_t indent = 0;
       while (indent < line.size() && IsBlank(line[indent])) ++indent;
+      if (size_t bracket = L.find('['); positionsFollowClasses_ && bracket != std::string_view::npos)
+        position = L.substr(bracket);
+      std::string kept(position);
       line.resize(indent);
       line += "object";
       line += PlaceholderClassName;
+      if (!kept.empty()) line += " " + kept;
     }
     return true;
+  }
+
+  // An "inherited" or "inline" header of a registered class passes through
+  // unlogged. One of an unregistered class (a frame whose form was not found,
+  // or a component whose ancestor made it a placeholder) becomes a
+  // placeholder like an unknown "object", keeping its "[n]" position.
+  // Returns true for a placeholder.
+  bool InheritedHeader(int i, std::string_view L) {
+    size_t colon = L.find(':');
+    if (colon == std::string_view::npos) return false;
+    std::string_view position;
+    std::string_view className = WithoutPosition(TrimView(L.substr(colon + 1)), position);
+    if (className.empty() || isRegistered_(className)) return false;
+    log_.AddComponent(className, false);
+    PlaceholderHeader(lines_[size_t(i)], position);
+    return true;
+  }
+
+  // Cuts the header after its first colon and names the placeholder class,
+  // followed by the component's position when it had one.
+  static void PlaceholderHeader(std::string& line, std::string_view position) {
+    std::string kept(position);
+    line.resize(line.find(':') + 1);
+    line += PlaceholderClassName;
+    if (!kept.empty()) {
+      line += ' ';
+      line += kept;
+    }
   }
 
   // Blanks an event or action line together with all lines of its value.
@@ -370,6 +423,7 @@ class Rewriter {
   Lines& lines_;
   RewriteLog& log_;
   const ClassRegisteredFn& isRegistered_;
+  const bool positionsFollowClasses_;  // the root is "inherited" or "inline"
   std::vector<Frame> stack_;
 };
 
@@ -470,12 +524,18 @@ int FormTextStart(TStream& input) {
   input.ReadBuffer(head, sizeof head);
   input.Seek(0, soBeginning);
   if (isObject(head)) return 0;
-  if (std::memcmp(head, kBom, 3) == 0 && input.Size() >= 9) {
-    input.Seek(3, soBeginning);
-    input.ReadBuffer(head, sizeof head);
-    input.Seek(0, soBeginning);
-    if (isObject(head)) return 3;
-  }
+  // Inherited forms and frames start with "inherited" or "inline"; editors
+  // may have put a byte-order mark or blank lines before them.
+  char more[256];
+  int64_t avail = std::min<int64_t>(input.Size(), int64_t(sizeof more));
+  input.ReadBuffer(more, size_t(avail));
+  input.Seek(0, soBeginning);
+  std::string_view text(more, size_t(avail));
+  size_t start = text.substr(0, 3) == std::string_view(reinterpret_cast<const char*>(kBom), 3) ? 3 : 0;
+  if (start == 3 && text.size() >= 9 && isObject(more + 3)) return 3;
+  while (start < text.size() && IsBlank(text[start])) ++start;
+  std::string_view word = text.substr(start);
+  if (IsKeyword(word, "inherited") || IsKeyword(word, "inline")) return int(start);
   return -1;
 }
 
@@ -510,17 +570,27 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
   }
   input->Seek(textStart, soBeginning);
 
+  // Frames whose form is found beside their unit keep their class; an
+  // inherited form is read with its ancestors.
+  TInheritedForm inherited(path, isRegistered);
   auto lines = std::make_unique<TStringList>();
   lines->LoadFromStream(*input);
-  RewriteFormLines(*lines, logLines, isRegistered);
+  RewriteFormLines(*lines, logLines, inherited.RewriteClasses());
   sourceLines.Assign(*lines);
-  input->Clear();
-  lines->SaveToStream(*input);
-  lines.reset();
-
-  input->Seek(0, soBeginning);
   work->Clear();
-  ObjectTextToResource(*input, *work);
+  if (inherited.NeedsResolving(*lines)) {
+    FormOutput resource(*work);
+    FormBinaryWriter writer(resource, true);
+    inherited.Resolve(*lines, logLines, writer);
+    resource.Flush();
+    lines.reset();
+  } else {
+    input->Clear();
+    lines->SaveToStream(*input);
+    lines.reset();
+    input->Seek(0, soBeginning);
+    ObjectTextToResource(*input, *work);
+  }
   work->Seek(0, soBeginning);
   preview(*work);
 }

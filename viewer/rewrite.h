@@ -77,13 +77,17 @@ int FormValueLastLine(const std::vector<std::string>& lines, int line);
 
 // Where the form text in a stream starts: 0 for form text (first six bytes are
 // "object" in any letter case), 3 for form text behind a UTF-8 byte-order
-// mark, -1 for anything else (binary). Reads from position 0 and leaves the
-// stream there. Raises EReadError when the stream has fewer than six bytes.
+// mark; for an inherited form or a frame ("inherited" or "inline" as the first
+// word, after an optional byte-order mark and blanks) the offset of that word;
+// -1 for anything else (binary). Reads from position 0 and leaves the stream
+// there. Raises EReadError when the stream has fewer than six bytes.
 int FormTextStart(TStream& input);
 
 // Loads a form file of either encoding: rewrites its text, shows the result in
 // sourceLines, appends the component log to logLines and runs the preview on
-// the binary resource of the rewritten text. Exceptions propagate after the
+// the binary resource of the rewritten text. An inherited form, or one holding
+// frames whose forms are found, is previewed with its ancestors and frames
+// (see Ancestors.h); their log lines follow the form's own. Exceptions propagate after the
 // streams are freed and logLines has left its update state:
 //   EFOpenError (file can't be opened), EReadError (fewer than six bytes),
 //   EInvalidImage (neither form text nor a valid resource), EStringListError

@@ -163,7 +163,7 @@ TEST(FormEncodingTest, ByteOrderMarkBeforeObjectIsTextStartingAfterTheMark) {
 
 TEST(FormEncodingTest, ByteOrderMarkBeforeAnythingElseIsBinary) {
   TMemoryStream s;
-  s.WriteBuffer("\xEF\xBB\xBFinherited F: T", 17);
+  s.WriteBuffer("\xEF\xBB\xBFinheritance F: T", 19);
   s.SetPosition(0);
   EXPECT_EQ(FormTextStart(s), -1);
 }
@@ -182,11 +182,22 @@ TEST(FormEncodingTest, LeadingBlankMakesItBinary) {
   EXPECT_EQ(FormTextStart(s), -1);
 }
 
-TEST(FormEncodingTest, InheritedRootIsBinary) {
-  TMemoryStream s;
-  s.WriteBuffer("inherited F: T", 14);
-  s.SetPosition(0);
-  EXPECT_EQ(FormTextStart(s), -1);
+// Inherited forms and frames are form text, also behind a byte-order mark
+// and blank lines; the text starts at their first word.
+TEST(FormEncodingTest, InheritedAndInlineRootsAreTextAfterMarkAndBlanks) {
+  auto start = [](const std::string& bytes) {
+    TMemoryStream s;
+    s.WriteBuffer(bytes.data(), bytes.size());
+    s.SetPosition(0);
+    return FormTextStart(s);
+  };
+  EXPECT_EQ(start("inherited F: T"), 0);
+  EXPECT_EQ(start("INLINE F: T\r\nend"), 0);
+  EXPECT_EQ(start("\xEF\xBB\xBFinherited F: T"), 3);
+  EXPECT_EQ(start("\xEF\xBB\xBF \r\n\tInherited F: T"), 7);
+  EXPECT_EQ(start("\r\n  inline F: T"), 4);
+  EXPECT_EQ(start("inherited = 3"), -1);
+  EXPECT_EQ(start("inlined F: T"), -1);
 }
 
 TEST(FormEncodingTest, FewerThanSixBytesRaiseReadError) {
@@ -314,9 +325,17 @@ TEST_F(LoadFormFileTest, TextWithLeadingBlankFailsAsInvalidBinary) {
   ExpectCleanedUp();
 }
 
-TEST_F(LoadFormFileTest, InheritedRootTextFailsAsInvalidBinary) {
-  EXPECT_THROW(Load(Write("inh.dfm", "inherited Form2: TForm2\r\nend\r\n")), EInvalidImage);
-  EXPECT_EQ(source_.Lines(), (Lines{"previous form"}));
+// Without its unit beside it the ancestor cannot be found: the form
+// previews alone, its inherited components created as new ones, and the log
+// says which ancestor is missing.
+TEST_F(LoadFormFileTest, InheritedRootTextWithoutItsUnitPreviewsAloneWithALogLine) {
+  std::string previewed = Load(Write("inh.dfm", "\xEF\xBB\xBFinherited Form2: TForm2\r\n  Caption = 'c'\r\n"
+                                                 "  inherited Button1: TButton\r\n  end\r\nend\r\n"));
+  EXPECT_EQ(source_.Lines(), (Lines{"inherited Form2: TForm2", "  Caption = 'c'", "  inherited Button1: TButton",
+                                    "  end", "end"}));
+  EXPECT_EQ(previewed, "object Form2: TForm2\r\n  Caption = 'c'\r\n  object Button1: TButton\r\n  end\r\nend\r\n");
+  ASSERT_EQ(log_.Count(), 1);
+  EXPECT_EQ(log_[0].rfind("Ancestor of [TForm2] not found: no unit declares the class; looked in ", 0), 0u) << log_[0];
   ExpectCleanedUp();
 }
 

@@ -80,10 +80,24 @@ TEST(RewriteHeaderTest, UnnamedRegisteredHeaderStays) {
   EXPECT_EQ(r.log, (Lines{"[TButton]: [False]"}));
 }
 
-TEST(RewriteHeaderTest, PositionSuffixMakesTheClassUnregistered) {
+// A "[n]" after the class is the component's position among its parent's
+// children (inherited forms write it for new components): the class is
+// looked up without it, and a placeholder keeps it.
+TEST(RewriteHeaderTest, PositionSuffixMakesTheClassUnregisteredInAFormOfItsOwn) {
   Rewritten r = Rewrite({"object Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end", "end"});
   EXPECT_EQ(r.lines[1], "  object Panel1: TUnknown");
   EXPECT_EQ(r.log, (Lines{"[TPanel [2]]: [True]", "Propertys: [left]"}));
+}
+
+// In an inherited form every new component carries its position among the
+// ancestor's children; it must not turn registered classes into placeholders.
+TEST(RewriteHeaderTest, PositionSuffixIsNotPartOfTheClassInAnInheritedForm) {
+  Rewritten r = Rewrite({"inherited Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end",
+                         "  object Meter1: TFancyMeter [0]", "    Kind = 1", "  end", "  object TFancyMeter [1]",
+                         "  end", "end"});
+  EXPECT_EQ(r.lines, (Lines{"inherited Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end",
+                            "  object Meter1: TUnknown [0]", "", "  end", "  object TUnknown [1]", "  end", "end"}));
+  EXPECT_EQ(r.log, (Lines{"[TPanel]: [False]", "[TFancyMeter]: [True]", "Propertys: [kind]", "[TFancyMeter]: [True]"}));
 }
 
 TEST(RewriteHeaderTest, ClassNameIsTrimmedTextAfterFirstColon) {
@@ -92,12 +106,27 @@ TEST(RewriteHeaderTest, ClassNameIsTrimmedTextAfterFirstColon) {
   EXPECT_EQ(r.log, (Lines{"[TButton]: [False]"}));
 }
 
-TEST(RewriteHeaderTest, InheritedAndInlineHeadersPassThroughUnlogged) {
-  Rewritten r = Rewrite({"inherited Form2: TForm2", "  inherited Button1: TFancyButton", "  end",
-                         "  inline Frame1: TFancyFrame", "  end", "end"});
-  EXPECT_EQ(r.lines, (Lines{"inherited Form2: TForm2", "  inherited Button1: TFancyButton", "  end",
-                            "  inline Frame1: TFancyFrame", "  end", "end"}));
+TEST(RewriteHeaderTest, InheritedAndInlineHeadersOfRegisteredClassesPassThroughUnlogged) {
+  Rewritten r = Rewrite({"inherited Form2: TForm2", "  inherited Button1: TButton [2]", "    OnClick = B",
+                         "  end", "  inline Frame1: TPanel", "  end", "end"});
+  EXPECT_EQ(r.lines, (Lines{"inherited Form2: TForm2", "  inherited Button1: TButton [2]", "", "  end",
+                            "  inline Frame1: TPanel", "  end", "end"}));
   EXPECT_TRUE(r.log.empty());
+}
+
+// An unregistered inherited component was made a placeholder by its
+// ancestor, and an unregistered frame whose form was not found would fail
+// to load: both become placeholders as an unknown "object" does, keeping
+// their "[n]" position and their children.
+TEST(RewriteHeaderTest, InheritedAndInlineHeadersOfUnregisteredClassesBecomePlaceholders) {
+  Rewritten r = Rewrite({"inherited Form2: TForm2", "  inherited Button1: TFancyButton [1]", "    Kind = 2",
+                         "    Left = 4", "  end", "  inline Frame1: TFancyFrame", "    TabOrder = 3",
+                         "    inherited Label1: TLabel", "      Caption = 'x'", "    end", "  end", "end"});
+  EXPECT_EQ(r.lines, (Lines{"inherited Form2: TForm2", "  inherited Button1: TUnknown [1]", "", "    Left = 4",
+                            "  end", "  inline Frame1: TUnknown", "", "    inherited Label1: TLabel",
+                            "      Caption = 'x'", "    end", "  end", "end"}));
+  EXPECT_EQ(r.log, (Lines{"[TFancyButton]: [True]", "Propertys: [kind]", "Propertys: [left]",
+                          "[TFancyFrame]: [True]", "Propertys: [taborder]"}));
 }
 
 TEST(RewriteHeaderTest, RegisteredClassNamedLikeAnEventOrActionBlanksItsHeader) {
@@ -434,12 +463,13 @@ TEST(RewriteNestingTest, ActionBarsOfRegisteredChildInsidePlaceholderAreBlankedW
   EXPECT_EQ(r.lines[10], "    Left = 1");
 }
 
-TEST(RewriteNestingTest, InheritedChildInsidePlaceholderKeepsBodyWithEventTest) {
+TEST(RewriteNestingTest, UnregisteredInheritedChildInsidePlaceholderIsANestedPlaceholder) {
   Rewritten r = Rewrite({"object Form1: TForm1", "  object Box: TFancyBox", "    inherited B: TFancyButton",
                          "      Caption = 'x'", "      OnClick = Y", "    end", "    Kind = 3", "  end", "end"});
-  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    inherited B: TFancyButton",
-                            "      Caption = 'x'", "", "    end", "", "  end", "end"}));
-  EXPECT_EQ(r.log, (Lines{"[TFancyBox]: [True]", "Propertys: [kind]"}));
+  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    inherited B: TUnknown",
+                            "", "", "    end", "", "  end", "end"}));
+  EXPECT_EQ(r.log, (Lines{"[TFancyBox]: [True]", "[TFancyButton]: [True]", "Propertys: [caption]",
+                          "Propertys: [onclick]", "Propertys: [kind]"}));
 }
 
 TEST(RewriteNestingTest, ChildWithoutEndRaisesListIndexError) {

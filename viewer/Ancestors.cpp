@@ -1,0 +1,619 @@
+#include "Ancestors.h"
+
+#include <algorithm>
+#include <deque>
+#include <set>
+
+#include "core/Exceptions.h"
+#include "core/FormNode.h"
+#include "core/Streams.h"
+#include "core/Strings.h"
+#include "core/SysUtils.h"
+#include "streaming/Converters.h"
+#include "streaming/FormOutput.h"
+#include "streaming/FormText.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A project tree that is not one (a form lying three levels below a home
+// folder) is listed only this far.
+constexpr size_t kMaxFoldersListed = 500;
+
+inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+bool IsIdentChar(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Pascal source without comments and string literals, which could hold text
+// that looks like a class declaration.
+std::string StripPascal(const std::string& src) {
+  std::string out;
+  out.reserve(src.size());
+  for (size_t i = 0; i < src.size();) {
+    char c = src[i];
+    if (c == '{') {
+      size_t e = src.find('}', i);
+      i = e == std::string::npos ? src.size() : e + 1;
+      out += ' ';
+    } else if (c == '(' && i + 1 < src.size() && src[i + 1] == '*') {
+      size_t e = src.find("*)", i + 2);
+      i = e == std::string::npos ? src.size() : e + 2;
+      out += ' ';
+    } else if (c == '/' && i + 1 < src.size() && src[i + 1] == '/') {
+      size_t e = src.find('\n', i);
+      i = e == std::string::npos ? src.size() : e;
+    } else if (c == '\'') {
+      size_t e = src.find('\'', i + 1);
+      i = e == std::string::npos ? src.size() : e + 1;
+      out += "''";
+    } else {
+      out += c;
+      ++i;
+    }
+  }
+  return out;
+}
+
+// Every "Name = class(Ancestor" of a unit; a unit-qualified ancestor
+// ("Forms.TForm") keeps its last part.
+std::unordered_map<std::string, std::string> ClassDeclarations(const std::string& source) {
+  std::unordered_map<std::string, std::string> found;
+  const std::string text = StripPascal(source);
+  const std::string upper = UpperCase(text);
+  for (size_t at = upper.find("CLASS"); at != std::string::npos; at = upper.find("CLASS", at + 5)) {
+    if ((at > 0 && IsIdentChar(text[at - 1])) || (at + 5 < text.size() && IsIdentChar(text[at + 5])))
+      continue;
+    size_t b = at;
+    while (b > 0 && IsBlank(text[b - 1])) --b;
+    if (b == 0 || text[b - 1] != '=') continue;
+    --b;
+    while (b > 0 && IsBlank(text[b - 1])) --b;
+    size_t nameEnd = b;
+    while (b > 0 && IsIdentChar(text[b - 1])) --b;
+    if (b == nameEnd) continue;
+    size_t f = at + 5;
+    while (f < text.size() && IsBlank(text[f])) ++f;
+    if (f >= text.size() || text[f] != '(') continue;
+    ++f;
+    while (f < text.size() && IsBlank(text[f])) ++f;
+    size_t ancStart = f;
+    while (f < text.size() && (IsIdentChar(text[f]) || text[f] == '.')) ++f;
+    std::string ancestor = text.substr(ancStart, f - ancStart);
+    if (size_t dot = ancestor.rfind('.'); dot != std::string::npos) ancestor.erase(0, dot + 1);
+    if (ancestor.empty()) continue;
+    found.emplace(upper.substr(b, nameEnd - b), ancestor);
+  }
+  return found;
+}
+
+std::string ReadBytes(const fs::path& file) {
+  TMemoryStream s;
+  s.LoadFromFile(file.string());
+  std::string data(size_t(s.Size()), '\0');
+  s.SetPosition(0);
+  if (!data.empty()) s.ReadBuffer(data.data(), data.size());
+  return data;
+}
+
+bool HasExtension(const std::string& name, std::string_view ext) {
+  return name.size() > ext.size() && SameText(std::string_view(name).substr(name.size() - ext.size()), ext);
+}
+
+std::string Upper(std::string_view s) { return UpperCase(s); }
+
+// The class of a header as the reader sees it: without a " [n]" position.
+std::string_view WithoutPosition(std::string_view className) {
+  size_t bracket = className.find('[');
+  if (bracket == std::string_view::npos) return className;
+  className = className.substr(0, bracket);
+  while (!className.empty() && IsBlank(className.back())) className.remove_suffix(1);
+  return className;
+}
+
+}  // namespace
+
+bool IsFrameworkFormClass(std::string_view className) {
+  static const char* const kNames[] = {"TForm",        "TCustomForm",  "TFrame",       "TCustomFrame",
+                                       "TDataModule",  "TScrollingWinControl", "TWinControl",
+                                       "TControl",     "TComponent",   "TPersistent",  "TObject",
+                                       "TCustomControl", "TInterfacedObject"};
+  for (const char* n : kNames)
+    if (SameText(className, n)) return true;
+  return false;
+}
+
+void ReadFormFileLines(const std::string& path, TStringList& lines) {
+  TMemoryStream input;
+  input.LoadFromFile(path);
+  input.SetPosition(0);
+  int start = FormTextStart(input);
+  if (start < 0) {
+    TMemoryStream text;
+    ObjectResourceToText(input, text);
+    text.SetPosition(0);
+    lines.LoadFromStream(text);
+    return;
+  }
+  input.SetPosition(start);
+  lines.LoadFromStream(input);
+}
+
+// ---------------------------------------------------------------------------
+// TFormSources
+
+TFormSources::TFormSources(const std::string& formFile) {
+  std::error_code ec;
+  fs::path abs = fs::weakly_canonical(fs::absolute(formFile, ec), ec);
+  formDir_ = abs.parent_path();
+  // The project root: the nearest folder with a project file, else the
+  // folder three levels up (or the file system's root, if nearer).
+  fs::path dir = formDir_;
+  root_ = formDir_;
+  for (int level = 0; level <= 3; ++level) {
+    root_ = dir;
+    bool project = false;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+      std::string name = it->path().filename().string();
+      if (HasExtension(name, ".dpr") || HasExtension(name, ".dpk") || HasExtension(name, ".dproj")) {
+        project = true;
+        break;
+      }
+    }
+    if (project || !dir.has_parent_path() || dir.parent_path() == dir) break;
+    dir = dir.parent_path();
+  }
+}
+
+std::string TFormSources::Where() const {
+  std::string where = root_.string() + " and its sub-folders";
+  if (truncated_) where += " (only the first " + std::to_string(kMaxFoldersListed) + " folders)";
+  return where;
+}
+
+void TFormSources::Index() {
+  if (indexed_) return;
+  indexed_ = true;
+  // Nearest first: the form's folder and its sub-folders, then each parent
+  // with its other sub-folders, up to the root.
+  std::set<fs::path> seen;
+  std::vector<fs::path> starts;
+  for (fs::path d = formDir_;; d = d.parent_path()) {
+    starts.push_back(d);
+    if (d == root_ || !d.has_parent_path() || d.parent_path() == d) break;
+  }
+  for (const fs::path& start : starts) {
+    std::deque<fs::path> queue{start};
+    while (!queue.empty()) {
+      fs::path dir = queue.front();
+      queue.pop_front();
+      if (!seen.insert(dir).second) continue;
+      if (seen.size() > kMaxFoldersListed) {
+        truncated_ = true;
+        return;
+      }
+      std::vector<std::string>& names = listings_[dir];
+      std::error_code ec;
+      std::vector<fs::path> subdirs;
+      for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (it->is_directory(typeError)) {
+          if (!name.empty() && name[0] != '.' && !it->is_symlink(typeError)) subdirs.push_back(it->path());
+        } else {
+          names.push_back(name);
+          if (HasExtension(name, ".pas")) units_.push_back(it->path());
+        }
+      }
+      std::sort(subdirs.begin(), subdirs.end());
+      for (fs::path& s : subdirs)
+        if (!seen.count(s)) queue.push_back(std::move(s));
+    }
+  }
+}
+
+const TFormSources::Unit& TFormSources::UnitAt(const fs::path& pas) {
+  auto it = unitCache_.find(pas);
+  if (it != unitCache_.end()) return it->second;
+  Unit unit;
+  try {
+    unit.ancestors = ClassDeclarations(ReadBytes(pas));
+  } catch (const Exception&) {
+    // An unreadable unit declares nothing.
+  }
+  for (const auto& entry : unit.ancestors) declaredIn_.emplace(entry.first, pas);
+  return unitCache_.emplace(pas, std::move(unit)).first->second;
+}
+
+fs::path TFormSources::Beside(const fs::path& dir, std::string_view stem, std::string_view ext) {
+  auto it = listings_.find(dir);
+  if (it == listings_.end()) {
+    std::vector<std::string>& names = listings_[dir];
+    std::error_code ec;
+    for (fs::directory_iterator d(dir, ec), end; !ec && d != end; d.increment(ec))
+      names.push_back(d->path().filename().string());
+    it = listings_.find(dir);
+  }
+  for (const std::string& name : it->second)
+    if (name.size() == stem.size() + ext.size() && HasExtension(name, ext) &&
+        SameText(std::string_view(name).substr(0, stem.size()), stem))
+      return dir / name;
+  return {};
+}
+
+std::string TFormSources::AncestorOf(const fs::path& formFile, std::string_view className) {
+  const std::string key = Upper(className);
+  fs::path unit = Beside(formFile.parent_path(), formFile.stem().string(), ".pas");
+  if (!unit.empty()) {
+    const Unit& u = UnitAt(unit);
+    if (auto it = u.ancestors.find(key); it != u.ancestors.end()) return it->second;
+  }
+  fs::path declaring = [&] {
+    if (auto it = declaredIn_.find(key); it != declaredIn_.end()) return it->second;
+    Index();
+    while (unitsRead_ < units_.size()) {
+      UnitAt(units_[unitsRead_++]);
+      if (auto it = declaredIn_.find(key); it != declaredIn_.end()) return it->second;
+    }
+    return fs::path();
+  }();
+  if (declaring.empty()) return {};
+  return UnitAt(declaring).ancestors.at(key);
+}
+
+fs::path TFormSources::FormOfClass(std::string_view className) {
+  const std::string key = Upper(className);
+  if (key.empty() || !IsIdentChar(key[0])) return {};
+  auto it = declaredIn_.find(key);
+  if (it == declaredIn_.end()) {
+    Index();
+    while (unitsRead_ < units_.size() && it == declaredIn_.end()) {
+      UnitAt(units_[unitsRead_++]);
+      it = declaredIn_.find(key);
+    }
+    if (it == declaredIn_.end()) return {};
+  }
+  const fs::path& unit = it->second;
+  return Beside(unit.parent_path(), unit.stem().string(), ".dfm");
+}
+
+// ---------------------------------------------------------------------------
+// The resolved form as a tree
+
+struct FormTreeNode {
+  uint8_t flags = 0;
+  int32_t position = 0;
+  std::string className;
+  std::string name;
+  std::vector<std::pair<std::string, TFormNode>> properties;
+  std::vector<std::unique_ptr<FormTreeNode>> children;
+  FormTreeNode* parent = nullptr;
+
+  // A property set again replaces the earlier value in place.
+  void SetProperty(const std::string& propName, TFormNode value) {
+    for (auto& [n, v] : properties)
+      if (SameText(n, propName)) {
+        v = std::move(value);
+        return;
+      }
+    properties.emplace_back(propName, std::move(value));
+  }
+
+  // Inserts at `index` (as a "[n]" position asks) or at the end.
+  FormTreeNode* Insert(std::unique_ptr<FormTreeNode> child, bool atIndex, int32_t index) {
+    child->parent = this;
+    FormTreeNode* raw = child.get();
+    size_t at = atIndex ? size_t(std::clamp<int64_t>(index, 0, int64_t(children.size()))) : children.size();
+    children.insert(children.begin() + ptrdiff_t(at), std::move(child));
+    return raw;
+  }
+
+  std::unique_ptr<FormTreeNode> Detach(FormTreeNode* child) {
+    for (auto it = children.begin(); it != children.end(); ++it)
+      if (it->get() == child) {
+        std::unique_ptr<FormTreeNode> owned = std::move(*it);
+        children.erase(it);
+        owned->parent = nullptr;
+        return owned;
+      }
+    return nullptr;
+  }
+
+  bool Contains(const FormTreeNode* node) const {
+    for (; node; node = node->parent)
+      if (node == this) return true;
+    return false;
+  }
+
+  // The component of that name the scope owns: the reader's FindComponent.
+  // A frame's components belong to the frame, so frames are not entered.
+  FormTreeNode* FindOwned(std::string_view wanted) {
+    for (auto& c : children) {
+      if (!c->name.empty() && SameText(c->name, wanted)) return c.get();
+      if (!(c->flags & ffInline))
+        if (FormTreeNode* found = c->FindOwned(wanted)) return found;
+    }
+    return nullptr;
+  }
+
+  void Emit(FormEvents& sink) const {
+    FormObjectHeader h;
+    h.flags = flags;
+    h.position = position;
+    h.className = className;
+    h.name = name;
+    sink.BeginComponent(h);
+    for (const auto& [n, v] : properties) {
+      sink.Property(n);
+      EmitFormNode(v, sink);
+    }
+    for (const auto& c : children) c->Emit(sink);
+    sink.EndComponent();
+  }
+};
+
+namespace {
+
+// Collects FormEvents into a tree.
+class TreeBuilder : public FormEvents {
+ public:
+  std::unique_ptr<FormTreeNode> Take() { return std::move(root_); }
+
+  void BeginComponent(const FormObjectHeader& h) override {
+    auto node = std::make_unique<FormTreeNode>();
+    node->flags = h.flags;
+    node->position = h.position;
+    node->className = std::string(h.className);
+    node->name = std::string(h.name);
+    FormTreeNode* raw = node.get();
+    if (stack_.empty()) {
+      root_ = std::move(node);
+    } else {
+      node->parent = stack_.back();
+      stack_.back()->children.push_back(std::move(node));
+    }
+    stack_.push_back(raw);
+  }
+  void EndComponent() override { stack_.pop_back(); }
+  void Property(std::string_view name) override {
+    if (inValue_ && builder_.InItem()) {
+      builder_.ItemProperty(name);
+      return;
+    }
+    property_ = std::string(name);
+    inValue_ = true;
+  }
+  void Scalar(const FormScalar& v) override {
+    if (builder_.Scalar(v)) Complete();
+  }
+  void BeginList() override { builder_.BeginList(); }
+  void EndList() override {
+    if (builder_.EndList()) Complete();
+  }
+  void BeginCollection() override { builder_.BeginCollection(); }
+  void BeginItem(bool hasOrder, const FormScalar& order) override { builder_.BeginItem(hasOrder, order); }
+  void EndItem() override { builder_.EndItem(); }
+  void EndCollection() override {
+    if (builder_.EndCollection()) Complete();
+  }
+
+ private:
+  void Complete() {
+    inValue_ = false;
+    stack_.back()->properties.emplace_back(std::move(property_), builder_.Take());
+  }
+
+  std::unique_ptr<FormTreeNode> root_;
+  std::vector<FormTreeNode*> stack_;
+  TFormNodeBuilder builder_;
+  std::string property_;
+  bool inValue_ = false;
+};
+
+std::unique_ptr<FormTreeNode> ParseTree(const TStringList& lines) {
+  TMemoryStream text;
+  lines.SaveToStream(text);
+  text.SetPosition(0);
+  TreeBuilder builder;
+  ReadFormText(text, builder);
+  return builder.Take();
+}
+
+std::string DisplayPath(const fs::path& p) { return p.string(); }
+
+// The class of a root header "inherited Name: TClass [n]"; empty for a root
+// that does not inherit.
+std::string InheritedRootClass(const TStringList& lines) {
+  if (lines.Lines().empty()) return {};
+  std::string header = Trim(lines.Lines()[0]);
+  if (header.size() < 10 || !SameText(header.substr(0, 9), "inherited") || !IsBlank(header[9])) return {};
+  size_t colon = header.find(':');
+  if (colon == std::string::npos) return {};
+  return std::string(WithoutPosition(Trim(std::string_view(header).substr(colon + 1))));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TInheritedForm
+
+TInheritedForm::TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered)
+    : file_(formFile), isRegistered_(std::move(isRegistered)), sources_(formFile) {
+  rewriteClasses_ = [this](std::string_view className) {
+    if (isRegistered_(className)) return true;
+    std::string_view bare = WithoutPosition(className);
+    return bare == className && !sources_.FormOfClass(bare).empty();
+  };
+}
+
+TInheritedForm::~TInheritedForm() = default;
+
+bool TInheritedForm::NeedsResolving(const TStringList& rewritten) const {
+  const auto& lines = rewritten.Lines();
+  if (lines.empty()) return false;
+  if (!InheritedRootClass(rewritten).empty()) return true;
+  // A frame whose form was found kept its unregistered class.
+  for (size_t i = 1; i < lines.size(); ++i) {
+    std::string_view t = lines[i];
+    while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+    bool header = (t.size() > 7 && SameText(t.substr(0, 7), "inline ")) ||
+                  (t.size() > 7 && SameText(t.substr(0, 7), "object "));
+    if (!header) continue;
+    size_t colon = t.find(':');
+    if (colon == std::string_view::npos) continue;
+    std::string cls(WithoutPosition(Trim(t.substr(colon + 1))));
+    if (!cls.empty() && !isRegistered_(cls) && !SameText(cls, "TUnknown")) return true;
+  }
+  return false;
+}
+
+std::string TInheritedForm::MissingLine(std::string_view ancestor, std::string_view className) {
+  if (ancestor == "?")
+    return "Ancestor of [" + std::string(className) + "] not found: no unit declares the class; looked in " +
+           sources_.Where();
+  return "Ancestor [" + std::string(ancestor) + "] of [" + std::string(className) +
+         "] not found: no unit with a form declares it; looked in " + sources_.Where();
+}
+
+void TInheritedForm::Enter(const fs::path& file, int depth) {
+  std::error_code ec;
+  fs::path canonical = fs::weakly_canonical(file, ec);
+  for (const fs::path& open : reading_)
+    if (open == canonical) {
+      std::string loop;
+      for (const fs::path& p : reading_) loop += DisplayPath(p) + " -> ";
+      throw EReadError("Inherited forms form a loop: " + loop + DisplayPath(canonical));
+    }
+  if (depth > kMaxAncestorDepth)
+    throw EReadError("Inherited forms nest deeper than " + std::to_string(kMaxAncestorDepth) +
+                     " levels at " + DisplayPath(canonical));
+  reading_.push_back(canonical);
+}
+
+std::unique_ptr<FormTreeNode> TInheritedForm::LoadLevel(const fs::path& file, int depth) {
+  Enter(file, depth);
+  TStringList lines;
+  ReadFormFileLines(file.string(), lines);
+  RewriteFormLines(lines, *log_, rewriteClasses_);
+  auto tree = Flatten(lines, file, depth);
+  reading_.pop_back();
+  return tree;
+}
+
+std::unique_ptr<FormTreeNode> TInheritedForm::Flatten(const TStringList& rewritten, const fs::path& file,
+                                                      int depth) {
+  std::unique_ptr<FormTreeNode> level = ParseTree(rewritten);
+  std::unique_ptr<FormTreeNode> base;
+  if (level->flags & ffInherited) {
+    std::string ancestor = sources_.AncestorOf(file, level->className);
+    if (ancestor.empty() || !IsFrameworkFormClass(ancestor)) {
+      fs::path form = ancestor.empty() ? fs::path() : sources_.FormOfClass(ancestor);
+      if (form.empty()) {
+        log_->Add(MissingLine(ancestor.empty() ? "?" : ancestor, level->className));
+      } else {
+        log_->Add("Inherits [" + ancestor + "] from " + DisplayPath(form));
+        base = LoadLevel(form, depth + 1);
+      }
+    }
+  }
+  if (!base) base = std::make_unique<FormTreeNode>();
+  base->flags = 0;
+  base->position = 0;
+  base->className = level->className;
+  base->name = level->name;
+  for (auto& [n, v] : level->properties) base->SetProperty(n, std::move(v));
+  for (auto& child : level->children) Apply(*child, *base, *base, depth);
+  return base;
+}
+
+std::string TInheritedForm::RegisteredBase(const fs::path& file, std::string className) {
+  fs::path at = file;
+  for (int k = 0; k < kMaxAncestorDepth && !className.empty(); ++k) {
+    if (isRegistered_(className)) return className;
+    className = sources_.AncestorOf(at, className);
+    fs::path form = sources_.FormOfClass(className);
+    if (!form.empty()) at = form;
+  }
+  return "TFrame";
+}
+
+void TInheritedForm::Apply(FormTreeNode& source, FormTreeNode& parent, FormTreeNode& scope, int depth) {
+  const bool atIndex = (source.flags & ffChildPos) != 0;
+  FormTreeNode* target = (source.flags & ffInherited) ? scope.FindOwned(source.name) : nullptr;
+  if (target && target->Contains(&parent)) target = nullptr;  // cannot hold itself
+  if (target) {
+    if (target->parent != &parent || atIndex)
+      target = parent.Insert(target->parent->Detach(target), atIndex, source.position);
+  } else {
+    std::unique_ptr<FormTreeNode> node;
+    fs::path frame = isRegistered_(source.className) ? fs::path() : sources_.FormOfClass(source.className);
+    if (!frame.empty()) {
+      log_->Add("Frame [" + source.className + "] from " + DisplayPath(frame));
+      node = LoadLevel(frame, depth + 1);
+      node->flags = ffInline;
+      node->className = RegisteredBase(frame, source.className);
+    } else {
+      node = std::make_unique<FormTreeNode>();
+      node->flags = source.flags & ffInline;
+      node->className = source.className;
+    }
+    node->name = source.name;
+    target = parent.Insert(std::move(node), atIndex, source.position);
+  }
+  for (auto& [n, v] : source.properties) target->SetProperty(n, std::move(v));
+  FormTreeNode& inner = (target->flags & ffInline) ? *target : scope;
+  for (auto& child : source.children) Apply(*child, *target, inner, depth);
+}
+
+void TInheritedForm::Resolve(const TStringList& rewritten, TStrings& log, FormEvents& sink) {
+  log_ = &log;
+  reading_.clear();
+  Enter(file_, 0);
+  auto tree = Flatten(rewritten, file_, 0);
+  reading_.clear();
+  tree->Emit(sink);
+}
+
+std::vector<std::string> TInheritedForm::Chain(std::string& missing) {
+  std::vector<std::string> chain;
+  reading_.clear();
+  fs::path file = file_;
+  for (int depth = 0;; ++depth) {
+    Enter(file, depth);
+    chain.push_back(file.string());
+    TStringList lines;
+    ReadFormFileLines(file.string(), lines);
+    std::string className = InheritedRootClass(lines);
+    if (className.empty()) break;
+    std::string ancestor = sources_.AncestorOf(file, className);
+    if (!ancestor.empty() && IsFrameworkFormClass(ancestor)) break;
+    fs::path form = ancestor.empty() ? fs::path() : sources_.FormOfClass(ancestor);
+    if (form.empty()) {
+      missing = MissingLine(ancestor.empty() ? "?" : ancestor, className);
+      break;
+    }
+    file = form;
+  }
+  reading_.clear();
+  return chain;
+}
+
+std::string FlattenFormFile(const std::string& path, TStrings& log, const ClassRegisteredFn& isRegistered) {
+  TInheritedForm form(path, isRegistered);
+  TStringList lines;
+  ReadFormFileLines(path, lines);
+  RewriteFormLines(lines, log, form.RewriteClasses());
+  FormOutput out;
+  FormTextWriter writer(out);
+  if (form.NeedsResolving(lines)) {
+    form.Resolve(lines, log, writer);
+  } else {
+    TMemoryStream text;
+    lines.SaveToStream(text);
+    text.SetPosition(0);
+    ReadFormText(text, writer);
+  }
+  return out.Take();
+}
