@@ -1,5 +1,7 @@
 #include "PreviewCommands.h"
 
+#include <sys/resource.h>
+
 #include <QBuffer>
 #include <QImage>
 #include <QtGlobal>
@@ -7,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -60,6 +63,18 @@ int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>&
   }
   for (int i = 0; i < log.Count(); ++i) std::fprintf(stderr, "%s\n", log[i].c_str());
   return status;
+}
+
+// Qt paints the children of one parent recursing once per sibling, so a
+// form with tens of thousands of siblings needs far more than the usual
+// 8 MB of stack. The main thread's stack grows on demand up to the soft
+// limit, which is raised here (within the hard limit) before painting.
+void AllowDeepPainting() {
+  constexpr rlim_t kPaintStack = rlim_t(256) << 20;
+  struct rlimit limit;
+  if (getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= kPaintStack) return;
+  limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? kPaintStack : std::min(kPaintStack, limit.rlim_max);
+  setrlimit(RLIMIT_STACK, &limit);
 }
 
 void AppendJsonString(std::string& out, const std::string& utf8) { out += TContentReport::JsonString(utf8); }
@@ -121,6 +136,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
     return kExitUsage;
   }
+  AllowDeepPainting();
   QByteArray png;
   std::string refused;
   int status = LoadIntoPreview(file, [&](TForm2& preview) {
