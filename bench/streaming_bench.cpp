@@ -277,4 +277,18 @@ BENCHMARK(BM_ParseTextOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// With --write-inputs DIR, writes the generated form as DIR/form.txt and
+// DIR/form.dfm (resource) and exits, for timing whole-process conversions:
+//   /usr/bin/time -v tessaly-tool tobinary DIR/form.txt -o out.dfm
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--write-inputs") == 0) {
+    std::string dir = argv[2];
+    TheInputs().text.SaveToFile(dir + "/form.txt");
+    TheInputs().resource.SaveToFile(dir + "/form.dfm");
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -80,7 +81,7 @@ ToolInput::ToolInput(const std::string& path, bool regularOnly) {
   uint64_t size = static_cast<uint64_t>(st.st_size);
   if (size == 0) Refuse("is empty");
   if (size > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
-  void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+  void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
   if (p == MAP_FAILED) Refuse("cannot be read: " + Reason(errno));
   // The converters read front to back once.
   ::madvise(p, size, MADV_SEQUENTIAL);
@@ -244,4 +245,14 @@ void CheckPreviewInput(const std::string& path) {
     Refuse("is not a binary form file the viewer can load (it has no resource header; "
            "form text must start with \"object\")");
   }
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+int FinishStandardOutput(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
+    std::fprintf(stderr, "tessaly-tool: cannot write standard output: %s\n", std::strerror(errno));
+    return 1;
+  }
+  return status;
 }

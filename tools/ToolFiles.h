@@ -109,3 +109,10 @@ void RefuseOverwritingInput(const std::string& target, const std::vector<std::st
 // Raises with a message that gives the position in that file: a line and
 // column for text, a byte offset for a binary form.
 void CheckPreviewInput(const std::string& path);
+
+// A file-size limit makes writes fail (and be reported) instead of killing
+// the process with a partial output.
+void IgnoreFileSizeSignal();
+// Flushes and closes standard output; a failure turns status into 1 with a
+// message, so nothing written there is lost silently.
+int FinishStandardOutput(int status);

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -17,10 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "PreviewCommands.h"
 #include "ToolFiles.h"
 #include "core/Exceptions.h"
-#include "rewrite.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
 #include "streaming/FormBinary.h"
@@ -174,32 +171,29 @@ int CmdToBinary(const std::vector<std::string>& args) {
   return ConvertFiles(args, true, "tessaly-tool tobinary FILE... [-o OUT]");
 }
 
-// rewrite reads its file through the viewer's load; the file is checked
-// first so that a bad input gets the same messages as in the other commands.
-int CmdRewrite(const std::vector<std::string>& args) {
-  if (args.size() == 1) {
-    try {
-      CheckPreviewInput(args[0]);
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "%s: %s\n", args[0].c_str(), e.what());
-      return kExitBadFile;
-    }
-  }
-  return RunRewriteCommand(args);
+// The commands that build the preview need Qt; they live in a companion
+// program beside this one, so that the converters start without loading it.
+int RunPreviewProgram(char** argv) {
+  std::error_code ec;
+  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  fs::path helper = (ec ? fs::path(argv[0]) : self).parent_path() / "tessaly-tool-preview";
+  ::execv(helper.c_str(), argv);
+  std::fprintf(stderr, "tessaly-tool: cannot start %s: %s\n", helper.c_str(), std::strerror(errno));
+  return kExitBadFile;
 }
 
 struct Command {
   const char* name;
-  int (*run)(const std::vector<std::string>& args);
+  int (*run)(const std::vector<std::string>& args);  // nullptr: the preview program's
   const char* help;
 };
 
 const Command kCommands[] = {
     {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)"},
     {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT]  write binary form files (resource header)"},
-    {"rewrite", CmdRewrite, "rewrite FILE               rewrite a form as the viewer loads it"},
-    {"render", RunRenderCommand, "render FILE -o OUT.png     draw the form's preview off-screen"},
-    {"tree", RunTreeCommand, "tree FILE                  the preview's controls as JSON"},
+    {"rewrite", nullptr, "rewrite FILE               rewrite a form as the viewer loads it"},
+    {"render", nullptr, "render FILE -o OUT.png     draw the form's preview off-screen"},
+    {"tree", nullptr, "tree FILE                  the preview's controls as JSON"},
 };
 
 void Usage(std::FILE* to) {
@@ -220,26 +214,19 @@ int main(int argc, char** argv) {
     Usage(stdout);
     return kExitOk;
   }
-  // A file-size limit makes writes fail (and is reported) instead of
-  // killing the process with a partial output.
-  std::signal(SIGXFSZ, SIG_IGN);
+  IgnoreFileSizeSignal();
   std::vector<std::string> args(argv + 2, argv + argc);
   for (const Command& c : kCommands) {
-    if (name == c.name) {
-      int status;
-      try {
-        status = c.run(args);
-      } catch (const std::exception& e) {
-        std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
-        status = kExitBadFile;
-      }
-      // Whatever went to standard output must have arrived.
-      if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
-        std::fprintf(stderr, "tessaly-tool: cannot write standard output: %s\n", std::strerror(errno));
-        return kExitBadFile;
-      }
-      return status;
+    if (name != c.name) continue;
+    if (!c.run) return RunPreviewProgram(argv);
+    int status;
+    try {
+      status = c.run(args);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+      status = kExitBadFile;
     }
+    return FinishStandardOutput(status);
   }
   std::fprintf(stderr, "tessaly-tool: unknown command '%s'\n", argv[1]);
   Usage(stderr);

@@ -11,10 +11,10 @@
 
 namespace {
 
-inline bool IsIdentStart(unsigned char c) {
+constexpr bool IsIdentStart(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
 }
-inline bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+constexpr bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline int HexValue(unsigned char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -94,13 +94,23 @@ long double FormExtendedFromText(std::string_view text, long double value) {
 }
 
 bool IsFormTextIdentifier(std::string_view s, bool dotted) {
-  size_t i = 0;
-  do {
-    if (i >= s.size() || !IsIdentStart(static_cast<unsigned char>(s[i]))) return false;
-    while (i < s.size() && IsIdentChar(static_cast<unsigned char>(s[i]))) ++i;
-    if (i == s.size()) return true;
-  } while (dotted && s[i++] == '.');
-  return false;
+  // 1: may start an identifier, 2: may continue one. Names are checked for
+  // every component and property written, so this is a table lookup.
+  static constexpr struct Classes {
+    uint8_t c[256];
+    constexpr Classes() : c() {
+      for (int i = 0; i < 256; ++i) c[i] = IsIdentStart(uint8_t(i)) ? 3 : IsIdentChar(uint8_t(i)) ? 2 : 0;
+    }
+  } kClasses;
+  const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+  const auto* e = p + s.size();
+  for (;;) {
+    if (p == e || !(kClasses.c[*p] & 1)) return false;
+    while (++p < e && (kClasses.c[*p] & 2)) {
+    }
+    if (p == e) return true;
+    if (!dotted || *p++ != '.') return false;
+  }
 }
 
 namespace {
