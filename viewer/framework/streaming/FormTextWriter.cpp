@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -364,6 +365,25 @@ void FormTextWriter::Scalar(const FormScalar& s) {
 
 namespace {
 
+// How many of the n bytes at p can stand inside quotes in an 8-bit string
+// (anything but control characters and the quote), eight at a time.
+size_t QuotedRun8(const unsigned char* p, size_t n) {
+  constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t x;
+    std::memcpy(&x, p + i, 8);
+    // Bytes below 0x20, and bytes equal to the quote; the lowest flag is exact.
+    uint64_t control = (x - kOnes * 0x20) & ~x & kHigh;
+    uint64_t q = x ^ (kOnes * '\'');
+    uint64_t quote = (q - kOnes) & ~q & kHigh;
+    uint64_t stop = control | quote;
+    if (stop) return i + static_cast<size_t>(__builtin_ctzll(stop) / 8);
+  }
+  while (i < n && p[i] >= ' ' && p[i] != '\'') ++i;
+  return i;
+}
+
 // The string layout: quoted runs of printable characters, #n for the rest,
 // a new line (" +") after every kStringLineUnits characters, and a string
 // longer than one line starting on a line of its own.
@@ -382,9 +402,14 @@ void LayOutString(FormOutput& out, const Unit* u, size_t len, Quotable quotable,
     bool lineBreak = false;
     if (quotable(u[i])) {
       size_t j = i;
-      do {
-        ++i;
-      } while (i < len && quotable(u[i]) && i - k < static_cast<size_t>(kStringLineUnits));
+      const size_t lineEnd = std::min(len, k + static_cast<size_t>(kStringLineUnits));
+      if constexpr (sizeof(Unit) == 1) {
+        i = j + 1 + QuotedRun8(reinterpret_cast<const unsigned char*>(u) + j + 1, lineEnd - j - 1);
+      } else {
+        do {
+          ++i;
+        } while (i < lineEnd && quotable(u[i]));
+      }
       if (i - k >= static_cast<size_t>(kStringLineUnits)) lineBreak = true;
       buf.push_back('\'');
       if constexpr (sizeof(Unit) == 1) {
