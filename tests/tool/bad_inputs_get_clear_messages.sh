@@ -37,6 +37,13 @@ expect "$work/folder: is a folder" render "$work/folder" -o "$work/x.png"
 expect "/dev/zero: is not a form file" tobinary /dev/zero -o "$work/x.dfm"
 [ ! -e "$work/x.dfm" ] && [ ! -e "$work/x.png" ] || fail "outputs written for bad inputs"
 
+# Beyond the 4 GB a form file can hold (a sparse file: nothing is read), and
+# endless unrelated input on a pipe.
+truncate -s 5G "$work/huge-file.dfm"
+expect "$work/huge-file.dfm: is larger than the 4 GB" totext "$work/huge-file.dfm"
+yes | timeout 20 "$tool" totext - > /dev/null 2> "$work/err"
+[ $? -eq 1 ] && grep -q "is not a form file" "$work/err" || { cat "$work/err"; fail "endless pipe"; }
+
 # An absurd client area is refused before anything is drawn.
 printf 'object Form1: TForm1\r\n  ClientWidth = 60000\r\n  ClientHeight = 60000\r\nend\r\n' > "$work/huge.dfm"
 expect "larger than render draws" render "$work/huge.dfm" -o "$work/huge.png"
