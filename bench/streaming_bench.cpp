@@ -248,19 +248,7 @@ void BM_TextToResource(benchmark::State& state) {
 }
 
 // The binary reader alone, delivering to a sink that does nothing.
-class NullSink : public FormEvents {
- public:
-  void BeginComponent(const FormObjectHeader&) override {}
-  void EndComponent() override {}
-  void Property(std::string_view) override {}
-  void Scalar(const FormScalar&) override {}
-  void BeginList() override {}
-  void EndList() override {}
-  void BeginCollection() override {}
-  void BeginItem(bool, const FormScalar&) override {}
-  void EndItem() override {}
-  void EndCollection() override {}
-};
+using NullSink = FormIgnoredEvents;
 
 void BM_ReadResourceOnly(benchmark::State& state) {
   TMemoryStream& in = TheInputs().resource;
@@ -289,4 +277,18 @@ BENCHMARK(BM_ParseTextOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// With --write-inputs DIR, writes the generated form as DIR/form.txt and
+// DIR/form.dfm (resource) and exits, for timing whole-process conversions:
+//   /usr/bin/time -v tessaly-tool tobinary DIR/form.txt -o out.dfm
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--write-inputs") == 0) {
+    std::string dir = argv[2];
+    TheInputs().text.SaveToFile(dir + "/form.txt");
+    TheInputs().resource.SaveToFile(dir + "/form.dfm");
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

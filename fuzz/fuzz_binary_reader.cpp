@@ -8,19 +8,7 @@
 #include "streaming/FormBinary.h"
 
 namespace {
-class NullSink : public FormEvents {
- public:
-  void BeginComponent(const FormObjectHeader&) override {}
-  void EndComponent() override {}
-  void Property(std::string_view) override {}
-  void Scalar(const FormScalar&) override {}
-  void BeginList() override {}
-  void EndList() override {}
-  void BeginCollection() override {}
-  void BeginItem(bool, const FormScalar&) override {}
-  void EndItem() override {}
-  void EndCollection() override {}
-};
+using NullSink = FormIgnoredEvents;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -6,6 +6,7 @@
 
 #include "Ancestors.h"
 #include "RegisteredClassNames.h"
+#include "ToolFiles.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
 
@@ -75,8 +76,10 @@ int RunFlattenCommand(const std::vector<std::string>& args) {
         return kExitBadFile;
       }
     } else {
-      TFileStream out(output, fmCreate);
+      RefuseOverwritingInput(output, {file});
+      ToolOutput out(output);
       out.WriteBuffer(text.data(), text.size());
+      out.Commit();
     }
   } catch (const std::exception& e) {
     PrintLines(log);

@@ -1,9 +1,15 @@
 #include "PreviewCommands.h"
 
+#include <sys/resource.h>
+
+#include <QBuffer>
 #include <QImage>
 #include <QtGlobal>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +21,7 @@
 #include "controls/Render.h"
 #include "core/Exceptions.h"
 #include "core/Strings.h"
+#include "ToolFiles.h"
 #include "rewrite.h"
 
 namespace {
@@ -23,10 +30,20 @@ constexpr int kExitOk = 0;
 constexpr int kExitBadFile = 1;
 constexpr int kExitUsage = 2;
 
+// render draws client areas up to this many pixels on each side (an image
+// of at most 256 MB); larger ones are refused before anything is drawn.
+constexpr int kMaxRenderSide = 8192;
+
 // Runs the viewer's load of `path` with a preview action that builds the
 // preview window and hands it to `use` instead of showing it. The component
 // log goes to stderr, also when the load fails.
 int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>& use) {
+  try {
+    CheckPreviewInput(path);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
+    return kExitBadFile;
+  }
   // The preview is built off-screen, with or without a display.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   RegisterPreviewClasses();
@@ -46,6 +63,18 @@ int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>&
   }
   for (int i = 0; i < log.Count(); ++i) std::fprintf(stderr, "%s\n", log[i].c_str());
   return status;
+}
+
+// Qt paints the children of one parent recursing once per sibling, so a
+// form with tens of thousands of siblings needs far more than the usual
+// 8 MB of stack. The main thread's stack grows on demand up to the soft
+// limit, which is raised here (within the hard limit) before painting.
+void AllowDeepPainting() {
+  constexpr rlim_t kPaintStack = rlim_t(256) << 20;
+  struct rlimit limit;
+  if (getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= kPaintStack) return;
+  limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? kPaintStack : std::min(kPaintStack, limit.rlim_max);
+  setrlimit(RLIMIT_STACK, &limit);
 }
 
 void AppendJsonString(std::string& out, const std::string& utf8) { out += TContentReport::JsonString(utf8); }
@@ -101,16 +130,42 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: tessaly-tool render FILE -o OUT.png\n");
     return kExitUsage;
   }
-  bool saved = true;
+  try {
+    RefuseOverwritingInput(output, {file});
+  } catch (const EToolOutputError& e) {
+    std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+    return kExitUsage;
+  }
+  AllowDeepPainting();
+  QByteArray png;
+  std::string refused;
   int status = LoadIntoPreview(file, [&](TForm2& preview) {
+    const int width = preview.ClientWidth(), height = preview.ClientHeight();
+    if (width > kMaxRenderSide || height > kMaxRenderSide) {
+      refused = "the form's client area of " + std::to_string(width) + " x " + std::to_string(height) +
+                " pixels is larger than render draws (" + std::to_string(kMaxRenderSide) + " x " +
+                std::to_string(kMaxRenderSide) + ")";
+      return;
+    }
     QImage image = RenderFormClient(&preview);
-    saved = image.save(QString::fromStdString(output), "PNG");
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) refused = "cannot encode the image as PNG";
   });
-  if (status == kExitOk && !saved) {
-    std::fprintf(stderr, "%s: cannot write the image\n", output.c_str());
+  if (status != kExitOk) return status;
+  if (!refused.empty()) {
+    std::fprintf(stderr, "%s: %s\n", file.c_str(), refused.c_str());
     return kExitBadFile;
   }
-  return status;
+  try {
+    ToolOutput out(output);
+    out.WriteBuffer(png.constData(), static_cast<size_t>(png.size()));
+    out.Commit();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+    return kExitBadFile;
+  }
+  return kExitOk;
 }
 
 int RunTreeCommand(const std::vector<std::string>& args) {
@@ -123,6 +178,10 @@ int RunTreeCommand(const std::vector<std::string>& args) {
     AppendControlJson(json, &preview, 0);
     json += "\n";
   });
-  if (status == kExitOk) std::fwrite(json.data(), 1, json.size(), stdout);
-  return status;
+  if (status != kExitOk) return status;
+  if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
+    std::fprintf(stderr, "tessaly-tool: cannot write standard output: %s\n", std::strerror(errno));
+    return kExitBadFile;
+  }
+  return kExitOk;
 }

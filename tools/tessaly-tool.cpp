@@ -10,16 +10,15 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "InheritedCommands.h"
-#include "PreviewCommands.h"
+#include "ToolFiles.h"
 #include "core/Exceptions.h"
-#include "rewrite.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
 #include "streaming/FormBinary.h"
@@ -63,43 +62,34 @@ bool ParseFileArgs(const std::vector<std::string>& args, FileArgs& out, std::str
   return true;
 }
 
-// Reads a whole file; "-" is standard input. Works for pipes too.
-std::string ReadFile(const std::string& path) {
-  std::FILE* f = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
-  if (!f) throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-  std::string data;
-  char chunk[1 << 16];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.append(chunk, got);
-  bool failed = std::ferror(f) != 0;
-  int err = errno;
-  if (f != stdin) std::fclose(f);
-  if (failed) throw EFOpenError("Cannot read file \"" + path + "\". " + std::strerror(err));
-  return data;
+// Converts one input into out; the target encoding decides the writer. The
+// resource header's size is patched in place, so binary output needs a
+// seekable stream.
+void Convert(std::string_view data, TStream& out, bool toBinary) {
+  FormOutput output(out);
+  if (toBinary) {
+    FormBinaryWriter writer(output, true);
+    ReadFormAny(data, writer);
+  } else {
+    FormTextWriter writer(output);
+    ReadFormAny(data, writer);
+  }
+  output.Flush();
 }
 
-void WriteFile(const std::string& path, const std::string& data) {
-  TFileStream f(path, fmCreate);
-  f.WriteBuffer(data.data(), data.size());
-}
-
-bool WriteStdout(const std::string& data) {
-  return std::fwrite(data.data(), 1, data.size(), stdout) == data.size() && std::fflush(stdout) == 0;
-}
-
-// Converts one file's contents; the target encoding decides the writer.
-std::string ConvertToText(const std::string& data) {
-  FormOutput out;
-  FormTextWriter writer(out);
-  ReadFormAny(data, writer);
-  return out.Take();
-}
-
-std::string ConvertToBinary(const std::string& data) {
-  FormOutput out;
-  FormBinaryWriter writer(out, true);
-  ReadFormAny(data, writer);
-  return out.Take();
+// Converts one file to its target: a file or device (written atomically
+// where it can be), or standard output.
+void ConvertOne(const std::string& file, const std::string& target, bool toBinary) {
+  ToolInput input(file);
+  ToolOutput out(target);
+  if (toBinary && !out.Seekable()) {
+    TMemoryStream buffer;
+    Convert(input.Data(), buffer, true);
+    out.WriteBuffer(buffer.Memory(), static_cast<size_t>(buffer.Size()));
+  } else {
+    Convert(input.Data(), out, toBinary);
+  }
+  out.Commit();
 }
 
 // Where a result goes in the -o folder: the input's file name, with .dfm
@@ -149,22 +139,23 @@ int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char
       return kExitBadFile;
     }
   }
+  std::vector<std::string> targets;
+  for (const std::string& file : fa.files)
+    targets.push_back(toFolder ? FolderTarget(fa.output, file).string() : fa.output);
+  try {
+    for (const std::string& target : targets) RefuseOverwritingInput(target, fa.files);
+  } catch (const EToolOutputError& e) {
+    std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+    return kExitUsage;
+  }
   int status = kExitOk;
-  for (const std::string& file : fa.files) {
+  for (size_t i = 0; i < fa.files.size(); ++i) {
+    const std::string& file = fa.files[i];
     try {
-      std::string data = ReadFile(file);
-      std::string result = toBinary ? ConvertToBinary(data) : ConvertToText(data);
-      if (toFolder) {
-        WriteFile(FolderTarget(fa.output, file).string(), result);
-      } else if (fa.hasOutput) {
-        WriteFile(fa.output, result);
-      } else if (!WriteStdout(result)) {
-        std::fprintf(stderr, "tessaly-tool: cannot write to standard output\n");
-        return kExitBadFile;
-      }
-    } catch (const Exception& e) {
-      std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
-      status = kExitBadFile;
+      ConvertOne(file, targets[i], toBinary);
+    } catch (const EToolOutputError& e) {
+      std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+      return kExitBadFile;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
       status = kExitBadFile;
@@ -174,7 +165,6 @@ int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char
 }
 
 int CmdToText(const std::vector<std::string>& args) {
-  if (std::vector<std::string> rest = args; TakeFlattenOption(rest)) return RunFlattenCommand(rest);
   return ConvertFiles(args, false, "tessaly-tool totext FILE... [-o OUT]");
 }
 
@@ -182,19 +172,30 @@ int CmdToBinary(const std::vector<std::string>& args) {
   return ConvertFiles(args, true, "tessaly-tool tobinary FILE... [-o OUT]");
 }
 
+// The commands that build the preview need Qt; they live in a companion
+// program beside this one, so that the converters start without loading it.
+int RunPreviewProgram(char** argv) {
+  std::error_code ec;
+  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  fs::path helper = (ec ? fs::path(argv[0]) : self).parent_path() / "tessaly-tool-preview";
+  ::execv(helper.c_str(), argv);
+  std::fprintf(stderr, "tessaly-tool: cannot start %s: %s\n", helper.c_str(), std::strerror(errno));
+  return kExitBadFile;
+}
+
 struct Command {
   const char* name;
-  int (*run)(const std::vector<std::string>& args);
+  int (*run)(const std::vector<std::string>& args);  // nullptr: the preview program's
   const char* help;
 };
 
 const Command kCommands[] = {
-    {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)"},
+    {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)\n  totext --flatten FILE [-o OUT]  an inherited form with its ancestors as one text"},
     {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT]  write binary form files (resource header)"},
-    {"rewrite", RunRewriteCommand, "rewrite FILE               rewrite a form as the viewer loads it"},
-    {"render", RunRenderCommand, "render FILE -o OUT.png     draw the form's preview off-screen"},
-    {"tree", RunTreeCommand, "tree FILE                  the preview's controls as JSON"},
-    {"ancestors", RunAncestorsCommand, "ancestors FORM.dfm         the form files an inherited form builds on"},
+    {"rewrite", nullptr, "rewrite FILE               rewrite a form as the viewer loads it"},
+    {"render", nullptr, "render FILE -o OUT.png     draw the form's preview off-screen"},
+    {"tree", nullptr, "tree FILE                  the preview's controls as JSON"},
+    {"ancestors", nullptr, "ancestors FORM.dfm         the form files an inherited form builds on"},
 };
 
 void Usage(std::FILE* to) {
@@ -215,16 +216,21 @@ int main(int argc, char** argv) {
     Usage(stdout);
     return kExitOk;
   }
+  IgnoreFileSizeSignal();
   std::vector<std::string> args(argv + 2, argv + argc);
   for (const Command& c : kCommands) {
-    if (name == c.name) {
-      try {
-        return c.run(args);
-      } catch (const std::exception& e) {
-        std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
-        return kExitBadFile;
-      }
+    if (name != c.name) continue;
+    // Flattening resolves ancestors with the viewer's load, so it runs there.
+    const bool flatten = name == "totext" && std::find(args.begin(), args.end(), "--flatten") != args.end();
+    if (!c.run || flatten) return RunPreviewProgram(argv);
+    int status;
+    try {
+      status = c.run(args);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+      status = kExitBadFile;
     }
+    return FinishStandardOutput(status);
   }
   std::fprintf(stderr, "tessaly-tool: unknown command '%s'\n", argv[1]);
   Usage(stderr);

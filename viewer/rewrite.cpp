@@ -631,8 +631,12 @@ int RunRewriteCommand(const std::vector<std::string>& args, std::ostream& out, s
     err.write(line.data(), std::streamsize(line.size()));
     err.put('\n');
   }
-  if (status != 0) err << message << '\n';
+  if (status != 0) err << args[0] << ": " << message << '\n';
   out.flush();
+  if (!out) {
+    err << "tessaly-tool: cannot write standard output\n";
+    status = 1;
+  }
   err.flush();
   return status;
 }

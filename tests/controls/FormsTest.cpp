@@ -210,3 +210,13 @@ TEST(Rendering, FormsPaintThroughOnPaintOnTheirCanvas) {
 }
 
 }  // namespace
+
+TEST(FormClientSize, SizesAtTheIntegerLimitsSaturateInsteadOfWrapping) {
+  TForm form(nullptr);
+  form.SetClientWidth(2147483647);
+  form.SetClientHeight(2147483647);
+  EXPECT_GT(form.ClientWidth(), 2147483647 - 100);
+  EXPECT_GT(form.ClientHeight(), 2147483647 - 100);
+  form.SetClientWidth(-2147483647 - 1);
+  EXPECT_EQ(form.ClientWidth(), 0);
+}

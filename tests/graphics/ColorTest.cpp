@@ -104,3 +104,10 @@ TEST(MulDivRounding, RoundsHalfAwayFromZero) {
 }
 
 }  // namespace
+
+TEST(RectHelpers, BoundsAtTheIntegerLimitWrapsLikeA32BitSum) {
+  // Found by the preview fuzz target: Left = 2147483647 overflowed.
+  constexpr TRect r = Bounds(2147483647, -2147483647 - 1, 10, -1);
+  EXPECT_EQ(r.Right, -2147483647 + 8);
+  EXPECT_EQ(r.Bottom, 2147483647);
+}

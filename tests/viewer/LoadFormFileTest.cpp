@@ -401,9 +401,18 @@ TEST_F(LoadFormFileTest, RewriteCommandPrintsLinesToStdoutAndLogToStderr) {
 
 TEST_F(LoadFormFileTest, RewriteCommandReportsFailureOnStderr) {
   std::ostringstream out, err;
-  EXPECT_EQ(RunRewriteCommand({Write("short.dfm", "abc")}, out, err), 1);
+  std::string path = Write("short.dfm", "abc");
+  EXPECT_EQ(RunRewriteCommand({path}, out, err), 1);
   EXPECT_EQ(out.str(), "");
-  EXPECT_EQ(err.str(), "Stream read error\n");
+  EXPECT_EQ(err.str(), path + ": Stream read error\n");
+}
+
+TEST_F(LoadFormFileTest, RewriteCommandFailsWhenStandardOutputCannotBeWritten) {
+  std::ostringstream out, err;
+  out.setstate(std::ios::badbit);
+  Lines form = {"object Form1: TForm1", "end"};
+  EXPECT_EQ(RunRewriteCommand({Write("ok.dfm", ToText(form))}, out, err), 1);
+  EXPECT_NE(err.str().find("cannot write standard output"), std::string::npos);
 }
 
 TEST_F(LoadFormFileTest, RewriteCommandWantsExactlyOneFile) {

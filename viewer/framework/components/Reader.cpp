@@ -92,8 +92,8 @@ int64_t OrdinalOf(const TPropInfo& p, const TFormNode& v) {
       }
       if (v.IsFloat()) {
         long double f = v.AsFloat();
-        if (f == static_cast<long double>(static_cast<int64_t>(f)) && f >= INT32_MIN &&
-            f <= INT32_MAX)
+        // Range first: converting NaN or a huge value to an integer is undefined.
+        if (f >= INT32_MIN && f <= INT32_MAX && f == static_cast<long double>(static_cast<int64_t>(f)))
           return static_cast<int64_t>(f);
       }
       InvalidValue();

@@ -442,7 +442,10 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y,
             std::max(x1, x2) + origin_.X, std::max(y1, y2) + origin_.Y};
   if (box.IsEmpty()) return;
-  auto [grow, shrink] = PenReach(pen_);
+  // Plain ints, not a structured binding: the lambdas below capture them,
+  // which clang before 16 refuses for bindings.
+  const auto reach = PenReach(pen_);
+  const int grow = reach.first, shrink = reach.second;
   TRect outerBox = Inset(box, -grow);
   TRect innerBox = Inset(box, shrink);
   int cw = std::abs(x3), ch = std::abs(y3);

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <unordered_map>
 
@@ -618,7 +619,8 @@ void TControl::SetClientWidth(int v) { SetClientSize(v, ClientHeight()); }
 void TControl::SetClientHeight(int v) { SetClientSize(ClientWidth(), v); }
 void TControl::SetClientSize(int width, int height) {
   const TRect c = GetClientRect();
-  SetBounds(left_, top_, width_ + (width - c.Width()), height_ + (height - c.Height()));
+  auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+  SetBounds(left_, top_, clamp(int64_t(width_) + width - c.Width()), clamp(int64_t(height_) + height - c.Height()));
 }
 
 TPoint TControl::ClientOrigin() const {

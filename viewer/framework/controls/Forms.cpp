@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include <QApplication>
@@ -258,7 +260,9 @@ void TCustomForm::SetBounds(int left, int top, int width, int height) {
 
 void TCustomForm::SetClientSize(int width, int height) {
   const TSize f = FrameOf(borderStyle_);
-  SetBounds(left_, top_, width + 2 * f.cx, height + 2 * f.cx + f.cy);
+  // Client sizes near the integer limit stay there instead of wrapping.
+  auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+  SetBounds(left_, top_, clamp(int64_t(width) + 2 * f.cx), clamp(int64_t(height) + 2 * f.cx + f.cy));
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle s) {

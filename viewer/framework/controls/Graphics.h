@@ -147,8 +147,11 @@ constexpr TPoint Point(int32_t x, int32_t y) { return {x, y}; }
 constexpr TRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   return {left, top, right, bottom};
 }
+// Right and bottom wrap around like 32-bit sums (no undefined behaviour for
+// positions and sizes near the integer limits).
 constexpr TRect Bounds(int32_t left, int32_t top, int32_t width, int32_t height) {
-  return {left, top, left + width, top + height};
+  return {left, top, static_cast<int32_t>(static_cast<uint32_t>(left) + static_cast<uint32_t>(width)),
+          static_cast<int32_t>(static_cast<uint32_t>(top) + static_cast<uint32_t>(height))};
 }
 inline int32_t RectWidth(const TRect& r) { return r.Right - r.Left; }
 inline int32_t RectHeight(const TRect& r) { return r.Bottom - r.Top; }

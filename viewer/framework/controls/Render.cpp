@@ -28,6 +28,7 @@ static QImage RenderWidget(QWidget* w, int width, int height, QPoint origin = {0
     window->hide();
     window->setAttribute(Qt::WA_DontShowOnScreen, hadAttribute);
   }
+  QCoreApplication::sendPostedEvents();
   return image;
 }
 

@@ -306,7 +306,9 @@ void FormBinaryWriter::BeginComponent(const FormObjectHeader& h) {
     out_.Put("TPF0", 4);
   }
   ClosePropertiesIfOpen();
-  if (h.flags) {
+  // A class name of 240 bytes or more starts with a length byte that would
+  // read as filer flags; an explicit (empty) flags byte goes first then.
+  if (h.flags || h.className.size() >= 0xF0) {
     out_.Put(static_cast<char>(0xF0 | (h.flags & 0x0F)));
     if (h.flags & ffChildPos) Integer(TValueType::vaInt8, h.position);
   }

@@ -44,6 +44,10 @@ class FormTextWriter : public FormEvents {
   void WriteString8(std::string_view bytes);
   void WriteUnits(const char16_t* units, size_t count, bool eightBit);
   void WriteBinary(std::string_view bytes);
+  [[noreturn]] void CannotWrite(const std::string& what) const;
+  void RequireName(std::string_view name, const char* what) const;
+  // Writes a number's text and suffix; empty text (no exact form) raises.
+  void PutFloat(const std::string& text, char suffix);
 
   FormOutput& out_;
   FormTextOptions options_;
@@ -51,10 +55,28 @@ class FormTextWriter : public FormEvents {
   // Open contexts: 'C' component, 'L' list, 'K' collection, 'I' item.
   std::string stack_;
   std::u16string units_;
+  std::string property_;  // the property being written, for messages
 };
 
 // Number layouts shared with tests: extended as the writer prints it
 // ("38003.000000000000000000") and the short form used for single, date and
 // double ("1.5", "1E20").
 std::string FormatFormExtended(long double value);
+
+// The number reading shared by the parser and the writer's checks.
+enum class FormFloatRead { Ok, OutOfRange, Invalid };
+// Reads a decimal number ("-1.5E-300", no suffix) as an extended value,
+// subnormal values included.
+FormFloatRead ReadFormFloat(std::string_view text, long double& value);
+// The extended value a number's text stands for, given its parsed value:
+// the widened double when the text is the 16-digit layout of one, the value
+// itself for an exact form (more than 17 mantissa digits with an exponent).
+long double FormExtendedFromText(std::string_view text, long double value);
+// True when s reads back as one name: a letter, '_' or a byte above 127,
+// then those or digits; with dotted, several joined by single dots.
+bool IsFormTextIdentifier(std::string_view s, bool dotted);
 std::string FormatFormShortFloat(double value);
+// The layouts above when they read back as the same bits, else a longer
+// exact form; empty for values with no decimal form (NaN, infinities).
+std::string FormatFormExtendedExact(long double value);
+std::string FormatFormShortFloatExact(double value, bool single);

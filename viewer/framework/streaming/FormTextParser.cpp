@@ -1,17 +1,20 @@
 #include <charconv>
+#include <clocale>
+#include <cstdlib>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 
 #include "core/Exceptions.h"
 #include "streaming/FormText.h"
 
 namespace {
 
-inline bool IsIdentStart(unsigned char c) {
+constexpr bool IsIdentStart(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
 }
-inline bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+constexpr bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline int HexValue(unsigned char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -44,6 +47,73 @@ bool SameText(std::string_view a, std::string_view b) {
   }
   return true;
 }
+
+// The C locale, whatever the process's locale says about decimal points.
+locale_t CLocale() {
+  static locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+  return c;
+}
+
+}  // namespace
+
+FormFloatRead ReadFormFloat(std::string_view text, long double& value) {
+  const char* b = text.data();
+  const char* e = b + text.size();
+  auto r = std::from_chars(b, e, value);
+  if (r.ec == std::errc() && r.ptr == e) return FormFloatRead::Ok;
+  if (r.ec != std::errc::result_out_of_range) return FormFloatRead::Invalid;
+  // from_chars gives up on subnormal extended values; strtold reads them,
+  // rounded correctly, and flags only a true underflow with a zero.
+  std::string copy(text);
+  char* stop = nullptr;
+  long double v = strtold_l(copy.c_str(), &stop, CLocale());
+  if (stop != copy.c_str() + copy.size()) return FormFloatRead::Invalid;
+  if (v == 0 || !std::isfinite(v)) return FormFloatRead::OutOfRange;
+  value = v;
+  return FormFloatRead::Ok;
+}
+
+long double FormExtendedFromText(std::string_view text, long double value) {
+  // More than 17 mantissa digits in exponent form is the writer's exact form
+  // for values the 16-digit layout cannot carry: taken as it stands.
+  size_t exponent = text.find_first_of("eE");
+  if (exponent != std::string_view::npos) {
+    size_t digits = 0;
+    for (size_t i = 0; i < exponent; ++i) digits += IsDigit(static_cast<unsigned char>(text[i]));
+    if (digits > 17) return value;
+  }
+  // Most float properties are doubles, and their values reach the binary
+  // stream widened to extended. Text keeps 16 significant digits, which does
+  // not say which of the two was meant; when the nearest double prints the
+  // same as the parsed value, its widened form is taken, so that binary
+  // files written from double properties come back byte for byte.
+  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<double>::max()) return value;
+  long double widened = static_cast<double>(value);
+  if (widened == value || !std::isfinite(widened)) return value;
+  return FormatFormExtended(widened) == FormatFormExtended(value) ? widened : value;
+}
+
+bool IsFormTextIdentifier(std::string_view s, bool dotted) {
+  // 1: may start an identifier, 2: may continue one. Names are checked for
+  // every component and property written, so this is a table lookup.
+  static constexpr struct Classes {
+    uint8_t c[256];
+    constexpr Classes() : c() {
+      for (int i = 0; i < 256; ++i) c[i] = IsIdentStart(uint8_t(i)) ? 3 : IsIdentChar(uint8_t(i)) ? 2 : 0;
+    }
+  } kClasses;
+  const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+  const auto* e = p + s.size();
+  for (;;) {
+    if (p == e || !(kClasses.c[*p] & 1)) return false;
+    while (++p < e && (kClasses.c[*p] & 2)) {
+    }
+    if (p == e) return true;
+    if (!dotted || *p++ != '.') return false;
+  }
+}
+
+namespace {
 
 class TextParser {
  public:
@@ -250,27 +320,17 @@ class TextParser {
     }
     if (p_ < end_ && IsIdentChar(static_cast<unsigned char>(*p_))) Fail("Invalid number");
     const char* numberStart = *start == '+' ? start + 1 : start;
+    numberText_ = std::string_view(numberStart, static_cast<size_t>(numberEnd - numberStart));
     if (isInteger_) {
       auto r = std::from_chars(numberStart, numberEnd, intValue_);
       if (r.ec != std::errc()) FailAt(start, "Integer out of range");
       return;
     }
-    auto r = std::from_chars(numberStart, numberEnd, floatValue_);
-    if (r.ec == std::errc::result_out_of_range) FailAt(start, "Number out of range");
-    if (r.ec != std::errc() || r.ptr != numberEnd) FailAt(start, "Invalid number");
-  }
-
-  // Most float properties are doubles, and their values reach the binary
-  // stream widened to extended. Text keeps 16 significant digits, which does
-  // not say which of the two was meant; when the nearest double prints the
-  // same as the parsed value, its widened form is taken, so that binary
-  // files written from double properties come back byte for byte.
-  static long double PreferDouble(long double v) {
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<double>::max()) return v;
-    long double widened = static_cast<double>(v);
-    if (widened == v) return v;
-    if (!std::isfinite(widened)) return v;
-    return FormatFormExtended(widened) == FormatFormExtended(v) ? widened : v;
+    switch (ReadFormFloat(numberText_, floatValue_)) {
+      case FormFloatRead::Ok: return;
+      case FormFloatRead::OutOfRange: FailAt(start, "Number out of range");
+      case FormFloatRead::Invalid: FailAt(start, "Invalid number");
+    }
   }
 
   void Value() {
@@ -289,12 +349,16 @@ class TextParser {
         s.integer = v;
       } else if (floatSuffix_ == 's') {
         s.type = TValueType::vaSingle;
-        if (std::fabs(floatValue_) > std::numeric_limits<float>::max()) Fail("Single value out of range");
-        s.real = static_cast<float>(floatValue_);
+        float f = 0;
+        if (std::from_chars(numberText_.data(), numberText_.data() + numberText_.size(), f).ec != std::errc())
+          Fail("Single value out of range");
+        s.real = f;
       } else if (floatSuffix_ == 'd') {
         s.type = TValueType::vaDate;
-        if (std::fabs(floatValue_) > std::numeric_limits<double>::max()) Fail("Date value out of range");
-        s.real = static_cast<double>(floatValue_);
+        double d = 0;
+        if (std::from_chars(numberText_.data(), numberText_.data() + numberText_.size(), d).ec != std::errc())
+          Fail("Date value out of range");
+        s.real = d;
       } else if (floatSuffix_ == 'c') {
         s.type = TValueType::vaCurrency;
         long double r = std::nearbyint(floatValue_);
@@ -302,7 +366,7 @@ class TextParser {
         s.integer = static_cast<int64_t>(r);
       } else {
         s.type = TValueType::vaExtended;
-        s.extended = PreferDouble(floatValue_);
+        s.extended = FormExtendedFromText(numberText_, floatValue_);
       }
       sink_.Scalar(s);
       return;
@@ -593,6 +657,7 @@ class TextParser {
   int64_t intValue_ = 0;
   long double floatValue_ = 0;
   char floatSuffix_ = 0;
+  std::string_view numberText_;  // sign and digits, without a suffix
   // String and binary buffers, reused between values.
   std::string str8_, strBytes_, bin_;
   std::u16string str16_;

@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "core/Exceptions.h"
 #include "streaming/FormText.h"
@@ -9,6 +11,28 @@ namespace {
 
 constexpr int kStringLineUnits = 64;  // characters of a string value per line
 constexpr size_t kBinaryRowBytes = 32;
+
+// A name for a message: bytes below 32 as #n, at most 60 bytes.
+std::string Printable(std::string_view s) {
+  std::string out;
+  for (unsigned char c : s.substr(0, 60)) {
+    if (c < ' ')
+      out += "#" + std::to_string(c);
+    else
+      out += static_cast<char>(c);
+  }
+  if (s.size() > 60) out += "...";
+  return out;
+}
+
+bool IsSameText(std::string_view a, std::string_view lower) {
+  if (a.size() != lower.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char c = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
+    if (c != lower[i]) return false;
+  }
+  return true;
+}
 
 // Appends the decimal form of v.
 inline void PutInt(FormOutput& out, int64_t v) {
@@ -110,8 +134,82 @@ std::string FormatFormShortFloat(double v) {
   return s;
 }
 
+namespace {
+
+// d.ddd...E-x with `significant` digits, all kept: the exact form.
+template <typename F>
+std::string ExactScientific(F v, int significant) {
+  Decimal d = ToDecimal(v, significant);
+  std::string s = d.negative ? "-" : "";
+  s += d.digits[0];
+  s += '.';
+  s.append(d.digits, 1);
+  s += 'E';
+  s += std::to_string(d.exponent);
+  return s;
+}
+
+template <typename F>
+bool SameBits(F a, F b, size_t bytes) {
+  return std::memcmp(&a, &b, bytes) == 0;
+}
+
+bool ReadsBackAsExtended(const std::string& text, long double v) {
+  long double back = 0;
+  if (ReadFormFloat(text, back) != FormFloatRead::Ok) return false;
+  return SameBits(FormExtendedFromText(text, back), v, 10);
+}
+
+template <typename F>
+bool ReadsBackAs(const std::string& text, F v) {
+  F back = 0;
+  auto r = std::from_chars(text.data(), text.data() + text.size(), back);
+  return r.ec == std::errc() && r.ptr == text.data() + text.size() && SameBits(back, v, sizeof(F));
+}
+
+}  // namespace
+
+// The 18-decimal layout when it carries the value, else the 16-digit
+// exponent form, else all 21 digits (which the parser takes exactly).
+// Empty when no text reads back as this value (NaN, infinities and the
+// invalid x87 encodings).
+std::string FormatFormExtendedExact(long double v) {
+  if (!std::isfinite(v)) return {};
+  std::string text = FormatFormExtended(v);
+  if (ReadsBackAsExtended(text, v)) return text;
+  text = Scientific(ToDecimal(v, 16));
+  if (ReadsBackAsExtended(text, v)) return text;
+  text = ExactScientific(v, 21);
+  if (ReadsBackAsExtended(text, v)) return text;
+  return {};
+}
+
+std::string FormatFormShortFloatExact(double v, bool single) {
+  if (!std::isfinite(v)) return {};
+  std::string text = FormatFormShortFloat(v);
+  if (single ? ReadsBackAs(text, static_cast<float>(v)) : ReadsBackAs(text, v)) return text;
+  text = single ? ExactScientific(static_cast<float>(v), 9) : ExactScientific(v, 17);
+  if (single ? ReadsBackAs(text, static_cast<float>(v)) : ReadsBackAs(text, v)) return text;
+  return {};
+}
+
 FormTextWriter::FormTextWriter(FormOutput& out, FormTextOptions options)
     : out_(out), options_(options) {}
+
+void FormTextWriter::CannotWrite(const std::string& what) const {
+  throw EWriteError("Cannot write " + what + " as form text");
+}
+
+void FormTextWriter::RequireName(std::string_view name, const char* what) const {
+  if (!IsFormTextIdentifier(name, true))
+    CannotWrite(std::string(what) + " '" + Printable(name) + "': it is not an identifier");
+}
+
+void FormTextWriter::PutFloat(const std::string& text, char suffix) {
+  if (text.empty()) CannotWrite("the value of " + Printable(property_) + ": it has no decimal form (NaN or infinite)");
+  out_.Put(text);
+  if (suffix) out_.Put(suffix);
+}
 
 void FormTextWriter::Indent() {
   static const std::string spaces(256, ' ');
@@ -145,6 +243,8 @@ void FormTextWriter::BeginComponent(const FormObjectHeader& h) {
     out_.Put("inline ");
   else
     out_.Put("object ");
+  if (!h.name.empty()) RequireName(h.name, "the component name");
+  RequireName(h.className, "the class name");
   if (!h.name.empty()) {
     out_.Put(h.name);
     out_.Put(": ");
@@ -170,6 +270,8 @@ void FormTextWriter::EndComponent() {
 }
 
 void FormTextWriter::Property(std::string_view name) {
+  RequireName(name, "the property name");
+  property_.assign(name);
   Indent();
   out_.Put(name);
   out_.Put(" = ");
@@ -182,16 +284,10 @@ void FormTextWriter::Scalar(const FormScalar& s) {
     case TValueType::vaInt16:
     case TValueType::vaInt32:
     case TValueType::vaInt64: PutInt(out_, s.integer); break;
-    case TValueType::vaExtended: out_.Put(FormatFormExtended(s.extended)); break;
-    case TValueType::vaDouble: out_.Put(FormatFormExtended(s.real)); break;
-    case TValueType::vaSingle:
-      out_.Put(FormatFormShortFloat(FormNarrowToSingle(s.real)));
-      out_.Put('s');
-      break;
-    case TValueType::vaDate:
-      out_.Put(FormatFormShortFloat(s.real));
-      out_.Put('d');
-      break;
+    case TValueType::vaExtended: PutFloat(FormatFormExtendedExact(s.extended), 0); break;
+    case TValueType::vaDouble: PutFloat(FormatFormExtendedExact(s.real), 0); break;
+    case TValueType::vaSingle: PutFloat(FormatFormShortFloatExact(FormNarrowToSingle(s.real), true), 's'); break;
+    case TValueType::vaDate: PutFloat(FormatFormShortFloatExact(s.real, false), 'd'); break;
     case TValueType::vaCurrency:
       PutInt(out_, s.integer);
       out_.Put('c');
@@ -219,10 +315,7 @@ void FormTextWriter::Scalar(const FormScalar& s) {
           static const uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
           if (ok && (c < kMin[extra] || c > 0x10FFFF)) ok = false;
         }
-        if (!ok) {
-          units_.push_back(static_cast<char16_t>(*p++));
-          continue;
-        }
+        if (!ok) CannotWrite("the UTF-8 string of " + Printable(property_) + ": it holds bytes that are not UTF-8");
         p += extra + 1;
         if (c >= 0x10000) {
           c -= 0x10000;
@@ -243,13 +336,22 @@ void FormTextWriter::Scalar(const FormScalar& s) {
       WriteUnits(units_.data(), n, false);
       break;
     }
-    case TValueType::vaIdent: out_.Put(s.bytes); break;
+    case TValueType::vaIdent:
+      RequireName(s.bytes, "the identifier");
+      for (std::string_view keyword : {"true", "false", "nil"})
+        if (IsSameText(s.bytes, keyword))
+          CannotWrite("the identifier '" + std::string(s.bytes) + "': it would read back as a keyword");
+      out_.Put(s.bytes);
+      break;
     case TValueType::vaFalse: out_.Put("False"); break;
     case TValueType::vaTrue: out_.Put("True"); break;
     case TValueType::vaNil: out_.Put("nil"); break;
     case TValueType::vaSet:
       out_.Put('[');
       for (size_t i = 0; i < s.setItems.size(); ++i) {
+        // Set elements may start with a digit; "_1" would do as well.
+        if (!IsFormTextIdentifier("_" + std::string(s.setItems[i]), false))
+          CannotWrite("the set element '" + Printable(s.setItems[i]) + "': it is not an identifier");
         if (i) out_.Put(", ");
         out_.Put(s.setItems[i]);
       }
@@ -262,6 +364,25 @@ void FormTextWriter::Scalar(const FormScalar& s) {
 }
 
 namespace {
+
+// How many of the n bytes at p can stand inside quotes in an 8-bit string
+// (anything but control characters and the quote), eight at a time.
+size_t QuotedRun8(const unsigned char* p, size_t n) {
+  constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t x;
+    std::memcpy(&x, p + i, 8);
+    // Bytes below 0x20, and bytes equal to the quote; the lowest flag is exact.
+    uint64_t control = (x - kOnes * 0x20) & ~x & kHigh;
+    uint64_t q = x ^ (kOnes * '\'');
+    uint64_t quote = (q - kOnes) & ~q & kHigh;
+    uint64_t stop = control | quote;
+    if (stop) return i + static_cast<size_t>(__builtin_ctzll(stop) / 8);
+  }
+  while (i < n && p[i] >= ' ' && p[i] != '\'') ++i;
+  return i;
+}
 
 // The string layout: quoted runs of printable characters, #n for the rest,
 // a new line (" +") after every kStringLineUnits characters, and a string
@@ -281,9 +402,14 @@ void LayOutString(FormOutput& out, const Unit* u, size_t len, Quotable quotable,
     bool lineBreak = false;
     if (quotable(u[i])) {
       size_t j = i;
-      do {
-        ++i;
-      } while (i < len && quotable(u[i]) && i - k < static_cast<size_t>(kStringLineUnits));
+      const size_t lineEnd = std::min(len, k + static_cast<size_t>(kStringLineUnits));
+      if constexpr (sizeof(Unit) == 1) {
+        i = j + 1 + QuotedRun8(reinterpret_cast<const unsigned char*>(u) + j + 1, lineEnd - j - 1);
+      } else {
+        do {
+          ++i;
+        } while (i < lineEnd && quotable(u[i]));
+      }
       if (i - k >= static_cast<size_t>(kStringLineUnits)) lineBreak = true;
       buf.push_back('\'');
       if constexpr (sizeof(Unit) == 1) {
@@ -344,6 +470,14 @@ const HexPairs kHexPairs;
 void FormTextWriter::WriteBinary(std::string_view bytes) {
   const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
   size_t n = bytes.size();
+  if (n < kBinaryRowBytes) {
+    // Shorter than one row: on the property's own line, "{00FF}".
+    std::string& buf = out_.Buffer();
+    buf.push_back('{');
+    for (size_t i = 0; i < n; ++i) buf.append(kHexPairs.pair[p[i]], 2);
+    buf.push_back('}');
+    return;
+  }
   ++nesting_;
   // Each row: line break, indentation, up to 64 hex digits. Sized once, filled in place.
   const std::string_view lb = options_.lineBreak;

@@ -78,6 +78,22 @@ class FormEvents {
   virtual void EndCollection() = 0;
 };
 
+// Takes every event and keeps nothing: for checking that a form reads, and
+// a base for sinks that want only some of the events.
+class FormIgnoredEvents : public FormEvents {
+ public:
+  void BeginComponent(const FormObjectHeader&) override {}
+  void EndComponent() override {}
+  void Property(std::string_view) override {}
+  void Scalar(const FormScalar&) override {}
+  void BeginList() override {}
+  void EndList() override {}
+  void BeginCollection() override {}
+  void BeginItem(bool, const FormScalar&) override {}
+  void EndItem() override {}
+  void EndCollection() override {}
+};
+
 // Narrows a double to float without undefined behaviour: values beyond the
 // float range become infinities.
 inline float FormNarrowToSingle(double v) {

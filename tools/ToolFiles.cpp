@@ -1,0 +1,258 @@
+#include "ToolFiles.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "streaming/FormBinary.h"
+#include "streaming/FormText.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void Refuse(const std::string& what) { throw EFOpenError(what); }
+
+std::string Reason(int error) { return std::strerror(error); }
+
+// Where pipes and devices are read: large blocks, so a 50 MB pipe costs
+// a few dozen reads.
+constexpr size_t kReadBlock = size_t(1) << 20;
+
+bool StartsLikeText(std::string_view head) {
+  if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
+  size_t i = 0;
+  while (i < head.size() && (head[i] == ' ' || head[i] == '\t' || head[i] == '\r' || head[i] == '\n')) ++i;
+  std::string word;
+  for (; i < head.size() && word.size() < 9; ++i) {
+    char c = head[i];
+    word.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+  }
+  for (std::string_view kw : {"object", "inherited", "inline"})
+    if (word.compare(0, kw.size(), kw) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileIdentity{st.st_dev, st.st_ino};
+}
+
+void CheckFormFileStart(std::string_view data, const std::string& path) {
+  (void)path;
+  if (data.size() < 6) Refuse(data.empty() ? "is empty" : "is too short to be a form file");
+  if (StartsLikeText(data.substr(0, 64))) return;
+  if (data.substr(0, 4) == "TPF0" || data.substr(0, 3) == std::string_view("\xFF\x0A\x00", 3)) return;
+  Refuse("is not a form file (it starts with neither form text nor a binary form header)");
+}
+
+ToolInput::ToolInput(const std::string& path, bool regularOnly) {
+  int fd = path == "-" ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) Refuse("cannot be opened: " + Reason(errno));
+  struct Closer {
+    int fd;
+    ~Closer() {
+      if (fd != STDIN_FILENO) ::close(fd);
+    }
+  } closer{fd};
+  struct stat st;
+  if (::fstat(fd, &st) != 0) Refuse("cannot be read: " + Reason(errno));
+  if (S_ISDIR(st.st_mode)) Refuse("is a folder");
+  identity_ = FileIdentity{st.st_dev, st.st_ino};
+  if (!S_ISREG(st.st_mode)) {
+    if (regularOnly) Refuse(S_ISFIFO(st.st_mode) ? "is a pipe; this command reads regular files only"
+                                                 : "is not a regular file; this command reads regular files only");
+    // A FIFO opened without blocking has no writer yet or gave an end of file;
+    // from here on reads wait for data as usual.
+    if (fd != STDIN_FILENO) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    ReadStream(fd, path);
+    return;
+  }
+  uint64_t size = static_cast<uint64_t>(st.st_size);
+  if (size == 0) Refuse("is empty");
+  if (size > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
+  void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  if (p == MAP_FAILED) Refuse("cannot be read: " + Reason(errno));
+  // The converters read front to back once.
+  ::madvise(p, size, MADV_SEQUENTIAL);
+  map_ = p;
+  mapSize_ = size;
+  data_ = std::string_view(static_cast<const char*>(p), size);
+  CheckFormFileStart(data_, path);
+}
+
+ToolInput::~ToolInput() {
+  if (map_) ::munmap(map_, mapSize_);
+}
+
+void ToolInput::ReadStream(int fd, const std::string& path) {
+  bool checked = false;
+  for (;;) {
+    if (owned_.size() > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
+    size_t at = owned_.size();
+    owned_.resize(at + kReadBlock);
+    ssize_t got = ::read(fd, owned_.data() + at, kReadBlock);
+    if (got < 0 && errno == EINTR) {
+      owned_.resize(at);
+      continue;
+    }
+    if (got < 0) Refuse("cannot be read: " + Reason(errno));
+    owned_.resize(at + static_cast<size_t>(got));
+    if (got == 0) break;
+    // Endless or unrelated input (/dev/zero, /dev/urandom) stops at its first block.
+    if (!checked && owned_.size() >= 64) {
+      CheckFormFileStart(owned_, path);
+      checked = true;
+    }
+  }
+  if (owned_.size() > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
+  CheckFormFileStart(owned_, path);
+  data_ = owned_;
+}
+
+// ---------------------------------------------------------------------------
+
+ToolOutput::ToolOutput(const std::string& path) : name_(path.empty() || path == "-" ? "standard output" : path) {
+  if (path.empty() || path == "-") {
+    fd_ = STDOUT_FILENO;
+    return;
+  }
+  target_ = path;
+  struct stat st;
+  bool exists = ::stat(path.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode)) throw EToolOutputError("cannot write " + name_ + ": it is a folder");
+  if (exists && !S_ISREG(st.st_mode)) {
+    // A device or a pipe: nothing to replace atomically.
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd_ < 0) Fail("cannot open", errno);
+    ownsFd_ = true;
+    return;
+  }
+  fs::path folder = fs::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  temp_ = (folder / ("." + fs::path(path).filename().string() + ".XXXXXX")).string();
+  fd_ = ::mkstemp(temp_.data());
+  if (fd_ < 0) {
+    int error = errno;
+    temp_.clear();
+    Fail("cannot create a file in the folder of", error);
+  }
+  ownsFd_ = true;
+  seekable_ = true;
+  // The result gets the mode a new file would get, or the one it replaces.
+  mode_t mode;
+  if (exists) {
+    mode = st.st_mode & 07777;
+  } else {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ::fchmod(fd_, mode);
+}
+
+ToolOutput::~ToolOutput() {
+  if (ownsFd_ && fd_ >= 0) ::close(fd_);
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+}
+
+void ToolOutput::Fail(const char* what, int error) {
+  throw EToolOutputError(std::string(what) + " " + name_ + ": " + Reason(error));
+}
+
+size_t ToolOutput::Read(void*, size_t) { return 0; }
+
+size_t ToolOutput::Write(const void* buffer, size_t count) {
+  const char* p = static_cast<const char*>(buffer);
+  size_t left = count;
+  while (left > 0) {
+    ssize_t n = ::write(fd_, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) Fail("cannot write", errno);
+    if (n == 0) Fail("cannot write", ENOSPC);
+    p += n;
+    left -= static_cast<size_t>(n);
+    written_ += n;
+  }
+  return count;
+}
+
+int64_t ToolOutput::Seek(int64_t offset, TSeekOrigin origin) {
+  if (!seekable_ && origin == soCurrent && offset == 0) return written_;
+  if (!seekable_) throw EToolOutputError("cannot seek in " + name_);
+  int whence = origin == soBeginning ? SEEK_SET : origin == soCurrent ? SEEK_CUR : SEEK_END;
+  off_t at = ::lseek(fd_, offset, whence);
+  if (at < 0) Fail("cannot seek in", errno);
+  return at;
+}
+
+void ToolOutput::Commit() {
+  if (!ownsFd_) return;
+  int fd = fd_;
+  fd_ = -1;
+  ownsFd_ = false;
+  if (::close(fd) != 0) Fail("cannot write", errno);
+  if (temp_.empty()) return;
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) Fail("cannot replace", errno);
+  temp_.clear();
+}
+
+void RefuseOverwritingInput(const std::string& target, const std::vector<std::string>& inputs) {
+  std::optional<FileIdentity> out = IdentityOf(target);
+  if (!out) return;
+  for (const std::string& input : inputs) {
+    if (input != "-" && IdentityOf(input) == out)
+      throw EToolOutputError("refusing to write " + target + ": it is the input " + input);
+  }
+}
+
+namespace {
+
+bool StartsWithObject(std::string_view head) {
+  if (head.size() < 6) return false;
+  for (size_t i = 0; i < 6; ++i) {
+    char c = head[i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) != "object"[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void CheckPreviewInput(const std::string& path) {
+  ToolInput input(path, true);
+  std::string_view data = input.Data();
+  FormIgnoredEvents ignore;
+  // The viewer takes a file for text when it starts with "object" (after a
+  // byte order mark), and hands everything else to the binary reader.
+  if (StartsWithObject(data) || (data.substr(0, 3) == "\xEF\xBB\xBF" && StartsWithObject(data.substr(3)))) {
+    ParseFormText(data, ignore);
+    return;
+  }
+  try {
+    ReadFormResource(data, ignore);
+  } catch (const EInvalidImage&) {
+    Refuse("is not a binary form file the viewer can load (it has no resource header; "
+           "form text must start with \"object\")");
+  }
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+int FinishStandardOutput(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
+    std::fprintf(stderr, "tessaly-tool: cannot write standard output: %s\n", std::strerror(errno));
+    return 1;
+  }
+  return status;
+}

@@ -1,0 +1,118 @@
+// Input and output files of tessaly-tool.
+//
+// Inputs are checked before they are read (a folder, an empty file, a file
+// too large for a form, something that is not a form at all each get their
+// own message) and mapped into memory, or read in blocks from pipes and
+// devices within the same size limit.
+//
+// Outputs go to a temporary file in the target's folder that is renamed into
+// place only after every write and the close succeeded, so a failed run
+// leaves the target as it was and no partial file behind. A target that is a
+// device or a pipe (/dev/stdout, /dev/full) is written directly.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Exceptions.h"
+#include "core/Streams.h"
+
+// The most bytes a form file can hold: the resource header stores the form
+// stream's size in 32 bits.
+inline constexpr uint64_t kMaxFormFileSize = 0xFFFFFFFFu;
+
+// Which file a path names, following links; equal for hard links too.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// A failure to write an output; the message names the output.
+class EToolOutputError : public EWriteError {
+ public:
+  explicit EToolOutputError(const std::string& message) : EWriteError(message) {}
+};
+
+// The bytes of one input file ("-" is standard input). Raises EFOpenError
+// with what is wrong ("is a folder", "is empty", "is not a form file", ...);
+// callers put the file name in front. With regularOnly, pipes and devices are refused (commands that read
+// the file a second time need a regular file).
+class ToolInput {
+ public:
+  explicit ToolInput(const std::string& path, bool regularOnly = false);
+  ~ToolInput();
+  ToolInput(const ToolInput&) = delete;
+  ToolInput& operator=(const ToolInput&) = delete;
+
+  std::string_view Data() const { return data_; }
+  const std::optional<FileIdentity>& Identity() const { return identity_; }
+
+ private:
+  void ReadStream(int fd, const std::string& path);
+  void* map_ = nullptr;
+  size_t mapSize_ = 0;
+  std::string owned_;
+  std::string_view data_;
+  std::optional<FileIdentity> identity_;
+};
+
+// Raises EFOpenError "is not a form file" unless data starts like form
+// text or a binary form (a resource header or "TPF0"), and "is too short to
+// be a form file" for fewer than six bytes.
+void CheckFormFileStart(std::string_view data, const std::string& path);
+
+// An output file written atomically (see above), or standard output for "-"
+// or an empty path. Every failed write or close raises EToolOutputError
+// naming the output. Destroying it without Commit() removes the temporary file.
+class ToolOutput : public TStream {
+ public:
+  explicit ToolOutput(const std::string& path);
+  ~ToolOutput() override;
+  ToolOutput(const ToolOutput&) = delete;
+  ToolOutput& operator=(const ToolOutput&) = delete;
+
+  size_t Read(void* buffer, size_t count) override;
+  size_t Write(const void* buffer, size_t count) override;
+  // Seeking works for files; standard output and pipes only tell the position.
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+
+  // Closes the file and renames it into place.
+  void Commit();
+  const std::string& Name() const { return name_; }
+  // True when writes go to a temporary file that Commit() renames.
+  bool Seekable() const { return seekable_; }
+
+ private:
+  [[noreturn]] void Fail(const char* what, int error);
+  std::string name_;
+  std::string target_;
+  std::string temp_;  // empty when writing directly
+  int fd_ = -1;
+  int64_t written_ = 0;
+  bool seekable_ = false;
+  bool ownsFd_ = false;
+};
+
+// Raises EToolOutputError when target names the same file as one of inputs:
+// "refusing to write OUT: it is the input IN".
+void RefuseOverwritingInput(const std::string& target, const std::vector<std::string>& inputs);
+
+// Checks the file a preview command (rewrite, render, tree) loads: a regular
+// file that reads as a form, in the encoding the viewer's load takes it for.
+// Raises with a message that gives the position in that file: a line and
+// column for text, a byte offset for a binary form.
+void CheckPreviewInput(const std::string& path);
+
+// A file-size limit makes writes fail (and be reported) instead of killing
+// the process with a partial output.
+void IgnoreFileSizeSignal();
+// Flushes and closes standard output; a failure turns status into 1 with a
+// message, so nothing written there is lost silently.
+int FinishStandardOutput(int status);
