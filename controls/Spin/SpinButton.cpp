@@ -124,10 +124,11 @@ const TClassInfo& TSpinButton::StaticClassInfo() {
           .Publish("OnStartDock")
           .Publish("OnStartDrag")
           .Event("OnUpClick", &TSpinButton::OnUpClick)
-          // Newer forms also give every control its margins; accepted after
-          // the control's own properties.
+          // Newer forms also give every control its margins and style
+          // elements; accepted after the control's own properties.
           .Publish("AlignWithMargins")
           .Publish("Margins")
+          .Publish("StyleElements")
           .Build();
   return info;
 }

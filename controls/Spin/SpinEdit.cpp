@@ -47,10 +47,11 @@ const TClassInfo& TSpinEdit::StaticClassInfo() {
           .Publish("OnMouseMove")
           .Publish("OnMouseUp")
           .Publish("OnStartDrag")
-          // Newer forms also give every control its margins; accepted after
-          // the control's own properties.
+          // Newer forms also give every control its margins and style
+          // elements; accepted after the control's own properties.
           .Publish("AlignWithMargins")
           .Publish("Margins")
+          .Publish("StyleElements")
           .Build();
   return info;
 }

@@ -363,3 +363,18 @@ TEST(StockLabel, AutoSizeFitsTheCaption) {
   label->SetCaption("A much much longer caption");
   EXPECT_LT(label->Width(), wide);
 }
+
+// Values that newer designers store on grids and on spin edits; forms that
+// carry them must load rather than fail on an unknown identifier.
+TEST(StockForm, NewerGridOptionsAndStyleElementsLoad) {
+  auto form = LoadFormText(
+      "object Form1: TForm1\r\n"
+      "  object Grid1: TStringGrid\r\n"
+      "    Options = [goFixedVertLine, goFixedHorzLine, goFixedColDefAlign, goFixedRowDefAlign]\r\n"
+      "  end\r\n"
+      "end\r\n");
+  auto* grid = dynamic_cast<TStringGrid*>(form->FindComponent("Grid1"));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_TRUE(grid->Options() & GridOption(goFixedRowDefAlign));
+  EXPECT_FALSE(grid->Options() & GridOption(goVertLine));
+}

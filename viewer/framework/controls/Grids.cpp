@@ -40,7 +40,8 @@ const TEnumInfo& GridOptionEnumInfo() {
                            {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",
                             "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving",
                             "goEditing", "goTabs", "goRowSelect", "goAlwaysShowEditor", "goThumbTracking",
-                            "goFixedColClick", "goFixedRowClick", "goFixedHotTrack"}};
+                            "goFixedColClick", "goFixedRowClick", "goFixedHotTrack", "goFixedColDefAlign",
+                            "goFixedRowDefAlign"}};
   return e;
 }
 const TEnumInfo& GridDrawingStyleEnumInfo() {

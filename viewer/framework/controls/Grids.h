@@ -43,7 +43,8 @@ const TEnumInfo& GridBorderStyleEnumInfo();  // bsNone, bsSingle
 enum TGridOption : uint8_t {
   goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
   goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect,
-  goAlwaysShowEditor, goThumbTracking, goFixedColClick, goFixedRowClick, goFixedHotTrack
+  goAlwaysShowEditor, goThumbTracking, goFixedColClick, goFixedRowClick, goFixedHotTrack,
+  goFixedColDefAlign, goFixedRowDefAlign  // newer designers: fixed cells keep the default alignment
 };
 using TGridOptions = int64_t;  // bit n for TGridOption n
 constexpr TGridOptions GridOption(TGridOption o) { return TGridOptions(1) << o; }
