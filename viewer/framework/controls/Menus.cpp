@@ -271,6 +271,9 @@ void TMainMenu::AttachTo(TCustomForm* form) {
   QWidget* window = form->Handle();
   if (!bar_) {
     bar_ = new QMenuBar(window);
+    // The classic style paints only the items; the rest of the bar is the
+    // menu colour, not whatever the window left beneath it.
+    bar_->setAutoFillBackground(true);
     auto* sizer = new MenuBarSizer(window, bar_);
     window->installEventFilter(sizer);
     filter_ = sizer;
