@@ -11,7 +11,12 @@ build="${TESSALY_FUZZ_BUILD_DIR:-build-fuzz}"
 all=(fuzz_resource_to_text fuzz_text_to_resource fuzz_binary_reader fuzz_round_trip fuzz_rewrite fuzz_preview_read)
 [ $# -gt 0 ] && targets=("$@") || targets=("${all[@]}")
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$(pwd)" CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime
+fi
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
   -DTESSALY_BUILD_FUZZ=ON -DBUILD_TESTING=OFF -DTESSALY_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target fuzz_make_seeds "${targets[@]}"
 
