@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "TestClasses.h"
@@ -144,6 +145,43 @@ TEST_F(PropertyStreaming, AWholeFloatReadsIntoAnIntegerButAFractionDoesNot) {
   EXPECT_EQ(Widget("W1")->Count(), 1000);
   EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    Count = 2.5\n  end\nend\n"),
             "Error reading W1.Count: Invalid property value");
+}
+
+// Binary forms carry floats that text cannot spell (NaN, infinities); none
+// of them, nor a float beyond the integer range, may reach an integer
+// property, where converting it would be undefined.
+TEST_F(PropertyStreaming, NonFiniteAndHugeFloatsAreRefusedByIntegerProperties) {
+  const double values[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity(), 1e300, 3e9, -3e9};
+  for (const TValueType type : {TValueType::vaDouble, TValueType::vaSingle, TValueType::vaExtended}) {
+    for (const double value : values) {
+      TTestRoot fresh(nullptr);
+      std::string error = "no error";
+      try {
+        TReader reader(&fresh);
+        FormObjectHeader rootHeader;
+        rootHeader.className = "TTestRoot";
+        rootHeader.name = "R";
+        reader.BeginComponent(rootHeader);
+        FormObjectHeader widgetHeader;
+        widgetHeader.className = "TTestWidget";
+        widgetHeader.name = "W1";
+        reader.BeginComponent(widgetHeader);
+        reader.Property("Count");
+        FormScalar scalar;
+        scalar.type = type;
+        scalar.real = value;
+        scalar.extended = value;
+        reader.Scalar(scalar);
+        reader.EndComponent();
+        reader.EndComponent();
+        reader.Finish();
+      } catch (const Exception& e) {
+        error = e.what();
+      }
+      EXPECT_EQ(error, "Error reading W1.Count: Invalid property value") << value << " as tag " << int(type);
+    }
+  }
 }
 
 TEST_F(PropertyStreaming, ARepeatedNameLeavesTheSecondComponentUnnamed) {
