@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "core/Exceptions.h"
 #include "streaming/FormBinary.h"
@@ -102,6 +103,35 @@ TEST(ExactConversion, RealFilesKeepTheEighteenDecimalLayout) {
   EXPECT_NE(text.find("V = 0.100000000000000000\n"), std::string::npos) << text;
   text = ToText(Form("T", "A", "V", Tagged(TValueType::vaExtended, static_cast<long double>(4e-19), 10)));
   EXPECT_NE(text.find("V = 4E-19\n"), std::string::npos) << text;
+}
+
+// Whole numbers and small binary fractions take a quick integer path; it
+// must give exactly the 18-decimal text the general formatting gives, and
+// every other value the general path.
+TEST(ExactConversion, EveryValueTheEighteenDecimalLayoutCarriesGetsExactlyThatLayout) {
+  std::vector<long double> values = {0.0L, -0.0L, 0.5L, -0.5L, 1.0L, 0.001L, 0.0009765625L, 0.00048828125L,
+                                     999999999999999.0L, 1e15L, 1e16L, 123456789012345.5L, 12345678901234.25L,
+                                     1.0L / 262144, 3.0L / 524288, 7.0L / 262144, 1e-5L, 65535.99609375L};
+  for (int k = 0; k <= 20; ++k)
+    for (long double m : {1.0L, 3.0L, 255.0L, 4095.0L, 65537.0L, 1234567.0L, 98765432109.0L})
+      for (long double sign : {1.0L, -1.0L}) values.push_back(sign * std::ldexp(m, -k));
+  for (long double v : values) {
+    SCOPED_TRACE(static_cast<double>(v));
+    const std::string general = FormatFormExtended(v);
+    long double back = 0;
+    const bool layoutCarriesIt = ReadFormFloat(general, back) == FormFloatRead::Ok &&
+                                 [&] {
+                                   const long double read = FormExtendedFromText(general, back);
+                                   return std::memcmp(&read, &v, 10) == 0;
+                                 }();
+    const std::string exact = FormatFormExtendedExact(v);
+    if (layoutCarriesIt) {
+      EXPECT_EQ(exact, general);
+    } else {
+      EXPECT_NE(exact, general);
+    }
+    ExpectRoundTrip(Form("T", "A", "V", Tagged(TValueType::vaExtended, v, 10)));
+  }
 }
 
 TEST(ExactConversion, DoubleValuesKeepTheirValue) {

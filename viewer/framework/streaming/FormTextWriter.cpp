@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -173,9 +174,59 @@ bool ReadsBackAs(const std::string& text, F v) {
 // exponent form, else all 21 digits (which the parser takes exactly).
 // Empty when no text reads back as this value (NaN, infinities and the
 // invalid x87 encodings).
+namespace {
+
+// The 18-decimal layout of a value whose exact decimal form fits it with at
+// most 16 significant digits (whole numbers and the halves, quarters and
+// other small binary fractions most stored floats are), in integer
+// arithmetic: the same text FormatFormExtended gives, without formatting
+// and reading back. Empty for every other value.
+std::string ExactEighteenDecimals(long double v) {
+  constexpr long double kFractionScale = 262144.0L;   // 2^18: m / 2^18 has at most 18 decimals
+  constexpr uint64_t kFiveToEighteen = 3814697265625;  // m / 2^18 == m * 5^18 / 10^18
+  const long double magnitude = std::fabs(v);
+  if (!(magnitude < 1e15L)) return {};
+  long double whole = 0;
+  const long double scaled = std::modf(magnitude, &whole) * kFractionScale;
+  if (scaled != std::floor(scaled)) return {};
+  const auto integer = static_cast<uint64_t>(whole);
+  const auto numerator = static_cast<uint64_t>(scaled);
+  // Non-canonical x87 encodings compare equal to no value they could be rebuilt from.
+  long double rebuilt = static_cast<long double>(integer) + static_cast<long double>(numerator) / kFractionScale;
+  if (std::signbit(v)) rebuilt = -rebuilt;
+  if (std::memcmp(&rebuilt, &v, 10) != 0) return {};
+  const uint64_t decimals = numerator * kFiveToEighteen;  // below 10^18
+  char digits[24];
+  auto r = std::to_chars(digits, digits + sizeof digits, decimals);
+  const int decimalDigits = static_cast<int>(r.ptr - digits);
+  int trailingZeros = 0;
+  for (uint64_t d = decimals; d != 0 && d % 10 == 0; d /= 10) ++trailingZeros;
+  int significant = 0;
+  if (integer != 0) {
+    char wholeDigits[24];
+    significant = static_cast<int>(std::to_chars(wholeDigits, wholeDigits + sizeof wholeDigits, integer).ptr - wholeDigits);
+    if (decimals != 0) significant += 18 - trailingZeros;
+  } else if (decimals >= 1000000000000000) {  // at least 0.001: the 16-digit layout rounds
+    significant = decimalDigits - trailingZeros;
+  }
+  if (significant > 16) return {};
+  std::string text;
+  if (std::signbit(v)) text += '-';
+  char wholeDigits[24];
+  text.append(wholeDigits, std::to_chars(wholeDigits, wholeDigits + sizeof wholeDigits, integer).ptr);
+  text += '.';
+  text.append(static_cast<size_t>(18 - decimalDigits), '0');
+  text.append(digits, r.ptr);
+  return text;
+}
+
+}  // namespace
+
 std::string FormatFormExtendedExact(long double v) {
   if (!std::isfinite(v)) return {};
-  std::string text = FormatFormExtended(v);
+  std::string text = ExactEighteenDecimals(v);
+  if (!text.empty()) return text;
+  text = FormatFormExtended(v);
   if (ReadsBackAsExtended(text, v)) return text;
   text = Scientific(ToDecimal(v, 16));
   if (ReadsBackAsExtended(text, v)) return text;
