@@ -20,7 +20,7 @@
 
 #include "Unit1.h"
 #include "Unit2.h"
-#include "controls/StdCtrls.h"
+#include "stock/StdCtrls.h"
 #include "components/Reader.h"
 #include "core/Strings.h"
 #include "rewrite.h"

@@ -6,7 +6,7 @@
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/SysUtils.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 #include "rewrite.h"
 
 TForm1* Form1 = nullptr;

@@ -10,7 +10,7 @@
 #include "components/Registry.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 
 TForm2* Form2 = nullptr;
 

@@ -15,9 +15,9 @@
 
 #include <cstdint>
 
-#include "controls/Buttons.h"
+#include "stock/Buttons.h"
 #include "controls/Controls.h"
-#include "controls/Timers.h"
+#include "stock/Timers.h"
 
 enum TRepeatFlag : uint8_t { rfFocusMark, rfAutoRepeat };
 // A set of TRepeatFlag, bit n for ordinal n.

@@ -8,7 +8,7 @@
 #include "components/Registry.h"
 #include "components/Writer.h"
 #include "controls/ContentReport.h"
-#include "controls/StdCtrls.h"
+#include "stock/StdCtrls.h"
 #include "core/SysUtils.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"

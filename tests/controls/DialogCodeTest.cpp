@@ -11,7 +11,7 @@
 
 #include "ControlsTestSupport.h"
 #include "controls/DialogCodes.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 
 namespace {
 

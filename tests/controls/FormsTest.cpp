@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "ControlsTestSupport.h"
-#include "controls/Dialogs.h"
+#include "stock/Dialogs.h"
 #include "controls/Render.h"
-#include "controls/Timers.h"
+#include "stock/Timers.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QScrollBar>
 
 #include "ControlsTestSupport.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "ControlsTestSupport.h"
 #include "FileDialogDriver.h"
-#include "controls/Dialogs.h"
-#include "controls/MiscStock.h"
+#include "stock/Dialogs.h"
+#include "stock/MiscStock.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "components/Reader.h"
 #include "components/Registry.h"
 #include "controls/ContentReport.h"
-#include "controls/MiscStock.h"
+#include "stock/MiscStock.h"
 #include "streaming/FormText.h"
 
 namespace {

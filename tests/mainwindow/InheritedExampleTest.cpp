@@ -8,8 +8,8 @@
 
 #include "Unit2.h"
 #include "components/Reader.h"
-#include "controls/Frames.h"
-#include "controls/StockControls.h"
+#include "stock/Frames.h"
+#include "stock/StockControls.h"
 #include "core/Strings.h"
 #include "rewrite.h"
 

@@ -16,7 +16,7 @@
 #include "CorpusFiles.h"
 #include "Unit2.h"
 #include "components/Reader.h"
-#include "controls/StdCtrls.h"
+#include "stock/StdCtrls.h"
 #include "core/Strings.h"
 #include "rewrite.h"
 

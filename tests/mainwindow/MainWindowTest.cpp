@@ -18,8 +18,8 @@
 #include "../controls/FileDialogDriver.h"
 #include "Unit1.h"
 #include "Unit2.h"
-#include "controls/Dialogs.h"
-#include "controls/StockControls.h"
+#include "stock/Dialogs.h"
+#include "stock/StockControls.h"
 
 namespace {
 

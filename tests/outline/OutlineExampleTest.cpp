@@ -7,7 +7,7 @@
 #include "FolderTree.h"
 #include "OutlineTestSupport.h"
 #include "components/Registry.h"
-#include "controls/MiscStock.h"
+#include "stock/MiscStock.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
 

@@ -8,7 +8,7 @@
 #include "components/Reader.h"
 #include "components/Registry.h"
 #include "components/Writer.h"
-#include "controls/MiscStock.h"
+#include "stock/MiscStock.h"
 #include "core/SysUtils.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormText.h"

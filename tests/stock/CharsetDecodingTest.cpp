@@ -13,8 +13,8 @@
 
 #include "StockTestSupport.h"
 #include "controls/CodePageDetection.h"
-#include "controls/Menus.h"
-#include "controls/StdCtrls.h"
+#include "stock/Menus.h"
+#include "stock/StdCtrls.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "controls/ImgList.h"
+#include "stock/ImgList.h"
 
 namespace {
 

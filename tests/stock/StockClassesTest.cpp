@@ -7,7 +7,7 @@
 #include "StockTestSupport.h"
 #include "components/Registry.h"
 #include "controls/Render.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 
 TEST(StockClasses, EveryNameResolvesToAClassOfThatName) {
   RegisterStockClassesForTests();

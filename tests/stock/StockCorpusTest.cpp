@@ -11,7 +11,7 @@
 #include "StockTestSupport.h"
 #include "components/Registry.h"
 #include "controls/Render.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "rewrite.h"

@@ -11,7 +11,7 @@
 
 #include "StockTestSupport.h"
 #include "controls/Render.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 
 namespace {
 

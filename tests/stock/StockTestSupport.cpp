@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "components/Registry.h"
-#include "controls/StockControls.h"
+#include "stock/StockControls.h"
 #include "core/Streams.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "StdCtrls.h"  // ApplyControlPalette
+#include "stock/StdCtrls.h"  // ApplyControlPalette
 #include "TextCodecs.h"
 
 const TEnumInfo& EditCharCaseEnumInfo() {

@@ -31,7 +31,7 @@
 #include "Edits.h"
 #include "core/Exceptions.h"
 #include "GridAxis.h"
-#include "StdCtrls.h"
+#include "stock/StdCtrls.h"
 
 class QScrollBar;
 class TInplaceEdit;

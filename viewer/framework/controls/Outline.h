@@ -26,7 +26,7 @@
 #include "Bitmap.h"
 #include "Controls.h"
 #include "Edits.h"
-#include "StdCtrls.h"
+#include "stock/StdCtrls.h"
 #include "core/Exceptions.h"
 
 class TCustomOutline;

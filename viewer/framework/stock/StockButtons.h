@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "Bitmap.h"
+#include "controls/Bitmap.h"
 #include "Buttons.h"
 #include "StdCtrls.h"
 

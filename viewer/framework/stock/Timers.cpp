@@ -5,7 +5,7 @@
 
 #include <QTimer>
 
-#include "Forms.h"
+#include "controls/Forms.h"
 
 namespace {
 bool g_manual = false;

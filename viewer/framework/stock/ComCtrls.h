@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Bitmap.h"
+#include "controls/Bitmap.h"
 #include "StdCtrls.h"
 #include "components/Collection.h"
 

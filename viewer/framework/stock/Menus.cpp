@@ -11,8 +11,8 @@
 #include <QMenuBar>
 #include <QPixmap>
 
-#include "Controls.h"
-#include "Forms.h"
+#include "controls/Controls.h"
+#include "controls/Forms.h"
 
 namespace {
 const TEnumInfo& MenuAutoFlagEnumInfo() {

@@ -6,7 +6,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
-#include "Bitmap.h"
+#include "controls/Bitmap.h"
 #include "core/FormNode.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Bitmap.h"
-#include "Controls.h"
+#include "controls/Bitmap.h"
+#include "controls/Controls.h"
 #include "components/Collection.h"
 #include "core/Strings.h"
 

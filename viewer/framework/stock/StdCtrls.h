@@ -26,8 +26,8 @@
 
 #include <QPointer>
 
-#include "Controls.h"
-#include "Edits.h"
+#include "controls/Controls.h"
+#include "controls/Edits.h"
 #include "core/Strings.h"
 
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "Forms.h"
+#include "controls/Forms.h"
 
 std::function<bool(TOpenDialog&)> TOpenDialog::ExecuteHook;
 

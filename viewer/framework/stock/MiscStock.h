@@ -12,9 +12,9 @@
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "ExtCtrls.h"
-#include "Forms.h"
-#include "Grids.h"
-#include "Outline.h"
+#include "controls/Forms.h"
+#include "controls/Grids.h"
+#include "controls/Outline.h"
 #include "StdCtrls.h"
 
 // What the data-aware controls keep of their data link.

@@ -12,7 +12,7 @@
 #include <QMenuBar>
 #include <QPointer>
 
-#include "Bitmap.h"
+#include "controls/Bitmap.h"
 #include "components/Component.h"
 
 class QWidget;

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "Forms.h"
+#include "controls/Forms.h"
 #include "StdCtrls.h"
 
 class TFrame : public TCustomControl {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "Forms.h"
+#include "controls/Forms.h"
 
 const TEnumInfo& BitBtnKindEnumInfo() {
   static const TEnumInfo e{"TBitBtnKind", {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",

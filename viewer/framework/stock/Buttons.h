@@ -20,8 +20,8 @@
 #include <memory>
 #include <string>
 
-#include "Bitmap.h"
-#include "Controls.h"
+#include "controls/Bitmap.h"
+#include "controls/Controls.h"
 
 enum TButtonLayout : uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TButtonState : uint8_t { bsUp, bsDisabled, bsDown, bsExclusive };

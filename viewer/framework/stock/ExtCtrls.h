@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Bitmap.h"
+#include "controls/Bitmap.h"
 #include "StdCtrls.h"
 
 class QComboBox;

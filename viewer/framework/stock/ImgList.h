@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "Graphics.h"
+#include "controls/Graphics.h"
 #include "components/Component.h"
 
 // The length of the bitmap file that starts at `at`, computed from its

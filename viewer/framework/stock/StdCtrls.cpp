@@ -14,7 +14,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "Forms.h"
+#include "controls/Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 
