@@ -4,6 +4,8 @@
 // and hints all decode with it.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QMenu>
 #include <QListWidget>
 #include <QMenuBar>
@@ -35,6 +37,9 @@ struct Localised {
   const char* codePage;  // the code page the form was saved in
   const char* caption, *button, *item1, *item2, *menu, *hint;
 };
+
+// Test listings name the language, not the struct's bytes.
+void PrintTo(const Localised& l, std::ostream* os) { *os << l.name << " (" << l.codePage << ")"; }
 
 // A small dialog whose every font says DEFAULT_CHARSET.
 std::string DialogText(const Localised& l) {
