@@ -2,6 +2,7 @@
 // form loading helpers.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,5 +13,13 @@
 const std::vector<std::string>& StockClassNames();
 // Registers every stock class and a placeholder class "TUnknown" (once).
 void RegisterStockClassesForTests();
+// The text of a 400 x 300 form in the usual font holding body (component
+// objects, indented two spaces, lines ending in CR LF).
+std::string FormTextWith(const std::string& body);
+// The corpus's form files (text and binary), sorted; none when the corpus
+// is absent.
+std::vector<std::filesystem::path> CorpusFiles();
+// A corpus file's form text, converted from the binary form when it is one.
+std::string CorpusFormText(const std::filesystem::path& file);
 // A form read from form text (lines joined with CR LF).
 std::unique_ptr<TForm> LoadFormText(const std::string& text);
