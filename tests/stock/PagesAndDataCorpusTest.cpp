@@ -34,7 +34,7 @@ void Count(const TComponent& owner, Shown& shown) {
 }  // namespace
 
 TEST(PagesAndDataCorpus, NotebooksTabSetsAndDataAwareControlsShowWhatTheFormsStore) {
-  const std::vector<std::filesystem::path> files = CorpusFiles();
+  const std::vector<std::filesystem::path> files = CorpusFormFiles();
   if (files.empty()) GTEST_SKIP() << "corpus not present";
   RegisterStockClassesForTests();
 

@@ -18,7 +18,7 @@
 #include "streaming/Converters.h"
 
 TEST(StockCorpus, EveryFormLoadsAfterRewriting) {
-  const std::vector<std::filesystem::path> files = CorpusFiles();
+  const std::vector<std::filesystem::path> files = CorpusFormFiles();
   if (files.empty()) GTEST_SKIP() << "corpus not present";
   RegisterStockClassesForTests();
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -132,17 +131,6 @@ std::string FormTextWith(const std::string& body) {
          "  Font.Charset = DEFAULT_CHARSET\r\n  Font.Color = clWindowText\r\n  Font.Height = -11\r\n"
          "  Font.Name = 'MS Sans Serif'\r\n  Font.Style = []\r\n" +
          body + "end\r\n";
-}
-
-std::vector<std::filesystem::path> CorpusFiles() {
-  const std::filesystem::path corpus = TESSALY_CORPUS_DIR;
-  std::vector<std::filesystem::path> files;
-  if (!std::filesystem::is_directory(corpus / "text")) return files;
-  for (const char* sub : {"text", "binary"})
-    for (const auto& e : std::filesystem::directory_iterator(corpus / sub))
-      if (e.is_regular_file()) files.push_back(e.path());
-  std::sort(files.begin(), files.end());
-  return files;
 }
 
 std::string CorpusFormText(const std::filesystem::path& file) {

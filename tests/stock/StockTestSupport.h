@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../mainwindow/CorpusFiles.h"
 #include "controls/Forms.h"
 
 // The stock class names a form file may use, in registration order.
@@ -16,9 +17,6 @@ void RegisterStockClassesForTests();
 // The text of a 400 x 300 form in the usual font holding body (component
 // objects, indented two spaces, lines ending in CR LF).
 std::string FormTextWith(const std::string& body);
-// The corpus's form files (text and binary), sorted; none when the corpus
-// is absent.
-std::vector<std::filesystem::path> CorpusFiles();
 // A corpus file's form text, converted from the binary form when it is one.
 std::string CorpusFormText(const std::filesystem::path& file);
 // A form read from form text (lines joined with CR LF).
