@@ -92,6 +92,7 @@ TEST(Notebook, ChoosingAPageByCaptionIgnoresCaseAndTellsTheForm) {
   notebook->SetActivePage("THIRD");
   EXPECT_EQ(notebook->PageIndex(), 2);
   EXPECT_TRUE(NotebookPages(*notebook)[2]->Visible());
+  EXPECT_EQ(NotebookPages(*notebook)[2]->BoundsRect(), notebook->ClientRect());
   EXPECT_FALSE(NotebookPages(*notebook)[0]->Visible());
   notebook->SetActivePage("no such page");
   EXPECT_EQ(notebook->PageIndex(), 2);
@@ -149,6 +150,7 @@ TEST(TabbedNotebook, ClickingATabShowsItsPage) {
   const auto pages = NotebookPages(*notebook);
   EXPECT_TRUE(pages[1]->Visible());
   EXPECT_FALSE(pages[2]->Visible());
+  EXPECT_EQ(pages[1]->BoundsRect(), notebook->DisplayRect());
 }
 
 // --- tab sets

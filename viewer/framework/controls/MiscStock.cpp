@@ -440,7 +440,12 @@ void TTabSet::Paint() {
       LayOutTabSet(sizes, tabIndex_, position, Width(), Height(), margin ? int(margin->ord) : 5);
   c.Brush()->SetColor(clBtnShadow);
   c.FillRect(layout.baseLine);
-  for (size_t i = 0; i < layout.tabs.size(); ++i) {
+  // The selected tab last, over its neighbours' overlapping edges.
+  std::vector<size_t> order;
+  for (size_t i = 0; i < layout.tabs.size(); ++i)
+    if (int(i) != tabIndex_) order.push_back(i);
+  if (tabIndex_ >= 0 && tabIndex_ < int(layout.tabs.size())) order.push_back(size_t(tabIndex_));
+  for (const size_t i : order) {
     const TRect r = layout.tabs[i];
     const bool sel = int(i) == tabIndex_;
     c.Brush()->SetColor(sel ? FieldColor("SelectedColor", clBtnFace) : FieldColor("UnselectedColor", clWindow));

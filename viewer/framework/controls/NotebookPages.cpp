@@ -61,7 +61,8 @@ int FindNotebookPage(const TWinControl& notebook, const std::string& caption) {
   return -1;
 }
 
-void ShowNotebookPage(const TWinControl& notebook, int index) {
+void ShowNotebookPage(TWinControl& notebook, int index) {
   const auto pages = NotebookPages(notebook);
   for (size_t i = 0; i < pages.size(); ++i) pages[i]->SetVisible(int(i) == index);
+  notebook.Realign();
 }

@@ -35,8 +35,9 @@ std::vector<TPage*> NotebookPages(const TWinControl& notebook);
 std::vector<std::string> NotebookPageNames(const TWinControl& notebook);
 // The index of the page whose caption is `caption` (ignoring case), or -1.
 int FindNotebookPage(const TWinControl& notebook, const std::string& caption);
-// Shows the page at index (others hidden). An index out of range shows none.
-void ShowNotebookPage(const TWinControl& notebook, int index);
+// Shows the page at index (others hidden) and lays it out over the page
+// area. An index out of range shows none.
+void ShowNotebookPage(TWinControl& notebook, int index);
 // A notebook reacts to its pages' captions changing.
 class TPageOwner {
  public:
