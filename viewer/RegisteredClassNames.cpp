@@ -117,11 +117,14 @@ const std::vector<std::string> kStandardFormClassNames = {
     "TDBCtrlGrid",
 };
 
+const std::vector<std::string> kNotebookPageClassNames = {"TPage", "TTabPage"};
+
 namespace {
 // The names sorted ignoring case, for a binary search per header.
 const std::vector<std::string>& SortedNames() {
   static const std::vector<std::string> sorted = [] {
     std::vector<std::string> v = kStandardFormClassNames;
+    v.insert(v.end(), kNotebookPageClassNames.begin(), kNotebookPageClassNames.end());
     std::sort(v.begin(), v.end(),
               [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
     return v;

@@ -9,5 +9,10 @@
 
 extern const std::vector<std::string> kStandardFormClassNames;
 
-// True when name equals one of kStandardFormClassNames, ignoring ASCII case.
+// The notebooks' page classes, which the preview registers after the list
+// so that stored pages load as pages.
+extern const std::vector<std::string> kNotebookPageClassNames;
+
+// True when name equals one of kStandardFormClassNames or
+// kNotebookPageClassNames, ignoring ASCII case.
 bool IsStandardFormClass(std::string_view name);

@@ -149,4 +149,7 @@ void RegisterPreviewClasses() {
       &TDBLookupListBox::StaticClassInfo(), &TDBLookupComboBox::StaticClassInfo(),
       &TDBRichEdit::StaticClassInfo(),      &TDBCtrlGrid::StaticClassInfo(),
   });
+  // The notebooks' page classes, which their units register themselves so
+  // that the pages a form stores inside a notebook load as pages.
+  RegisterClasses({&TPage::StaticClassInfo(), &TTabPage::StaticClassInfo()});
 }

@@ -48,6 +48,18 @@ TEST_F(Preview, RegistersTheHundredAndTenClassesInOrderWithTheirNames) {
   EXPECT_EQ(GetClass("TForm2"), nullptr);
 }
 
+TEST_F(Preview, NotebookPagesAreRegisteredAfterTheHundredAndTenAndCountAsStandard) {
+  const std::vector<const TClassInfo*> classes = RegisteredClasses();
+  ASSERT_EQ(classes.size(), kStandardFormClassNames.size() + kNotebookPageClassNames.size());
+  for (size_t i = 0; i < kNotebookPageClassNames.size(); ++i) {
+    const std::string& name = kNotebookPageClassNames[i];
+    EXPECT_EQ(classes[kStandardFormClassNames.size() + i]->Name(), name);
+    // The rewriting commands and the preview agree: a page is no placeholder.
+    EXPECT_TRUE(IsStandardFormClass(name));
+  }
+  EXPECT_TRUE(IsStandardFormClass("ttabpage"));
+}
+
 TEST_F(Preview, EveryRegisteredComponentClassConstructsWithAnOwner) {
   TForm2 owner(Application);
   for (const TClassInfo* cls : RegisteredClasses()) {

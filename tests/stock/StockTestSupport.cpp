@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include <QApplication>
 
 #include "components/Registry.h"
 #include "stock/StockControls.h"
 #include "core/Streams.h"
+#include "streaming/Converters.h"
 
 namespace {
 
@@ -116,9 +120,34 @@ void RegisterStockClassesForTests() {
                      &TDBCheckBox::StaticClassInfo(), &TDBRadioGroup::StaticClassInfo(),
                      &TDBLookupListBox::StaticClassInfo(), &TDBLookupComboBox::StaticClassInfo(),
                      &TDBRichEdit::StaticClassInfo(), &TDBCtrlGrid::StaticClassInfo()});
+    RegisterClasses({&TPage::StaticClassInfo(), &TTabPage::StaticClassInfo()});
     return true;
   }();
   (void)done;
+}
+
+std::string FormTextWith(const std::string& body) {
+  return "object Form1: TForm1\r\n  Left = 0\r\n  Top = 0\r\n  ClientWidth = 400\r\n  ClientHeight = 300\r\n"
+         "  Font.Charset = DEFAULT_CHARSET\r\n  Font.Color = clWindowText\r\n  Font.Height = -11\r\n"
+         "  Font.Name = 'MS Sans Serif'\r\n  Font.Style = []\r\n" +
+         body + "end\r\n";
+}
+
+std::string CorpusFormText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream read;
+  read << in.rdbuf();
+  const std::string bytes = read.str();
+  if (DetectFormEncoding(std::string_view(bytes).substr(0, 64)) == FormEncoding::Text) {
+    const bool bom = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
+    return bytes.substr(bom ? 3 : 0);
+  }
+  TMemoryStream source;
+  source.WriteBuffer(bytes.data(), bytes.size());
+  source.SetPosition(0);
+  TMemoryStream text;
+  ObjectResourceToText(source, text);
+  return std::string(text.Memory(), size_t(text.Size()));
 }
 
 std::unique_ptr<TForm> LoadFormText(const std::string& text) {

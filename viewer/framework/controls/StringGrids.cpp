@@ -2,6 +2,7 @@
 #include "Grids.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -14,9 +15,10 @@ const TEnumInfo& DisplayOptionEnumInfo() {
   return e;
 }
 
-// What the stock grids publish, in the order they declare it.
+// What the stock grids publish, in the order they declare it; a grid whose
+// constructor changes a default names the new streaming default.
 template <class C>
-void PublishGrid(ClassBuilder<C>& b) {
+void PublishGrid(ClassBuilder<C>& b, const std::map<std::string, int64_t>& defaults = {}) {
   stock::PublishControl(b);
   stock::PublishLooks(b, clWindow);
   stock::PublishWindowed(b, 1);
@@ -25,8 +27,12 @@ void PublishGrid(ClassBuilder<C>& b) {
                            "DefaultRowHeight", "DrawingStyle", "FixedColor", "FixedCols", "FixedRows",
                            "GradientEndColor", "GradientStartColor", "GridLineWidth", "Options", "RowCount",
                            "ScrollBars", "OnColumnMoved", "OnDrawCell", "OnFixedCellClick", "OnGetEditMask",
-                           "OnGetEditText", "OnRowMoved", "OnSelectCell", "OnSetEditText", "OnTopLeftChanged"})
-    b.Publish(name);
+                           "OnGetEditText", "OnRowMoved", "OnSelectCell", "OnSetEditText", "OnTopLeftChanged"}) {
+    if (const auto it = defaults.find(name); it != defaults.end())
+      b.Publish(name, it->second);
+    else
+      b.Publish(name);
+  }
 }
 
 }  // namespace
@@ -162,7 +168,7 @@ void TStringGridStrings::Clear() {
 const TClassInfo& TValueListEditor::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TValueListEditor> b("TValueListEditor", &TCustomGrid::StaticClassInfo());
-    PublishGrid(b);
+    PublishGrid(b, {{"DefaultColWidth", 150}, {"DefaultRowHeight", 18}});
     b.SetField("DisplayOptions", DisplayOptionEnumInfo(), 7)
         .IntegerField("DropDownRows", 8)
         .SetField("KeyOptions", KeyOptionEnumInfo(), 0)

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "controls/ContentReport.h"
 #include "core/FormNode.h"
 
 #define STOCK_ENUM(Fn, Type, ...)                  \
@@ -493,14 +494,16 @@ void TSplitter::Paint() {
 // TNotebook, THeader, TControlBar
 
 const TClassInfo& TNotebook::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TNotebook>("TNotebook", &TStockBox::StaticClassInfo())
-          .StringField("ActivePage")
-          .IntegerField("PageIndex", 0)
-          .Object("Pages", &TStrings::StaticClassInfo, &TNotebook::Pages, &TNotebook::SetPages)
-          .StoredWhen([](const TNotebook*) { return false; })
-          .Event("OnPageChanged", &TNotebook::OnPageChanged)
-          .Build();
+  static const TClassInfo info = [] {
+    ClassBuilder<TNotebook> b("TNotebook", &TStockBox::StaticClassInfo());
+    b.String("ActivePage", &TNotebook::ActivePage, &TNotebook::SetActivePage)
+        .StoredWhen([](const TNotebook*) { return false; })
+        .Integer("PageIndex", &TNotebook::PageIndex, &TNotebook::SetPageIndex, 0)
+        .Object("Pages", &TStrings::StaticClassInfo, &TNotebook::Pages, &TNotebook::SetPages)
+        .StoredWhen([](const TNotebook*) { return false; })
+        .Event("OnPageChanged", &TNotebook::OnPageChanged);
+    return b.Build();
+  }();
   return info;
 }
 
@@ -510,6 +513,41 @@ TNotebook::TNotebook(TComponent* owner) : TStockBox(owner), pages_(std::make_uni
   SetBounds(0, 0, 150, 150);
 }
 TNotebook::~TNotebook() = default;
+
+// While the form is read the pages do not exist yet: the index waits for
+// Loaded. A stored index beyond the pages shows none rather than failing.
+void TNotebook::SetPageIndex(int v) {
+  const bool changed = v != pageIndex_;
+  pageIndex_ = v;
+  if (HasState(csLoading)) return;
+  ShowNotebookPage(*this, pageIndex_);
+  if (changed && OnPageChanged) OnPageChanged.code(this);
+}
+
+std::string TNotebook::ActivePage() const {
+  const auto names = NotebookPageNames(*this);
+  return pageIndex_ >= 0 && pageIndex_ < int(names.size()) ? names[size_t(pageIndex_)] : std::string();
+}
+
+void TNotebook::SetActivePage(const std::string& caption) {
+  const int i = FindNotebookPage(*this, caption);
+  if (i >= 0) SetPageIndex(i);
+}
+
+void TNotebook::Loaded() {
+  TStockBox::Loaded();
+  PageCaptionChanged();
+  ShowNotebookPage(*this, pageIndex_);
+}
+
+void TNotebook::PageCaptionChanged() { pages_->SetLines(NotebookPageNames(*this)); }
+
+void TNotebook::ReportContent(TContentReport& report) const {
+  std::vector<std::string> names;
+  for (const std::string& n : NotebookPageNames(*this)) names.push_back(Font()->Decode(n).toStdString());
+  report.AddStrings("items", names);
+  report.AddInteger("pageIndex", pageIndex_);
+}
 
 const TClassInfo& THeader::StaticClassInfo() {
   static const TClassInfo info = [] {

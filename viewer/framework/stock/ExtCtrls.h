@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/Bitmap.h"
+#include "NotebookPages.h"
 #include "StdCtrls.h"
 
 class QComboBox;
@@ -220,8 +221,9 @@ class TSplitter : public TGraphicControl {
 // ---------------------------------------------------------------------------
 // Windowed boxes
 
-// Pages of which one shows; children are TPage placeholders in form files.
-class TNotebook : public TStockBox {
+// Pages of which one shows: the TPage children the form stores. Pages lists
+// their captions; PageIndex and ActivePage (a caption) choose the page.
+class TNotebook : public TStockBox, public TPageOwner {
   TESSALY_CLASS(TNotebook)
 
  public:
@@ -229,10 +231,18 @@ class TNotebook : public TStockBox {
   ~TNotebook() override;
   TStrings* Pages() const { return pages_.get(); }
   void SetPages(TStrings* p) { if (p) pages_->Assign(*p); }
+  int PageIndex() const { return pageIndex_; }
+  void SetPageIndex(int v);
+  std::string ActivePage() const;
+  void SetActivePage(const std::string& caption);
+  void Loaded() override;
+  void PageCaptionChanged() override;
+  void ReportContent(TContentReport& report) const override;
   TMethod OnPageChanged;
 
  private:
   std::unique_ptr<TSyncedStrings> pages_;
+  int pageIndex_ = 0;
 };
 
 // The old header: sections as strings.

@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QListWidget>
 
+#include "controls/ContentReport.h"
+#include "NavigatorGlyphs.h"
+#include "TabSetLayout.h"
 #include "core/FormNode.h"
+#include "core/SysUtils.h"
 
 #define STOCK_ENUM(Fn, Type, ...)                  \
   static const TEnumInfo& Fn() {                   \
@@ -24,6 +28,7 @@ STOCK_ENUM(SizeModeEnumInfo, "TSizeMode", "smClip", "smCenter", "smScale", "smSt
 STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
 STOCK_ENUM(TabStyleEnumInfo, "TTabStyle", "tsStandard", "tsOwnerDraw", "tsSoftTabs", "tsModernTabs",
            "tsModernPopout")
+STOCK_ENUM(TabSetPositionEnumInfo, "TTabPosition", "tpTop", "tpBottom", "tpLeft", "tpRight")
 STOCK_ENUM(FileTypeEnumInfo, "TFileAttr", "ftReadOnly", "ftHidden", "ftSystem", "ftVolumeID", "ftDirectory",
            "ftArchive", "ftNormal")
 STOCK_ENUM(TextCaseEnumInfo, "TTextCase", "tcLowerCase", "tcUpperCase")
@@ -54,6 +59,7 @@ STOCK_ENUM(NavigateBtnEnumInfo, "TNavigateBtn", "nbFirst", "nbPrior", "nbNext", 
 STOCK_ENUM(NavButtonStyleEnumInfo, "TNavButtonStyle", "nbsFirst", "nbsPrior", "nbsNext", "nbsLast")
 STOCK_ENUM(NavKindEnumInfo, "TDBNavigatorKind", "dbnHorizontal", "dbnVertical")
 STOCK_ENUM(DBLookupListOptionEnumInfo, "TDBLookupListOption", "loColLines", "loRowLines", "loTitles")
+STOCK_ENUM(DBLookupComboStyleEnumInfo, "TDBLookupComboStyle", "csDropDown", "csDropDownList")
 STOCK_ENUM(DropDownAlignEnumInfo, "TDropDownAlign", "daLeft", "daRight", "daCenter")
 STOCK_ENUM(DBCtrlGridOrientationEnumInfo, "TDBCtrlGridOrientation", "goVertical", "goHorizontal")
 STOCK_ENUM(DBCtrlGridBorderEnumInfo, "TDBCtrlGridBorder", "gbNone", "gbRaised")
@@ -390,7 +396,7 @@ const TClassInfo& TTabSet::StaticClassInfo() {
         .IntegerField("TabHeight", 20)
         .Integer("TabIndex", &TTabSet::TabIndex, &TTabSet::SetTabIndex, -1)
         .Object("Tabs", &TStrings::StaticClassInfo, &TTabSet::Tabs, &TTabSet::SetTabs)
-        .EnumField("TabPosition", BorderStyleEnumInfo(), 0)
+        .Enum("TabPosition", TabSetPositionEnumInfo(), &TTabSet::TabPosition, &TTabSet::SetTabPosition, 1)
         .ColorField("UnselectedColor", clWindow)
         .BoolField("Visible", true)
         .Event("OnChange", &TTabSet::OnChange)
@@ -410,26 +416,55 @@ TTabSet::TTabSet(TComponent* owner) : TCustomControl(owner), tabs_(std::make_uni
 }
 TTabSet::~TTabSet() { tabs_->OnChanged = nullptr; }
 
-// The old tab set: tabs hanging below a line, the selected one joined to it.
+TColor TTabSet::FieldColor(const char* name, TColor fallback) const {
+  const TFieldValue* v = FindField(name);
+  return v ? TColor(v->ord) : fallback;
+}
+
+// The old tab set: tabs along one edge meeting a line, the selected one
+// joined to it and in the selected colour.
 void TTabSet::Paint() {
   TCanvas& c = *Canvas();
-  c.Brush()->SetColor(clBtnShadow);
-  c.FillRect(Rect(0, 0, Width(), 1));
+  c.Brush()->SetColor(FieldColor("BackgroundColor", clBtnFace));
+  c.FillRect(ClientRect());
   c.SetFont(*Font());
-  int x = 5;
+  std::vector<QString> texts;
+  std::vector<TSize> sizes;
   for (int i = 0; i < tabs_->Count(); ++i) {
-    const QString text = Font()->Decode(tabs_->Get(i));
-    const TSize size = DrawControlText(c, Rect(0, 0, 0, 0), text, 0, 0, false, true, true);
-    TRect r = Rect(x, i == tabIndex_ ? 0 : 2, x + size.cx + 12, Height() - 2);
-    c.Brush()->SetColor(i == tabIndex_ ? clBtnFace : clWindow);
+    texts.push_back(Font()->Decode(tabs_->Get(i)));
+    sizes.push_back(DrawControlText(c, Rect(0, 0, 0, 0), texts.back(), 0, 0, false, true, true));
+  }
+  const auto position = TTabSetPosition(std::clamp(tabPosition_, 0, 3));
+  const TFieldValue* margin = FindField("StartMargin");
+  const TTabSetLayout layout =
+      LayOutTabSet(sizes, tabIndex_, position, Width(), Height(), margin ? int(margin->ord) : 5);
+  c.Brush()->SetColor(clBtnShadow);
+  c.FillRect(layout.baseLine);
+  // The selected tab last, over its neighbours' overlapping edges.
+  std::vector<size_t> order;
+  for (size_t i = 0; i < layout.tabs.size(); ++i)
+    if (int(i) != tabIndex_) order.push_back(i);
+  if (tabIndex_ >= 0 && tabIndex_ < int(layout.tabs.size())) order.push_back(size_t(tabIndex_));
+  for (const size_t i : order) {
+    const TRect r = layout.tabs[i];
+    const bool sel = int(i) == tabIndex_;
+    c.Brush()->SetColor(sel ? FieldColor("SelectedColor", clBtnFace) : FieldColor("UnselectedColor", clWindow));
     c.FillRect(r);
     c.Brush()->SetColor(clWindowText);
-    c.FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom));
-    c.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
-    c.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
-    DrawControlText(c, r, text, taCenter, 1, false, true);
-    x = r.Right - 2;
+    // Every edge but the one facing the line.
+    if (position != TTabSetPosition::tpRight) c.FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom));
+    if (position != TTabSetPosition::tpLeft) c.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
+    if (position != TTabSetPosition::tpBottom) c.FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1));
+    if (position != TTabSetPosition::tpTop) c.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
+    DrawControlText(c, r, texts[i], taCenter, 1, false, true);
   }
+}
+
+void TTabSet::ReportContent(TContentReport& report) const {
+  std::vector<std::string> tabs;
+  for (const std::string& t : tabs_->Lines()) tabs.push_back(Font()->Decode(t).toStdString());
+  report.AddStrings("items", tabs);
+  report.AddInteger("tabIndex", tabIndex_);
 }
 
 // ---------------------------------------------------------------------------
@@ -474,6 +509,7 @@ const TClassInfo& TTabbedNotebook::StaticClassInfo() {
     stock::PublishLooks(b, clBtnFace);
     stock::PublishWindowed(b);
     b.String("ActivePage", &TTabbedNotebook::ActivePage, &TTabbedNotebook::SetActivePage)
+        .StoredWhen([](const TTabbedNotebook*) { return false; })
         .Integer("PageIndex", &TTabbedNotebook::PageIndex, &TTabbedNotebook::SetPageIndex, 0)
         .Object("Pages", &TStrings::StaticClassInfo, &TTabbedNotebook::Pages, &TTabbedNotebook::SetPages)
         .StoredWhen([](const TTabbedNotebook*) { return false; })
@@ -491,22 +527,53 @@ TTabbedNotebook::TTabbedNotebook(TComponent* owner)
   tabIndex_ = 0;
 }
 TTabbedNotebook::~TTabbedNotebook() { pages_->OnChanged = nullptr; }
-std::vector<std::string> TTabbedNotebook::Tabs() const { return pages_->Lines(); }
-void TTabbedNotebook::SetActivePage(const std::string& v) {
-  activePage_ = v;
-  const int i = pages_->IndexOf(v);
-  if (i >= 0) SetTabIndex(i);
+
+// The tabs name the stored pages; a notebook made without pages shows the
+// names assigned to Pages.
+std::vector<std::string> TTabbedNotebook::Tabs() const {
+  const auto names = NotebookPageNames(*this);
+  return names.empty() ? pages_->Lines() : names;
 }
+
+std::string TTabbedNotebook::ActivePage() const {
+  const auto tabs = Tabs();
+  return tabIndex_ >= 0 && tabIndex_ < int(tabs.size()) ? tabs[size_t(tabIndex_)] : std::string();
+}
+
+void TTabbedNotebook::SetActivePage(const std::string& v) {
+  const auto tabs = Tabs();
+  for (size_t i = 0; i < tabs.size(); ++i)
+    if (CompareText(tabs[i], v) == 0) SetPageIndex(int(i));
+}
+
+// While the form is read the pages do not exist yet: the index waits for
+// Loaded.
+void TTabbedNotebook::SetPageIndex(int v) {
+  SetTabIndex(v);
+  if (!HasState(csLoading)) ShowNotebookPage(*this, v);
+}
+
+void TTabbedNotebook::TabClicked(int index) {
+  ShowNotebookPage(*this, index);
+  TCustomTabControl::TabClicked(index);
+}
+
 void TTabbedNotebook::Loaded() {
   TCustomTabControl::Loaded();
-  // The pages' captions come from the notebook's children, the TTabPage
-  // components, which this program shows as placeholders: take their names.
-  if (pages_->Count() == 0) {
-    std::vector<std::string> names;
-    for (int i = 0; i < ControlCount(); ++i) names.push_back(Controls(i)->Caption().empty() ? Controls(i)->Name() : Controls(i)->Caption());
-    pages_->SetLines(names);
-  }
+  PageCaptionChanged();
+  ShowNotebookPage(*this, tabIndex_);
+}
+
+void TTabbedNotebook::PageCaptionChanged() {
+  if (!NotebookPages(*this).empty()) pages_->SetLines(NotebookPageNames(*this));
   UpdateTabs();
+}
+
+void TTabbedNotebook::ReportContent(TContentReport& report) const {
+  std::vector<std::string> tabs;
+  for (const std::string& t : Tabs()) tabs.push_back(Font()->Decode(t).toStdString());
+  report.AddStrings("items", tabs);
+  report.AddInteger("pageIndex", tabIndex_);
 }
 
 // ---------------------------------------------------------------------------
@@ -816,16 +883,6 @@ void TColorGrid::Paint() {
 // ---------------------------------------------------------------------------
 // TDBGrid
 
-class TColumnTitle : public TPersistent {
-  TESSALY_CLASS(TColumnTitle)
-
- public:
-  TColumnTitle() : font_(std::make_unique<TFont>()) {}
-  TFont* Font() const { return font_.get(); }
-
- private:
-  std::unique_ptr<TFont> font_;
-};
 const TClassInfo& TColumnTitle::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TColumnTitle>("TColumnTitle", &TPersistent::StaticClassInfo())
                                      .EnumField("Alignment", AlignmentEnumInfo(), 0)
@@ -836,21 +893,6 @@ const TClassInfo& TColumnTitle::StaticClassInfo() {
   return info;
 }
 
-class TColumn : public TCollectionItem {
-  TESSALY_CLASS(TColumn)
-
- public:
-  TColumn()
-      : title_(std::make_unique<TColumnTitle>()), font_(std::make_unique<TFont>()), pickList_(std::make_unique<TStringList>()) {}
-  TColumnTitle* Title() const { return title_.get(); }
-  TFont* Font() const { return font_.get(); }
-  TStringList* PickList() const { return pickList_.get(); }
-
- private:
-  std::unique_ptr<TColumnTitle> title_;
-  std::unique_ptr<TFont> font_;
-  std::unique_ptr<TStringList> pickList_;
-};
 const TClassInfo& TColumn::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TColumn>("TColumn", &TCollectionItem::StaticClassInfo())
@@ -1003,10 +1045,36 @@ TDBNavigator::TDBNavigator(TComponent* owner) : TCustomControl(owner), hints_(st
 }
 TDBNavigator::~TDBNavigator() = default;
 
-void TDBNavigator::Paint() { DrawButtonRow(*Canvas(), Width(), Height(), visibleButtons_, 12); }
+void TDBNavigator::Paint() {
+  TCanvas& c = *Canvas();
+  const TFieldValue* kind = FindField("Kind");
+  const bool vertical = kind && kind->ord == 1;
+  const TFieldValue* flatField = FindField("Flat");
+  const bool flat = flatField && flatField->ord;
+  for (const TNavigatorButton& b : NavigatorButtons(visibleButtons_, Width(), Height(), vertical)) {
+    TRect r = b.rect;
+    if (!flat) {
+      Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
+      Frame3D(c, r, cl3DLight, clBtnShadow, 1);
+    }
+    c.Brush()->SetColor(clBtnFace);
+    c.FillRect(r);
+    DrawNavigatorGlyph(c, b.kind, b.rect, Enabled());
+  }
+}
 
 // ---------------------------------------------------------------------------
 // The other data-aware controls
+
+// The stored Items of a data-aware list, decoded by the control's font.
+static void ReportItems(TContentReport& report, const TStrings& items, const TFont& font) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < items.Count(); ++i) texts.push_back(font.Decode(items.Get(i)).toStdString());
+  report.AddStrings("items", texts);
+}
+void TDBListBox::ReportContent(TContentReport& report) const { ReportItems(report, *Items(), *Font()); }
+void TDBComboBox::ReportContent(TContentReport& report) const { ReportItems(report, *Items(), *Font()); }
+void TDBRadioGroup::ReportContent(TContentReport& report) const { ReportItems(report, *Items(), *Font()); }
 
 const TClassInfo& TDBText::StaticClassInfo() {
   static const TClassInfo info = [] {
@@ -1095,6 +1163,7 @@ const TClassInfo& TDBImage::StaticClassInfo() {
     b.BoolField("AutoDisplay", true)
         .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
         .BoolField("Center", true)
+        .BoolField("Proportional", false)
         .BoolField("QuickDraw", true)
         .BoolField("ReadOnly", false)
         .BoolField("Stretch", false);
@@ -1160,7 +1229,8 @@ const TClassInfo& TDBRadioGroup::StaticClassInfo() {
         .Object("Items", &TStrings::StaticClassInfo, &TDBRadioGroup::Items, &TDBRadioGroup::SetItems)
         .BoolField("ReadOnly", false)
         .Object("Values", &TStrings::StaticClassInfo, &TDBRadioGroup::Values)
-        .BoolField("WordWrap", false);
+        .BoolField("WordWrap", false)
+        .Event("OnChange", &TDBRadioGroup::OnChange);
     return b.Build();
   }();
   return info;
@@ -1225,7 +1295,7 @@ const TClassInfo& TDBLookupCombo::StaticClassInfo() {
     stock::PublishWindowed(b, 1);
     PublishDataLink(b);
     PublishOldLookup(b);
-    b.EnumField("Style", ComboBoxStyleEnumInfo(), 0);
+    b.EnumField("Style", DBLookupComboStyleEnumInfo(), 0);
     return b.Build();
   }();
   return info;

@@ -14,6 +14,7 @@
 #include "ExtCtrls.h"
 #include "controls/Forms.h"
 #include "controls/Grids.h"
+#include "NotebookPages.h"
 #include "controls/Outline.h"
 #include "StdCtrls.h"
 
@@ -110,14 +111,19 @@ class TTabSet : public TCustomControl {
   int TabIndex() const { return tabIndex_; }
   void SetTabIndex(int v) { tabIndex_ = v; Invalidate(); }
   TFont* SelectedFont() const { return Font(); }
+  int TabPosition() const { return tabPosition_; }
+  void SetTabPosition(int v) { tabPosition_ = v; Invalidate(); }
+  void ReportContent(TContentReport& report) const override;
   TMethod OnChange, OnDrawTab, OnMeasureTab, OnGetImageIndex;
 
  protected:
   void Paint() override;
 
  private:
+  TColor FieldColor(const char* name, TColor fallback) const;
   std::unique_ptr<TSyncedStrings> tabs_;
   int tabIndex_ = -1;
+  int tabPosition_ = 1;  // tpBottom: tabs hang below a line
 };
 
 // The stock outline: the outline base with its properties published.
@@ -128,7 +134,8 @@ class TOutline : public TCustomOutline {
   explicit TOutline(TComponent* owner);
 };
 
-class TTabbedNotebook : public TCustomTabControl {
+// Tabs over pages: the TTabPage children the form stores, one tab each.
+class TTabbedNotebook : public TCustomTabControl, public TPageOwner {
   TESSALY_CLASS(TTabbedNotebook)
 
  public:
@@ -137,20 +144,22 @@ class TTabbedNotebook : public TCustomTabControl {
   TStrings* Pages() const { return pages_.get(); }
   void SetPages(TStrings* s) { if (s) pages_->Assign(*s); }
   TFont* TabFont() const { return tabFont_.get(); }
-  const std::string& ActivePage() const { return activePage_; }
+  std::string ActivePage() const;
   void SetActivePage(const std::string& v);
   int PageIndex() const { return TabIndex(); }
-  void SetPageIndex(int v) { SetTabIndex(v); }
+  void SetPageIndex(int v);
   TMethod OnClick2;
   void Loaded() override;
+  void PageCaptionChanged() override;
+  void ReportContent(TContentReport& report) const override;
 
  protected:
   std::vector<std::string> Tabs() const override;
+  void TabClicked(int index) override;
 
  private:
   std::unique_ptr<TSyncedStrings> pages_;
   std::unique_ptr<TFont> tabFont_;
-  std::string activePage_;
 };
 
 // File-system lists: filled from the current directory when shown.
@@ -317,6 +326,32 @@ class TColorGrid : public TCustomControl {
 // ---------------------------------------------------------------------------
 // Data-aware controls
 
+// A data grid's column title and column (the Columns collection's items).
+class TColumnTitle : public TPersistent {
+  TESSALY_CLASS(TColumnTitle)
+
+ public:
+  TColumnTitle() : font_(std::make_unique<TFont>()) {}
+  TFont* Font() const { return font_.get(); }
+
+ private:
+  std::unique_ptr<TFont> font_;
+};
+class TColumn : public TCollectionItem {
+  TESSALY_CLASS(TColumn)
+
+ public:
+  TColumn()
+      : title_(std::make_unique<TColumnTitle>()), font_(std::make_unique<TFont>()), pickList_(std::make_unique<TStringList>()) {}
+  TColumnTitle* Title() const { return title_.get(); }
+  TFont* Font() const { return font_.get(); }
+  TStringList* PickList() const { return pickList_.get(); }
+
+ private:
+  std::unique_ptr<TColumnTitle> title_;
+  std::unique_ptr<TFont> font_;
+  std::unique_ptr<TStringList> pickList_;
+};
 // A data grid without data: an indicator column and one column per entry
 // of Columns (or one blank column), under a title row, over one empty row.
 class TDBGrid : public TCustomGrid, public TDataLinkFields {
@@ -415,6 +450,7 @@ class TDBListBox : public TCustomListBox, public TDataLinkFields {
 
  public:
   explicit TDBListBox(TComponent* owner) : TCustomListBox(owner) {}
+  void ReportContent(TContentReport& report) const override;
 };
 
 class TDBComboBox : public TCustomComboBox, public TDataLinkFields {
@@ -422,6 +458,7 @@ class TDBComboBox : public TCustomComboBox, public TDataLinkFields {
 
  public:
   explicit TDBComboBox(TComponent* owner) : TCustomComboBox(owner) {}
+  void ReportContent(TContentReport& report) const override;
 };
 
 class TDBCheckBox : public TCustomCheckBox, public TDataLinkFields {
@@ -438,6 +475,8 @@ class TDBRadioGroup : public TCustomRadioGroup, public TDataLinkFields {
   explicit TDBRadioGroup(TComponent* owner);
   ~TDBRadioGroup() override;
   TStrings* Values() const { return values_.get(); }
+  void ReportContent(TContentReport& report) const override;
+  TMethod OnChange;
 
  private:
   std::unique_ptr<TStringList> values_;
