@@ -18,18 +18,6 @@
 
 namespace {
 
-template <class T>
-T* Find(TForm& form, const char* name) {
-  return dynamic_cast<T*>(form.FindComponent(name));
-}
-
-// A Delphi-style quoted string of `utf8` encoded in `codePage`.
-std::string Quoted(const char* utf8, const char* codePage) {
-  std::string out = "'";
-  for (char c : EncodeCodePage(QString::fromUtf8(utf8), codePage)) out += c == '\'' ? std::string("''") : std::string(1, c);
-  return out + "'";
-}
-
 struct Localised {
   const char* name;
   const char* codePage;  // the code page the form was saved in

@@ -17,39 +17,11 @@
 #include "rewrite.h"
 #include "streaming/Converters.h"
 
-namespace {
-
-std::string ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string FormTextOf(const std::string& bytes) {
-  if (DetectFormEncoding(std::string_view(bytes).substr(0, 64)) == FormEncoding::Text) {
-    const bool bom = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
-    return bytes.substr(bom ? 3 : 0);
-  }
-  TMemoryStream in;
-  in.WriteBuffer(bytes.data(), bytes.size());
-  in.SetPosition(0);
-  TMemoryStream out;
-  ObjectResourceToText(in, out);
-  return std::string(out.Memory(), size_t(out.Size()));
-}
-
-}  // namespace
-
 TEST(StockCorpus, EveryFormLoadsAfterRewriting) {
-  const std::filesystem::path corpus = TESSALY_CORPUS_DIR;
-  if (!std::filesystem::is_directory(corpus / "text")) GTEST_SKIP() << "corpus not present";
-  RegisterStockClassesForTests();
   std::vector<std::filesystem::path> files;
-  for (const char* sub : {"text", "binary"})
-    for (const auto& e : std::filesystem::directory_iterator(corpus / sub))
-      if (e.is_regular_file()) files.push_back(e.path());
-  std::sort(files.begin(), files.end());
+  for (const std::string& f : CorpusFiles()) files.push_back(f);
+  if (files.empty()) GTEST_SKIP() << "corpus not present";
+  RegisterStockClassesForTests();
 
   int loaded = 0, skipped = 0;
   std::vector<std::string> failures, propertyFailures;
@@ -58,7 +30,7 @@ TEST(StockCorpus, EveryFormLoadsAfterRewriting) {
     std::string formText;
     try {
       TStringList lines;
-      lines.SetText(FormTextOf(ReadFile(path)));
+      lines.SetText(FormTextOf(ReadFileBytes(path.string())));
       if (lines.Count() == 0 || lines.Get(0).rfind("inherited", 0) == 0 || lines.Get(0).rfind("inline", 0) == 0) {
         ++skipped;
         continue;
