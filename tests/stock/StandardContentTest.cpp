@@ -41,18 +41,18 @@ TEST(StandardContent, ListControlsReportTheirLinesInDisplayOrder) {
       "  object RadioGroup1: TRadioGroup\r\n    Items.Strings = (\r\n      '&Yes'\r\n      'No')\r\n  end\r\n"
       "  object CheckListBox1: TCheckListBox\r\n    Items.Strings = (\r\n      'a \"quoted\" line')\r\n  end\r\n"
       "  object Empty1: TListBox\r\n  end\r\n"));
-  EXPECT_EQ(ItemsOf(*Find<TListBox>(*form, "ListBox1")), R"(["one", "two"])");
-  EXPECT_EQ(ItemsOf(*Find<TComboBox>(*form, "ComboBox1")), R"(["apple", "pear"])");
-  EXPECT_EQ(ItemsOf(*Find<TRadioGroup>(*form, "RadioGroup1")), R"(["&Yes", "No"])");
-  EXPECT_EQ(ItemsOf(*Find<TCheckListBox>(*form, "CheckListBox1")), R"(["a \"quoted\" line"])");
-  EXPECT_EQ(ItemsOf(*Find<TListBox>(*form, "Empty1")), "[]");
+  EXPECT_EQ(ItemsOf(*FindIn<TListBox>(*form, "ListBox1")), R"(["one", "two"])");
+  EXPECT_EQ(ItemsOf(*FindIn<TComboBox>(*form, "ComboBox1")), R"(["apple", "pear"])");
+  EXPECT_EQ(ItemsOf(*FindIn<TRadioGroup>(*form, "RadioGroup1")), R"(["&Yes", "No"])");
+  EXPECT_EQ(ItemsOf(*FindIn<TCheckListBox>(*form, "CheckListBox1")), R"(["a \"quoted\" line"])");
+  EXPECT_EQ(ItemsOf(*FindIn<TListBox>(*form, "Empty1")), "[]");
 }
 
 TEST(StandardContent, ListLinesDecodeByTheControlsCharset) {
   auto form = LoadFormText(Form("  object ListBox1: TListBox\r\n    Font.Charset = GREEK_CHARSET\r\n"
                                 "    Font.Height = -11\r\n    Font.Name = 'Tahoma'\r\n    ParentFont = False\r\n"
                                 "    Items.Strings = (\r\n      " + Quoted("Αρχείο", "windows-1253") + ")\r\n  end\r\n"));
-  EXPECT_EQ(ItemsOf(*Find<TListBox>(*form, "ListBox1")), "[\"Αρχείο\"]");
+  EXPECT_EQ(ItemsOf(*FindIn<TListBox>(*form, "ListBox1")), "[\"Αρχείο\"]");
 }
 
 TEST(StandardContent, MenuCaptionsDecodeByTheFormsCharsetNotTheDetectedDefault) {
@@ -66,9 +66,9 @@ TEST(StandardContent, MenuCaptionsDecodeByTheFormsCharsetNotTheDetectedDefault) 
       "  object MainMenu1: TMainMenu\r\n    object File1: TMenuItem\r\n      Caption = " +
       Quoted("&Αρχείο", "windows-1253") + "\r\n      object Open1: TMenuItem\r\n        Caption = " +
       Quoted("Άνοιγμα", "windows-1253") + "\r\n      end\r\n    end\r\n  end\r\n"));
-  EXPECT_EQ(Find<TLabel>(*form, "Label1")->DisplayText(), QString::fromUtf8("Добро пожаловать в программу учёта"));
+  EXPECT_EQ(FindIn<TLabel>(*form, "Label1")->DisplayText(), QString::fromUtf8("Добро пожаловать в программу учёта"));
   form->HandleNeeded();
-  auto* bar = Find<TMainMenu>(*form, "MainMenu1")->MenuBar();
+  auto* bar = FindIn<TMainMenu>(*form, "MainMenu1")->MenuBar();
   ASSERT_NE(bar, nullptr);
   ASSERT_EQ(bar->actions().size(), 1);
   EXPECT_EQ(bar->actions()[0]->text(), QString::fromUtf8("&Αρχείο"));
@@ -154,9 +154,9 @@ TEST(ScrollingWindows, ScrollBoxShowsBarsAndMovesItsChildren) {
       "    object Panel1: TPanel\r\n      Left = 10\r\n      Top = 300\r\n      Width = 50\r\n      Height = 40\r\n"
       "    end\r\n    object Top1: TPanel\r\n      Align = alTop\r\n      Height = 20\r\n    end\r\n  end\r\n"));
   form->HandleNeeded();
-  auto* box = Find<TScrollBox>(*form, "ScrollBox1");
-  auto* panel = Find<TPanel>(*form, "Panel1");
-  auto* top = Find<TPanel>(*form, "Top1");
+  auto* box = FindIn<TScrollBox>(*form, "ScrollBox1");
+  auto* panel = FindIn<TPanel>(*form, "Panel1");
+  auto* top = FindIn<TPanel>(*form, "Top1");
   const TScrollExtent& e = box->Scrolling().Extent();
   EXPECT_TRUE(e.vert.shown);
   EXPECT_FALSE(e.horz.shown);
@@ -200,7 +200,7 @@ TEST(StandardContent, NewerSubObjectsLoadAndKeepTheirValues) {
       "  object Panel1: TPanel\r\n    Touch.InteractiveGestures = [igPan]\r\n"
       "    Touch.InteractiveGestureOptions = [igoPanInertia]\r\n    ParentCustomHint = False\r\n"
       "    StyleName = 'Glow'\r\n  end\r\n"));
-  auto* panel = Find<TPanel>(*form, "Panel1");
+  auto* panel = FindIn<TPanel>(*form, "Panel1");
   const TPropInfo* gestures = TTouchManager::StaticClassInfo().FindProperty("InteractiveGestures");
   ASSERT_NE(gestures, nullptr);
   EXPECT_EQ(gestures->getOrd(panel->Touch()), 1 << 1);

@@ -17,7 +17,7 @@ std::unique_ptr<TForm> LoadFormText(const std::string& text);
 // A component of the form by name, as class T (nullptr when absent or of
 // another class).
 template <class T>
-T* Find(TForm& form, const char* name) {
+T* FindIn(TForm& form, const char* name) {
   return dynamic_cast<T*>(form.FindComponent(name));
 }
 // A Delphi-style quoted string of `utf8` encoded in `codePage`.
