@@ -20,18 +20,6 @@
 
 namespace {
 
-template <class T>
-T* Find(TForm& form, const char* name) {
-  return dynamic_cast<T*>(form.FindComponent(name));
-}
-
-// A Delphi-style quoted string of `utf8` encoded in `codePage`.
-std::string Quoted(const char* utf8, const char* codePage) {
-  std::string out = "'";
-  for (char c : EncodeCodePage(QString::fromUtf8(utf8), codePage)) out += c == '\'' ? std::string("''") : std::string(1, c);
-  return out + "'";
-}
-
 struct Localised {
   const char* name;
   const char* codePage;  // the code page the form was saved in
@@ -66,14 +54,14 @@ TEST_P(DefaultCharsetForm, DecodesEveryStringInTheCodePageItWasSavedIn) {
   const Localised& l = GetParam();
   auto form = LoadFormText(DialogText(l));
   EXPECT_STREQ(form->Font()->CodePage(), l.codePage);
-  EXPECT_EQ(Find<TLabel>(*form, "Label1")->DisplayText(), QString::fromUtf8(l.caption));
-  EXPECT_EQ(form->Font()->Decode(Find<TLabel>(*form, "Label1")->Hint()), QString::fromUtf8(l.hint));
+  EXPECT_EQ(FindIn<TLabel>(*form, "Label1")->DisplayText(), QString::fromUtf8(l.caption));
+  EXPECT_EQ(form->Font()->Decode(FindIn<TLabel>(*form, "Label1")->Hint()), QString::fromUtf8(l.hint));
   form->HandleNeeded();
   EXPECT_EQ(form->Handle()->windowTitle(), QString::fromUtf8(l.caption));
-  auto* button = Find<TButton>(*form, "Button1");  // a font of its own, still DEFAULT_CHARSET
+  auto* button = FindIn<TButton>(*form, "Button1");  // a font of its own, still DEFAULT_CHARSET
   ASSERT_NE(button->PushButton(), nullptr);
   EXPECT_EQ(button->PushButton()->text(), QString::fromUtf8(l.button));
-  auto* list = Find<TListBox>(*form, "ListBox1");
+  auto* list = FindIn<TListBox>(*form, "ListBox1");
   QListWidget* qlist = list->ListWidget();
   ASSERT_NE(qlist, nullptr);
   ASSERT_EQ(qlist->count(), 2);
@@ -113,8 +101,8 @@ TEST(DefaultCharsetForm, ExplicitCharsetsKeepTheirCodePage) {
        "\r\n    Font.Charset = ANSI_CHARSET\r\n    Font.Height = -11\r\n    Font.Name = 'Arial'\r\n"
        "    ParentFont = False\r\n  end\r\nend\r\n";
   auto form = LoadFormText(t);
-  EXPECT_EQ(Find<TLabel>(*form, "Label1")->DisplayText(), QString::fromUtf8("Ширина и высота листа бумаги"));
-  EXPECT_EQ(Find<TLabel>(*form, "Label2")->DisplayText(), QString::fromUtf8("Größe"));
+  EXPECT_EQ(FindIn<TLabel>(*form, "Label1")->DisplayText(), QString::fromUtf8("Ширина и высота листа бумаги"));
+  EXPECT_EQ(FindIn<TLabel>(*form, "Label2")->DisplayText(), QString::fromUtf8("Größe"));
 }
 
 TEST(DetectAnsiCodePage, PlainAsciiAndUnicodeStringsStayWindows1252) {

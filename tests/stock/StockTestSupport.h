@@ -21,3 +21,17 @@ std::string FormTextWith(const std::string& body);
 std::string CorpusFormText(const std::filesystem::path& file);
 // A form read from form text (lines joined with CR LF).
 std::unique_ptr<TForm> LoadFormText(const std::string& text);
+// A component of the form by name, as class T (nullptr when absent or of
+// another class).
+template <class T>
+T* FindIn(TForm& form, const char* name) {
+  return dynamic_cast<T*>(form.FindComponent(name));
+}
+// A Delphi-style quoted string of `utf8` encoded in `codePage`.
+std::string Quoted(const char* utf8, const char* codePage);
+// A form file's bytes, and its form text (binary files converted).
+std::string ReadFileBytes(const std::string& path);
+std::string FormTextOf(const std::string& bytes);
+// The corpus's form files (text, then binary), sorted; empty when the
+// corpus is absent.
+std::vector<std::string> CorpusFiles();

@@ -1,4 +1,5 @@
 #include "Controls.h"
+#include "TouchManager.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -509,6 +510,9 @@ const TClassInfo& TControl::StaticClassInfo() {
                kAllStyleElements).Protected()
           .Reference("CustomHint", &TComponent::StaticClassInfo, &TControl::CustomHint,
                      [](TControl* c, TPersistent* v) { c->SetCustomHint(dynamic_cast<TComponent*>(v)); }).Protected()
+          .BoolField("ParentCustomHint", true).Protected()
+          .StringField("StyleName").Protected()
+          .Object("Touch", &TTouchManager::StaticClassInfo, &TControl::Touch).Protected()
           .String("Text", &TControl::Text, &TControl::SetText).Protected()
           .Bool("Visible", &TControl::Visible, &TControl::SetVisible, true).Protected()
           .Event("OnCanResize", &TControl::OnCanResize).Protected()
@@ -547,6 +551,11 @@ TControl::TControl(TComponent* owner)
   margins_->OnChange = [this] {
     if (alignWithMargins_) RequestAlign();
   };
+}
+
+TTouchManager* TControl::Touch() const {
+  if (!touch_) touch_ = std::make_unique<TTouchManager>();
+  return touch_.get();
 }
 
 TControl::~TControl() {

@@ -314,6 +314,8 @@ TShiftState ShiftStateOfModifiers(int qtModifiers, int qtButtons = 0);
 // ---------------------------------------------------------------------------
 // TControl
 
+class TTouchManager;
+
 class TControl : public TComponent {
   TESSALY_CLASS(TControl)
   friend class TWinControl;
@@ -400,6 +402,8 @@ class TControl : public TComponent {
   void SetPopupMenu(TComponent* menu);
   TSizeConstraints* Constraints() const { return constraints_.get(); }
   TMargins* Margins() const { return margins_.get(); }
+  // The gesture settings, made when first asked for (forms seldom set them).
+  TTouchManager* Touch() const;
   bool AlignWithMargins() const { return alignWithMargins_; }
   void SetAlignWithMargins(bool v);
   TAlign Align() const { return align_; }
@@ -576,6 +580,7 @@ class TControl : public TComponent {
   TComponent* customHint_ = nullptr;
   std::unique_ptr<TSizeConstraints> constraints_;
   std::unique_ptr<TMargins> margins_;
+  mutable std::unique_ptr<TTouchManager> touch_;
   bool alignWithMargins_ = false;
   TAlign align_ = alNone;
   TAnchors anchors_ = kDefaultAnchors;

@@ -14,6 +14,8 @@
 
 #include "ClassicLook.h"
 #include "CodePageDetection.h"
+#include "FormTitleBar.h"
+#include "ScrollingArea.h"
 #include "components/Reader.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
@@ -81,6 +83,22 @@ const TClassInfo& TControlScrollBar::StaticClassInfo() {
           .BoolField("Visible", true)
           .Build();
   return info;
+}
+
+int TControlScrollBar::Range() const {
+  const TFieldValue* f = FindField("Range");
+  return f ? static_cast<int>(std::clamp<int64_t>(f->ord, 0, INT32_MAX)) : 0;
+}
+bool TControlScrollBar::Visible() const {
+  const TFieldValue* f = FindField("Visible");
+  return !f || f->ord != 0;
+}
+void TControlScrollBar::Assign(const TPersistent& source) {
+  if (auto* s = dynamic_cast<const TControlScrollBar*>(&source)) {
+    CopyFieldsFrom(*s);
+    return;
+  }
+  TPersistent::Assign(source);
 }
 
 const TClassInfo& TFormIcon::StaticClassInfo() {
@@ -221,7 +239,8 @@ TCustomForm::TCustomForm(TComponent* owner)
     : TWinControl(owner),
       icon_(std::make_unique<TFormIcon>()),
       horzScrollBar_(std::make_unique<TControlScrollBar>()),
-      vertScrollBar_(std::make_unique<TControlScrollBar>()) {
+      vertScrollBar_(std::make_unique<TControlScrollBar>()),
+      scrolling_(std::make_unique<TScrollingArea>(this)) {
   SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks);
   SetVisible(false);
   SetColor(clBtnFace);
@@ -248,13 +267,33 @@ TCustomForm::~TCustomForm() {
 
 TRect TCustomForm::GetClientRect() const { return Rect(0, 0, clientWidth_, clientHeight_); }
 
+void TCustomForm::AlignControls(TControl* control, TRect& rect) {
+  // The scroll bars sit inside the client area, below the menu bar.
+  const TRect bars = Bounds(0, menuBarHeight_, clientWidth_, clientHeight_);
+  for (int pass = 0; pass < 2; ++pass) {
+    TRect area = pass == 0 ? rect : GetClientRect();
+    area.Right -= scrolling_->ReservedWidth();
+    area.Bottom -= scrolling_->ReservedHeight();
+    TWinControl::AlignControls(control, area);
+    if (!scrolling_->Update(*horzScrollBar_, *vertScrollBar_, autoScroll_, bars)) break;
+  }
+}
+
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  Realign();
+}
+
+void TCustomForm::ScrollTo(int x, int y) { scrolling_->ScrollTo(x, y); }
+
 void TCustomForm::SetBounds(int left, int top, int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
   ConstrainedResize(width, height);
   const TSize f = FrameOf(borderStyle_);
   clientWidth_ = std::max(0, width - 2 * f.cx);
-  clientHeight_ = std::max(0, height - 2 * f.cx - f.cy);
+  // The menu bar is inside the window, above the client area.
+  clientHeight_ = std::max(0, height - 2 * f.cx - f.cy - menuBarHeight_);
   TWinControl::SetBounds(left, top, width, height);
 }
 
@@ -262,7 +301,8 @@ void TCustomForm::SetClientSize(int width, int height) {
   const TSize f = FrameOf(borderStyle_);
   // Client sizes near the integer limit stay there instead of wrapping.
   auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
-  SetBounds(left_, top_, clamp(int64_t(width) + 2 * f.cx), clamp(int64_t(height) + 2 * f.cx + f.cy));
+  SetBounds(left_, top_, clamp(int64_t(width) + 2 * f.cx),
+            clamp(int64_t(height) + 2 * f.cx + f.cy + menuBarHeight_));
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle s) {
@@ -301,7 +341,15 @@ void TCustomForm::SetMenu(TComponent* menu) {
 void TCustomForm::SetMenuBarHeight(int height) {
   height = std::max(0, height);
   if (height == menuBarHeight_) return;
+  const int grown = height - menuBarHeight_;
   menuBarHeight_ = height;
+  // A form read with its client size keeps it and grows by the bar; one
+  // read (or made) with its outer size keeps that, and the bar takes its
+  // height from the client area, as the designer saw it.
+  if (clientSizeRead_)
+    SetBounds(left_, top_, width_, height_ + grown);
+  else
+    SetBounds(left_, top_, width_, height_);
   UpdateWidget();
   // The children's widgets keep their client positions below the bar.
   for (int i = 0; i < ControlCount(); ++i)
@@ -748,6 +796,7 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("ClientHeight")
           .Publish("ClientWidth")
           .Publish("Color", clBtnFace)
+          .Object("CustomTitleBar", &TTitleBar::StaticClassInfo, &TForm::CustomTitleBar)
           .BoolField("TransparentColor", false)
           .ColorField("TransparentColorValue", 0)
           .Publish("Constraints")
@@ -762,6 +811,7 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("ParentFont", false)
           .Publish("Font")
           .Publish("FormStyle")
+          .Object("GlassFrame", &TGlassFrame::StaticClassInfo, &TForm::GlassFrame)
           .StringField("HelpFile")
           .Publish("HorzScrollBar")
           .Publish("Icon")
@@ -785,6 +835,8 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("ShowHint")
           .IntegerField("SnapBuffer", 10)
           .Publish("StyleElements")
+          .Publish("StyleName")
+          .Publish("Touch")
           // A frame's own description sets these on its root; a frame
           // previewed as a form accepts them.
           .Publish("TabOrder")
@@ -800,6 +852,7 @@ const TClassInfo& TForm::StaticClassInfo() {
                      [](const TForm*) -> TComponent* { return nullptr; },
                      [](TForm*, TPersistent*) {})
           .Publish("OnActivate")
+          .Event("OnAfterMonitorDpiChanged", &TForm::OnAfterMonitorDpiChanged)
           .Publish("OnAlignInsertBefore")
           .Publish("OnAlignPosition")
           .Publish("OnCanResize")
@@ -810,6 +863,7 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("OnContextPopup")
           .Publish("OnCreate")
           .Publish("OnDblClick")
+          .Event("OnBeforeMonitorDpiChanged", &TForm::OnBeforeMonitorDpiChanged)
           .Publish("OnDestroy")
           .Publish("OnDeactivate")
           .Publish("OnDockDrop")
@@ -843,9 +897,13 @@ const TClassInfo& TForm::StaticClassInfo() {
   return info;
 }
 
-TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
+TForm::~TForm() = default;
 
-TForm::TForm(TComponent* owner, TStream& description) : TCustomForm(owner) {
+TForm::TForm(TComponent* owner)
+    : TCustomForm(owner), glassFrame_(std::make_unique<TGlassFrame>()), titleBar_(std::make_unique<TTitleBar>()) {}
+
+TForm::TForm(TComponent* owner, TStream& description)
+    : TCustomForm(owner), glassFrame_(std::make_unique<TGlassFrame>()), titleBar_(std::make_unique<TTitleBar>()) {
   InitInheritedComponent(this, description);
   DoCreate();
 }

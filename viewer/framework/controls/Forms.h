@@ -13,6 +13,10 @@
 
 #include "Controls.h"
 
+class TGlassFrame;
+class TScrollingArea;
+class TTitleBar;
+
 class QEventLoop;
 class TStream;
 
@@ -63,13 +67,17 @@ inline constexpr uint32_t MB_ICONINFORMATION = MB_ICONASTERISK;
 inline constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6,
                      IDNO = 7;
 
-// A form's horizontal and vertical scroll bar settings (accepted from form
-// files; forms do not scroll).
+// A scrolling window's horizontal or vertical scroll bar settings. Range
+// and Visible decide the bar (see ScrollingArea.h); the rest load and
+// stream back.
 class TControlScrollBar : public TPersistent {
   TESSALY_CLASS(TControlScrollBar)
 
  public:
   TControlScrollBar() = default;
+  int Range() const;
+  bool Visible() const;
+  void Assign(const TPersistent& source) override;
 };
 
 // A form's icon: the bytes of its "Data" as read, written back unchanged.
@@ -141,6 +149,8 @@ class TCustomForm : public TWinControl {
   void SetActiveControl(TWinControl* control);
   TFormIcon* Icon() const { return icon_.get(); }
   TControlScrollBar* HorzScrollBar() const { return horzScrollBar_.get(); }
+  const TScrollingArea& Scrolling() const { return *scrolling_; }
+  void ScrollTo(int x, int y);
   TControlScrollBar* VertScrollBar() const { return vertScrollBar_.get(); }
   TCanvas* Canvas() { return ControlCanvas(); }
 
@@ -189,6 +199,10 @@ class TCustomForm : public TWinControl {
   void ControlDestroying(TControl* control);
 
  protected:
+  // Aligns, then shows the scroll bars an AutoScroll form's children need
+  // (the aligned children share what the bars leave).
+  void AlignControls(TControl* control, TRect& rect) override;
+  void CreateWnd() override;
   void CreateParams(TCreateParams& params) override;
   void UpdateWidget() override;
   void PaintWindow(TCanvas& canvas) override;
@@ -227,6 +241,7 @@ class TCustomForm : public TWinControl {
   TWinControl* focusedControl_ = nullptr;
   std::unique_ptr<TFormIcon> icon_;
   std::unique_ptr<TControlScrollBar> horzScrollBar_, vertScrollBar_;
+  std::unique_ptr<TScrollingArea> scrolling_;
   TModalResult modalResult_ = mrNone;
   QEventLoop* modalLoop_ = nullptr;
   bool active_ = false;
@@ -244,6 +259,15 @@ class TForm : public TCustomForm {
   // Creates the form and reads its own form description from the stream
   // (a form resource, a bare binary form stream or form text).
   TForm(TComponent* owner, TStream& description);
+  ~TForm() override;
+  TGlassFrame* GlassFrame() const { return glassFrame_.get(); }
+  TTitleBar* CustomTitleBar() const { return titleBar_.get(); }
+
+  TMethod OnAfterMonitorDpiChanged, OnBeforeMonitorDpiChanged;
+
+ private:
+  std::unique_ptr<TGlassFrame> glassFrame_;
+  std::unique_ptr<TTitleBar> titleBar_;
 };
 
 // Reads a form description (resource, binary or text) into an existing

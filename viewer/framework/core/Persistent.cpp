@@ -22,6 +22,15 @@ TFieldValue& TPersistent::FieldOf(const std::string& name) {
   return fields_->back().second;
 }
 
+void TPersistent::CopyFieldsFrom(const TPersistent& source) {
+  if (&source == this) return;
+  if (!source.fields_) {
+    fields_.reset();
+    return;
+  }
+  fields_ = std::make_unique<std::vector<std::pair<std::string, TFieldValue>>>(*source.fields_);
+}
+
 const TFieldValue* TPersistent::FindField(const std::string& name) const {
   if (!fields_) return nullptr;
   for (auto& [n, v] : *fields_)

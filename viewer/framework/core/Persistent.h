@@ -68,6 +68,9 @@ class TPersistent {
   // by property name (created on first use, zero or empty).
   TFieldValue& FieldOf(const std::string& name);
   const TFieldValue* FindField(const std::string& name) const;
+  // Replaces every plain-field value with source's (an Assign of objects
+  // whose properties are all plain fields).
+  void CopyFieldsFrom(const TPersistent& source);
 
  protected:
   virtual void AssignTo(TPersistent& dest) const;
@@ -234,6 +237,10 @@ class ClassBuilder {
   // optionally with another default.
   ClassBuilder& Publish(const std::string& name);
   ClassBuilder& Publish(const std::string& name, std::optional<int64_t> def);
+  // Gives a property this class already declared or published (through a
+  // shared group) another streaming default; publishing it again would
+  // leave a second, unreachable declaration.
+  ClassBuilder& Default(const std::string& name, std::optional<int64_t> def);
   // Modifiers of the property added last.
   ClassBuilder& RoundingFloats() {
     info_.MutableProperties().back().roundsFloats = true;
@@ -357,4 +364,14 @@ ClassBuilder<C>& ClassBuilder<C>::Publish(const std::string& name, std::optional
   Publish(name);
   info_.MutableProperties().back().defaultOrd = def;
   return *this;
+}
+
+template <class C>
+ClassBuilder<C>& ClassBuilder<C>::Default(const std::string& name, std::optional<int64_t> def) {
+  for (TPropInfo& p : info_.MutableProperties())
+    if (p.name == name) {
+      p.defaultOrd = def;
+      return *this;
+    }
+  throw std::logic_error("Default: " + name + " is not declared by this class");
 }

@@ -290,7 +290,8 @@ const TClassInfo& TCustomActionBarColorMap::StaticClassInfo() {
       ClassBuilder<TCustomActionBarColorMap>("TCustomActionBarColorMap", &TComponent::StaticClassInfo())
           .ColorField("BtnFrameColor", clDefault)
           .ColorField("BtnSelectedColor", clDefault)
-          .Object("BtnSelectedFont", &TFont::StaticClassInfo, &TCustomActionBarColorMap::BtnSelectedFont)
+          // A colour: the text colour of a selected button.
+          .ColorField("BtnSelectedFont", clDefault)
           .ColorField("Color", clBtnFace)
           .ColorField("DesignFocus", clDefault)
           .ColorField("DisabledColor", clDefault)
@@ -315,7 +316,7 @@ const TClassInfo& TCustomActionBarColorMap::StaticClassInfo() {
 }
 
 TCustomActionBarColorMap::TCustomActionBarColorMap(TComponent* owner)
-    : TComponent(owner), selectedFont_(std::make_unique<TFont>()) {}
+    : TComponent(owner) {}
 
 #define COLOR_MAP(Name)                                                                                 \
   const TClassInfo& Name::StaticClassInfo() {                                                          \
@@ -341,6 +342,8 @@ static void PublishActionBar(ClassBuilder<C>& b) {
               [](C* c, TPersistent* v) { c->SetActionManager(dynamic_cast<TComponent*>(v)); })
       .BoolField("AllowHiding", false)
       .EnumField("AnimationStyle", AnimationStyleEnumInfo(), 1)
+      .Object("Background", &TPicture::StaticClassInfo, &C::Background)
+      .EnumField("BackgroundLayout", BackgroundLayoutEnumInfo(), 0)
       .Publish("Caption")
       .Object("ColorMap", &TCustomActionBarColorMap::StaticClassInfo, &C::ColorMap)
       .SetField("EdgeBorders", EdgeBorderEnumInfo(), 0)
@@ -430,7 +433,7 @@ const TClassInfo& TActionMainMenuBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TActionMainMenuBar> b("TActionMainMenuBar", &TCustomActionBar::StaticClassInfo());
     PublishActionBar(b);
-    b.Event("OnPopup", &TActionMainMenuBar::OnPopup);
+    b.IntegerField("AnimateDuration", 150).Event("OnPopup", &TActionMainMenuBar::OnPopup);
     return b.Build();
   }();
   return info;
@@ -441,6 +444,7 @@ const TClassInfo& TActionToolBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TActionToolBar> b("TActionToolBar", &TCustomActionBar::StaticClassInfo());
     PublishActionBar(b);
+    b.BoolField("HorzSeparator", true).BoolField("VertSeparator", true);
     return b.Build();
   }();
   return info;

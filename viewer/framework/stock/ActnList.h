@@ -172,11 +172,9 @@ class TCustomActionBarColorMap : public TComponent {
 
  public:
   explicit TCustomActionBarColorMap(TComponent* owner);
-  TFont* BtnSelectedFont() const { return selectedFont_.get(); }
   TMethod OnColorChange;
 
  private:
-  std::unique_ptr<TFont> selectedFont_;
 };
 
 class TXPColorMap : public TCustomActionBarColorMap {
@@ -213,6 +211,7 @@ class TCustomActionBar : public TCustomControl {
   TPersistent* ColorMap() const;
   void SetColorMap(TComponent* c);
   bool ColorMapAssigned() const { return colorMap_ != nullptr; }
+  TPicture* Background() const { return background_.get(); }
   // Captions of the bar's top-level items, as the action manager lists them.
   std::vector<std::string> ItemCaptions() const;
 
@@ -226,6 +225,7 @@ class TCustomActionBar : public TCustomControl {
   TComponent* actionManager_ = nullptr;
   TComponent* colorMap_ = nullptr;
   std::unique_ptr<TCustomActionBarColorMap> ownColorMap_;
+  std::unique_ptr<TPicture> background_ = std::make_unique<TPicture>();
 };
 
 class TActionMainMenuBar : public TCustomActionBar {

@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+#include "StdCtrls.h"
+
 const TEnumInfo& ButtonLayoutEnumInfo() {
   static const TEnumInfo e{"TButtonLayout",
                            {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
@@ -11,50 +13,38 @@ const TEnumInfo& ButtonLayoutEnumInfo() {
 }
 
 const TClassInfo& TSpeedButton::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TSpeedButton>("TSpeedButton", &TGraphicControl::StaticClassInfo())
-          .Publish("Align")
-          .Publish("AlignWithMargins")
-          .Publish("Margins")
-          .Publish("StyleElements")
-          .Bool("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
-          .Publish("Anchors")
-          .Publish("BiDiMode")
-          .Publish("Constraints")
-          .Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex, 0)
-          .Bool("Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
-          .Publish("Caption")
-          .Publish("Enabled")
-          .Bool("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false)
-          .Publish("Font")
-          .Object("Glyph", &TBitmap::StaticClassInfo, &TSpeedButton::Glyph, &TSpeedButton::SetGlyph)
-          .Enum("Layout", ButtonLayoutEnumInfo(), &TSpeedButton::Layout, &TSpeedButton::SetLayout,
-                blGlyphLeft)
-          .Integer("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
-          .Integer("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)
-          .Publish("ParentFont")
-          .Publish("ParentShowHint")
-          .Publish("ParentBiDiMode")
-          .Publish("PopupMenu")
-          .Publish("ShowHint")
-          .Integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing, 4)
-          .Bool("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent, true)
-          .IntegerField("ImageIndex", -1)
-          .StringField("ImageName")
-          .Reference("Images", &TComponent::StaticClassInfo,
-                     [](const TSpeedButton* b) { return b->images_; },
-                     [](TSpeedButton* b, TComponent* c) { b->images_ = c; })
-          .IntegerField("DisabledImageIndex", -1)
-          .IntegerField("HotImageIndex", -1)
-          .IntegerField("PressedImageIndex", -1)
-          .IntegerField("SelectedImageIndex", -1)
-          .Publish("Visible")
-          .Publish("OnClick")
-          .Publish("OnDblClick")
-          .Publish("OnMouseDown")
-          .Publish("OnMouseMove")
-          .Publish("OnMouseUp")
-          .Build();
+  static const TClassInfo info = [] {
+    ClassBuilder<TSpeedButton> b("TSpeedButton", &TGraphicControl::StaticClassInfo());
+    stock::PublishControl(b);
+    b.Reference("Action", &TComponent::StaticClassInfo, [](const TSpeedButton*) -> TComponent* { return nullptr; },
+                [](TSpeedButton*, TPersistent*) {})
+        .Bool("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
+        .Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex, 0)
+        .Bool("Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
+        .Publish("Caption")
+        .Bool("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false)
+        .Publish("Font")
+        .Object("Glyph", &TBitmap::StaticClassInfo, &TSpeedButton::Glyph, &TSpeedButton::SetGlyph)
+        .Enum("Layout", ButtonLayoutEnumInfo(), &TSpeedButton::Layout, &TSpeedButton::SetLayout, blGlyphLeft)
+        .Integer("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
+        .Integer("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)
+        .Publish("ParentFont")
+        .Integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing, 4)
+        .Bool("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent, true)
+        .IntegerField("ImageIndex", -1)
+        .StringField("ImageName")
+        .Reference("Images", &TComponent::StaticClassInfo, [](const TSpeedButton* b) { return b->images_; },
+                   [](TSpeedButton* b, TComponent* c) { b->images_ = c; })
+        .IntegerField("DisabledImageIndex", -1)
+        .StringField("DisabledImageName")
+        .IntegerField("HotImageIndex", -1)
+        .StringField("HotImageName")
+        .IntegerField("PressedImageIndex", -1)
+        .StringField("PressedImageName")
+        .IntegerField("SelectedImageIndex", -1)
+        .StringField("SelectedImageName");
+    return b.Build();
+  }();
   return info;
 }
 

@@ -10,6 +10,11 @@
 
 std::function<bool(TOpenDialog&)> TOpenDialog::ExecuteHook;
 
+static const TEnumInfo& OpenOptionExEnumInfo() {
+  static const TEnumInfo e{"TOpenOptionEx", {"ofExNoPlacesBar"}};
+  return e;
+}
+
 static const TEnumInfo& OpenOptionEnumInfo() {
   static const TEnumInfo e{"TOpenOption",
                            {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir",
@@ -32,10 +37,14 @@ const TClassInfo& TOpenDialog::StaticClassInfo() {
           .String("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir)
           .Set("Options", OpenOptionEnumInfo(), &TOpenDialog::Options, &TOpenDialog::SetOptions,
                (1 << ofHideReadOnly) | (1 << ofEnableSizing))
+          .SetField("OptionsEx", OpenOptionExEnumInfo(), 0)
           .String("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle)
+          .BoolField("Ctl3D", true)
+          .IntegerField("HelpContext", 0)
           .Event("OnCanClose", &TOpenDialog::OnCanClose)
           .Event("OnClose", &TOpenDialog::OnClose)
           .Event("OnFolderChange", &TOpenDialog::OnFolderChange)
+          .Event("OnIncludeItem", &TOpenDialog::OnIncludeItem)
           .Event("OnSelectionChange", &TOpenDialog::OnSelectionChange)
           .Event("OnShow", &TOpenDialog::OnShow)
           .Event("OnTypeChange", &TOpenDialog::OnTypeChange)

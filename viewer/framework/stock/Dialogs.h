@@ -63,7 +63,7 @@ class TOpenDialog : public TComponent {
   // FileName and returns what Execute returns.
   static std::function<bool(TOpenDialog& dialog)> ExecuteHook;
 
-  TMethod OnCanClose, OnClose, OnShow, OnFolderChange, OnSelectionChange, OnTypeChange;
+  TMethod OnCanClose, OnClose, OnShow, OnFolderChange, OnIncludeItem, OnSelectionChange, OnTypeChange;
 
  protected:
   // A save dialog asks for a name to write (and honours ofOverwritePrompt).

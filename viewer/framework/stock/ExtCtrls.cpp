@@ -44,7 +44,8 @@ const TClassInfo& TPanel::StaticClassInfo() {
     stock::PublishControl(b);
     stock::PublishLooks(b, clBtnFace);
     stock::PublishWindowed(b);
-    b.Enum("Alignment", AlignmentEnumInfo(), &TPanel::Alignment, &TPanel::SetAlignment, taCenter)
+    b.Default("UseDockManager", 1)
+        .Enum("Alignment", AlignmentEnumInfo(), &TPanel::Alignment, &TPanel::SetAlignment, taCenter)
         .Publish("AutoSize")
         .Enum("BevelInner", BevelCutEnumInfo(), &TPanel::BevelInner, &TPanel::SetBevelInner, bvNone)
         .Enum("BevelOuter", BevelCutEnumInfo(), &TPanel::BevelOuter, &TPanel::SetBevelOuter, bvRaised)
@@ -152,6 +153,9 @@ const TClassInfo& TRadioGroup::StaticClassInfo() {
         .Integer("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns, 1)
         .Integer("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex, -1)
         .Object("Items", &TStrings::StaticClassInfo, &TRadioGroup::Items, &TRadioGroup::SetItems)
+        .Publish("DefaultHeaderFont")
+        .Publish("HeaderFont")
+        .Publish("ShowFrame")
         .BoolField("WordWrap", false);
     return b.Build();
   }();
@@ -178,6 +182,10 @@ void TCustomRadioGroup::SetColumns(int v) {
   columns_ = std::clamp(v, 1, 16);
   ArrangeButtons();
 }
+void TCustomRadioGroup::ReportContent(TContentReport& report) const {
+  report.AddStrings("items", DecodedLines(items_->Lines(), *Font()));
+}
+
 void TCustomRadioGroup::Loaded() {
   TCustomGroupBox::Loaded();
   UpdateButtons();
@@ -459,13 +467,13 @@ const TClassInfo& TSplitter::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TSplitter> b("TSplitter", &TGraphicControl::StaticClassInfo());
     stock::PublishControl(b);
-    b.Publish("Align", alLeft)
+    b.Default("Align", alLeft)
         .BoolField("AutoSnap", true)
         .Bool("Beveled", &TSplitter::Beveled, &TSplitter::SetBeveled, false)
         .Publish("Color")
         .Publish("ParentColor")
         .IntegerField("MinSize", 30)
-        .EnumField("ResizeStyle", ResizeStyleEnumInfo(), 2)
+        .EnumField("ResizeStyle", ResizeStyleEnumInfo(), 3)
         .Event("OnMoved", &TSplitter::OnMoved)
         .Event("OnPaint", &TSplitter::OnPaint);
     return b.Build();

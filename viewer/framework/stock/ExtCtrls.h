@@ -91,6 +91,8 @@ class TCustomRadioGroup : public TCustomGroupBox {
   void SetColumns(int v);
   int ButtonCount() const { return int(buttons_.size()); }
   TRadioButton* Buttons(int i) const { return buttons_.at(size_t(i)); }
+  // "items": the buttons' captions in order, decoded by the font's charset.
+  void ReportContent(TContentReport& report) const override;
 
   void Loaded() override;
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;

@@ -190,6 +190,14 @@ void TMenu::GetChildren(const std::function<void(TComponent*)>& proc, TComponent
   items_->GetChildren(proc, root);
 }
 
+QString TMenu::ItemText(const TMenuItem* item) const {
+  // The owning form's (or frame's) font decides the character set, as for
+  // every other caption on it; a menu without one keeps the code page it
+  // was made with.
+  if (auto* owner = dynamic_cast<const TControl*>(Owner())) return CaptionToMnemonicText(item->Caption(), *owner->Font());
+  return CaptionToMnemonicText(item->Caption(), codePage_);
+}
+
 void TMenu::FillQtMenu(QMenu* menu, TMenuItem* parent) const {
   QActionGroup* radio = nullptr;
   for (int i = 0; i < parent->Count(); ++i) {
@@ -199,7 +207,7 @@ void TMenu::FillQtMenu(QMenu* menu, TMenuItem* parent) const {
       menu->addSeparator();
       continue;
     }
-    const QString text = CaptionToMnemonicText(item->Caption(), codePage_);
+    const QString text = ItemText(item);
     QAction* action;
     if (item->Count() > 0) {
       QMenu* sub = menu->addMenu(text);
@@ -287,7 +295,7 @@ void TMainMenu::Rebuild() {
   for (int i = 0; i < Items()->Count(); ++i) {
     TMenuItem* item = Items()->Items(i);
     if (!item->Visible()) continue;
-    const QString text = CaptionToMnemonicText(item->Caption(), codePage_);
+    const QString text = ItemText(item);
     if (item->Count() > 0) {
       QMenu* menu = bar_->addMenu(text);
       FillQtMenu(menu, item);

@@ -100,6 +100,8 @@ class TMenu : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
   // Fills a Qt menu with the items of parent (recursively).
   void FillQtMenu(QMenu* menu, TMenuItem* parent) const;
+  // An item's caption as the menu shows it, decoded and with its accelerator.
+  QString ItemText(const TMenuItem* item) const;
 
   TMethod OnChange;
 

@@ -63,7 +63,6 @@ STOCK_ENUM(DBLookupComboStyleEnumInfo, "TDBLookupComboStyle", "csDropDown", "csD
 STOCK_ENUM(DropDownAlignEnumInfo, "TDropDownAlign", "daLeft", "daRight", "daCenter")
 STOCK_ENUM(DBCtrlGridOrientationEnumInfo, "TDBCtrlGridOrientation", "goVertical", "goHorizontal")
 STOCK_ENUM(DBCtrlGridBorderEnumInfo, "TDBCtrlGridBorder", "gbNone", "gbRaised")
-STOCK_ENUM(OpenOptionExEnumInfo, "TOpenOptionEx", "ofExNoPlacesBar")
 
 // --- publishing helpers
 
@@ -314,7 +313,10 @@ const TClassInfo& TScrollBox::StaticClassInfo() {
 }
 
 TScrollBox::TScrollBox(TComponent* owner)
-    : TCustomControl(owner), horz_(std::make_unique<TControlScrollBar>()), vert_(std::make_unique<TControlScrollBar>()) {
+    : TCustomControl(owner),
+      horz_(std::make_unique<TControlScrollBar>()),
+      vert_(std::make_unique<TControlScrollBar>()),
+      scrolling_(std::make_unique<TScrollingArea>(this)) {
   SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks);
   SetBounds(0, 0, 185, 41);
   SetColor(clBtnFace);
@@ -325,6 +327,35 @@ TScrollBox::~TScrollBox() = default;
 void TScrollBox::AdjustClientRect(TRect& rect) {
   TCustomControl::AdjustClientRect(rect);
   if (borderStyle_ == 1) InflateRect(rect, -2, -2);
+}
+
+bool TScrollBox::AutoScroll() const {
+  const TFieldValue* f = FindField("AutoScroll");
+  return !f || f->ord != 0;
+}
+
+TRect TScrollBox::BarArea() const {
+  TRect r = Rect(0, 0, Width(), Height());
+  if (borderStyle_ == 1) InflateRect(r, -2, -2);
+  return r;
+}
+
+TRect TScrollBox::GetClientRect() const {
+  return Rect(0, 0, std::max(0, Width() - scrolling_->ReservedWidth()),
+              std::max(0, Height() - scrolling_->ReservedHeight()));
+}
+
+void TScrollBox::CreateWnd() {
+  TCustomControl::CreateWnd();
+  Realign();
+}
+
+void TScrollBox::AlignControls(TControl* control, TRect& rect) {
+  TCustomControl::AlignControls(control, rect);
+  if (scrolling_->Update(*horz_, *vert_, AutoScroll(), BarArea())) {
+    TRect again = GetClientRect();
+    TCustomControl::AlignControls(control, again);
+  }
 }
 void TScrollBox::Paint() {
   if (borderStyle_ != 1) return;
@@ -340,7 +371,12 @@ const TClassInfo& TCheckListBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TCheckListBox> b("TCheckListBox", &TCustomListBox::StaticClassInfo());
     PublishListLike(b);
-    b.BoolField("AllowGrayed", false)
+    b.IntegerField("AutoCompleteDelay", 500)
+        .IntegerField("ScrollWidth", 0)
+        .Event("OnData", &TCheckListBox::OnData)
+        .Event("OnDataFind", &TCheckListBox::OnDataFind)
+        .Event("OnDataObject", &TCheckListBox::OnDataObject)
+        .BoolField("AllowGrayed", false)
         .BoolField("Flat", true)
         .ColorField("HeaderColor", clInfoText)
         .ColorField("HeaderBackgroundColor", clInfoBk)
@@ -709,20 +745,12 @@ void TFilterComboBox::SetFilter(const std::string& v) {
 // Dialogs
 
 const TClassInfo& TSaveDialog::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TSaveDialog>("TSaveDialog", &TOpenDialog::StaticClassInfo())
-                                     .SetField("OptionsEx", OpenOptionExEnumInfo(), 0)
-                                     .BoolField("Ctl3D", true)
-                                     .IntegerField("HelpContext", 0)
-                                     .Build();
+  static const TClassInfo info = ClassBuilder<TSaveDialog>("TSaveDialog", &TOpenDialog::StaticClassInfo()).Build();
   return info;
 }
 const TClassInfo& TOpenPictureDialog::StaticClassInfo() {
   static const TClassInfo info =
-      ClassBuilder<TOpenPictureDialog>("TOpenPictureDialog", &TOpenDialog::StaticClassInfo())
-          .SetField("OptionsEx", OpenOptionExEnumInfo(), 0)
-          .BoolField("Ctl3D", true)
-          .IntegerField("HelpContext", 0)
-          .Build();
+      ClassBuilder<TOpenPictureDialog>("TOpenPictureDialog", &TOpenDialog::StaticClassInfo()).Build();
   return info;
 }
 const TClassInfo& TSavePictureDialog::StaticClassInfo() {

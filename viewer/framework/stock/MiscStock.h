@@ -16,6 +16,7 @@
 #include "controls/Grids.h"
 #include "NotebookPages.h"
 #include "controls/Outline.h"
+#include "controls/ScrollingArea.h"
 #include "StdCtrls.h"
 
 // What the data-aware controls keep of their data link.
@@ -72,13 +73,24 @@ class TScrollBox : public TCustomControl {
   TControlScrollBar* VertScrollBar() const { return vert_.get(); }
   int BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(int v) { borderStyle_ = v; Invalidate(); }
+  bool AutoScroll() const;
   void AdjustClientRect(TRect& rect) override;
+  // The area inside the border less what the scroll bars take.
+  TRect GetClientRect() const override;
+  const TScrollingArea& Scrolling() const { return *scrolling_; }
+  void ScrollTo(int x, int y) { scrolling_->ScrollTo(x, y); }
 
  protected:
   void Paint() override;
+  void CreateWnd() override;
+  // Aligns, then updates the scroll bars (and aligns again when they
+  // appeared or went).
+  void AlignControls(TControl* control, TRect& rect) override;
 
  private:
+  TRect BarArea() const;
   std::unique_ptr<TControlScrollBar> horz_, vert_;
+  std::unique_ptr<TScrollingArea> scrolling_;
   int borderStyle_ = 1;
 };
 

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "controls/ContentReport.h"
 #include "controls/Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
@@ -217,6 +218,13 @@ TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, i
     y += lineHeight;
   }
   return {maxWidth, total};
+}
+
+std::vector<std::string> DecodedLines(const std::vector<std::string>& lines, const TFont& font) {
+  std::vector<std::string> out;
+  out.reserve(lines.size());
+  for (const auto& line : lines) out.push_back(font.Decode(line).toStdString());
+  return out;
 }
 
 void DefineIsControl(TFiler& filer, TPersistent* self) {
@@ -1198,6 +1206,10 @@ void TCustomListBox::FillWidget() {
   itemIndex_ = keep;
 }
 
+void TCustomListBox::ReportContent(TContentReport& report) const {
+  report.AddStrings("items", DecodedLines(items_->Lines(), *Font()));
+}
+
 void TCustomListBox::CMFontChanged(TMessage& msg) {
   TWinControl::CMFontChanged(msg);
   ApplyControlPalette(list_, this, true);
@@ -1311,6 +1323,12 @@ void TCustomComboBox::FillWidget() {
   filling_ = false;
 }
 
+void TCustomComboBox::ReportContent(TContentReport& report) const {
+  std::vector<std::string> items = items_->Lines();
+  if (sorted_) std::sort(items.begin(), items.end());
+  report.AddStrings("items", DecodedLines(items, *Font()));
+}
+
 void TCustomComboBox::CMFontChanged(TMessage& msg) {
   TWinControl::CMFontChanged(msg);
   ApplyControlPalette(combo_, this, true);
@@ -1393,7 +1411,11 @@ void TScrollBar::Apply() {
 
 const TClassInfo& TCustomGroupBox::StaticClassInfo() {
   static const TClassInfo info =
-      ClassBuilder<TCustomGroupBox>("TCustomGroupBox", &TCustomControl::StaticClassInfo()).Build();
+      ClassBuilder<TCustomGroupBox>("TCustomGroupBox", &TCustomControl::StaticClassInfo())
+          .BoolField("DefaultHeaderFont", true).Protected()
+          .Object("HeaderFont", &TFont::StaticClassInfo, &TCustomGroupBox::HeaderFont).Protected()
+          .BoolField("ShowFrame", true).Protected()
+          .Build();
   return info;
 }
 
@@ -1403,7 +1425,7 @@ const TClassInfo& TGroupBox::StaticClassInfo() {
     stock::PublishControl(b);
     stock::PublishLooks(b, clBtnFace);
     stock::PublishWindowed(b);
-    b.Publish("Caption").BoolField("ShowFrame", true);
+    b.Publish("Caption").Publish("DefaultHeaderFont").Publish("HeaderFont").Publish("ShowFrame");
     return b.Build();
   }();
   return info;
@@ -1416,25 +1438,35 @@ TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
   SetParentColor(true);
 }
 
-static int CaptionHeight(const TControl* c) {
+TCustomGroupBox::~TCustomGroupBox() = default;
+
+const TFont& TCustomGroupBox::CaptionFont() const {
+  const TFieldValue* useDefault = FindField("DefaultHeaderFont");
+  return useDefault && useDefault->ord == 0 ? *headerFont_ : *Font();
+}
+
+static int CaptionHeight(const TFont& font) {
   TCanvas measure;
-  measure.SetFont(*c->Font());
+  measure.SetFont(font);
   return measure.TextExtentW(QStringLiteral("0")).cy;
 }
 
 void TCustomGroupBox::AdjustClientRect(TRect& rect) {
   TCustomControl::AdjustClientRect(rect);
-  rect.Top += CaptionHeight(this);
+  rect.Top += CaptionHeight(CaptionFont());
   InflateRect(rect, -1, -1);
   if (Ctl3D()) InflateRect(rect, -1, -1);
 }
 
 void TCustomGroupBox::Paint() {
   TCanvas& c = *Canvas();
-  c.SetFont(*Font());
-  const int h = CaptionHeight(this);
+  const TFont& font = CaptionFont();
+  const int h = CaptionHeight(font);
+  const TFieldValue* showFrame = FindField("ShowFrame");
   TRect r = Rect(0, h / 2 - 1, Width(), Height());
-  if (Ctl3D()) {
+  if (showFrame && showFrame->ord == 0) {
+    // No frame: the caption alone.
+  } else if (Ctl3D()) {
     TRect outer = r;
     outer.Left += 1;
     outer.Top += 1;
@@ -1448,9 +1480,10 @@ void TCustomGroupBox::Paint() {
     Frame3D(c, r, clWindowFrame, clWindowFrame, 1);
   }
   if (!Caption().empty()) {
-    const QString text = DisplayText();
+    const QString text = font.Decode(Caption());
+    c.SetFont(font);
     TCanvas measure;
-    measure.SetFont(*Font());
+    measure.SetFont(font);
     const TSize size = DrawControlText(measure, Rect(0, 0, 0, 0), text, 0, 0, false, true, true);
     const TRect cap = Bounds(8, 0, size.cx + 2, h);
     c.Brush()->SetStyle(bsSolid);

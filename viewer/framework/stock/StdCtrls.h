@@ -85,10 +85,13 @@ ClassBuilder<C>& PublishControl(ClassBuilder<C>& b) {
       .Publish("Enabled")
       .Publish("Margins")
       .Publish("ParentBiDiMode")
+      .Publish("ParentCustomHint")
       .Publish("ParentShowHint")
       .Publish("PopupMenu")
       .Publish("ShowHint")
       .Publish("StyleElements")
+      .Publish("StyleName")
+      .Publish("Touch")
       .Publish("Visible")
       .Publish("OnCanResize")
       .Publish("OnClick")
@@ -544,6 +547,8 @@ class TCustomListBox : public TWinControl {
   TEditBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TEditBorderStyle v);
   QListWidget* ListWidget() const;
+  // "items": the lines in display order, decoded by the font's charset.
+  void ReportContent(TContentReport& report) const override;
 
   TMethod OnDrawItem, OnMeasureItem, OnData, OnDataFind, OnDataObject;
 
@@ -589,6 +594,8 @@ class TCustomComboBox : public TWinControl {
   void SetSorted(bool v) { sorted_ = v; FillWidget(); }
   void SetText(const std::string& v) override;
   QComboBox* ComboWidget() const;
+  // "items": the drop-down list in display order (sorted when Sorted).
+  void ReportContent(TContentReport& report) const override;
 
   TMethod OnChange, OnSelect, OnDropDown, OnCloseUp, OnDrawItem, OnMeasureItem;
 
@@ -661,12 +668,20 @@ class TCustomGroupBox : public TCustomControl {
 
  public:
   explicit TCustomGroupBox(TComponent* owner);
+  ~TCustomGroupBox() override;
   void AdjustClientRect(TRect& rect) override;
+  // The caption's own font, used when DefaultHeaderFont is False.
+  TFont* HeaderFont() const { return headerFont_.get(); }
 
  protected:
   void Paint() override;
   void CMTextChanged(TMessage& msg) override;
   void CMFontChanged(TMessage& msg) override;
+  // The font the caption is drawn in.
+  const TFont& CaptionFont() const;
+
+ private:
+  std::unique_ptr<TFont> headerFont_ = std::make_unique<TFont>();
 };
 
 class TGroupBox : public TCustomGroupBox {
@@ -705,6 +720,9 @@ class TStaticText : public TCustomControl {
   bool transparent_ = false;
   TComponent* focusControl_ = nullptr;
 };
+
+// Lines decoded by a font's charset into UTF-8, for content reports.
+std::vector<std::string> DecodedLines(const std::vector<std::string>& lines, const TFont& font);
 
 // Reads the "IsControl" flag some form files carry on controls.
 void DefineIsControl(TFiler& filer, TPersistent* self);
