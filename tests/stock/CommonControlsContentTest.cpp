@@ -200,3 +200,23 @@ TEST(ToolBarLayout, ButtonsTakeTheButtonSizeInTheirStoredOrder) {
   EXPECT_EQ(sep->Width(), 8);
   EXPECT_EQ(b2->Left(), 48);
 }
+
+// Values forms store on the common controls' sets and sub-objects load
+// rather than fail the preview.
+TEST(CommonControlsStreaming, SetsAndSubObjectsThatFormsStoreLoad) {
+  auto form = LoadFormText(
+      "object Form1: TForm1\r\n"
+      "  object Combo: TComboBoxEx\r\n    AutoCompleteOptions = [acoAutoSuggest, acoAutoAppend]\r\n"
+      "    ItemsEx = <\r\n      item\r\n        Caption = 'First'\r\n      end>\r\n  end\r\n"
+      "  object Picker: TDateTimePicker\r\n    CalColors.BackColor = clYellow\r\n  end\r\n"
+      "  object Cool: TCoolBar\r\n    EdgeBorders = [ebLeft, ebTop]\r\n    EdgeInner = esNone\r\n  end\r\n"
+      "  object Status: TStatusBar\r\n    BorderWidth = 2\r\n  end\r\n"
+      "end\r\n");
+  auto* combo = Find<TComboBoxEx>(*form, "Combo");
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->ClassInfo().FindProperty("AutoCompleteOptions")->getOrd(combo), 3);
+  EXPECT_EQ(Member(*combo, "items"), "[\"First\"]");
+  auto* picker = Find<TDateTimePicker>(*form, "Picker");
+  ASSERT_NE(picker, nullptr);
+  EXPECT_EQ(picker->CalColors()->ClassInfo().FindProperty("BackColor")->getOrd(picker->CalColors()), 0x00FFFF);
+}

@@ -65,6 +65,9 @@ STOCK_ENUM(TBDrawingStyleEnumInfo, "TTBDrawingStyle", "dsNormal", "dsGradient")
 STOCK_ENUM(TBGradientDrawingOptionEnumInfo, "TTBGradientDrawingOption", "gdoHotTrack", "gdoGradient")
 STOCK_ENUM(CoolBandMaximizeEnumInfo, "TCoolBandMaximize", "bmNone", "bmClick", "bmDblClick")
 STOCK_ENUM(PageScrollerOrientationEnumInfo, "TPageScrollerOrientation", "soHorizontal", "soVertical")
+STOCK_ENUM(AutoCompleteOptionEnumInfo, "TAutoCompleteOption", "acoAutoSuggest", "acoAutoAppend", "acoSearch",
+           "acoFilterPrefixes", "acoUseTab", "acoUpDownKeyDropsList", "acoRtlReading", "acoWordFilter",
+           "acoNoPrefixFiltering")
 STOCK_ENUM(ComboBoxExStyleEnumInfo, "TComboBoxExStyle", "csExDropDown", "csExSimple", "csExDropDownList")
 STOCK_ENUM(ComboBoxExStyleExEnumInfo, "TComboBoxExStyleEx", "csExCaseSensitive", "csExNoEditImage",
            "csExNoEditImageIndent", "csExNoSizeLimit", "csExPathWordBreak")
@@ -305,9 +308,11 @@ std::vector<int> TCustomTabControl::RowSizes() const {
   if (!multiLine_ || !horizontal || texts.empty()) return {int(texts.size())};
   TCanvas m;
   m.SetFont(*Font());
+  auto* images = dynamic_cast<const TCustomImageList*>(images_);
+  const int image = images ? images->Width() + 4 : 0;
   std::vector<int> widths;
   for (const auto& t : texts)
-    widths.push_back(tabWidth_ > 0 ? tabWidth_ : m.TextExtentW(CaptionToMnemonicText(t, *Font())).cx + 16);
+    widths.push_back(tabWidth_ > 0 ? tabWidth_ : m.TextExtentW(CaptionToMnemonicText(t, *Font())).cx + 16 + image);
   return TabRowSizes(widths, std::max(1, Width() - 4));
 }
 
@@ -639,7 +644,10 @@ const TClassInfo& TStatusBar::StaticClassInfo() {
     stock::PublishWindowed(b);
     b.Publish("Align", alBottom)
         .Publish("AutoSize")
+        .Reference("Action", &TComponent::StaticClassInfo, [](const TStatusBar*) -> TComponent* { return nullptr; },
+                   [](TStatusBar*, TPersistent*) {})
         .BoolField("AutoHint", false)
+        .IntegerField("BorderWidth", 0)
         .Object("Panels", &TCollection::StaticClassInfo, &TStatusBar::Panels)
         .Bool("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel, false)
         .String("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
@@ -710,6 +718,7 @@ const TClassInfo& TProgressBar::StaticClassInfo() {
     b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
     b.ColorField("BackgroundColor", clDefault)
         .ColorField("BarColor", clDefault)
+        .IntegerField("BorderWidth", 0)
         .IntegerField("MarqueeInterval", 10)
         .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax, 100)
         .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin, 0)
@@ -963,9 +972,11 @@ const TClassInfo& TAnimate::StaticClassInfo() {
       ClassBuilder<TAnimate>("TAnimate", &TStockBox::StaticClassInfo())
           .BoolField("Active", false)
           .Publish("AutoSize")
+          .IntegerField("BorderWidth", 0)
           .BoolField("Center", true)
           .EnumField("CommonAVI", CommonAVIEnumInfo(), 0)
           .StringField("FileName")
+          .BoolField("Open", false)
           .IntegerField("Repetitions", 0)
           .IntegerField("StartFrame", 1)
           .IntegerField("StopFrame", 0)
@@ -987,6 +998,18 @@ TAnimate::TAnimate(TComponent* owner) : TStockBox(owner) {
 // ---------------------------------------------------------------------------
 // Date controls
 
+const TClassInfo& TMonthCalColors::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TMonthCalColors>("TMonthCalColors", &TPersistent::StaticClassInfo())
+                                     .ColorField("BackColor", clWindow)
+                                     .ColorField("TextColor", clWindowText)
+                                     .ColorField("TitleBackColor", clActiveCaption)
+                                     .ColorField("TitleTextColor", clWhite)
+                                     .ColorField("MonthBackColor", clWhite)
+                                     .ColorField("TrailingTextColor", clInactiveCaptionText)
+                                     .Build();
+  return info;
+}
+
 const TClassInfo& TDateTimePicker::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDateTimePicker> b("TDateTimePicker", &TWinControl::StaticClassInfo());
@@ -995,6 +1018,7 @@ const TClassInfo& TDateTimePicker::StaticClassInfo() {
     stock::PublishWindowed(b, 1);
     stock::PublishBevels(b);
     b.EnumField("CalAlignment", DTCalAlignmentEnumInfo(), 0)
+        .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TDateTimePicker::CalColors)
         .BoolField("Checked", true)
         .Float("Date", &TDateTimePicker::Date, &TDateTimePicker::SetDate)
         .Float("Time", &TDateTimePicker::Time, &TDateTimePicker::SetTime)
@@ -1016,7 +1040,8 @@ const TClassInfo& TDateTimePicker::StaticClassInfo() {
   return info;
 }
 
-TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
+TDateTimePicker::TDateTimePicker(TComponent* owner)
+    : TWinControl(owner), calColors_(std::make_unique<TMonthCalColors>()) {
   SetBounds(0, 0, 186, 21);
   SetTabStop(true);
   SetColor(clWindow);
@@ -1059,6 +1084,8 @@ const TClassInfo& TMonthCalendar::StaticClassInfo() {
     stock::PublishLooks(b, clWindow);
     stock::PublishWindowed(b, 1);
     b.Publish("AutoSize")
+        .IntegerField("BorderWidth", 0)
+        .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TMonthCalendar::CalColors)
         .Float("Date", &TMonthCalendar::Date, &TMonthCalendar::SetDate)
         .FloatField("EndDate")
         .EnumField("FirstDayOfWeek", CalDayOfWeekEnumInfo(), 7)
@@ -1076,7 +1103,8 @@ const TClassInfo& TMonthCalendar::StaticClassInfo() {
   return info;
 }
 
-TMonthCalendar::TMonthCalendar(TComponent* owner) : TWinControl(owner) {
+TMonthCalendar::TMonthCalendar(TComponent* owner)
+    : TWinControl(owner), calColors_(std::make_unique<TMonthCalColors>()) {
   SetBounds(0, 0, 191, 154);
   SetTabStop(true);
   SetColor(clWindow);
@@ -1112,6 +1140,7 @@ const TClassInfo& TTreeView::StaticClassInfo() {
     auto setNoRef = [](TTreeView*, TPersistent*) {};
     b.BoolField("AutoExpand", false)
         .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .IntegerField("BorderWidth", 0)
         .IntegerField("ChangeDelay", 0)
         .BoolField("CheckBoxes", false)
         .BoolField("HideSelection", true)
@@ -1327,6 +1356,7 @@ const TClassInfo& THeaderControl::StaticClassInfo() {
     stock::PublishLooks(b, clBtnFace);
     stock::PublishWindowed(b);
     b.Publish("Align", alTop)
+        .IntegerField("BorderWidth", 0)
         .BoolField("DragReorder", false)
         .BoolField("FullDrag", true)
         .BoolField("HotTrack", false)
@@ -1568,6 +1598,7 @@ const TClassInfo& TCoolBar::StaticClassInfo() {
           .Publish("BevelKind")
           .Publish("BevelOuter")
           .Publish("BevelWidth")
+          .IntegerField("BorderWidth", 0)
           .Object("Bitmap", &TBitmap::StaticClassInfo, &TCoolBar::Bitmap)
           .EnumField("BandBorderStyle", BorderStyleEnumInfo(), 1)
           .EnumField("BandMaximize", CoolBandMaximizeEnumInfo(), 2)
@@ -1601,6 +1632,7 @@ const TClassInfo& TPageScroller::StaticClassInfo() {
       ClassBuilder<TPageScroller>("TPageScroller", &TStockBox::StaticClassInfo())
           .Publish("AutoSize")
           .BoolField("AutoScroll", false)
+          .IntegerField("BorderWidth", 0)
           .IntegerField("ButtonSize", 12)
           .Reference("Control", &TComponent::StaticClassInfo,
                      [](const TPageScroller*) -> TComponent* { return nullptr; }, [](TPageScroller*, TPersistent*) {})
@@ -1632,7 +1664,9 @@ const TClassInfo& TComboBoxEx::StaticClassInfo() {
     stock::PublishControl(b);
     stock::PublishLooks(b, clWindow);
     stock::PublishWindowed(b, 1);
-    b.BoolField("AutoCompleteOptions", false)
+    b.Reference("Action", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
+                [](TComboBoxEx*, TPersistent*) {})
+        .SetField("AutoCompleteOptions", AutoCompleteOptionEnumInfo(), 2)
         .IntegerField("DropDownCount", 8)
         .Reference("Images", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
                    [](TComboBoxEx*, TPersistent*) {})

@@ -355,6 +355,14 @@ class TAnimate : public TStockBox {
   TMethod OnClose, OnOpen, OnStart, OnStop;
 };
 
+// The colours of a drop-down or month calendar.
+class TMonthCalColors : public TPersistent {
+  TESSALY_CLASS(TMonthCalColors)
+
+ public:
+  TMonthCalColors() = default;
+};
+
 class TDateTimePicker : public TWinControl {
   TESSALY_CLASS(TDateTimePicker)
 
@@ -366,6 +374,7 @@ class TDateTimePicker : public TWinControl {
   void SetTime(double v);
   int Kind() const { return kind_; }
   void SetKind(int v) { kind_ = v; Apply(); }
+  TMonthCalColors* CalColors() const { return calColors_.get(); }
   QDateTimeEdit* Editor() const { return edit_.data(); }
 
   TMethod OnChange, OnCloseUp, OnDropDown, OnUserInput;
@@ -376,6 +385,7 @@ class TDateTimePicker : public TWinControl {
   void Apply();
 
  private:
+  std::unique_ptr<TMonthCalColors> calColors_;
   double date_ = 0, time_ = 0;
   int kind_ = 0;
   QPointer<QDateTimeEdit> edit_;
@@ -388,6 +398,7 @@ class TMonthCalendar : public TWinControl {
   explicit TMonthCalendar(TComponent* owner);
   double Date() const { return date_; }
   void SetDate(double v);
+  TMonthCalColors* CalColors() const { return calColors_.get(); }
   TMethod OnGetMonthInfo, OnGetMonthBoldInfo;
 
  protected:
@@ -395,6 +406,7 @@ class TMonthCalendar : public TWinControl {
   void CreateWnd() override;
 
  private:
+  std::unique_ptr<TMonthCalColors> calColors_;
   double date_ = 0;
   QPointer<QCalendarWidget> calendar_;
 };
