@@ -79,6 +79,37 @@ void AllowDeepPainting() {
 
 void AppendJsonString(std::string& out, const std::string& utf8) { out += TContentReport::JsonString(utf8); }
 
+void AppendContentJson(std::string& out, const TComponent* component) {
+  TContentReport content;
+  component->ReportContent(content);
+  for (const auto& [key, json] : content.Members()) {
+    out += ", ";
+    AppendJsonString(out, key);
+    out += ": " + json;
+  }
+}
+
+// The root's owned components that are not controls (image lists, menus,
+// dialogs ...), with their content, one line each.
+void AppendComponentsJson(std::string& out, const TComponent* root, const std::string& indent) {
+  out += ", \"components\": [";
+  bool first = true;
+  for (int i = 0; i < root->ComponentCount(); ++i) {
+    const TComponent* c = root->Components(i);
+    if (dynamic_cast<const TControl*>(c)) continue;
+    out += first ? "\n" : ",\n";
+    first = false;
+    out += indent + "  {\"class\": ";
+    AppendJsonString(out, c->ClassName());
+    out += ", \"name\": ";
+    AppendJsonString(out, c->Name());
+    AppendContentJson(out, c);
+    out += "}";
+  }
+  if (!first) out += "\n" + indent;
+  out += "]";
+}
+
 void AppendControlJson(std::string& out, TControl* control, int depth) {
   std::string indent(size_t(depth) * 2, ' ');
   out += indent + "{\"class\": ";
@@ -92,13 +123,8 @@ void AppendControlJson(std::string& out, TControl* control, int depth) {
   out += std::string(", \"visible\": ") + (control->Visible() ? "true" : "false");
   out += ", \"text\": ";
   AppendJsonString(out, control->DisplayText().toStdString());
-  TContentReport content;
-  control->ReportContent(content);
-  for (const auto& [key, json] : content.Members()) {
-    out += ", ";
-    AppendJsonString(out, key);
-    out += ": " + json;
-  }
+  AppendContentJson(out, control);
+  if (depth == 0) AppendComponentsJson(out, control, indent);
   out += ", \"children\": [";
   auto* win = dynamic_cast<TWinControl*>(control);
   if (win && win->ControlCount() > 0) {

@@ -27,6 +27,8 @@ using TComponentState = uint32_t;
 
 enum TOperation { opInsert, opRemove };
 
+class TContentReport;
+
 class TComponent : public TPersistent {
   TESSALY_CLASS(TComponent)
 
@@ -90,6 +92,11 @@ class TComponent : public TPersistent {
     designTop_ = top;
   }
   void DefineProperties(TFiler& filer) override;
+
+  // Adds what the component shows beyond its geometry and text (cells,
+  // items, image counts) to a report for tools that inspect previews. The
+  // default adds nothing.
+  virtual void ReportContent(TContentReport& report) const { (void)report; }
 
  protected:
   // Called first in destruction: descendants release what refers to others.

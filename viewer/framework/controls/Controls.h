@@ -441,9 +441,6 @@ class TControl : public TComponent {
   const std::string& Text() const { return text_; }
   virtual void SetText(const std::string& v);
   QString DisplayText() const;
-  // Adds what the control shows beyond its text (cells, items, counts) to a
-  // report for tools that inspect previews. The default adds nothing.
-  virtual void ReportContent(TContentReport& report) const { (void)report; }
 
   // --- painting
   virtual void Invalidate();

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTabBar>
@@ -53,7 +54,7 @@ STOCK_ENUM(ViewStyleEnumInfo, "TViewStyle", "vsIcon", "vsSmallIcon", "vsList", "
 STOCK_ENUM(IconArrangementEnumInfo, "TIconArrangement", "iaTop", "iaLeft")
 STOCK_ENUM(ListArrangementEnumInfo, "TListArrangement", "arAlignBottom", "arAlignLeft", "arAlignRight",
            "arAlignTop", "arDefault", "arSnapToGrid")
-STOCK_ENUM(ItemAutoArrangeEnumInfo, "TIconOptionsAutoArrange", "False", "True")
+STOCK_ENUM(HotTrackStyleEnumInfo, "THotTrackStyle", "htHandPoint", "htUnderlineCold", "htUnderlineHot")
 STOCK_ENUM(HeaderStyleEnumInfo, "THeaderStyle", "hsButtons", "hsFlat")
 STOCK_ENUM(HeaderSectionStyleEnumInfo, "THeaderSectionStyle", "hsText", "hsOwnerDraw")
 STOCK_ENUM(ToolButtonStyleEnumInfo, "TToolButtonStyle", "tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator",
@@ -64,6 +65,9 @@ STOCK_ENUM(TBDrawingStyleEnumInfo, "TTBDrawingStyle", "dsNormal", "dsGradient")
 STOCK_ENUM(TBGradientDrawingOptionEnumInfo, "TTBGradientDrawingOption", "gdoHotTrack", "gdoGradient")
 STOCK_ENUM(CoolBandMaximizeEnumInfo, "TCoolBandMaximize", "bmNone", "bmClick", "bmDblClick")
 STOCK_ENUM(PageScrollerOrientationEnumInfo, "TPageScrollerOrientation", "soHorizontal", "soVertical")
+STOCK_ENUM(AutoCompleteOptionEnumInfo, "TAutoCompleteOption", "acoAutoSuggest", "acoAutoAppend", "acoSearch",
+           "acoFilterPrefixes", "acoUseTab", "acoUpDownKeyDropsList", "acoRtlReading", "acoWordFilter",
+           "acoNoPrefixFiltering")
 STOCK_ENUM(ComboBoxExStyleEnumInfo, "TComboBoxExStyle", "csExDropDown", "csExSimple", "csExDropDownList")
 STOCK_ENUM(ComboBoxExStyleExEnumInfo, "TComboBoxExStyleEx", "csExCaseSensitive", "csExNoEditImage",
            "csExNoEditImageIndent", "csExNoSizeLimit", "csExPathWordBreak")
@@ -228,17 +232,96 @@ TCustomTabControl::TCustomTabControl(TComponent* owner) : TCustomControl(owner) 
   SetParentColor(true);
 }
 
-int TCustomTabControl::TabHeight() const {
-  if (tabCount_ == 0) return 0;
+namespace {
+
+// A row of tabs with the control's fixed tab sizes.
+class TTabRow : public QTabBar {
+ public:
+  TTabRow(QWidget* parent, int fixedWidth, int fixedHeight)
+      : QTabBar(parent), fixedWidth_(fixedWidth), fixedHeight_(fixedHeight) {}
+  int firstTab = 0;  // the control's index of this row's first tab
+  int tabsInRow = 0;
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    QSize size = QTabBar::tabSizeHint(index);
+    const bool vertical = shape() == RoundedWest || shape() == RoundedEast;
+    int& along = vertical ? size.rheight() : size.rwidth();
+    int& across = vertical ? size.rwidth() : size.rheight();
+    if (fixedWidth_ > 0) along = fixedWidth_;
+    if (fixedHeight_ > 0) across = fixedHeight_;
+    return size;
+  }
+
+ private:
+  int fixedWidth_, fixedHeight_;
+};
+
+QTabBar::Shape TabShape(int position) {
+  switch (position) {
+    case 1: return QTabBar::RoundedSouth;
+    case 2: return QTabBar::RoundedWest;
+    case 3: return QTabBar::RoundedEast;
+    default: return QTabBar::RoundedNorth;
+  }
+}
+
+}  // namespace
+
+std::vector<int> TabRowSizes(const std::vector<int>& widths, int available) {
+  std::vector<int> rows;
+  int used = 0;
+  for (int w : widths) {
+    if (rows.empty() || (used > 0 && used + w > available)) {
+      rows.push_back(0);
+      used = 0;
+    }
+    ++rows.back();
+    used += w;
+  }
+  return rows;
+}
+
+TRect TabDisplayRect(const TRect& client, int stripExtent, int position, int style) {
+  TRect r = client;
+  const int gap = style == 0 ? 0 : 3;  // buttons stand apart from the display
+  switch (position) {
+    case 1: r.Bottom -= stripExtent + gap; break;
+    case 2: r.Left += stripExtent + gap; break;
+    case 3: r.Right -= stripExtent + gap; break;
+    default: r.Top += stripExtent + gap; break;
+  }
+  if (style == 0) InflateRect(r, -4, -4);  // inside the raised frame
+  return r;
+}
+
+int TCustomTabControl::RowExtent() const {
+  if (tabHeight_ > 0) return tabHeight_ + 2;
   TCanvas m;
   m.SetFont(*Font());
   return m.TextExtentW(QStringLiteral("Wg")).cy + 7;
 }
+
+std::vector<int> TCustomTabControl::RowSizes() const {
+  const std::vector<std::string> texts = Tabs();
+  const bool horizontal = tabPosition_ < 2;
+  if (!multiLine_ || !horizontal || texts.empty()) return {int(texts.size())};
+  TCanvas m;
+  m.SetFont(*Font());
+  auto* images = dynamic_cast<const TCustomImageList*>(images_);
+  const int image = images ? images->Width() + 4 : 0;
+  std::vector<int> widths;
+  for (const auto& t : texts)
+    widths.push_back(tabWidth_ > 0 ? tabWidth_ : m.TextExtentW(CaptionToMnemonicText(t, *Font())).cx + 16 + image);
+  return TabRowSizes(widths, std::max(1, Width() - 4));
+}
+
+int TCustomTabControl::TabStripExtent() const {
+  if (tabCount_ == 0) return 0;
+  return RowExtent() * int(RowSizes().size());
+}
 TRect TCustomTabControl::DisplayRect() const {
-  TRect r = Rect(0, TabHeight(), Width(), Height());
-  InflateRect(r, -4, -4);
-  r.Top = std::max(r.Top, TabHeight() ? TabHeight() + 4 : 4);
-  return r;
+  return TabDisplayRect(Rect(0, 0, Width(), Height()), TabStripExtent(), tabPosition_, style_);
 }
 void TCustomTabControl::AdjustClientRect(TRect& rect) { rect = DisplayRect(); }
 
@@ -246,11 +329,7 @@ std::vector<std::string> TCustomTabControl::TabTexts() const { return Tabs(); }
 
 void TCustomTabControl::SetTabIndex(int v) {
   tabIndex_ = v;
-  if (tabBar_ && !updatingTabs_) {
-    updatingTabs_ = true;
-    tabBar_->setCurrentIndex(v);
-    updatingTabs_ = false;
-  }
+  if (!rowBars_.empty() && !updatingTabs_) UpdateTabs();
 }
 
 void TCustomTabControl::TabClicked(int index) {
@@ -260,48 +339,119 @@ void TCustomTabControl::TabClicked(int index) {
 
 void TCustomTabControl::CreateWnd() {
   TCustomControl::CreateWnd();
-  auto* bar = new QTabBar(WidgetIfAllocated());
-  bar->setDrawBase(false);
-  bar->setExpanding(false);
-  bar->setUsesScrollButtons(true);
-  QObject::connect(bar, &QTabBar::currentChanged, bar, [this](int i) {
-    if (!updatingTabs_) TabClicked(i);
-  });
-  tabBar_ = bar;
   UpdateTabs();
-  bar->show();
 }
 
+// Rows are bars stacked on the tabs' side; the row holding the selected tab
+// sits next to the display area, as the system's multi-line tabs do. A row
+// without the selected tab selects a hidden extra tab, so it shows none.
 void TCustomTabControl::UpdateTabs() {
-  const int count = int(Tabs().size());
-  if (count != tabCount_) {
-    tabCount_ = count;
-    Realign();
-  }
-  if (!tabBar_) return;
+  const std::vector<std::string> texts = Tabs();
+  if (int(texts.size()) != tabCount_) tabCount_ = int(texts.size());
+  Realign();
+  DisplayChanged();
+  QWidget* host = WidgetIfAllocated();
+  if (!host) return;
   updatingTabs_ = true;
-  while (tabBar_->count() > 0) tabBar_->removeTab(0);
+  std::vector<int> rows = RowSizes();
+  for (auto& bar : rowBars_) delete bar.data();
+  rowBars_.clear();
+  std::vector<int> firsts;
+  for (size_t i = 0, first = 0; i < rows.size(); first += size_t(rows[i]), ++i) firsts.push_back(int(first));
+  size_t selectedRow = rows.size() - 1;
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (tabIndex_ >= firsts[i] && tabIndex_ < firsts[i] + rows[i]) selectedRow = i;
+  std::vector<size_t> order;  // rows from the outer edge towards the display
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (i != selectedRow) order.push_back(i);
+  order.push_back(selectedRow);
+  const bool farSide = tabPosition_ == 1 || tabPosition_ == 3;  // bottom, right: display first
+  if (farSide) std::reverse(order.begin(), order.end());
   const TFont& font = *Font();
-  for (const auto& t : Tabs()) tabBar_->addTab(CaptionToMnemonicText(t, font));
-  tabBar_->setCurrentIndex(tabIndex_);
-  tabBar_->setFont(Font()->ToQFont());
-  tabBar_->setGeometry(2, 0, std::max(0, Width() - 4), TabHeight() + 2);
-  tabBar_->setVisible(tabBar_->count() > 0);
+  const int extent = RowExtent();
+  const int strip = texts.empty() ? 0 : extent * int(rows.size());
+  for (size_t slot = 0; slot < order.size(); ++slot) {
+    const size_t row = order[slot];
+    auto* bar = new TTabRow(host, tabWidth_, tabHeight_);
+    bar->setShape(TabShape(tabPosition_));
+    bar->setDrawBase(false);
+    bar->setExpanding(false);
+    bar->setUsesScrollButtons(!multiLine_);
+    bar->setFont(font.ToQFont());
+    bar->firstTab = firsts[row];
+    bar->tabsInRow = rows[row];
+    auto* images = dynamic_cast<TCustomImageList*>(images_);
+    if (images) bar->setIconSize(QSize(images->Width(), images->Height()));
+    for (int k = 0; k < rows[row]; ++k) {
+      const int index = firsts[row] + k;
+      const QImage image = images ? images->ImageAt(TabImageIndex(index)) : QImage();
+      bar->addTab(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)),
+                  CaptionToMnemonicText(texts[size_t(index)], font));
+    }
+    const int local = tabIndex_ - firsts[row];
+    if (local >= 0 && local < rows[row]) {
+      bar->setCurrentIndex(local);
+    } else if (rows.size() > 1) {
+      bar->setTabVisible(bar->addTab(QString()), false);
+      bar->setCurrentIndex(bar->count() - 1);
+    }
+    QObject::connect(bar, &QTabBar::currentChanged, bar, [this, bar](int i) {
+      if (updatingTabs_ || i < 0 || i >= bar->tabsInRow) return;
+      const int index = bar->firstTab + i;
+      updatingTabs_ = true;  // the rows are rebuilt once this signal is done
+      TabClicked(index);
+      updatingTabs_ = false;
+      tabIndex_ = index;
+      QMetaObject::invokeMethod(bar, [this] { UpdateTabs(); }, Qt::QueuedConnection);
+    });
+    const int offset = int(slot) * extent;
+    switch (tabPosition_) {
+      case 1: bar->setGeometry(2, Height() - strip + offset - 2, std::max(0, Width() - 4), extent + 2); break;
+      case 2: bar->setGeometry(offset, 2, extent + 2, std::max(0, Height() - 4)); break;
+      case 3: bar->setGeometry(Width() - strip + offset - 2, 2, extent + 2, std::max(0, Height() - 4)); break;
+      default: bar->setGeometry(2, offset, std::max(0, Width() - 4), extent + 2); break;
+    }
+    bar->setVisible(bar->tabsInRow > 0);
+    rowBars_.emplace_back(bar);
+  }
+  tabBar_ = rowBars_.empty() ? nullptr : rowBars_.back().data();
+  for (const auto& bar : rowBars_)
+    if (bar && tabIndex_ >= static_cast<TTabRow*>(bar.data())->firstTab &&
+        tabIndex_ < static_cast<TTabRow*>(bar.data())->firstTab + static_cast<TTabRow*>(bar.data())->tabsInRow)
+      tabBar_ = bar.data();
   updatingTabs_ = false;
   Realign();
   Invalidate();
 }
 
+void TCustomTabControl::SetImages(TComponent* c) {
+  images_ = c;
+  if (c) c->FreeNotification(this);
+  UpdateTabs();
+}
+
+void TCustomTabControl::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
+}
+
+int TPageControl::TabImageIndex(int index) const {
+  const auto tabs = visibleTabs();
+  return index >= 0 && index < int(tabs.size()) ? tabs[size_t(index)]->ImageIndex() : -1;
+}
+
 void TCustomTabControl::Paint() {
+  if (style_ != 0) return;  // button styles have no frame around the display
   TCanvas& c = *Canvas();
-  TRect r = Rect(0, TabHeight(), Width(), Height());
+  TRect r = DisplayRect();
+  InflateRect(r, 4, 4);
   Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
   Frame3D(c, r, cl3DLight, clBtnShadow, 1);
 }
 
 void TCustomTabControl::WMSize(TWMSize& msg) {
   TCustomControl::WMSize(msg);
-  if (tabBar_) tabBar_->setGeometry(2, 0, std::max(0, Width() - 4), TabHeight() + 2);
+  if (!rowBars_.empty() && !updatingTabs_) UpdateTabs();
 }
 void TCustomTabControl::CMFontChanged(TMessage& msg) {
   TCustomControl::CMFontChanged(msg);
@@ -314,17 +464,17 @@ static void PublishTabControl(ClassBuilder<C>& b) {
   b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
   stock::PublishWindowed(b, 1);
   b.BoolField("HotTrack", false)
-      .Reference("Images", &TComponent::StaticClassInfo, [](const C*) -> TComponent* { return nullptr; },
-                 [](C*, TPersistent*) {})
-      .BoolField("MultiLine", false)
+      .Reference("Images", &TComponent::StaticClassInfo, &C::Images,
+                 [](C* c, TPersistent* v) { c->SetImages(dynamic_cast<TComponent*>(v)); })
+      .Bool("MultiLine", &C::MultiLine, &C::SetMultiLine, false)
       .BoolField("MultiSelect", false)
       .BoolField("OwnerDraw", false)
       .BoolField("RaggedRight", false)
       .BoolField("ScrollOpposite", false)
-      .EnumField("Style", TabStyleEnumInfo(), 0)
-      .IntegerField("TabHeight", 0)
-      .EnumField("TabPosition", TabPositionEnumInfo(), 0)
-      .IntegerField("TabWidth", 0)
+      .Enum("Style", TabStyleEnumInfo(), &C::Style, &C::SetStyle, 0)
+      .Integer("TabHeight", &C::TabHeight, &C::SetTabHeight, 0)
+      .Enum("TabPosition", TabPositionEnumInfo(), &C::TabPosition, &C::SetTabPosition, 0)
+      .Integer("TabWidth", &C::TabWidth, &C::SetTabWidth, 0)
       .Event("OnChange", &C::OnChange)
       .Event("OnChanging", &C::OnChanging)
       .Event("OnDrawTab", &C::OnDrawTab)
@@ -494,7 +644,10 @@ const TClassInfo& TStatusBar::StaticClassInfo() {
     stock::PublishWindowed(b);
     b.Publish("Align", alBottom)
         .Publish("AutoSize")
+        .Reference("Action", &TComponent::StaticClassInfo, [](const TStatusBar*) -> TComponent* { return nullptr; },
+                   [](TStatusBar*, TPersistent*) {})
         .BoolField("AutoHint", false)
+        .IntegerField("BorderWidth", 0)
         .Object("Panels", &TCollection::StaticClassInfo, &TStatusBar::Panels)
         .Bool("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel, false)
         .String("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
@@ -565,6 +718,7 @@ const TClassInfo& TProgressBar::StaticClassInfo() {
     b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
     b.ColorField("BackgroundColor", clDefault)
         .ColorField("BarColor", clDefault)
+        .IntegerField("BorderWidth", 0)
         .IntegerField("MarqueeInterval", 10)
         .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax, 100)
         .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin, 0)
@@ -818,9 +972,11 @@ const TClassInfo& TAnimate::StaticClassInfo() {
       ClassBuilder<TAnimate>("TAnimate", &TStockBox::StaticClassInfo())
           .BoolField("Active", false)
           .Publish("AutoSize")
+          .IntegerField("BorderWidth", 0)
           .BoolField("Center", true)
           .EnumField("CommonAVI", CommonAVIEnumInfo(), 0)
           .StringField("FileName")
+          .BoolField("Open", false)
           .IntegerField("Repetitions", 0)
           .IntegerField("StartFrame", 1)
           .IntegerField("StopFrame", 0)
@@ -842,6 +998,18 @@ TAnimate::TAnimate(TComponent* owner) : TStockBox(owner) {
 // ---------------------------------------------------------------------------
 // Date controls
 
+const TClassInfo& TMonthCalColors::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TMonthCalColors>("TMonthCalColors", &TPersistent::StaticClassInfo())
+                                     .ColorField("BackColor", clWindow)
+                                     .ColorField("TextColor", clWindowText)
+                                     .ColorField("TitleBackColor", clActiveCaption)
+                                     .ColorField("TitleTextColor", clWhite)
+                                     .ColorField("MonthBackColor", clWhite)
+                                     .ColorField("TrailingTextColor", clInactiveCaptionText)
+                                     .Build();
+  return info;
+}
+
 const TClassInfo& TDateTimePicker::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDateTimePicker> b("TDateTimePicker", &TWinControl::StaticClassInfo());
@@ -850,6 +1018,7 @@ const TClassInfo& TDateTimePicker::StaticClassInfo() {
     stock::PublishWindowed(b, 1);
     stock::PublishBevels(b);
     b.EnumField("CalAlignment", DTCalAlignmentEnumInfo(), 0)
+        .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TDateTimePicker::CalColors)
         .BoolField("Checked", true)
         .Float("Date", &TDateTimePicker::Date, &TDateTimePicker::SetDate)
         .Float("Time", &TDateTimePicker::Time, &TDateTimePicker::SetTime)
@@ -871,7 +1040,8 @@ const TClassInfo& TDateTimePicker::StaticClassInfo() {
   return info;
 }
 
-TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
+TDateTimePicker::TDateTimePicker(TComponent* owner)
+    : TWinControl(owner), calColors_(std::make_unique<TMonthCalColors>()) {
   SetBounds(0, 0, 186, 21);
   SetTabStop(true);
   SetColor(clWindow);
@@ -914,6 +1084,8 @@ const TClassInfo& TMonthCalendar::StaticClassInfo() {
     stock::PublishLooks(b, clWindow);
     stock::PublishWindowed(b, 1);
     b.Publish("AutoSize")
+        .IntegerField("BorderWidth", 0)
+        .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TMonthCalendar::CalColors)
         .Float("Date", &TMonthCalendar::Date, &TMonthCalendar::SetDate)
         .FloatField("EndDate")
         .EnumField("FirstDayOfWeek", CalDayOfWeekEnumInfo(), 7)
@@ -931,7 +1103,8 @@ const TClassInfo& TMonthCalendar::StaticClassInfo() {
   return info;
 }
 
-TMonthCalendar::TMonthCalendar(TComponent* owner) : TWinControl(owner) {
+TMonthCalendar::TMonthCalendar(TComponent* owner)
+    : TWinControl(owner), calColors_(std::make_unique<TMonthCalColors>()) {
   SetBounds(0, 0, 191, 154);
   SetTabStop(true);
   SetColor(clWindow);
@@ -967,11 +1140,13 @@ const TClassInfo& TTreeView::StaticClassInfo() {
     auto setNoRef = [](TTreeView*, TPersistent*) {};
     b.BoolField("AutoExpand", false)
         .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .IntegerField("BorderWidth", 0)
         .IntegerField("ChangeDelay", 0)
         .BoolField("CheckBoxes", false)
         .BoolField("HideSelection", true)
         .BoolField("HotTrack", false)
-        .Reference("Images", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Reference("Images", &TComponent::StaticClassInfo, &TTreeView::Images,
+                   [](TTreeView* t, TPersistent* v) { t->SetImages(dynamic_cast<TComponent*>(v)); })
         .IntegerField("Indent", 19)
         .Object("Items", &TStockItemData::StaticClassInfo, &TTreeView::Items)
         .BoolField("MultiSelect", false)
@@ -1016,17 +1191,6 @@ TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), items_(std::make_u
   SetColor(clWindow);
 }
 TTreeView::~TTreeView() = default;
-QWidget* TTreeView::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
-  (void)params;
-  auto* t = new QTreeWidget(parentWidget);
-  t->setHeaderHidden(true);
-  tree_ = t;
-  return t;
-}
-void TTreeView::CreateWnd() {
-  TWinControl::CreateWnd();
-  ApplyControlPalette(tree_, this, true);
-}
 
 // ---------------------------------------------------------------------------
 // TListView
@@ -1046,12 +1210,6 @@ const TClassInfo& TListColumn::StaticClassInfo() {
   return info;
 }
 
-class TListGroup : public TCollectionItem {
-  TESSALY_CLASS(TListGroup)
-
- public:
-  TListGroup() = default;
-};
 const TClassInfo& TListGroup::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TListGroup>("TListGroup", &TCollectionItem::StaticClassInfo())
@@ -1069,6 +1227,15 @@ const TClassInfo& TListGroup::StaticClassInfo() {
   return info;
 }
 
+const TClassInfo& TIconOptions::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TIconOptions>("TIconOptions", &TPersistent::StaticClassInfo())
+                                     .EnumField("Arrangement", IconArrangementEnumInfo(), 0)
+                                     .BoolField("AutoArrange", false)
+                                     .BoolField("WrapText", true)
+                                     .Build();
+  return info;
+}
+
 const TClassInfo& TListView::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TListView> b("TListView", &TWinControl::StaticClassInfo());
@@ -1078,8 +1245,10 @@ const TClassInfo& TListView::StaticClassInfo() {
     stock::PublishBevels(b);
     auto noRef = [](const TListView*) -> TComponent* { return nullptr; };
     auto setNoRef = [](TListView*, TPersistent*) {};
-    b.IntegerField("AllocBy", 0)
+    b.Reference("Action", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IntegerField("AllocBy", 0)
         .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .IntegerField("BorderWidth", 0)
         .BoolField("Checkboxes", false)
         .Object("Columns", &TCollection::StaticClassInfo, &TListView::Columns)
         .BoolField("ColumnClick", true)
@@ -1090,17 +1259,22 @@ const TClassInfo& TListView::StaticClassInfo() {
         .BoolField("GroupView", false)
         .BoolField("HideSelection", true)
         .BoolField("HotTrack", false)
+        .SetField("HotTrackStyles", HotTrackStyleEnumInfo(), 0)
         .IntegerField("HoverTime", -1)
+        .Object("IconOptions", &TIconOptions::StaticClassInfo, &TListView::IconOptions)
         .Object("Items", &TStockItemData::StaticClassInfo, &TListView::Items)
-        .Reference("LargeImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Reference("LargeImages", &TComponent::StaticClassInfo, &TListView::LargeImages,
+                   [](TListView* l, TPersistent* v) { l->SetLargeImages(dynamic_cast<TComponent*>(v)); })
         .BoolField("MultiSelect", false)
         .BoolField("OwnerData", false)
         .BoolField("OwnerDraw", false)
         .BoolField("ReadOnly", false)
         .BoolField("RowSelect", false)
+        .Reference("GroupHeaderImages", &TComponent::StaticClassInfo, noRef, setNoRef)
         .BoolField("ShowColumnHeaders", true)
         .BoolField("ShowWorkAreas", false)
-        .Reference("SmallImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Reference("SmallImages", &TComponent::StaticClassInfo, &TListView::SmallImages,
+                   [](TListView* l, TPersistent* v) { l->SetSmallImages(dynamic_cast<TComponent*>(v)); })
         .EnumField("SortType", SortTypeEnumInfo(), 0)
         .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
         .Enum("ViewStyle", ViewStyleEnumInfo(), &TListView::ViewStyle, &TListView::SetViewStyle, 0)
@@ -1142,6 +1316,7 @@ TListView::TListView(TComponent* owner)
     : TWinControl(owner),
       columns_(std::make_unique<TCollection>(TListColumn::StaticClassInfo())),
       groups_(std::make_unique<TCollection>(TListGroup::StaticClassInfo())),
+      iconOptions_(std::make_unique<TIconOptions>()),
       items_(std::make_unique<TStockItemData>()) {
   SetBounds(0, 0, 250, 150);
   SetTabStop(true);
@@ -1149,34 +1324,6 @@ TListView::TListView(TComponent* owner)
   columns_->OnChange = [this](TCollection&) { Apply(); };
 }
 TListView::~TListView() { columns_->OnChange = nullptr; }
-
-QWidget* TListView::CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) {
-  (void)params;
-  auto* t = new QTreeWidget(parentWidget);
-  t->setRootIsDecorated(false);
-  tree_ = t;
-  return t;
-}
-void TListView::CreateWnd() {
-  TWinControl::CreateWnd();
-  ApplyControlPalette(tree_, this, true);
-  Apply();
-}
-void TListView::Apply() {
-  if (!tree_) return;
-  const bool report = viewStyle_ == 3;
-  tree_->setHeaderHidden(!report || columns_->Count() == 0);
-  QStringList labels;
-  const TFont& font = *Font();
-  for (int i = 0; i < columns_->Count(); ++i)
-    labels << font.Decode(columns_->Items(i)->FieldOf("Caption").str);
-  tree_->setColumnCount(std::max(1, int(labels.size())));
-  tree_->setHeaderLabels(labels);
-  for (int i = 0; i < columns_->Count(); ++i) {
-    const TFieldValue* w = columns_->Items(i)->FindField("Width");
-    tree_->setColumnWidth(i, w ? int(w->ord) : 50);
-  }
-}
 
 // ---------------------------------------------------------------------------
 // THeaderControl
@@ -1209,6 +1356,7 @@ const TClassInfo& THeaderControl::StaticClassInfo() {
     stock::PublishLooks(b, clBtnFace);
     stock::PublishWindowed(b);
     b.Publish("Align", alTop)
+        .IntegerField("BorderWidth", 0)
         .BoolField("DragReorder", false)
         .BoolField("FullDrag", true)
         .BoolField("HotTrack", false)
@@ -1280,8 +1428,8 @@ const TClassInfo& TToolBar::StaticClassInfo() {
         .Publish("Caption")
         .BoolField("AllowTextButtons", false)
         .IntegerField("BorderWidth", 0)
-        .IntegerField("ButtonHeight", 22)
-        .IntegerField("ButtonWidth", 23)
+        .Integer("ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight, 22)
+        .Integer("ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth, 23)
         .BoolField("Customizable", false)
         .Reference("DisabledImages", &TComponent::StaticClassInfo, noRef, setNoRef)
         .EnumField("DrawingStyle", TBDrawingStyleEnumInfo(), 0)
@@ -1297,12 +1445,12 @@ const TClassInfo& TToolBar::StaticClassInfo() {
         .Reference("HotImages", &TComponent::StaticClassInfo, noRef, setNoRef)
         .Reference("Images", &TComponent::StaticClassInfo, &TToolBar::Images,
                    [](TToolBar* t, TPersistent* v) { t->SetImages(dynamic_cast<TComponent*>(v)); })
-        .IntegerField("Indent", 0)
-        .BoolField("List", false)
+        .Integer("Indent", &TToolBar::Indent, &TToolBar::SetIndent, 0)
+        .Bool("List", &TToolBar::List, &TToolBar::SetList, false)
         .Reference("Menu", &TComponent::StaticClassInfo, noRef, setNoRef)
         .Bool("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions, false)
         .BoolField("Transparent", false)
-        .BoolField("Wrapable", true)
+        .Bool("Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable, true)
         .Event("OnAdvancedCustomDraw", &TToolBar::OnAdvancedCustomDraw)
         .Event("OnAdvancedCustomDrawButton", &TToolBar::OnAdvancedCustomDrawButton)
         .Event("OnCustomDraw", &TToolBar::OnCustomDraw)
@@ -1362,7 +1510,7 @@ const TClassInfo& TToolButton::StaticClassInfo() {
         .BoolField("Marked", false)
         .Reference("MenuItem", &TComponent::StaticClassInfo, noRef, setNoRef)
         .Enum("Style", ToolButtonStyleEnumInfo(), &TToolButton::Style, &TToolButton::SetStyle, 0)
-        .BoolField("Wrap", false);
+        .Bool("Wrap", &TToolButton::Wrap, &TToolButton::SetWrap, false);
     return b.Build();
   }();
   return info;
@@ -1372,17 +1520,17 @@ TToolButton::TToolButton(TComponent* owner) : TGraphicControl(owner) { SetBounds
 
 void TToolButton::CMTextChanged(TMessage& msg) {
   TGraphicControl::CMTextChanged(msg);
+  if (auto* bar = dynamic_cast<TToolBar*>(Parent()); bar && bar->ShowCaptions()) bar->ArrangeButtons();
   Invalidate();
 }
 
 void TToolButton::Paint() {
   TCanvas& c = *Canvas();
   const int w = Width(), h = Height();
-  if (style_ == 3 || style_ == 4) {  // separator, divider
-    if (style_ == 4 || true) {
-      TRect r = Rect(w / 2 - 1, 1, w / 2 + 1, h - 1);
-      Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
-    }
+  if (style_ == 3) return;  // a separator is a gap
+  if (style_ == 4) {        // a divider is an etched line in the gap
+    TRect r = Rect(w / 2 - 1, 1, w / 2 + 1, h - 1);
+    Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
     return;
   }
   if (down_) {
@@ -1394,18 +1542,20 @@ void TToolButton::Paint() {
   if (bar && imageIndex_ >= 0)
     if (auto* list = dynamic_cast<TCustomImageList*>(bar->Images())) image = list->ImageAt(imageIndex_);
   const bool captions = bar && bar->ShowCaptions();
+  const bool beside = captions && bar->List();
+  const int shift = down_ ? 1 : 0;
   c.SetFont(*Font());
-  int textTop = h;
+  TRect text = Rect(0, 0, w, h);
   if (!image.isNull()) {
-    const int x = (w - image.width()) / 2 + (down_ ? 1 : 0);
-    const int y = captions ? 3 : (h - image.height()) / 2 + (down_ ? 1 : 0);
+    const int x = beside ? 4 + shift : (w - image.width()) / 2 + shift;
+    const int y = captions && !beside ? 3 + shift : (h - image.height()) / 2 + shift;
     c.DrawImage(Bounds(x, y, image.width(), image.height()), image, Rect(0, 0, image.width(), image.height()));
-    textTop = y + image.height() + 1;
+    if (beside) text = Rect(x + image.width() + 3, 0, w, h);
+    else text = Rect(0, y + image.height() + 1, w, h);
   }
-  if (captions || image.isNull()) {
-    const TRect r = image.isNull() ? Rect(0, 0, w, h) : Rect(0, textTop, w, h);
-    DrawControlText(c, r, DisplayText(), taCenter, image.isNull() ? 1 : 0, false, true);
-  }
+  if (captions || image.isNull())
+    DrawControlText(c, text, DisplayText(), beside ? taLeftJustify : taCenter, image.isNull() || beside ? 1 : 0,
+                    false, true);
 }
 
 // ---------------------------------------------------------------------------
@@ -1448,9 +1598,13 @@ const TClassInfo& TCoolBar::StaticClassInfo() {
           .Publish("BevelKind")
           .Publish("BevelOuter")
           .Publish("BevelWidth")
+          .IntegerField("BorderWidth", 0)
           .Object("Bitmap", &TBitmap::StaticClassInfo, &TCoolBar::Bitmap)
           .EnumField("BandBorderStyle", BorderStyleEnumInfo(), 1)
           .EnumField("BandMaximize", CoolBandMaximizeEnumInfo(), 2)
+          .SetField("EdgeBorders", EdgeBorderEnumInfo(), 2)
+          .EnumField("EdgeInner", EdgeStyleEnumInfo(), 1)
+          .EnumField("EdgeOuter", EdgeStyleEnumInfo(), 2)
           .BoolField("FixedOrder", false)
           .BoolField("FixedSize", false)
           .Reference("Images", &TComponent::StaticClassInfo, [](const TCoolBar*) -> TComponent* { return nullptr; },
@@ -1478,6 +1632,7 @@ const TClassInfo& TPageScroller::StaticClassInfo() {
       ClassBuilder<TPageScroller>("TPageScroller", &TStockBox::StaticClassInfo())
           .Publish("AutoSize")
           .BoolField("AutoScroll", false)
+          .IntegerField("BorderWidth", 0)
           .IntegerField("ButtonSize", 12)
           .Reference("Control", &TComponent::StaticClassInfo,
                      [](const TPageScroller*) -> TComponent* { return nullptr; }, [](TPageScroller*, TPersistent*) {})
@@ -1492,12 +1647,6 @@ const TClassInfo& TPageScroller::StaticClassInfo() {
 
 TPageScroller::TPageScroller(TComponent* owner) : TStockBox(owner) { SetBounds(0, 0, 150, 45); }
 
-class TComboExItem : public TCollectionItem {
-  TESSALY_CLASS(TComboExItem)
-
- public:
-  TComboExItem() = default;
-};
 const TClassInfo& TComboExItem::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TComboExItem>("TComboExItem", &TCollectionItem::StaticClassInfo())
                                      .StringField("Caption")
@@ -1515,7 +1664,9 @@ const TClassInfo& TComboBoxEx::StaticClassInfo() {
     stock::PublishControl(b);
     stock::PublishLooks(b, clWindow);
     stock::PublishWindowed(b, 1);
-    b.BoolField("AutoCompleteOptions", false)
+    b.Reference("Action", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
+                [](TComboBoxEx*, TPersistent*) {})
+        .SetField("AutoCompleteOptions", AutoCompleteOptionEnumInfo(), 2)
         .IntegerField("DropDownCount", 8)
         .Reference("Images", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
                    [](TComboBoxEx*, TPersistent*) {})

@@ -4,17 +4,20 @@
 // page scrollers and extended combo boxes.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/Bitmap.h"
 #include "StdCtrls.h"
+#include "ViewItems.h"
 #include "components/Collection.h"
 
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTabBar>
@@ -64,6 +67,14 @@ class TTabSheet : public TCustomControl {
   int imageIndex_ = 0;
 };
 
+// How many tabs of the given widths go in each row when rows may be
+// `available` pixels wide (at least one tab per row).
+std::vector<int> TabRowSizes(const std::vector<int>& widths, int available);
+// The area for pages or children: the client less the tab strip on the
+// tabs' side (tpTop, tpBottom, tpLeft, tpRight), inside the frame of the
+// tabs style, or apart from the strip in the button styles.
+TRect TabDisplayRect(const TRect& client, int stripExtent, int position, int style);
+
 // Shared by the page and tab controls: a Qt tab bar along the top and a
 // raised frame around the display area.
 class TCustomTabControl : public TCustomControl {
@@ -73,12 +84,28 @@ class TCustomTabControl : public TCustomControl {
   explicit TCustomTabControl(TComponent* owner);
   int TabIndex() const { return tabIndex_; }
   virtual void SetTabIndex(int v);
-  int TabHeight() const;
+  // Fixed tab sizes (0: from the text).
+  int TabHeight() const { return tabHeight_; }
+  void SetTabHeight(int v) { tabHeight_ = std::max(0, v); UpdateTabs(); }
+  int TabWidth() const { return tabWidth_; }
+  void SetTabWidth(int v) { tabWidth_ = std::max(0, v); UpdateTabs(); }
+  int TabPosition() const { return tabPosition_; }  // tpTop, tpBottom, tpLeft, tpRight
+  void SetTabPosition(int v) { tabPosition_ = v; UpdateTabs(); }
+  int Style() const { return style_; }  // tsTabs, tsButtons, tsFlatButtons
+  void SetStyle(int v) { style_ = v; UpdateTabs(); }
+  bool MultiLine() const { return multiLine_; }
+  void SetMultiLine(bool v) { multiLine_ = v; UpdateTabs(); }
+  TComponent* Images() const { return images_; }
+  void SetImages(TComponent* c);
+  // How far the tabs reach into the control from the side they sit on.
+  int TabStripExtent() const;
   // The area inside the frame where pages or children go.
   TRect DisplayRect() const;
   void AdjustClientRect(TRect& rect) override;
   QTabBar* TabBar() const { return tabBar_.data(); }
   std::vector<std::string> TabTexts() const;
+  // The tabs' texts, decoded by the font, as "items".
+  void ReportContent(TContentReport& report) const override;
 
   TMethod OnChange, OnChanging, OnDrawTab, OnGetImageIndex;
 
@@ -88,11 +115,23 @@ class TCustomTabControl : public TCustomControl {
   void WMSize(TWMSize& msg) override;
   void CMFontChanged(TMessage& msg) override;
   virtual std::vector<std::string> Tabs() const = 0;
+  // Called when the display area may have moved (tabs, rows, position).
+  virtual void DisplayChanged() {}
+  // The image of a tab, by its index among the tabs shown (-1: none).
+  virtual int TabImageIndex(int index) const { return index; }
+  void Notification(TComponent* component, TOperation operation) override;
+  int RowExtent() const;              // one row of tabs, across
+  std::vector<int> RowSizes() const;  // tabs per row
   virtual void TabClicked(int index);
   void UpdateTabs();
 
   int tabIndex_ = -1;
   int tabCount_ = 0;  // tabs shown (kept by UpdateTabs)
+  int tabHeight_ = 0, tabWidth_ = 0, tabPosition_ = 0, style_ = 0;
+  bool multiLine_ = false;
+  TComponent* images_ = nullptr;
+  // One bar per row of tabs (one unless MultiLine wraps them).
+  std::vector<QPointer<QTabBar>> rowBars_;
   QPointer<QTabBar> tabBar_;
   bool updatingTabs_ = false;
 };
@@ -119,6 +158,8 @@ class TPageControl : public TCustomTabControl {
   void TabClicked(int index) override;
   void WMSize(TWMSize& msg) override;
   void Notification(TComponent* component, TOperation operation) override;
+  void DisplayChanged() override { PlacePages(); }
+  int TabImageIndex(int index) const override;
 
  private:
   friend class TTabSheet;
@@ -314,6 +355,14 @@ class TAnimate : public TStockBox {
   TMethod OnClose, OnOpen, OnStart, OnStop;
 };
 
+// The colours of a drop-down or month calendar.
+class TMonthCalColors : public TPersistent {
+  TESSALY_CLASS(TMonthCalColors)
+
+ public:
+  TMonthCalColors() = default;
+};
+
 class TDateTimePicker : public TWinControl {
   TESSALY_CLASS(TDateTimePicker)
 
@@ -325,6 +374,7 @@ class TDateTimePicker : public TWinControl {
   void SetTime(double v);
   int Kind() const { return kind_; }
   void SetKind(int v) { kind_ = v; Apply(); }
+  TMonthCalColors* CalColors() const { return calColors_.get(); }
   QDateTimeEdit* Editor() const { return edit_.data(); }
 
   TMethod OnChange, OnCloseUp, OnDropDown, OnUserInput;
@@ -335,6 +385,7 @@ class TDateTimePicker : public TWinControl {
   void Apply();
 
  private:
+  std::unique_ptr<TMonthCalColors> calColors_;
   double date_ = 0, time_ = 0;
   int kind_ = 0;
   QPointer<QDateTimeEdit> edit_;
@@ -347,6 +398,7 @@ class TMonthCalendar : public TWinControl {
   explicit TMonthCalendar(TComponent* owner);
   double Date() const { return date_; }
   void SetDate(double v);
+  TMonthCalColors* CalColors() const { return calColors_.get(); }
   TMethod OnGetMonthInfo, OnGetMonthBoldInfo;
 
  protected:
@@ -354,6 +406,7 @@ class TMonthCalendar : public TWinControl {
   void CreateWnd() override;
 
  private:
+  std::unique_ptr<TMonthCalColors> calColors_;
   double date_ = 0;
   QPointer<QCalendarWidget> calendar_;
 };
@@ -369,6 +422,12 @@ class TTreeView : public TWinControl {
   ~TTreeView() override;
   TStockItemData* Items() const { return items_.get(); }
   QTreeWidget* TreeWidget() const { return tree_.data(); }
+  TComponent* Images() const { return images_; }
+  void SetImages(TComponent* c);
+  // The stored items in tree order; empty when the data cannot be decoded.
+  std::vector<TTreeItemRecord> ItemRecords() const;
+  void Loaded() override;
+  void ReportContent(TContentReport& report) const override;
 
   TMethod OnAddition, OnAdvancedCustomDraw, OnAdvancedCustomDrawItem, OnChange, OnChanging, OnCollapsed,
       OnCollapsing, OnCompare, OnCreateNodeClass, OnCustomDraw, OnCustomDrawItem, OnDeletion, OnEdited,
@@ -377,10 +436,13 @@ class TTreeView : public TWinControl {
  protected:
   QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
   void CreateWnd() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void FillItems();
 
  private:
   std::unique_ptr<TStockItemData> items_;
   QPointer<QTreeWidget> tree_;
+  TComponent* images_ = nullptr;
 };
 
 class TListColumn : public TCollectionItem {
@@ -388,6 +450,21 @@ class TListColumn : public TCollectionItem {
 
  public:
   TListColumn() = default;
+};
+
+class TListGroup : public TCollectionItem {
+  TESSALY_CLASS(TListGroup)
+
+ public:
+  TListGroup() = default;
+};
+
+// How a list view arranges its icons.
+class TIconOptions : public TPersistent {
+  TESSALY_CLASS(TIconOptions)
+
+ public:
+  TIconOptions() = default;
 };
 
 class TListView : public TWinControl {
@@ -398,10 +475,22 @@ class TListView : public TWinControl {
   ~TListView() override;
   TCollection* Columns() const { return columns_.get(); }
   TCollection* Groups() const { return groups_.get(); }
+  TIconOptions* IconOptions() const { return iconOptions_.get(); }
   TStockItemData* Items() const { return items_.get(); }
   int ViewStyle() const { return viewStyle_; }
   void SetViewStyle(int v) { viewStyle_ = v; Apply(); }
+  // The report view (vsReport) and the icon/list view (the other styles);
+  // the one for the current style is shown.
   QTreeWidget* TreeWidget() const { return tree_.data(); }
+  QListWidget* IconWidget() const { return icons_.data(); }
+  TComponent* LargeImages() const { return largeImages_; }
+  void SetLargeImages(TComponent* c);
+  TComponent* SmallImages() const { return smallImages_; }
+  void SetSmallImages(TComponent* c);
+  // The stored items; empty when the data cannot be decoded.
+  std::vector<TListItemRecord> ItemRecords() const;
+  void Loaded() override;
+  void ReportContent(TContentReport& report) const override;
 
   TMethod OnAdvancedCustomDraw, OnAdvancedCustomDrawItem, OnAdvancedCustomDrawSubItem, OnChange, OnChanging,
       OnColumnClick, OnColumnDragged, OnColumnRightClick, OnCompare, OnCreateItemClass, OnCustomDraw,
@@ -412,14 +501,21 @@ class TListView : public TWinControl {
  protected:
   QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
   void CreateWnd() override;
+  void WMSize(TWMSize& msg) override;
+  void Notification(TComponent* component, TOperation operation) override;
   void Apply();
 
  private:
+  void FillItems();
   std::unique_ptr<TCollection> columns_;
   std::unique_ptr<TCollection> groups_;
+  std::unique_ptr<TIconOptions> iconOptions_;
   std::unique_ptr<TStockItemData> items_;
   int viewStyle_ = 0;
   QPointer<QTreeWidget> tree_;
+  QPointer<QListWidget> icons_;
+  TComponent* largeImages_ = nullptr;
+  TComponent* smallImages_ = nullptr;
 };
 
 class THeaderSection : public TCollectionItem {
@@ -450,17 +546,46 @@ class THeaderControl : public TCustomControl {
 // ---------------------------------------------------------------------------
 // Tool bars
 
+// One button's share of a tool bar's layout: its own width (separators and
+// dividers keep theirs), and whether a row break follows it.
+struct TToolSlot {
+  int width = 0;
+  bool wrapAfter = false;
+  bool visible = true;
+};
+// Places the slots left to right from `indent`, all `rowHeight` high, starting a
+// new row after a slot that asks for it and, when `wrapable`, before a slot
+// that would cross `barWidth`. Hidden slots get an empty rectangle.
+std::vector<TRect> ToolBarLayout(const std::vector<TToolSlot>& places, int barWidth, int indent, int rowHeight,
+                                 bool wrapable);
+
 class TToolBar : public TCustomControl {
   TESSALY_CLASS(TToolBar)
 
  public:
   explicit TToolBar(TComponent* owner);
+  int ButtonWidth() const { return buttonWidth_; }
+  void SetButtonWidth(int v) { buttonWidth_ = v; ArrangeButtons(); }
+  int ButtonHeight() const { return buttonHeight_; }
+  void SetButtonHeight(int v) { buttonHeight_ = v; ArrangeButtons(); }
+  bool List() const { return list_; }
+  void SetList(bool v) { list_ = v; ArrangeButtons(); }
+  bool Wrapable() const { return wrapable_; }
+  void SetWrapable(bool v) { wrapable_ = v; ArrangeButtons(); }
+  int Indent() const { return indent_; }
+  void SetIndent(int v) { indent_ = v; ArrangeButtons(); }
+  // Places the tool buttons in their order (by position, as stored) in
+  // rows of the button size.
+  void ArrangeButtons();
+  // The size a button takes: the button size, grown for captions.
+  TSize ButtonSize() const;
+  void Loaded() override;
   TComponent* Images() const { return images_; }
   void SetImages(TComponent* c);
   bool Flat() const { return flat_; }
   void SetFlat(bool v) { flat_ = v; Invalidate(); }
   bool ShowCaptions() const { return showCaptions_; }
-  void SetShowCaptions(bool v) { showCaptions_ = v; Invalidate(); }
+  void SetShowCaptions(bool v) { showCaptions_ = v; ArrangeButtons(); }
 
   TMethod OnAdvancedCustomDraw, OnAdvancedCustomDrawButton, OnCustomDraw, OnCustomDrawButton, OnCustomizeAdded,
       OnCustomizeCanDelete, OnCustomizeCanInsert, OnCustomized, OnCustomizeDelete, OnCustomizeNewButton,
@@ -471,9 +596,12 @@ class TToolBar : public TCustomControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  void AlignControls(TControl* control, TRect& rect) override;
   TComponent* images_ = nullptr;
   bool flat_ = true;
   bool showCaptions_ = false;
+  int buttonWidth_ = 23, buttonHeight_ = 22, indent_ = 0;
+  bool list_ = false, wrapable_ = true, arranging_ = false;
 };
 
 class TToolButton : public TGraphicControl {
@@ -482,11 +610,14 @@ class TToolButton : public TGraphicControl {
  public:
   explicit TToolButton(TComponent* owner);
   int Style() const { return style_; }
-  void SetStyle(int v) { style_ = v; Invalidate(); }
+  void SetStyle(int v);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int v) { imageIndex_ = v; Invalidate(); }
   bool Down() const { return down_; }
   void SetDown(bool v) { down_ = v; Invalidate(); }
+  bool Wrap() const { return wrap_; }
+  void SetWrap(bool v);
+  bool IsSeparator() const { return style_ == 3 || style_ == 4; }
 
  protected:
   void Paint() override;
@@ -496,6 +627,7 @@ class TToolButton : public TGraphicControl {
   int style_ = 0;
   int imageIndex_ = -1;
   bool down_ = false;
+  bool wrap_ = false;
 };
 
 class TCoolBand : public TCollectionItem {
@@ -536,6 +668,13 @@ class TPageScroller : public TStockBox {
   TMethod OnScroll;
 };
 
+class TComboExItem : public TCollectionItem {
+  TESSALY_CLASS(TComboExItem)
+
+ public:
+  TComboExItem() = default;
+};
+
 class TComboBoxEx : public TCustomComboBox {
   TESSALY_CLASS(TComboBoxEx)
 
@@ -543,6 +682,7 @@ class TComboBoxEx : public TCustomComboBox {
   explicit TComboBoxEx(TComponent* owner);
   ~TComboBoxEx() override;
   TCollection* ItemsEx() const { return itemsEx_.get(); }
+  void ReportContent(TContentReport& report) const override;
   TMethod OnBeginEdit, OnEndEdit;
 
  protected:

@@ -7,6 +7,7 @@
 #include <QImageReader>
 
 #include "controls/Bitmap.h"
+#include "controls/ContentReport.h"
 #include "core/FormNode.h"
 
 namespace {
@@ -154,6 +155,8 @@ void TCustomImageList::Decode() const {
   }
   strip_ = out;
 }
+
+void TCustomImageList::ReportContent(TContentReport& report) const { report.AddInteger("imageCount", Count()); }
 
 int TCustomImageList::Count() const {
   Decode();

@@ -33,6 +33,7 @@ class TCustomImageList : public TComponent {
   QImage ImageAt(int index) const;
 
   void DefineProperties(TFiler& filer) override;
+  void ReportContent(TContentReport& report) const override;
 
   TMethod OnChange;
 
