@@ -2,6 +2,9 @@
 // streaming default the form files rely on.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "PublishedTable.h"
 #include "StockTestSupport.h"
 #include "components/Registry.h"
@@ -55,4 +58,14 @@ TEST(PublishedLists, EveryTabledPropertyIsPublishedWithItsTypeAndDefault) {
       }
     }
   }
+}
+
+TEST(PublishedLists, EveryStockClassHasATable) {
+  RegisterStockClassesForTests();
+  std::set<std::string> tabled;
+  for (const ExpectedClass& expected : ExpectedClasses()) tabled.insert(expected.className);
+  std::string missing;
+  for (const std::string& name : StockClassNames())
+    if (!tabled.count(name)) missing += " " + name;
+  EXPECT_TRUE(missing.empty()) << "stock classes without a table of what forms set:" << missing;
 }
