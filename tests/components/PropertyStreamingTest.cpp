@@ -184,6 +184,20 @@ TEST_F(PropertyStreaming, NonFiniteAndHugeFloatsAreRefusedByIntegerProperties) {
   }
 }
 
+// Later versions name the web colours; their forms read, and a written
+// colour keeps the spelling every version reads.
+TEST_F(PropertyStreaming, WebColourNamesReadButAreWrittenAsNumbers) {
+  Read("object Root1: TTestRoot\n  object W1: TTestWidget\n    Color = clWebAliceBlue\n  end\n"
+       "  object W2: TTestWidget\n    Color = CLWEBWHITE\n  end\nend\n");
+  EXPECT_EQ(Widget("W1")->Color(), 0xFFF8F0);
+  EXPECT_EQ(Widget("W2")->Color(), 0xFFFFFF);
+  Widget("W2")->SetColor(0x0000FF);
+  const std::string text = Write();
+  EXPECT_NE(text.find("Color = 16775408"), std::string::npos) << text;
+  EXPECT_NE(text.find("Color = clRed"), std::string::npos) << text;
+  EXPECT_EQ(text.find("clWeb"), std::string::npos) << text;
+}
+
 TEST_F(PropertyStreaming, ARepeatedNameLeavesTheSecondComponentUnnamed) {
   Read(
       "object Root1: TTestRoot\n"

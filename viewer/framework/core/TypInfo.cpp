@@ -24,11 +24,12 @@ bool TIdentMap::ToIdent(int64_t value, std::string& ident) const {
 }
 
 bool TIdentMap::FromIdent(std::string_view ident, int64_t& value) const {
-  for (const auto& [v, name] : entries)
-    if (SameText(name, ident)) {
-      value = v;
-      return true;
-    }
+  for (const auto* list : {&entries, &readOnlyEntries})
+    for (const auto& [v, name] : *list)
+      if (SameText(name, ident)) {
+        value = v;
+        return true;
+      }
   return false;
 }
 

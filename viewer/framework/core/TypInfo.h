@@ -47,6 +47,9 @@ struct TEnumInfo {
 // DEFAULT_CHARSET ...).
 struct TIdentMap {
   std::vector<std::pair<int64_t, std::string>> entries;
+  // Names read but never written: values keep the spelling of `entries` or
+  // their number, as older readers of the written text expect.
+  std::vector<std::pair<int64_t, std::string>> readOnlyEntries = {};
 
   bool ToIdent(int64_t value, std::string& ident) const;
   bool FromIdent(std::string_view ident, int64_t& value) const;  // case-insensitive
