@@ -7,9 +7,11 @@
 #include <string>
 
 #include <QListWidget>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include "StockTestSupport.h"
+#include "controls/Render.h"
 #include "stock/ComCtrls.h"
 #include "controls/ContentReport.h"
 
@@ -163,6 +165,37 @@ TEST(PageControlLayout, BottomTabsAndMultiLineMovePagesAndReportTabs) {
   pages->SetTabPosition(0);
   EXPECT_EQ(pages->Pages(0)->Top(), pages->TabStripExtent() + 4);
   EXPECT_EQ(Member(*pages, "items").rfind("[\"Sheet number 0\", \"Sheet number 1\"", 0), 0u);
+}
+
+// The button styles draw each tab as a push button: the selected one pressed
+// in (dark upper-left edge), the others raised, or with no edges when flat.
+TEST(TabControlStyle, ButtonStylesDrawPressedAndRaisedOrFlatButtons) {
+  for (const int style : {1, 2}) {
+    SCOPED_TRACE(style);
+    auto form = LoadFormText(std::string("object Form1: TForm1\r\n  Width = 300\r\n  Height = 200\r\n"
+                                         "  object Tabs1: TTabControl\r\n    Width = 250\r\n    Height = 120\r\n"
+                                         "    Style = ") +
+                             (style == 1 ? "tsButtons" : "tsFlatButtons") +
+                             "\r\n    Tabs.Strings = (\r\n      'First'\r\n      'Second')\r\n"
+                             "    TabIndex = 0\r\n  end\r\nend\r\n");
+    form->HandleNeeded();
+    const QImage image = RenderFormClient(form.get());
+    auto* bar = form->Handle()->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->count(), 2);
+    auto edgeGrey = [&](int tab) {
+      const QRect r = bar->tabRect(tab);
+      const QPoint leftMiddle = bar->mapTo(form->Handle(), QPoint(r.left(), r.center().y()));
+      return qGray(image.pixel(leftMiddle));
+    };
+    EXPECT_LT(edgeGrey(0), 100) << "the selected button is pressed in";
+    const QRgb face = image.pixel(bar->mapTo(form->Handle(), bar->tabRect(1).center() + QPoint(0, 5)));
+    if (style == 1) {
+      EXPECT_GT(edgeGrey(1), 230) << "the others are raised";
+    } else {
+      EXPECT_EQ(edgeGrey(1), qGray(face)) << "flat buttons show no edge";
+    }
+  }
 }
 
 TEST(ToolBarLayout, ButtonsFlowInRowsAndWrapAtTheEdgeOrWhenAsked) {

@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QSlider>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -234,17 +236,45 @@ TCustomTabControl::TCustomTabControl(TComponent* owner) : TCustomControl(owner) 
 
 namespace {
 
-// A row of tabs with the control's fixed tab sizes.
+// A row of tabs with the control's fixed tab sizes. With the button styles
+// each tab is a push button, the selected one pressed in; flat buttons show
+// only the selected one's edges.
 class TTabRow : public QTabBar {
  public:
-  TTabRow(QWidget* parent, int fixedWidth, int fixedHeight)
-      : QTabBar(parent), fixedWidth_(fixedWidth), fixedHeight_(fixedHeight) {}
+  TTabRow(QWidget* parent, int fixedWidth, int fixedHeight, int tabStyle)
+      : QTabBar(parent), fixedWidth_(fixedWidth), fixedHeight_(fixedHeight), tabStyle_(tabStyle) {}
   int firstTab = 0;  // the control's index of this row's first tab
   int tabsInRow = 0;
 
  protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (tabStyle_ == 0) {
+      QTabBar::paintEvent(event);
+      return;
+    }
+    QStylePainter painter(this);
+    for (int i = 0; i < count(); ++i) {
+      if (!isTabVisible(i)) continue;
+      QStyleOptionButton button;
+      button.initFrom(this);
+      button.rect = tabRect(i).adjusted(0, 0, Vertical() ? 0 : -kButtonGap, Vertical() ? -kButtonGap : 0);
+      button.text = tabText(i);
+      button.icon = tabIcon(i);
+      button.iconSize = iconSize();
+      button.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+      if (i == currentIndex())
+        button.state |= QStyle::State_Sunken | QStyle::State_On;
+      else if (tabStyle_ == 2)
+        button.features |= QStyleOptionButton::Flat;
+      else
+        button.state |= QStyle::State_Raised;
+      painter.drawControl(QStyle::CE_PushButton, button);
+    }
+  }
+
   QSize tabSizeHint(int index) const override {
     QSize size = QTabBar::tabSizeHint(index);
+    if (tabStyle_ != 0) (Vertical() ? size.rheight() : size.rwidth()) += kButtonGap;  // buttons stand apart
     const bool vertical = shape() == RoundedWest || shape() == RoundedEast;
     int& along = vertical ? size.rheight() : size.rwidth();
     int& across = vertical ? size.rwidth() : size.rheight();
@@ -254,7 +284,9 @@ class TTabRow : public QTabBar {
   }
 
  private:
-  int fixedWidth_, fixedHeight_;
+  bool Vertical() const { return shape() == RoundedWest || shape() == RoundedEast; }
+  static constexpr int kButtonGap = 3;
+  int fixedWidth_, fixedHeight_, tabStyle_;
 };
 
 QTabBar::Shape TabShape(int position) {
@@ -372,7 +404,7 @@ void TCustomTabControl::UpdateTabs() {
   const int strip = texts.empty() ? 0 : extent * int(rows.size());
   for (size_t slot = 0; slot < order.size(); ++slot) {
     const size_t row = order[slot];
-    auto* bar = new TTabRow(host, tabWidth_, tabHeight_);
+    auto* bar = new TTabRow(host, tabWidth_, tabHeight_, style_);
     bar->setShape(TabShape(tabPosition_));
     bar->setDrawBase(false);
     bar->setExpanding(false);
