@@ -42,20 +42,6 @@ void CountComponent(TComponent* c, Counts& n) {
   }
 }
 
-std::string FormTextOfFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  const std::string bytes = s.str();
-  if (DetectFormEncoding(std::string_view(bytes).substr(0, 64)) == FormEncoding::Text)
-    return bytes.substr(bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0);
-  TMemoryStream resource, text;
-  resource.WriteBuffer(bytes.data(), bytes.size());
-  resource.SetPosition(0);
-  ObjectResourceToText(resource, text);
-  return std::string(text.Memory(), size_t(text.Size()));
-}
-
 }  // namespace
 
 TEST(CommonControlsCorpus, ImagesItemsAndPagesShow) {
@@ -68,7 +54,7 @@ TEST(CommonControlsCorpus, ImagesItemsAndPagesShow) {
       if (!entry.is_regular_file()) continue;
       try {
         TStringList lines;
-        lines.SetText(FormTextOfFile(entry.path()));
+        lines.SetText(CorpusFormText(entry.path()));
         if (lines.Count() == 0 || lines.Get(0).rfind("object", 0) != 0) continue;
         std::vector<std::string> log;
         RewriteFormLines(lines, log, [](std::string_view cls) { return GetClass(cls) != nullptr; });

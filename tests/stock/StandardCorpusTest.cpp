@@ -61,13 +61,13 @@ void Count(TForm& form, Counts& counts) {
 }  // namespace
 
 TEST(StandardCorpus, ListLinesAndScrollingWindowsOfEveryObjectForm) {
-  const std::vector<std::string> files = CorpusFiles();
+  const std::vector<std::filesystem::path> files = CorpusFormFiles();
   if (files.empty()) GTEST_SKIP() << "corpus not present";
   RegisterStockClassesForTests();
   Counts counts;
-  for (const std::string& path : files) {
+  for (const std::filesystem::path& path : files) {
     TStringList lines;
-    lines.SetText(FormTextOf(ReadFileBytes(path)));
+    lines.SetText(CorpusFormText(path));
     if (lines.Count() == 0 || lines.Get(0).rfind("object", 0) != 0) continue;
     std::vector<std::string> log;
     RewriteFormLines(lines, log, [](std::string_view cls) { return GetClass(cls) != nullptr; });

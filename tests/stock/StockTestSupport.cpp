@@ -163,37 +163,6 @@ std::unique_ptr<TForm> LoadFormText(const std::string& text) {
   return form;
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string FormTextOf(const std::string& bytes) {
-  if (DetectFormEncoding(std::string_view(bytes).substr(0, 64)) == FormEncoding::Text) {
-    const bool bom = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
-    return bytes.substr(bom ? 3 : 0);
-  }
-  TMemoryStream in;
-  in.WriteBuffer(bytes.data(), bytes.size());
-  in.SetPosition(0);
-  TMemoryStream out;
-  ObjectResourceToText(in, out);
-  return std::string(out.Memory(), size_t(out.Size()));
-}
-
-std::vector<std::string> CorpusFiles() {
-  const std::filesystem::path corpus = TESSALY_CORPUS_DIR;
-  std::vector<std::string> files;
-  if (!std::filesystem::is_directory(corpus / "text")) return files;
-  for (const char* sub : {"text", "binary"})
-    for (const auto& e : std::filesystem::directory_iterator(corpus / sub))
-      if (e.is_regular_file()) files.push_back(e.path().string());
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 std::string Quoted(const char* utf8, const char* codePage) {
   std::string out = "'";
   for (char c : EncodeCodePage(QString::fromUtf8(utf8), codePage)) out += c == '\'' ? std::string("''") : std::string(1, c);

@@ -29,9 +29,3 @@ T* FindIn(TForm& form, const char* name) {
 }
 // A Delphi-style quoted string of `utf8` encoded in `codePage`.
 std::string Quoted(const char* utf8, const char* codePage);
-// A form file's bytes, and its form text (binary files converted).
-std::string ReadFileBytes(const std::string& path);
-std::string FormTextOf(const std::string& bytes);
-// The corpus's form files (text, then binary), sorted; empty when the
-// corpus is absent.
-std::vector<std::string> CorpusFiles();
