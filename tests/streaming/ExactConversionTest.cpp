@@ -157,6 +157,21 @@ TEST(ExactConversion, NanAndInfinitiesFailWithAMessage) {
   // An x87 encoding with no number behind it (integer bit clear, exponent set).
   std::string unnormal = std::string(1, char(TValueType::vaExtended)) + std::string(8, '\0') + "\x01\x40";
   EXPECT_NE(WriteError(Form("T", "A", "U", unnormal)), "(converted)");
+  // The same with the mantissa of 0.5 and 1.5 but the integer bit clear, and a
+  // pseudo-denormal (integer bit set, exponent zero): each is refused or
+  // written as text that reads back as the same bits, never as the value it
+  // resembles.
+  for (std::string bytes : {std::string(7, '\0') + "\x40" + "\xFE\x3F", std::string(7, '\0') + "\x60" + "\xFF\x3F",
+                            std::string(7, '\0') + "\x80" + std::string(2, '\0')}) {
+    const std::string binary = Form("T", "A", "U", std::string(1, char(TValueType::vaExtended)) + bytes);
+    std::string text;
+    try {
+      text = ToText(binary);
+    } catch (const EWriteError&) {
+      continue;  // refused: fine
+    }
+    EXPECT_EQ(ToBinary(text), binary) << text;
+  }
 }
 
 TEST(ExactConversion, NamesThatAreNotIdentifiersFailWithAMessage) {

@@ -1,5 +1,6 @@
 #include "streaming/FormOutput.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/Exceptions.h"
@@ -7,24 +8,41 @@
 
 FormOutput::FormOutput() = default;
 
-FormOutput::FormOutput(TStream& stream) : stream_(&stream), streamStart_(stream.Position()) {
-  // Grows to about kChunk on large forms only: small conversions (most
-  // loads, and every fuzz run) do not pay for fresh pages of a full chunk.
-  buf_.reserve(4096);
+FormOutput::FormOutput(TStream& stream) : stream_(&stream), streamStart_(stream.Position()) {}
+
+void FormOutput::Grow(size_t n) {
+  if (stream_ && Size() >= kChunk) Flush();
+  if (static_cast<size_t>(cap_ - end_) >= n) return;
+  // Small conversions (most loads, and every fuzz run) start small; a large
+  // form settles at about one chunk when streaming.
+  size_t size = Size();
+  size_t capacity = std::max<size_t>({4096, 2 * static_cast<size_t>(cap_ - begin_), size + n});
+  std::unique_ptr<char[]> grown(new char[capacity]);
+  if (size) std::memcpy(grown.get(), begin_, size);
+  storage_ = std::move(grown);
+  begin_ = storage_.get();
+  end_ = begin_ + size;
+  cap_ = begin_ + capacity;
 }
 
 void FormOutput::Flush() {
-  if (!stream_ || buf_.empty()) return;
-  stream_->WriteBuffer(buf_.data(), buf_.size());
-  flushed_ += buf_.size();
-  buf_.clear();
+  if (!stream_ || end_ == begin_) return;
+  stream_->WriteBuffer(begin_, Size());
+  flushed_ += Size();
+  end_ = begin_;
+}
+
+std::string FormOutput::Take() {
+  std::string out(begin_, end_);
+  end_ = begin_;
+  return out;
 }
 
 void FormOutput::PatchU32(uint64_t pos, uint32_t value) {
   char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
                    static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
   if (pos >= flushed_) {
-    std::memcpy(buf_.data() + (pos - flushed_), bytes, 4);
+    std::memcpy(begin_ + (pos - flushed_), bytes, 4);
     return;
   }
   // Already on the stream: write what is buffered, patch in place, return to the end.

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -12,44 +14,56 @@ class TStream;
 
 class FormOutput {
  public:
-  // Collects into an internal string; take it with Str() / Take().
+  // Collects into an internal buffer; take it with Str() / Take().
   FormOutput();
   // Appends at the stream's current position, flushing every kChunk bytes.
   explicit FormOutput(TStream& stream);
   FormOutput(const FormOutput&) = delete;
   FormOutput& operator=(const FormOutput&) = delete;
 
-  void Put(char c) {
-    buf_.push_back(c);
+  // Writers that format in place ask for room for n bytes, write through the
+  // pointer, and hand back where they stopped. They may write up to n bytes
+  // beyond what they keep (whole vector stores), never more.
+  char* Room(size_t n) {
+    if (static_cast<size_t>(cap_ - end_) < n) Grow(n);
+    return end_;
   }
-  void Put(std::string_view s) {
-    buf_.append(s.data(), s.size());
-    if (buf_.size() >= kChunk) MaybeFlush();
-  }
+  void Advance(char* to) { end_ = to; }
+
+  void Put(char c) { *Room(1) = c, ++end_; }
+  void Put(std::string_view s) { Put(s.data(), s.size()); }
   void Put(const char* p, size_t n) {
-    buf_.append(p, n);
-    if (buf_.size() >= kChunk) MaybeFlush();
+    std::memcpy(Room(n), p, n);
+    end_ += n;
   }
-  // Direct access for writers that format in place.
-  std::string& Buffer() { return buf_; }
+  // Writes to the stream once a chunk has gathered.
   void MaybeFlush() {
-    if (stream_ && buf_.size() >= kChunk) Flush();
+    if (stream_ && Size() >= kChunk) Flush();
   }
   // Writes what is buffered to the stream (no-op without a stream).
   void Flush();
 
   // Absolute position of the next byte relative to where output started.
-  uint64_t Position() const { return flushed_ + buf_.size(); }
+  uint64_t Position() const { return flushed_ + Size(); }
   // Overwrites 4 bytes written earlier at position pos (from Position()).
   void PatchU32(uint64_t pos, uint32_t value);
 
-  const std::string& Str() const { return buf_; }
-  std::string Take() { return std::move(buf_); }
+  // What is buffered (everything, without a stream).
+  std::string Str() const { return std::string(begin_, end_); }
+  std::string Take();
 
-  static constexpr size_t kChunk = 1 << 18;
+  static constexpr size_t kChunk = 1 << 17;
 
  private:
-  std::string buf_;
+  size_t Size() const { return static_cast<size_t>(end_ - begin_); }
+  // Makes room for n more bytes: flushes a full chunk to the stream first,
+  // then enlarges the buffer if that is still not enough.
+  void Grow(size_t n);
+
+  std::unique_ptr<char[]> storage_;
+  char* begin_ = nullptr;
+  char* end_ = nullptr;
+  char* cap_ = nullptr;
   TStream* stream_ = nullptr;
   int64_t streamStart_ = 0;
   uint64_t flushed_ = 0;

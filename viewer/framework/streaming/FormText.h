@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -37,25 +38,42 @@ class FormTextWriter : public FormEvents {
   void EndCollection() override;
 
  private:
+  size_t IndentWidth() const { return nesting_ > 0 ? static_cast<size_t>(nesting_) * 2 : 0; }
   void Indent();
-  void NewLine();  // line break, then the current indentation
+  void NewLine();    // line break, then the current indentation
+  void LineBreak();  // the line break alone
+  // Stores the line break at d (up to LineBreakRoom() bytes) and returns its end.
+  char* PutLineBreak(char* d) const {
+    const size_t size = options_.lineBreak.size();
+    std::memcpy(d, lineBreakFits_ ? lineBreak_ : options_.lineBreak.data(), lineBreakFits_ ? sizeof lineBreak_ : size);
+    return d + size;
+  }
+  size_t LineBreakRoom() const { return options_.lineBreak.size() + sizeof lineBreak_; }
   void BeforeValue();
   void AfterValue();
   void WriteString8(std::string_view bytes);
   void WriteUnits(const char16_t* units, size_t count, bool eightBit);
+  template <typename Unit, typename Quotable>
+  void LayOutString(const Unit* units, size_t count, Quotable quotable);
   void WriteBinary(std::string_view bytes);
   [[noreturn]] void CannotWrite(const std::string& what) const;
   void RequireName(std::string_view name, const char* what) const;
   // Writes a number's text and suffix; empty text (no exact form) raises.
-  void PutFloat(const std::string& text, char suffix);
+  void PutFloat(std::string_view text, char suffix);
+  void PutExtended(long double value);
+  std::string_view PropertyName() const;
 
   FormOutput& out_;
   FormTextOptions options_;
+  char lineBreak_[16] = {};  // options_.lineBreak, padded for one fixed-size store
+  bool lineBreakFits_ = false;
   int nesting_ = 0;
   // Open contexts: 'C' component, 'L' list, 'K' collection, 'I' item.
   std::string stack_;
   std::u16string units_;
-  std::string property_;  // the property being written, for messages
+  // The start of the property being written, for messages (which show 60 bytes).
+  char property_[61] = {};
+  size_t propertyLength_ = 0;
 };
 
 // Number layouts shared with tests: extended as the writer prints it

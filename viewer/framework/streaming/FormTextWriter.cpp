@@ -7,6 +7,7 @@
 
 #include "core/Exceptions.h"
 #include "streaming/FormText.h"
+#include "streaming/TextBytes.h"
 
 namespace {
 
@@ -37,9 +38,8 @@ bool IsSameText(std::string_view a, std::string_view lower) {
 
 // Appends the decimal form of v.
 inline void PutInt(FormOutput& out, int64_t v) {
-  char buf[24];
-  auto r = std::to_chars(buf, buf + sizeof buf, v);
-  out.Put(buf, static_cast<size_t>(r.ptr - buf));
+  char* d = out.Room(24);
+  out.Advance(std::to_chars(d, d + 24, v).ptr);
 }
 
 // Splits to_chars' scientific output ("-d.ddde+XX") into sign, digits, exponent.
@@ -170,63 +170,77 @@ bool ReadsBackAs(const std::string& text, F v) {
 
 }  // namespace
 
-// The 18-decimal layout when it carries the value, else the 16-digit
-// exponent form, else all 21 digits (which the parser takes exactly).
-// Empty when no text reads back as this value (NaN, infinities and the
-// invalid x87 encodings).
 namespace {
 
 // The 18-decimal layout of a value whose exact decimal form fits it with at
 // most 16 significant digits (whole numbers and the halves, quarters and
 // other small binary fractions most stored floats are), in integer
 // arithmetic: the same text FormatFormExtended gives, without formatting
-// and reading back. Empty for every other value.
-std::string ExactEighteenDecimals(long double v) {
-  constexpr long double kFractionScale = 262144.0L;   // 2^18: m / 2^18 has at most 18 decimals
+// and reading back. Writes it to text (kExactEighteenDecimalsMax bytes) and
+// returns its length; 0 for every other value.
+constexpr size_t kExactEighteenDecimalsMax = 48;
+size_t ExactEighteenDecimals(long double v, char* text) {
   constexpr uint64_t kFiveToEighteen = 3814697265625;  // m / 2^18 == m * 5^18 / 10^18
-  const long double magnitude = std::fabs(v);
-  if (!(magnitude < 1e15L)) return {};
-  long double whole = 0;
-  const long double scaled = std::modf(magnitude, &whole) * kFractionScale;
-  if (scaled != std::floor(scaled)) return {};
-  const auto integer = static_cast<uint64_t>(whole);
-  const auto numerator = static_cast<uint64_t>(scaled);
-  // Non-canonical x87 encodings compare equal to no value they could be rebuilt from.
-  long double rebuilt = static_cast<long double>(integer) + static_cast<long double>(numerator) / kFractionScale;
-  if (std::signbit(v)) rebuilt = -rebuilt;
-  if (std::memcmp(&rebuilt, &v, 10) != 0) return {};
+  constexpr int kFractionBits = 18;
+  // Taken apart from its 80 bits (sign and exponent, explicit 64-bit
+  // mantissa): integer arithmetic only, no x87 rounding-mode switches.
+  uint64_t mantissa = 0;
+  uint16_t signAndExponent = 0;
+  std::memcpy(&mantissa, &v, 8);
+  std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&v) + 8, 2);
+  const bool negative = signAndExponent & 0x8000;
+  const int biased = signAndExponent & 0x7FFF;
+  uint64_t integer = 0, numerator = 0;  // v = integer + numerator / 2^18
+  if (biased != 0 || mantissa != 0) {
+    // Subnormal, infinite, NaN and non-canonical encodings take the general path.
+    if (biased == 0 || biased == 0x7FFF || !(mantissa >> 63)) return 0;
+    const int binaryPoint = 16383 + 63 - biased;  // v = mantissa / 2^binaryPoint
+    if (binaryPoint <= 0 || binaryPoint > 63 + kFractionBits) return 0;
+    if (binaryPoint > kFractionBits) {
+      const int dropped = binaryPoint - kFractionBits;  // below 2^-18: must be zero
+      if (mantissa & ((uint64_t{1} << dropped) - 1)) return 0;
+    }
+    integer = binaryPoint >= 64 ? 0 : mantissa >> binaryPoint;
+    const uint64_t fraction = binaryPoint >= 64 ? mantissa : mantissa & ((uint64_t{1} << binaryPoint) - 1);
+    numerator = binaryPoint > kFractionBits ? fraction >> (binaryPoint - kFractionBits)
+                                            : fraction << (kFractionBits - binaryPoint);
+    if (integer >= 1000000000000000) return 0;  // 1e15 and above: the exponent form
+  }
   const uint64_t decimals = numerator * kFiveToEighteen;  // below 10^18
   char digits[24];
   auto r = std::to_chars(digits, digits + sizeof digits, decimals);
   const int decimalDigits = static_cast<int>(r.ptr - digits);
-  int trailingZeros = 0;
-  for (uint64_t d = decimals; d != 0 && d % 10 == 0; d /= 10) ++trailingZeros;
+  int trailingZeros = 0;  // of a non-zero fraction
+  while (decimals != 0 && r.ptr[-1 - trailingZeros] == '0') ++trailingZeros;
+  char* out = text;
+  if (negative) *out++ = '-';
+  char* wholeStart = out;
+  out = std::to_chars(out, out + 24, integer).ptr;
   int significant = 0;
   if (integer != 0) {
-    char wholeDigits[24];
-    significant = static_cast<int>(std::to_chars(wholeDigits, wholeDigits + sizeof wholeDigits, integer).ptr - wholeDigits);
+    significant = static_cast<int>(out - wholeStart);
     if (decimals != 0) significant += 18 - trailingZeros;
   } else if (decimals >= 1000000000000000) {  // at least 0.001: the 16-digit layout rounds
     significant = decimalDigits - trailingZeros;
   }
-  if (significant > 16) return {};
-  std::string text;
-  if (std::signbit(v)) text += '-';
-  char wholeDigits[24];
-  text.append(wholeDigits, std::to_chars(wholeDigits, wholeDigits + sizeof wholeDigits, integer).ptr);
-  text += '.';
-  text.append(static_cast<size_t>(18 - decimalDigits), '0');
-  text.append(digits, r.ptr);
-  return text;
+  if (significant > 16) return 0;
+  *out++ = '.';
+  out = std::fill_n(out, 18 - decimalDigits, '0');
+  out = std::copy(digits, r.ptr, out);
+  return static_cast<size_t>(out - text);
 }
 
 }  // namespace
 
+// The 18-decimal layout when it carries the value, else the 16-digit
+// exponent form, else all 21 digits (which the parser takes exactly).
+// Empty when no text reads back as this value (NaN, infinities and the
+// invalid x87 encodings).
 std::string FormatFormExtendedExact(long double v) {
   if (!std::isfinite(v)) return {};
-  std::string text = ExactEighteenDecimals(v);
-  if (!text.empty()) return text;
-  text = FormatFormExtended(v);
+  char fast[kExactEighteenDecimalsMax];
+  if (size_t n = ExactEighteenDecimals(v, fast)) return std::string(fast, n);
+  std::string text = FormatFormExtended(v);
   if (ReadsBackAsExtended(text, v)) return text;
   text = Scientific(ToDecimal(v, 16));
   if (ReadsBackAsExtended(text, v)) return text;
@@ -245,7 +259,10 @@ std::string FormatFormShortFloatExact(double v, bool single) {
 }
 
 FormTextWriter::FormTextWriter(FormOutput& out, FormTextOptions options)
-    : out_(out), options_(options) {}
+    : out_(out), options_(options) {
+  lineBreakFits_ = options_.lineBreak.size() <= sizeof lineBreak_;
+  if (lineBreakFits_) std::memcpy(lineBreak_, options_.lineBreak.data(), options_.lineBreak.size());
+}
 
 void FormTextWriter::CannotWrite(const std::string& what) const {
   throw EWriteError("Cannot write " + what + " as form text");
@@ -256,26 +273,28 @@ void FormTextWriter::RequireName(std::string_view name, const char* what) const 
     CannotWrite(std::string(what) + " '" + Printable(name) + "': it is not an identifier");
 }
 
-void FormTextWriter::PutFloat(const std::string& text, char suffix) {
-  if (text.empty()) CannotWrite("the value of " + Printable(property_) + ": it has no decimal form (NaN or infinite)");
-  out_.Put(text);
-  if (suffix) out_.Put(suffix);
+std::string_view FormTextWriter::PropertyName() const { return {property_, propertyLength_}; }
+
+void FormTextWriter::PutFloat(std::string_view text, char suffix) {
+  if (text.empty()) CannotWrite("the value of " + Printable(PropertyName()) + ": it has no decimal form (NaN or infinite)");
+  char* d = out_.Room(text.size() + 1 + kTextBytesSlack);
+  d = CopyTextBytes(d, text.data(), text.size());
+  if (suffix) *d++ = suffix;
+  out_.Advance(d);
 }
 
 void FormTextWriter::Indent() {
-  static const std::string spaces(256, ' ');
-  size_t n = nesting_ > 0 ? static_cast<size_t>(nesting_) * 2 : 0;
-  while (n > spaces.size()) {
-    out_.Put(spaces);
-    n -= spaces.size();
-  }
-  out_.Put(spaces.data(), n);
+  size_t width = IndentWidth();
+  out_.Advance(PutTextSpaces(out_.Room(width + kTextBytesSlack), width));
 }
 
 void FormTextWriter::NewLine() {
-  out_.Put(options_.lineBreak);
-  Indent();
+  size_t width = IndentWidth();
+  char* d = PutLineBreak(out_.Room(LineBreakRoom() + width + kTextBytesSlack));
+  out_.Advance(PutTextSpaces(d, width));
 }
+
+void FormTextWriter::LineBreak() { out_.Advance(PutLineBreak(out_.Room(LineBreakRoom()))); }
 
 // A value inside a list starts on its own line; a property value follows "Name = ".
 void FormTextWriter::BeforeValue() {
@@ -283,30 +302,31 @@ void FormTextWriter::BeforeValue() {
 }
 
 void FormTextWriter::AfterValue() {
-  if (stack_.empty() || stack_.back() != 'L') out_.Put(options_.lineBreak);
+  if (stack_.empty() || stack_.back() != 'L') LineBreak();
 }
 
 void FormTextWriter::BeginComponent(const FormObjectHeader& h) {
-  Indent();
-  if (h.flags & ffInherited)
-    out_.Put("inherited ");
-  else if (h.flags & ffInline)
-    out_.Put("inline ");
-  else
-    out_.Put("object ");
-  if (!h.name.empty()) RequireName(h.name, "the component name");
-  RequireName(h.className, "the class name");
+  const size_t width = IndentWidth();
+  char* d = out_.Room(width + h.name.size() + h.className.size() + 48 + LineBreakRoom() + kTextBytesSlack);
+  d = PutTextSpaces(d, width);
+  std::string_view keyword = h.flags & ffInherited ? "inherited " : h.flags & ffInline ? "inline " : "object ";
+  d = CopyTextBytes(d, keyword.data(), keyword.size());
+  bool isName = false;
   if (!h.name.empty()) {
-    out_.Put(h.name);
-    out_.Put(": ");
+    d = CopyTextName(d, h.name, true, isName);
+    if (!isName) RequireName(h.name, "the component name");
+    *d++ = ':';
+    *d++ = ' ';
   }
-  out_.Put(h.className);
+  d = CopyTextName(d, h.className, true, isName);
+  if (!isName) RequireName(h.className, "the class name");
   if (h.flags & ffChildPos) {
-    out_.Put(" [");
-    PutInt(out_, h.position);
-    out_.Put(']');
+    *d++ = ' ';
+    *d++ = '[';
+    d = std::to_chars(d, d + 24, h.position).ptr;
+    *d++ = ']';
   }
-  out_.Put(options_.lineBreak);
+  out_.Advance(PutLineBreak(d));
   ++nesting_;
   stack_.push_back('C');
 }
@@ -314,18 +334,33 @@ void FormTextWriter::BeginComponent(const FormObjectHeader& h) {
 void FormTextWriter::EndComponent() {
   --nesting_;
   if (!stack_.empty()) stack_.pop_back();
-  Indent();
-  out_.Put("end");
-  out_.Put(options_.lineBreak);
+  const size_t width = IndentWidth();
+  char* d = PutTextSpaces(out_.Room(width + 3 + LineBreakRoom() + kTextBytesSlack), width);
+  std::memcpy(d, "end", 3);
+  out_.Advance(PutLineBreak(d + 3));
   out_.MaybeFlush();
 }
 
 void FormTextWriter::Property(std::string_view name) {
-  RequireName(name, "the property name");
-  property_.assign(name);
-  Indent();
-  out_.Put(name);
-  out_.Put(" = ");
+  // Kept for messages, which show at most 60 bytes of it.
+  propertyLength_ = std::min(name.size(), sizeof property_);
+  std::memcpy(property_, name.data(), propertyLength_);
+  const size_t width = IndentWidth();
+  char* d = PutTextSpaces(out_.Room(width + name.size() + 3 + kTextBytesSlack), width);
+  bool isName = false;
+  d = CopyTextName(d, name, true, isName);
+  if (!isName) RequireName(name, "the property name");
+  std::memcpy(d, " = ", 3);
+  out_.Advance(d + 3);
+}
+
+void FormTextWriter::PutExtended(long double v) {
+  char* d = out_.Room(kExactEighteenDecimalsMax);
+  if (size_t n = ExactEighteenDecimals(v, d)) {
+    out_.Advance(d + n);
+    return;
+  }
+  PutFloat(FormatFormExtendedExact(v), 0);
 }
 
 void FormTextWriter::Scalar(const FormScalar& s) {
@@ -335,8 +370,8 @@ void FormTextWriter::Scalar(const FormScalar& s) {
     case TValueType::vaInt16:
     case TValueType::vaInt32:
     case TValueType::vaInt64: PutInt(out_, s.integer); break;
-    case TValueType::vaExtended: PutFloat(FormatFormExtendedExact(s.extended), 0); break;
-    case TValueType::vaDouble: PutFloat(FormatFormExtendedExact(s.real), 0); break;
+    case TValueType::vaExtended: PutExtended(s.extended); break;
+    case TValueType::vaDouble: PutExtended(s.real); break;
     case TValueType::vaSingle: PutFloat(FormatFormShortFloatExact(FormNarrowToSingle(s.real), true), 's'); break;
     case TValueType::vaDate: PutFloat(FormatFormShortFloatExact(s.real, false), 'd'); break;
     case TValueType::vaCurrency:
@@ -366,7 +401,7 @@ void FormTextWriter::Scalar(const FormScalar& s) {
           static const uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
           if (ok && (c < kMin[extra] || c > 0x10FFFF)) ok = false;
         }
-        if (!ok) CannotWrite("the UTF-8 string of " + Printable(property_) + ": it holds bytes that are not UTF-8");
+        if (!ok) CannotWrite("the UTF-8 string of " + Printable(PropertyName()) + ": it holds bytes that are not UTF-8");
         p += extra + 1;
         if (c >= 0x10000) {
           c -= 0x10000;
@@ -414,142 +449,99 @@ void FormTextWriter::Scalar(const FormScalar& s) {
   AfterValue();
 }
 
-namespace {
-
-// How many of the n bytes at p can stand inside quotes in an 8-bit string
-// (anything but control characters and the quote), eight at a time.
-size_t QuotedRun8(const unsigned char* p, size_t n) {
-  constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    uint64_t x;
-    std::memcpy(&x, p + i, 8);
-    // Bytes below 0x20, and bytes equal to the quote; the lowest flag is exact.
-    uint64_t control = (x - kOnes * 0x20) & ~x & kHigh;
-    uint64_t q = x ^ (kOnes * '\'');
-    uint64_t quote = (q - kOnes) & ~q & kHigh;
-    uint64_t stop = control | quote;
-    if (stop) return i + static_cast<size_t>(__builtin_ctzll(stop) / 8);
-  }
-  while (i < n && p[i] >= ' ' && p[i] != '\'') ++i;
-  return i;
-}
-
 // The string layout: quoted runs of printable characters, #n for the rest,
 // a new line (" +") after every kStringLineUnits characters, and a string
 // longer than one line starting on a line of its own.
 template <typename Unit, typename Quotable>
-void LayOutString(FormOutput& out, const Unit* u, size_t len, Quotable quotable,
-                  FormTextWriter* w, void (FormTextWriter::*newLine)(), int& nesting) {
+void FormTextWriter::LayOutString(const Unit* u, size_t len, Quotable quotable) {
   if (len == 0) {
-    out.Put("''", 2);
+    out_.Put("''", 2);
     return;
   }
-  ++nesting;
-  if (len > static_cast<size_t>(kStringLineUnits)) (w->*newLine)();
+  ++nesting_;
+  if (len > static_cast<size_t>(kStringLineUnits)) NewLine();
+  // One line holds at most kStringLineUnits units of at most 6 bytes ("#65535",
+  // or a unit in quotes), then " +", the line break and the next indentation.
+  const size_t lineRoom = kStringLineUnits * 6 + 2 + LineBreakRoom() + IndentWidth() + kTextBytesSlack;
   size_t i = 0, k = 0;
-  std::string& buf = out.Buffer();
+  char* d = out_.Room(lineRoom);
   do {
     bool lineBreak = false;
     if (quotable(u[i])) {
-      size_t j = i;
       const size_t lineEnd = std::min(len, k + static_cast<size_t>(kStringLineUnits));
+      *d++ = '\'';
       if constexpr (sizeof(Unit) == 1) {
-        i = j + 1 + QuotedRun8(reinterpret_cast<const unsigned char*>(u) + j + 1, lineEnd - j - 1);
+        size_t run = CopyQuotedRun8(d, reinterpret_cast<const unsigned char*>(u) + i, lineEnd - i);
+        d += run;
+        i += run;
       } else {
         do {
-          ++i;
+          *d++ = static_cast<char>(u[i++]);
         } while (i < lineEnd && quotable(u[i]));
       }
+      *d++ = '\'';
       if (i - k >= static_cast<size_t>(kStringLineUnits)) lineBreak = true;
-      buf.push_back('\'');
-      if constexpr (sizeof(Unit) == 1) {
-        buf.append(reinterpret_cast<const char*>(u + j), i - j);
-      } else {
-        for (; j < i; ++j) buf.push_back(static_cast<char>(u[j]));
-      }
-      buf.push_back('\'');
     } else {
-      char num[8];
-      num[0] = '#';
-      auto r = std::to_chars(num + 1, num + sizeof num, static_cast<unsigned>(u[i]));
-      buf.append(num, static_cast<size_t>(r.ptr - num));
+      *d++ = '#';
+      d = std::to_chars(d, d + 8, static_cast<unsigned>(u[i])).ptr;
       ++i;
       if (i - k >= static_cast<size_t>(kStringLineUnits)) lineBreak = true;
     }
     if (lineBreak && i < len) {
-      buf.append(" +", 2);
-      (w->*newLine)();
+      *d++ = ' ';
+      *d++ = '+';
+      d = PutTextSpaces(PutLineBreak(d), IndentWidth());
+      out_.Advance(d);
+      d = out_.Room(lineRoom);
       k = i;
     }
   } while (i < len);
-  --nesting;
-  out.MaybeFlush();
+  out_.Advance(d);
+  --nesting_;
+  out_.MaybeFlush();
 }
-
-}  // namespace
 
 void FormTextWriter::WriteString8(std::string_view bytes) {
   // 8-bit strings keep bytes above 127 raw inside the quotes.
   auto quotable = [](unsigned char c) { return c >= ' ' && c != '\''; };
-  LayOutString(out_, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), quotable,
-               this, &FormTextWriter::NewLine, nesting_);
+  LayOutString(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), quotable);
 }
 
 void FormTextWriter::WriteUnits(const char16_t* units, size_t count, bool eightBit) {
   auto quotable = [eightBit](char16_t c) { return c >= u' ' && c != u'\'' && (c < 0x80 || (eightBit && c < 0x100)); };
-  LayOutString(out_, units, count, quotable, this, &FormTextWriter::NewLine, nesting_);
+  LayOutString(units, count, quotable);
 }
-
-namespace {
-
-// Two upper-case hex digits for every byte value.
-struct HexPairs {
-  char pair[256][2];
-  HexPairs() {
-    static const char kDigits[] = "0123456789ABCDEF";
-    for (int i = 0; i < 256; ++i) {
-      pair[i][0] = kDigits[i >> 4];
-      pair[i][1] = kDigits[i & 15];
-    }
-  }
-};
-const HexPairs kHexPairs;
-
-}  // namespace
 
 void FormTextWriter::WriteBinary(std::string_view bytes) {
   const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
-  size_t n = bytes.size();
+  const size_t n = bytes.size();
   if (n < kBinaryRowBytes) {
     // Shorter than one row: on the property's own line, "{00FF}".
-    std::string& buf = out_.Buffer();
-    buf.push_back('{');
-    for (size_t i = 0; i < n; ++i) buf.append(kHexPairs.pair[p[i]], 2);
-    buf.push_back('}');
+    char* d = out_.Room(2 + 2 * kBinaryRowBytes + kTextBytesSlack);
+    *d++ = '{';
+    d = PutTextHex(d, p, n);
+    *d++ = '}';
+    out_.Advance(d);
     return;
   }
   ++nesting_;
-  // Each row: line break, indentation, up to 64 hex digits. Sized once, filled in place.
-  const std::string_view lb = options_.lineBreak;
-  const size_t indent = nesting_ > 0 ? static_cast<size_t>(nesting_) * 2 : 0;
-  const size_t rows = (n + kBinaryRowBytes - 1) / kBinaryRowBytes;
-  std::string& buf = out_.Buffer();
-  size_t at = buf.size();
-  buf.resize(at + 2 + rows * (lb.size() + indent) + n * 2);
-  char* d = buf.data() + at;
-  *d++ = '{';
-  for (size_t i = 0; i < n; i += kBinaryRowBytes) {
-    std::memcpy(d, lb.data(), lb.size());
-    d += lb.size();
-    std::memset(d, ' ', indent);
-    d += indent;
-    size_t row = n - i < kBinaryRowBytes ? n - i : kBinaryRowBytes;
-    for (size_t j = 0; j < row; ++j, d += 2) std::memcpy(d, kHexPairs.pair[p[i + j]], 2);
+  // Each row: line break, indentation, up to 64 hex digits; written a batch
+  // of rows at a time so a large value never needs a buffer of its size.
+  constexpr size_t kRowsPerBatch = 512;
+  const size_t width = IndentWidth();
+  const size_t rowRoom = LineBreakRoom() + width + 2 * kBinaryRowBytes + kTextBytesSlack;
+  out_.Put('{');
+  for (size_t i = 0; i < n;) {
+    char* d = out_.Room(kRowsPerBatch * rowRoom + 1);
+    for (size_t rows = 0; rows < kRowsPerBatch && i < n; ++rows, i += kBinaryRowBytes) {
+      d = PutTextSpaces(PutLineBreak(d), width);
+      d = PutTextHex(d, p + i, std::min(kBinaryRowBytes, n - i));
+    }
+    if (i >= n) *d++ = '}';
+    out_.Advance(d);
+    out_.MaybeFlush();
   }
-  *d++ = '}';
   --nesting_;
-  out_.MaybeFlush();
 }
 
 void FormTextWriter::BeginList() {
@@ -581,7 +573,7 @@ void FormTextWriter::BeginItem(bool hasOrder, const FormScalar& order) {
     PutInt(out_, order.integer);
     out_.Put(']');
   }
-  out_.Put(options_.lineBreak);
+  LineBreak();
   ++nesting_;
   stack_.push_back('I');
 }
