@@ -25,6 +25,10 @@ std::string Reason(int error) { return std::strerror(error); }
 // Where pipes and devices are read: large blocks, so a 50 MB pipe costs
 // a few dozen reads.
 constexpr size_t kReadBlock = size_t(1) << 20;
+// When a result replaces an existing file, the file system writes the whole
+// result out at the rename, and the rename waits for it. Asking for
+// writeback every few megabytes lets the disk work while we convert.
+constexpr int64_t kWritebackStep = int64_t(8) << 20;
 
 bool StartsLikeText(std::string_view head) {
   if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
@@ -149,6 +153,7 @@ ToolOutput::ToolOutput(const std::string& path) : name_(path.empty() || path == 
   }
   ownsFd_ = true;
   seekable_ = true;
+  replacing_ = exists;
   // The result gets the mode a new file would get, or the one it replaces.
   mode_t mode;
   if (exists) {
@@ -183,6 +188,10 @@ size_t ToolOutput::Write(const void* buffer, size_t count) {
     p += n;
     left -= static_cast<size_t>(n);
     written_ += n;
+  }
+  if (replacing_ && written_ - flushStarted_ >= kWritebackStep) {
+    ::sync_file_range(fd_, flushStarted_, written_ - flushStarted_, SYNC_FILE_RANGE_WRITE);
+    flushStarted_ = written_;
   }
   return count;
 }

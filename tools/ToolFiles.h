@@ -96,6 +96,8 @@ class ToolOutput : public TStream {
   std::string temp_;  // empty when writing directly
   int fd_ = -1;
   int64_t written_ = 0;
+  int64_t flushStarted_ = 0;  // writeback was asked for up to here
+  bool replacing_ = false;     // the temporary file will replace an existing one
   bool seekable_ = false;
   bool ownsFd_ = false;
 };

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Exceptions.h"
 #include "streaming/FormText.h"
 #include "streaming/TextBytes.h"
 
@@ -120,6 +121,84 @@ TEST(TextBytes, NamesEndingAtAPageEdgeAreCopiedWithoutReadingPastIt) {
     EXPECT_EQ(std::string(copy.data(), end), std::string(name, n));
   }
   munmap(pages, 2 * page);
+}
+
+// Keeps the last binary or string value a parse delivers.
+class LastValue : public FormIgnoredEvents {
+ public:
+  void Scalar(const FormScalar& s) override { bytes = std::string(s.bytes); }
+  std::string bytes;
+};
+
+std::string ParsedValue(const std::string& value) {
+  LastValue last;
+  ParseFormText("object A: T\r\n  V = " + value + "\r\nend\r\n", last);
+  return last.bytes;
+}
+
+std::string ParseError(const std::string& value) {
+  try {
+    ParsedValue(value);
+  } catch (const EParserError& e) {
+    return e.what();
+  }
+  return "(parsed)";
+}
+
+TEST(TextBytes, HexRowsReadTheSameInEitherCaseAndAnyLayout) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 400; ++round) {
+    std::vector<uint8_t> bytes(random() % 100);
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>(random());
+    std::string hex = PlainHex(bytes);
+    if (round % 3 == 1)
+      for (char& c : hex) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (round % 3 == 2)
+      for (char& c : hex)
+        if (random() % 2) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    // Rows of any width, and now and then a pair split by a blank.
+    std::string text = "{";
+    for (size_t i = 0; i < hex.size(); ++i) {
+      if (random() % 23 == 0) text += "\r\n    ";
+      if (random() % 61 == 0) text += ' ';
+      text += hex[i];
+    }
+    text += "}";
+    ASSERT_EQ(ParsedValue(text), std::string(bytes.begin(), bytes.end())) << text;
+  }
+}
+
+TEST(TextBytes, ANonHexCharacterAnywhereInARowIsReportedWhereItStands) {
+  const std::string row(64, 'A');
+  for (size_t at = 0; at < row.size(); ++at) {
+    for (char bad : {'G', 'g', '/', ':', '@', '`', 'x'}) {
+      std::string text = "{\r\n    " + row + row + "}";
+      text[7 + 64 + at] = bad;
+      // "  V = " starts the line: the value's text begins at column 7.
+      EXPECT_EQ(ParseError(text), "Line 3, column " + std::to_string(5 + 64 + at) + ": Hexadecimal digit expected")
+          << "'" << bad << "' at " << at;
+    }
+  }
+  EXPECT_EQ(ParseError("{" + row + "A}"), "Line 2, column 73: Odd number of hexadecimal digits");
+  // A text that ends inside the value: reported at its brace.
+  LastValue ignored;
+  try {
+    ParseFormText("object A: T\r\n  V = {\r\n    " + row + row, ignored);
+    ADD_FAILURE() << "parsed";
+  } catch (const EParserError& e) {
+    EXPECT_STREQ(e.what(), "Line 2, column 7: Binary value without '}'");
+  }
+}
+
+TEST(TextBytes, QuotedSegmentsEndAtTheirQuoteWhereverItFalls) {
+  for (size_t n = 0; n < 50; ++n) {
+    std::string content;
+    for (size_t i = 0; i < n; ++i) content += static_cast<char>('a' + i % 26);
+    EXPECT_EQ(ParsedValue("'" + content + "'"), content);
+    EXPECT_EQ(ParsedValue("'" + content + "''x'"), content + "'x");
+    // A line break before the closing quote leaves the string open.
+    EXPECT_EQ(ParseError("'" + content + "\r\n'"), "Line 2, column 7: Unterminated string");
+  }
 }
 
 }  // namespace

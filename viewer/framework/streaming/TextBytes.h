@@ -150,3 +150,47 @@ inline char* CopyTextName(char* d, std::string_view name, bool dotted, bool& isN
   isName = false;
   return CopyTextBytes(d, name.data(), name.size());
 }
+
+#if defined(__SSE2__)
+// Reads 32 hex digits (either case) at s as 16 bytes into out; false, with
+// nothing written, when any of the 32 is not a hex digit.
+inline bool DecodeTextHex32(const unsigned char* s, char* out) {
+  auto inRange = [](__m128i x, char low, char high) {
+    __m128i offset = _mm_sub_epi8(x, _mm_set1_epi8(low));
+    return _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(static_cast<char>(high - low))), offset);
+  };
+  auto nibbles = [&](__m128i x, bool& ok) {
+    const __m128i digit = inRange(x, '0', '9');
+    const __m128i letter = inRange(_mm_or_si128(x, _mm_set1_epi8(0x20)), 'a', 'f');
+    ok = _mm_movemask_epi8(_mm_or_si128(digit, letter)) == 0xFFFF;
+    // '0'..'9' -> low nibble; 'A'..'F' / 'a'..'f' -> low nibble + 9.
+    return _mm_add_epi8(_mm_and_si128(x, _mm_set1_epi8(0x0F)), _mm_and_si128(letter, _mm_set1_epi8(9)));
+  };
+  // Each 16-bit lane holds a digit pair, first digit in its low byte.
+  auto pairs = [](__m128i n) {
+    return _mm_or_si128(_mm_and_si128(_mm_slli_epi16(n, 4), _mm_set1_epi16(0x00F0)), _mm_srli_epi16(n, 8));
+  };
+  bool okLow = false, okHigh = false;
+  const __m128i first = nibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s)), okLow);
+  const __m128i second = nibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 16)), okHigh);
+  if (!(okLow && okHigh)) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(pairs(first), pairs(second)));
+  return true;
+}
+#endif
+
+// The first quote or line break in [s, end), or end: where a quoted segment
+// of form text stops.
+inline const char* FindQuoteOrLineEnd(const char* s, const char* end) {
+#if defined(__SSE2__)
+  const __m128i quote = _mm_set1_epi8('\''), lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
+  for (; end - s >= 16; s += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+    const __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(bytes, quote),
+                                      _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+    if (const int mask = _mm_movemask_epi8(stop)) return s + __builtin_ctz(static_cast<unsigned>(mask));
+  }
+#endif
+  while (s < end && *s != '\'' && *s != '\n' && *s != '\r') ++s;
+  return s;
+}
