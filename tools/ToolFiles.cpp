@@ -5,11 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "streaming/FormBinary.h"
 #include "streaming/FormText.h"
@@ -29,6 +32,23 @@ constexpr size_t kReadBlock = size_t(1) << 20;
 // result out at the rename, and the rename waits for it. Asking for
 // writeback every few megabytes lets the disk work while we convert.
 constexpr int64_t kWritebackStep = int64_t(8) << 20;
+
+// Inputs this large are read onto 2 MB pages: the converters touch every
+// byte once, and over a file mapped in 4 KB pages the address translation
+// misses cost more than the reading (a third of the conversion, measured).
+constexpr uint64_t kLargeInput = uint64_t(8) << 20;
+constexpr size_t kLargePage = size_t(2) << 20;
+
+// Whether the kernel hands out transparent 2 MB pages when asked.
+bool LargePagesOnRequest() {
+  static const bool available = [] {
+    std::ifstream settings("/sys/kernel/mm/transparent_hugepage/enabled");
+    std::string mode;
+    std::getline(settings, mode);
+    return mode.find("[always]") != std::string::npos || mode.find("[madvise]") != std::string::npos;
+  }();
+  return available;
+}
 
 bool StartsLikeText(std::string_view head) {
   if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
@@ -85,6 +105,10 @@ ToolInput::ToolInput(const std::string& path, bool regularOnly) {
   uint64_t size = static_cast<uint64_t>(st.st_size);
   if (size == 0) Refuse("is empty");
   if (size > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
+  if (size >= kLargeInput && ReadOntoLargePages(fd, size)) {
+    CheckFormFileStart(data_, path);
+    return;
+  }
   void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
   if (p == MAP_FAILED) Refuse("cannot be read: " + Reason(errno));
   // The converters read front to back once.
@@ -97,6 +121,35 @@ ToolInput::ToolInput(const std::string& path, bool regularOnly) {
 
 ToolInput::~ToolInput() {
   if (map_) ::munmap(map_, mapSize_);
+}
+
+bool ToolInput::ReadOntoLargePages(int fd, uint64_t size) {
+  if (!LargePagesOnRequest()) return false;
+  const size_t rounded = (static_cast<size_t>(size) + kLargePage - 1) & ~(kLargePage - 1);
+  // Over-allocate by one page to find a 2 MB boundary, then give back the ends.
+  void* raw = ::mmap(nullptr, rounded + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (raw == MAP_FAILED) return false;
+  auto* start = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(raw) + kLargePage - 1) & ~uintptr_t(kLargePage - 1));
+  const size_t head = static_cast<size_t>(start - static_cast<char*>(raw));
+  if (head) ::munmap(raw, head);
+  if (kLargePage - head) ::munmap(start + rounded, kLargePage - head);
+  map_ = start;
+  mapSize_ = rounded;
+  ::madvise(start, rounded, MADV_HUGEPAGE);
+  // Fault the pages in with one call where the kernel offers it (Linux 5.14).
+  constexpr int kPopulateWrite = 23;  // MADV_POPULATE_WRITE
+  ::madvise(start, rounded, kPopulateWrite);
+  size_t got = 0;
+  while (got < size) {
+    ssize_t n = ::read(fd, start + got, std::min<size_t>(static_cast<size_t>(size) - got, kReadBlock * 8));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) Refuse("cannot be read: " + Reason(errno));
+    if (n == 0) break;  // the file shrank while we read it: what is there is the input
+    got += static_cast<size_t>(n);
+  }
+  if (got == 0) Refuse("is empty");
+  data_ = std::string_view(start, got);
+  return true;
 }
 
 void ToolInput::ReadStream(int fd, const std::string& path) {

@@ -56,7 +56,10 @@ class ToolInput {
 
  private:
   void ReadStream(int fd, const std::string& path);
-  void* map_ = nullptr;
+  // Reads a large regular file into memory on 2 MB pages; false when the
+  // system gives no such pages (the caller maps the file instead).
+  bool ReadOntoLargePages(int fd, uint64_t size);
+  void* map_ = nullptr;  // the mapped file, or the memory it was read into
   size_t mapSize_ = 0;
   std::string owned_;
   std::string_view data_;
