@@ -44,9 +44,11 @@ class FormTextWriter : public FormEvents {
   void LineBreak();  // the line break alone
   // Stores the line break at d (up to LineBreakRoom() bytes) and returns its end.
   char* PutLineBreak(char* d) const {
-    const size_t size = options_.lineBreak.size();
-    std::memcpy(d, lineBreakFits_ ? lineBreak_ : options_.lineBreak.data(), lineBreakFits_ ? sizeof lineBreak_ : size);
-    return d + size;
+    if (lineBreakFits_)
+      std::memcpy(d, lineBreak_, sizeof lineBreak_);  // one fixed-size store
+    else
+      std::memcpy(d, options_.lineBreak.data(), options_.lineBreak.size());
+    return d + options_.lineBreak.size();
   }
   size_t LineBreakRoom() const { return options_.lineBreak.size() + sizeof lineBreak_; }
   void BeforeValue();

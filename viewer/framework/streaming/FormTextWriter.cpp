@@ -27,6 +27,15 @@ std::string Printable(std::string_view s) {
   return out;
 }
 
+// A set element reads back when it is made of name characters; unlike a
+// name it may start with a digit.
+bool IsSetElement(std::string_view s) {
+  if (s.empty()) return false;
+  for (unsigned char c : s)
+    if (!(c >= 0x80 || c == '_' || (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'))) return false;
+  return true;
+}
+
 bool IsSameText(std::string_view a, std::string_view lower) {
   if (a.size() != lower.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -422,24 +431,27 @@ void FormTextWriter::Scalar(const FormScalar& s) {
       WriteUnits(units_.data(), n, false);
       break;
     }
-    case TValueType::vaIdent:
-      RequireName(s.bytes, "the identifier");
+    case TValueType::vaIdent: {
+      bool isName = false;
+      char* d = CopyTextName(out_.Room(s.bytes.size() + kTextBytesSlack), s.bytes, true, isName);
+      if (!isName) RequireName(s.bytes, "the identifier");
       for (std::string_view keyword : {"true", "false", "nil"})
         if (IsSameText(s.bytes, keyword))
           CannotWrite("the identifier '" + std::string(s.bytes) + "': it would read back as a keyword");
-      out_.Put(s.bytes);
+      out_.Advance(d);
       break;
+    }
     case TValueType::vaFalse: out_.Put("False"); break;
     case TValueType::vaTrue: out_.Put("True"); break;
     case TValueType::vaNil: out_.Put("nil"); break;
     case TValueType::vaSet:
       out_.Put('[');
       for (size_t i = 0; i < s.setItems.size(); ++i) {
-        // Set elements may start with a digit; "_1" would do as well.
-        if (!IsFormTextIdentifier("_" + std::string(s.setItems[i]), false))
+        if (!IsSetElement(s.setItems[i]))
           CannotWrite("the set element '" + Printable(s.setItems[i]) + "': it is not an identifier");
-        if (i) out_.Put(", ");
-        out_.Put(s.setItems[i]);
+        char* d = out_.Room(2 + s.setItems[i].size() + kTextBytesSlack);
+        if (i) d = CopyTextBytes(d, ", ", 2);
+        out_.Advance(CopyTextBytes(d, s.setItems[i].data(), s.setItems[i].size()));
       }
       out_.Put(']');
       break;
