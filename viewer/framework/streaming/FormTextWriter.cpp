@@ -538,14 +538,16 @@ void FormTextWriter::WriteBinary(std::string_view bytes) {
   }
   ++nesting_;
   // Each row: line break, indentation, up to 64 hex digits; written a batch
-  // of rows at a time so a large value never needs a buffer of its size.
-  constexpr size_t kRowsPerBatch = 512;
+  // of rows (about 64 KB) at a time so a large value never needs a buffer of
+  // its size, and a small one asks for no more room than it fills.
   const size_t width = IndentWidth();
   const size_t rowRoom = LineBreakRoom() + width + 2 * kBinaryRowBytes + kTextBytesSlack;
+  const size_t rowsPerBatch = std::max<size_t>(1, (size_t(64) << 10) / rowRoom);
   out_.Put('{');
   for (size_t i = 0; i < n;) {
-    char* d = out_.Room(kRowsPerBatch * rowRoom + 1);
-    for (size_t rows = 0; rows < kRowsPerBatch && i < n; ++rows, i += kBinaryRowBytes) {
+    const size_t batch = std::min(rowsPerBatch, (n - i + kBinaryRowBytes - 1) / kBinaryRowBytes);
+    char* d = out_.Room(batch * rowRoom + 1);
+    for (size_t rows = 0; rows < batch; ++rows, i += kBinaryRowBytes) {
       d = PutTextSpaces(PutLineBreak(d), width);
       d = PutTextHex(d, p + i, std::min(kBinaryRowBytes, n - i));
     }
