@@ -33,7 +33,8 @@ class FormOutput {
   void Put(char c) { *Room(1) = c, ++end_; }
   void Put(std::string_view s) { Put(s.data(), s.size()); }
   void Put(const char* p, size_t n) {
-    std::memcpy(Room(n), p, n);
+    char* d = Room(n);
+    if (n) std::memcpy(d, p, n);  // an empty view may carry a null pointer
     end_ += n;
   }
   // Writes to the stream once a chunk has gathered.

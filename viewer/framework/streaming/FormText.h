@@ -46,7 +46,7 @@ class FormTextWriter : public FormEvents {
   char* PutLineBreak(char* d) const {
     if (lineBreakFits_)
       std::memcpy(d, lineBreak_, sizeof lineBreak_);  // one fixed-size store
-    else
+    else  // longer than 16 bytes, so never empty
       std::memcpy(d, options_.lineBreak.data(), options_.lineBreak.size());
     return d + options_.lineBreak.size();
   }

@@ -270,7 +270,8 @@ std::string FormatFormShortFloatExact(double v, bool single) {
 FormTextWriter::FormTextWriter(FormOutput& out, FormTextOptions options)
     : out_(out), options_(options) {
   lineBreakFits_ = options_.lineBreak.size() <= sizeof lineBreak_;
-  if (lineBreakFits_) std::memcpy(lineBreak_, options_.lineBreak.data(), options_.lineBreak.size());
+  if (lineBreakFits_ && !options_.lineBreak.empty())
+    std::memcpy(lineBreak_, options_.lineBreak.data(), options_.lineBreak.size());
 }
 
 void FormTextWriter::CannotWrite(const std::string& what) const {
@@ -353,7 +354,7 @@ void FormTextWriter::EndComponent() {
 void FormTextWriter::Property(std::string_view name) {
   // Kept for messages, which show at most 60 bytes of it.
   propertyLength_ = std::min(name.size(), sizeof property_);
-  std::memcpy(property_, name.data(), propertyLength_);
+  if (propertyLength_) std::memcpy(property_, name.data(), propertyLength_);
   const size_t width = IndentWidth();
   char* d = PutTextSpaces(out_.Room(width + name.size() + 3 + kTextBytesSlack), width);
   bool isName = false;
