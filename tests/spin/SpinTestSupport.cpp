@@ -45,7 +45,7 @@ void Release(TControl* control, TMouseButton button, int x, int y) {
 }
 
 void MoveMouse(TControl* control, int x, int y, bool leftHeld) {
-  control->Perform(WM_MOUSEMOVE, leftHeld ? MK_LBUTTON : 0, At(x, y));
+  control->Perform(WM_MOUSEMOVE, leftHeld ? static_cast<int>(MK_LBUTTON) : 0, At(x, y));
 }
 
 void KeyDownTo(TWinControl* control, Word key) { control->Perform(WM_KEYDOWN, key, 0); }

@@ -54,8 +54,6 @@ STOCK_ENUM(MultiSelectStyleEnumInfo, "TMultiSelectStyles", "msControlSelect", "m
            "msVisibleOnly", "msSiblingOnly")
 STOCK_ENUM(ViewStyleEnumInfo, "TViewStyle", "vsIcon", "vsSmallIcon", "vsList", "vsReport")
 STOCK_ENUM(IconArrangementEnumInfo, "TIconArrangement", "iaTop", "iaLeft")
-STOCK_ENUM(ListArrangementEnumInfo, "TListArrangement", "arAlignBottom", "arAlignLeft", "arAlignRight",
-           "arAlignTop", "arDefault", "arSnapToGrid")
 STOCK_ENUM(HotTrackStyleEnumInfo, "THotTrackStyle", "htHandPoint", "htUnderlineCold", "htUnderlineHot")
 STOCK_ENUM(HeaderStyleEnumInfo, "THeaderStyle", "hsButtons", "hsFlat")
 STOCK_ENUM(HeaderSectionStyleEnumInfo, "THeaderSectionStyle", "hsText", "hsOwnerDraw")
@@ -75,7 +73,6 @@ STOCK_ENUM(ComboBoxExStyleExEnumInfo, "TComboBoxExStyleEx", "csExCaseSensitive",
            "csExNoEditImageIndent", "csExNoSizeLimit", "csExPathWordBreak")
 STOCK_ENUM(ListGroupStateEnumInfo, "TListGroupState", "lgsNormal", "lgsHidden", "lgsCollapsed",
            "lgsNoHeader", "lgsCollapsible", "lgsFocused", "lgsSelected", "lgsSubseted", "lgsSubSetLinkFocused")
-STOCK_ENUM(WidthTypeEnumInfo, "TWidthType", "ColumnHeaderWidth", "ColumnTextWidth")
 STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
 
 // ---------------------------------------------------------------------------

@@ -56,7 +56,6 @@ STOCK_ENUM(DBGridOptionEnumInfo, "TDBGridOption", "dgEditing", "dgAlwaysShowEdit
 STOCK_ENUM(ColumnButtonStyleEnumInfo, "TColumnButtonStyle", "cbsAuto", "cbsEllipsis", "cbsNone")
 STOCK_ENUM(NavigateBtnEnumInfo, "TNavigateBtn", "nbFirst", "nbPrior", "nbNext", "nbLast", "nbInsert", "nbDelete",
            "nbEdit", "nbPost", "nbCancel", "nbRefresh", "nbApplyUpdates", "nbCancelUpdates")
-STOCK_ENUM(NavButtonStyleEnumInfo, "TNavButtonStyle", "nbsFirst", "nbsPrior", "nbsNext", "nbsLast")
 STOCK_ENUM(NavKindEnumInfo, "TDBNavigatorKind", "dbnHorizontal", "dbnVertical")
 STOCK_ENUM(DBLookupListOptionEnumInfo, "TDBLookupListOption", "loColLines", "loRowLines", "loTitles")
 STOCK_ENUM(DBLookupComboStyleEnumInfo, "TDBLookupComboStyle", "csDropDown", "csDropDownList")
