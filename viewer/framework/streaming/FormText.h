@@ -95,6 +95,9 @@ long double FormExtendedFromText(std::string_view text, long double value);
 // True when s reads back as one name: a letter, '_' or a byte above 127,
 // then those or digits; with dotted, several joined by single dots.
 bool IsFormTextIdentifier(std::string_view s, bool dotted);
+// True when s reads back as a set element: name characters only, which
+// unlike a name may start with a digit.
+bool IsFormTextSetElement(std::string_view s);
 std::string FormatFormShortFloat(double value);
 // The layouts above when they read back as the same bits, else a longer
 // exact form; empty for values with no decimal form (NaN, infinities).

@@ -95,24 +95,36 @@ long double FormExtendedFromText(std::string_view text, long double value) {
   return FormatFormExtended(widened) == FormatFormExtended(value) ? widened : value;
 }
 
+namespace {
+
+// 1: may start an identifier, 2: may continue one. Names are checked for
+// every component and property written, so this is a table lookup.
+constexpr struct NameClasses {
+  uint8_t c[256];
+  constexpr NameClasses() : c() {
+    for (int i = 0; i < 256; ++i) c[i] = IsIdentStart(uint8_t(i)) ? 3 : IsIdentChar(uint8_t(i)) ? 2 : 0;
+  }
+} kNameClasses;
+
+}  // namespace
+
 bool IsFormTextIdentifier(std::string_view s, bool dotted) {
-  // 1: may start an identifier, 2: may continue one. Names are checked for
-  // every component and property written, so this is a table lookup.
-  static constexpr struct Classes {
-    uint8_t c[256];
-    constexpr Classes() : c() {
-      for (int i = 0; i < 256; ++i) c[i] = IsIdentStart(uint8_t(i)) ? 3 : IsIdentChar(uint8_t(i)) ? 2 : 0;
-    }
-  } kClasses;
   const auto* p = reinterpret_cast<const uint8_t*>(s.data());
   const auto* e = p + s.size();
   for (;;) {
-    if (p == e || !(kClasses.c[*p] & 1)) return false;
-    while (++p < e && (kClasses.c[*p] & 2)) {
+    if (p == e || !(kNameClasses.c[*p] & 1)) return false;
+    while (++p < e && (kNameClasses.c[*p] & 2)) {
     }
     if (p == e) return true;
     if (!dotted || *p++ != '.') return false;
   }
+}
+
+bool IsFormTextSetElement(std::string_view s) {
+  if (s.empty()) return false;
+  for (unsigned char c : s)
+    if (!(kNameClasses.c[c] & 2)) return false;
+  return true;
 }
 
 namespace {

@@ -27,15 +27,6 @@ std::string Printable(std::string_view s) {
   return out;
 }
 
-// A set element reads back when it is made of name characters; unlike a
-// name it may start with a digit.
-bool IsSetElement(std::string_view s) {
-  if (s.empty()) return false;
-  for (unsigned char c : s)
-    if (!(c >= 0x80 || c == '_' || (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'))) return false;
-  return true;
-}
-
 bool IsSameText(std::string_view a, std::string_view lower) {
   if (a.size() != lower.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -448,7 +439,7 @@ void FormTextWriter::Scalar(const FormScalar& s) {
     case TValueType::vaSet:
       out_.Put('[');
       for (size_t i = 0; i < s.setItems.size(); ++i) {
-        if (!IsSetElement(s.setItems[i]))
+        if (!IsFormTextSetElement(s.setItems[i]))
           CannotWrite("the set element '" + Printable(s.setItems[i]) + "': it is not an identifier");
         char* d = out_.Room(2 + s.setItems[i].size() + kTextBytesSlack);
         if (i) d = CopyTextBytes(d, ", ", 2);

@@ -102,18 +102,20 @@ inline size_t CopyQuotedRun8(char* d, const unsigned char* s, size_t n) {
 }
 
 #if defined(__SSE2__)
+// 0xFF in each byte of x that lies in [low, high] (unsigned), else 0.
+inline __m128i BytesInRange(__m128i x, char low, char high) {
+  const __m128i offset = _mm_sub_epi8(x, _mm_set1_epi8(low));
+  return _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(static_cast<char>(high - low))), offset);
+}
+
 // Whether the first n bytes (1 <= n <= 16) of a block are one name in form
 // text: a letter, '_' or a byte above 127, then those or digits; with
 // dotted, several such joined by single dots.
 inline bool IsShortTextIdentifier(__m128i bytes, size_t n, bool dotted) {
-  auto inRange = [](__m128i x, char low, char high) {
-    __m128i offset = _mm_sub_epi8(x, _mm_set1_epi8(low));
-    return _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(static_cast<char>(high - low))), offset);
-  };
-  const __m128i letter = inRange(_mm_or_si128(bytes, _mm_set1_epi8(0x20)), 'a', 'z');
+  const __m128i letter = BytesInRange(_mm_or_si128(bytes, _mm_set1_epi8(0x20)), 'a', 'z');
   const auto starts = static_cast<uint32_t>(_mm_movemask_epi8(letter) | _mm_movemask_epi8(bytes) |
                                             _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
-  const auto digits = static_cast<uint32_t>(_mm_movemask_epi8(inRange(bytes, '0', '9')));
+  const auto digits = static_cast<uint32_t>(_mm_movemask_epi8(BytesInRange(bytes, '0', '9')));
   const auto dots = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.'))));
   const uint32_t inside = (1u << n) - 1;
   if (((starts | digits | dots) & inside) != inside) return false;
@@ -155,13 +157,9 @@ inline char* CopyTextName(char* d, std::string_view name, bool dotted, bool& isN
 // Reads 32 hex digits (either case) at s as 16 bytes into out; false, with
 // nothing written, when any of the 32 is not a hex digit.
 inline bool DecodeTextHex32(const unsigned char* s, char* out) {
-  auto inRange = [](__m128i x, char low, char high) {
-    __m128i offset = _mm_sub_epi8(x, _mm_set1_epi8(low));
-    return _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(static_cast<char>(high - low))), offset);
-  };
   auto nibbles = [&](__m128i x, bool& ok) {
-    const __m128i digit = inRange(x, '0', '9');
-    const __m128i letter = inRange(_mm_or_si128(x, _mm_set1_epi8(0x20)), 'a', 'f');
+    const __m128i digit = BytesInRange(x, '0', '9');
+    const __m128i letter = BytesInRange(_mm_or_si128(x, _mm_set1_epi8(0x20)), 'a', 'f');
     ok = _mm_movemask_epi8(_mm_or_si128(digit, letter)) == 0xFFFF;
     // '0'..'9' -> low nibble; 'A'..'F' / 'a'..'f' -> low nibble + 9.
     return _mm_add_epi8(_mm_and_si128(x, _mm_set1_epi8(0x0F)), _mm_and_si128(letter, _mm_set1_epi8(9)));
