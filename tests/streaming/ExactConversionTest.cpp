@@ -210,3 +210,26 @@ TEST(ExactConversion, BinaryShorterThanARowStaysOnThePropertyLine) {
   EXPECT_NE(ToText(binary(32)).find("Data = {\n    " ), std::string::npos);
   for (size_t n : {0u, 1u, 31u, 32u, 33u, 100u}) ExpectRoundTrip(binary(n));
 }
+
+// Text has one keyword per header. A frame inherited from an ancestor form is
+// stored both inherited and inline; its text says "inherited", as the
+// designer writes it, and reads back inherited alone, with the rest intact.
+TEST(ExactConversion, InheritedInlineHeaderKeepsTheInheritedKeyword) {
+  auto form = [](char flags) {
+    std::string child = std::string(1, flags) + "\x06TFrame\x06" "Frame1" "\x03Tag\x02\x07" + std::string(2, '\0');
+    std::string s = "TPF0\x05TForm\x05" "Form1" + std::string(1, '\0') + child + std::string(1, '\0');
+    return s;
+  };
+  for (char flags : {'\xF5', '\xF7'}) {
+    SCOPED_TRACE(int(uint8_t(flags)));
+    std::string binary = form(flags);
+    if (flags == '\xF7') binary.insert(binary.find("\x06TFrame"), "\x02\x03", 2);  // child position 3
+    std::string text = ToText(binary);
+    EXPECT_NE(text.find("  inherited Frame1: TFrame"), std::string::npos) << text;
+    std::string expected = binary;
+    expected[expected.find(flags)] = char(flags & ~ffInline);
+    EXPECT_EQ(ToBinary(text), expected) << text;
+  }
+  // Inline alone keeps its own keyword and comes back unchanged.
+  ExpectRoundTrip(form('\xF4'));
+}
