@@ -34,8 +34,8 @@ constexpr size_t kReadBlock = size_t(1) << 20;
 constexpr int64_t kWritebackStep = int64_t(8) << 20;
 
 // Inputs this large are read onto 2 MB pages: the converters touch every
-// byte once, and over a file mapped in 4 KB pages the address translation
-// misses cost more than the reading (a third of the conversion, measured).
+// byte once, and over 4 KB pages the address translation misses cost more
+// than the reading (a third of the conversion, measured).
 constexpr uint64_t kLargeInput = uint64_t(8) << 20;
 constexpr size_t kLargePage = size_t(2) << 20;
 
@@ -62,6 +62,20 @@ bool StartsLikeText(std::string_view head) {
   for (std::string_view kw : {"object", "inherited", "inline"})
     if (word.compare(0, kw.size(), kw) == 0) return true;
   return false;
+}
+
+// Reads a regular file of the given size in large blocks; fewer bytes when
+// it shrank while we read it (what is there is the input).
+size_t ReadUpTo(int fd, char* into, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    ssize_t n = ::read(fd, into + got, std::min(size - got, kReadBlock * 8));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) Refuse("cannot be read: " + Reason(errno));
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return got;
 }
 
 }  // namespace
@@ -105,17 +119,7 @@ ToolInput::ToolInput(const std::string& path, bool regularOnly) {
   uint64_t size = static_cast<uint64_t>(st.st_size);
   if (size == 0) Refuse("is empty");
   if (size > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
-  if (size >= kLargeInput && ReadOntoLargePages(fd, size)) {
-    CheckFormFileStart(data_, path);
-    return;
-  }
-  void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-  if (p == MAP_FAILED) Refuse("cannot be read: " + Reason(errno));
-  // The converters read front to back once.
-  ::madvise(p, size, MADV_SEQUENTIAL);
-  map_ = p;
-  mapSize_ = size;
-  data_ = std::string_view(static_cast<const char*>(p), size);
+  if (!(size >= kLargeInput && ReadOntoLargePages(fd, size))) ReadRegular(fd, size);
   CheckFormFileStart(data_, path);
 }
 
@@ -139,17 +143,20 @@ bool ToolInput::ReadOntoLargePages(int fd, uint64_t size) {
   // Fault the pages in with one call where the kernel offers it (Linux 5.14).
   constexpr int kPopulateWrite = 23;  // MADV_POPULATE_WRITE
   ::madvise(start, rounded, kPopulateWrite);
-  size_t got = 0;
-  while (got < size) {
-    ssize_t n = ::read(fd, start + got, std::min<size_t>(static_cast<size_t>(size) - got, kReadBlock * 8));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) Refuse("cannot be read: " + Reason(errno));
-    if (n == 0) break;  // the file shrank while we read it: what is there is the input
-    got += static_cast<size_t>(n);
-  }
+  const size_t got = ReadUpTo(fd, start, static_cast<size_t>(size));
   if (got == 0) Refuse("is empty");
   data_ = std::string_view(start, got);
   return true;
+}
+
+// Reads into memory we own rather than mapping the file: a mapped file that
+// another program truncates while we convert would kill us with SIGBUS.
+void ToolInput::ReadRegular(int fd, uint64_t size) {
+  owned_.resize(static_cast<size_t>(size));
+  size_t got = ReadUpTo(fd, owned_.data(), owned_.size());
+  if (got == 0) Refuse("is empty");
+  owned_.resize(got);
+  data_ = owned_;
 }
 
 void ToolInput::ReadStream(int fd, const std::string& path) {

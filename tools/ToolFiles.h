@@ -2,8 +2,9 @@
 //
 // Inputs are checked before they are read (a folder, an empty file, a file
 // too large for a form, something that is not a form at all each get their
-// own message) and mapped into memory, or read in blocks from pipes and
-// devices within the same size limit.
+// own message) and read into memory in large blocks, from files, pipes and
+// devices alike, within the same size limit. No input is mapped: a mapped
+// file truncated by another program while we read it would crash us.
 //
 // Outputs go to a temporary file in the target's folder that is renamed into
 // place only after every write and the close succeeded, so a failed run
@@ -56,10 +57,11 @@ class ToolInput {
 
  private:
   void ReadStream(int fd, const std::string& path);
+  void ReadRegular(int fd, uint64_t size);
   // Reads a large regular file into memory on 2 MB pages; false when the
-  // system gives no such pages (the caller maps the file instead).
+  // system gives no such pages (the caller reads it onto ordinary pages).
   bool ReadOntoLargePages(int fd, uint64_t size);
-  void* map_ = nullptr;  // the mapped file, or the memory it was read into
+  void* map_ = nullptr;  // the 2 MB pages a large input was read into
   size_t mapSize_ = 0;
   std::string owned_;
   std::string_view data_;
