@@ -147,6 +147,21 @@ TEST(FormTextParserErrors, BinaryNeedsEvenHexDigits) {
   EXPECT_EQ(ParseError("object F: T\n  A = {AB"), "Line 2, column 7: Binary value without '}'");
 }
 
+// A value that never closes runs into the next line of the form; the error
+// points at its brace, not at the first letter that is no hex digit.
+TEST(FormTextParserErrors, UnclosedBinaryIsReportedAtItsBrace) {
+  for (std::string next : {"  Caption = 'x'\nend", "end", "  object B: T\n  end\nend", "  Font.Name = 'Arial'\nend",
+                           "  item\n  end>\nend"}) {
+    SCOPED_TRACE(next);
+    EXPECT_EQ(ParseError("object F: T\n  A = {\n    ABCD\n" + next), "Line 2, column 7: Binary value without '}'");
+    EXPECT_EQ(ParseError("object F: T\n  A = {AB\r\n" + next), "Line 2, column 7: Binary value without '}'");
+  }
+  // Inside a closed value, or on the brace's own line, a bad digit is named where it is.
+  EXPECT_EQ(ParseError("object F: T\n  A = {\n    ABXY\n  }\nend"), "Line 3, column 7: Hexadecimal digit expected");
+  EXPECT_EQ(ParseError("object F: T\n  A = {\n    Eagle\n  }\nend"), "Line 3, column 7: Hexadecimal digit expected");
+  EXPECT_EQ(ParseError("object F: T\n  A = {AB end\nend"), "Line 2, column 12: Hexadecimal digit expected");
+}
+
 TEST(FormTextParserErrors, DeepNestingStopsAtTheLimit) {
   std::string lists = "object F: T\n  A = " + std::string(1000000, '(');
   EXPECT_NE(ParseError(lists).find("nesting deeper than 1000 levels"), std::string::npos);

@@ -501,6 +501,23 @@ class TextParser {
     --depth_;
   }
 
+  // Whether the line holding p_ starts below the line of `open` and reads
+  // like the form text after a value ("end", a header, "Name ="): a binary
+  // value whose '}' is missing runs into such a line.
+  bool OnFormLineAfter(const char* open) const {
+    const char* line = p_;
+    while (line > open && line[-1] != '\n' && line[-1] != '\r') --line;
+    if (line == open) return false;
+    while (line < end_ && (*line == ' ' || *line == '\t')) ++line;
+    const char* word = line;
+    while (line < end_ && (IsIdentChar(static_cast<unsigned char>(*line)) || *line == '.')) ++line;
+    const std::string_view w(word, static_cast<size_t>(line - word));
+    if (w.empty() || !IsIdentStart(static_cast<unsigned char>(w[0]))) return false;
+    if (SameText(w, "end") || SameText(w, "item") || IsHeaderKeyword(w)) return true;
+    while (line < end_ && (*line == ' ' || *line == '\t')) ++line;
+    return line < end_ && *line == '=';
+  }
+
   void Binary() {
     const char* open = p_;
     // Rows are pairs of hex digits; a pair may also be split by blanks.
@@ -531,6 +548,7 @@ class TextParser {
       int v = kHex[c];
       if (v < 0) {
         p_ = reinterpret_cast<const char*>(q);
+        if (OnFormLineAfter(open)) FailAt(open, "Binary value without '}'");
         Fail("Hexadecimal digit expected");
       }
       if (bin_.size() < n + 1) bin_.resize(std::max<size_t>(2 * bin_.size(), 64));
