@@ -57,11 +57,10 @@ class ToolInput {
 
  private:
   void ReadStream(int fd, const std::string& path);
+  // Reads a regular file into anonymous memory, on 2 MB pages when it is
+  // large and the system offers them.
   void ReadRegular(int fd, uint64_t size);
-  // Reads a large regular file into memory on 2 MB pages; false when the
-  // system gives no such pages (the caller reads it onto ordinary pages).
-  bool ReadOntoLargePages(int fd, uint64_t size);
-  void* map_ = nullptr;  // the 2 MB pages a large input was read into
+  void* map_ = nullptr;  // the memory a regular file was read into
   size_t mapSize_ = 0;
   std::string owned_;
   std::string_view data_;
