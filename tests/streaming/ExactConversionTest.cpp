@@ -233,3 +233,25 @@ TEST(ExactConversion, InheritedInlineHeaderKeepsTheInheritedKeyword) {
   // Inline alone keeps its own keyword and comes back unchanged.
   ExpectRoundTrip(form('\xF4'));
 }
+
+// Currency is stored as a count of ten-thousandths and written as that
+// count with a "c"; every 64-bit count must read back, the extremes included.
+TEST(ExactConversion, EveryCurrencyCountComesBack) {
+  for (int64_t count : {int64_t(0), int64_t(125000), int64_t(-1), std::numeric_limits<int64_t>::min(),
+                        std::numeric_limits<int64_t>::min() + 1, std::numeric_limits<int64_t>::max()}) {
+    SCOPED_TRACE(count);
+    ExpectRoundTrip(Form("T", "A", "Price", Tagged(TValueType::vaCurrency, count)));
+  }
+  EXPECT_NE(ToText(Form("T", "A", "Price", Tagged(TValueType::vaCurrency, std::numeric_limits<int64_t>::min())))
+                .find("Price = -9223372036854775808c\n"),
+            std::string::npos);
+  // One past either end is refused with a message.
+  for (std::string text : {"-9223372036854775809c", "9223372036854775808c"}) {
+    try {
+      ToBinary("object A: T\n  Price = " + text + "\nend\n");
+      ADD_FAILURE() << text << " was accepted";
+    } catch (const Exception& e) {
+      EXPECT_NE(std::string(e.what()).find("Currency value out of range"), std::string::npos) << e.what();
+    }
+  }
+}

@@ -382,7 +382,8 @@ class TextParser {
       } else if (floatSuffix_ == 'c') {
         s.type = TValueType::vaCurrency;
         long double r = std::nearbyint(floatValue_);
-        if (!(r >= -9223372036854775807.0L && r <= 9223372036854775807.0L)) Fail("Currency value out of range");
+        // Any 64-bit count of ten-thousandths, the most negative included.
+        if (!(r >= -0x1p63L && r < 0x1p63L)) Fail("Currency value out of range");
         s.integer = static_cast<int64_t>(r);
       } else {
         s.type = TValueType::vaExtended;
