@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "Ancestors.h"
+#include "LoadForm.h"
 #include "RegisteredClassNames.h"
 #include "ToolFiles.h"
 #include "core/Streams.h"
@@ -34,21 +35,28 @@ int RunAncestorsCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: tessaly-tool ancestors FORM.dfm\n");
     return kExitUsage;
   }
+  TFormLoad load;
+  int status = kExitOk;
+  std::string error;
   try {
-    TInheritedForm form(args[0], IsStandardFormClass);
-    std::string missing;
-    for (const std::string& file : form.Chain(missing)) std::printf("%s\n", file.c_str());
-    std::fflush(stdout);
-    if (!missing.empty()) {
-      std::fprintf(stderr, "%s\n", missing.c_str());
-      return kExitBadFile;
-    }
+    LoadForm(args[0], load, IsStandardFormClass);
   } catch (const std::exception& e) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s: %s\n", args[0].c_str(), e.what());
-    return kExitBadFile;
+    error = e.what();
+    status = kExitBadFile;
   }
-  return kExitOk;
+  // The form and its chain of ancestors, then the frames' forms.
+  for (const TFormFileRead& f : load.files)
+    if (f.role != TFormFileRead::frFrame) std::printf("%s\n", f.path.c_str());
+  for (const TFormFileRead& f : load.files)
+    if (f.role == TFormFileRead::frFrame) std::printf("%s (frame)\n", f.path.c_str());
+  std::fflush(stdout);
+  if (!error.empty()) {
+    std::fprintf(stderr, "%s: %s\n", args[0].c_str(), error.c_str());
+  } else if (!load.missingAncestor.empty()) {
+    std::fprintf(stderr, "%s\n", load.missingAncestor.c_str());
+    status = kExitBadFile;
+  }
+  return status;
 }
 
 int RunFlattenCommand(const std::vector<std::string>& args) {
@@ -66,24 +74,47 @@ int RunFlattenCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: tessaly-tool totext --flatten FILE [-o OUT]\n");
     return kExitUsage;
   }
-  TStringList log;
-  try {
-    std::string text = FlattenFormFile(file, log, IsStandardFormClass);
-    PrintLines(log);
-    if (output.empty()) {
-      if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "tessaly-tool: cannot write to standard output\n");
-        return kExitBadFile;
-      }
-    } else {
+  if (!output.empty()) {
+    try {
       RefuseOverwritingInput(output, {file});
-      ToolOutput out(output);
-      out.WriteBuffer(text.data(), text.size());
-      out.Commit();
+    } catch (const EToolOutputError& e) {
+      std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+      return kExitUsage;
     }
+  }
+  TFormLoad load;
+  std::string text;
+  try {
+    LoadForm(file, load, IsStandardFormClass);
+    text = ResolvedFormText(load);
   } catch (const std::exception& e) {
-    PrintLines(log);
+    PrintLines(load.log);
     std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
+    return kExitBadFile;
+  }
+  PrintLines(load.log);
+  if (output.empty()) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+      std::fprintf(stderr, "tessaly-tool: cannot write to standard output\n");
+      return kExitBadFile;
+    }
+    return kExitOk;
+  }
+  try {
+    // Neither the form nor any ancestor or frame form it was read with.
+    std::vector<std::string> read;
+    for (const TFormFileRead& f : load.files) read.push_back(f.path);
+    RefuseOverwritingInput(output, read);
+  } catch (const EToolOutputError& e) {
+    std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+    return kExitUsage;
+  }
+  try {
+    ToolOutput out(output);
+    out.WriteBuffer(text.data(), text.size());
+    out.Commit();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
     return kExitBadFile;
   }
   return kExitOk;

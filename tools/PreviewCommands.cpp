@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QMessageLogContext>
 #include <QtGlobal>
 
 #include <cerrno>
@@ -22,6 +23,7 @@
 #include "core/Exceptions.h"
 #include "core/Strings.h"
 #include "ToolFiles.h"
+#include "LoadForm.h"
 #include "rewrite.h"
 
 namespace {
@@ -34,10 +36,22 @@ constexpr int kExitUsage = 2;
 // of at most 256 MB); larger ones are refused before anything is drawn.
 constexpr int kMaxRenderSide = 8192;
 
-// Runs the viewer's load of `path` with a preview action that builds the
-// preview window and hands it to `use` instead of showing it. The component
-// log goes to stderr, also when the load fails.
-int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>& use) {
+// Qt's own warnings at start-up (no XDG_RUNTIME_DIR, fonts, the off-screen
+// platform) are about this process, not the form: they are not shown.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void PrintLog(const TStringList& log) {
+  for (int i = 0; i < log.Count(); ++i) std::fprintf(stderr, "%s\n", log[i].c_str());
+}
+
+// Runs the one load of `path` (as the viewer's load command does), builds
+// the preview window from its resource and hands it to `use` instead of
+// showing it. The component log goes to stderr, also when the load fails.
+// `read` gets every form file the load read.
+int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>& use,
+                    std::vector<std::string>* read = nullptr) {
   try {
     CheckPreviewInput(path);
   } catch (const std::exception& e) {
@@ -46,23 +60,24 @@ int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>&
   }
   // The preview is built off-screen, with or without a display.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietQtMessages);
   RegisterPreviewClasses();
   Application->Initialize();
-  TStringList source, log;
-  int status = kExitOk;
+  TFormLoad load;
   try {
-    LoadFormFile(path, source, log, [&use](TStream& resource) {
-      std::unique_ptr<TForm2> preview(new TForm2(Application));
-      ReadComponentRes(resource, preview.get());
-      use(*preview);
-    });
+    LoadForm(path, load, IsRegisteredClass);
+    std::unique_ptr<TForm2> preview(new TForm2(Application));
+    ReadComponentRes(load.resource, preview.get());
+    use(*preview);
   } catch (const std::exception& e) {
-    for (int i = 0; i < log.Count(); ++i) std::fprintf(stderr, "%s\n", log[i].c_str());
+    PrintLog(load.log);
     std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
     return kExitBadFile;
   }
-  for (int i = 0; i < log.Count(); ++i) std::fprintf(stderr, "%s\n", log[i].c_str());
-  return status;
+  PrintLog(load.log);
+  if (read)
+    for (const TFormFileRead& f : load.files) read->push_back(f.path);
+  return kExitOk;
 }
 
 // Qt paints the children of one parent recursing once per sibling, so a
@@ -165,6 +180,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   AllowDeepPainting();
   QByteArray png;
   std::string refused;
+  std::vector<std::string> read;
   int status = LoadIntoPreview(file, [&](TForm2& preview) {
     const int width = preview.ClientWidth(), height = preview.ClientHeight();
     if (width > kMaxRenderSide || height > kMaxRenderSide) {
@@ -177,8 +193,15 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) refused = "cannot encode the image as PNG";
-  });
+  }, &read);
   if (status != kExitOk) return status;
+  // Nor any ancestor or frame form the load read.
+  try {
+    RefuseOverwritingInput(output, read);
+  } catch (const EToolOutputError& e) {
+    std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+    return kExitUsage;
+  }
   if (!refused.empty()) {
     std::fprintf(stderr, "%s: %s\n", file.c_str(), refused.c_str());
     return kExitBadFile;

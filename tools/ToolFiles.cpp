@@ -298,21 +298,33 @@ bool StartsWithObject(std::string_view head) {
 
 }  // namespace
 
+// Form text as the viewer's load takes it: "object" first (after a
+// byte-order mark), or "inherited"/"inline" after a mark and blanks.
+bool LoadsAsFormText(std::string_view data) {
+  if (data.substr(0, 3) == "\xEF\xBB\xBF") data.remove_prefix(3);
+  if (StartsWithObject(data)) return true;
+  while (!data.empty() && static_cast<unsigned char>(data.front()) <= ' ') data.remove_prefix(1);
+  for (std::string_view word : {std::string_view("inherited"), std::string_view("inline")}) {
+    if (data.size() <= word.size() || static_cast<unsigned char>(data[word.size()]) > ' ') continue;
+    bool same = true;
+    for (size_t i = 0; i < word.size() && same; ++i) same = (data[i] | 0x20) == word[i];
+    if (same) return true;
+  }
+  return false;
+}
+
 void CheckPreviewInput(const std::string& path) {
   ToolInput input(path, true);
   std::string_view data = input.Data();
+  // Form text is checked by the load itself, after rewriting: a value the
+  // rewriting blanks does not stop it.
+  if (LoadsAsFormText(data)) return;
   FormIgnoredEvents ignore;
-  // The viewer takes a file for text when it starts with "object" (after a
-  // byte order mark), and hands everything else to the binary reader.
-  if (StartsWithObject(data) || (data.substr(0, 3) == "\xEF\xBB\xBF" && StartsWithObject(data.substr(3)))) {
-    ParseFormText(data, ignore);
-    return;
-  }
   try {
     ReadFormResource(data, ignore);
   } catch (const EInvalidImage&) {
-    Refuse("is not a binary form file the viewer can load (it has no resource header; "
-           "form text must start with \"object\")");
+    Refuse("is neither form text (starting with \"object\", \"inherited\" or \"inline\") nor a binary form "
+           "(it has no resource header)");
   }
 }
 

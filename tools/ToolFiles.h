@@ -112,8 +112,8 @@ void RefuseOverwritingInput(const std::string& target, const std::vector<std::st
 
 // Checks the file a preview command (rewrite, render, tree) loads: a regular
 // file that reads as a form, in the encoding the viewer's load takes it for.
-// Raises with a message that gives the position in that file: a line and
-// column for text, a byte offset for a binary form.
+// A binary form is read through, and a fault raises with its byte offset;
+// form text is left to the load, which parses it after rewriting.
 void CheckPreviewInput(const std::string& path);
 
 // A file-size limit makes writes fail (and be reported) instead of killing

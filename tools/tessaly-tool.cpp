@@ -195,7 +195,7 @@ const Command kCommands[] = {
     {"rewrite", nullptr, "rewrite FILE               rewrite a form as the viewer loads it"},
     {"render", nullptr, "render FILE -o OUT.png     draw the form's preview off-screen"},
     {"tree", nullptr, "tree FILE                  the preview's controls as JSON"},
-    {"ancestors", nullptr, "ancestors FORM.dfm         the form files an inherited form builds on"},
+    {"ancestors", nullptr, "ancestors FORM.dfm         the form files a form is read with: ancestors, then frames"},
 };
 
 void Usage(std::FILE* to) {
@@ -220,6 +220,12 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 2, argv + argc);
   for (const Command& c : kCommands) {
     if (name != c.name) continue;
+    // Every command answers --help alike: its usage on standard output.
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
+      std::printf("usage: tessaly-tool %s\n", c.help);
+      return FinishStandardOutput(kExitOk);
+    }
     // Flattening resolves ancestors with the viewer's load, so it runs there.
     const bool flatten = name == "totext" && std::find(args.begin(), args.end(), "--flatten") != args.end();
     if (!c.run || flatten) return RunPreviewProgram(argv);

@@ -17,10 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A project tree that is not one (a form lying three levels below a home
-// folder) is listed only this far.
-constexpr size_t kMaxFoldersListed = 500;
-
 inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 bool IsIdentChar(char c) {
@@ -89,20 +85,18 @@ std::unordered_map<std::string, std::string> ClassDeclarations(const std::string
   return found;
 }
 
-std::string ReadBytes(const fs::path& file) {
-  TMemoryStream s;
-  s.LoadFromFile(file.string());
-  std::string data(size_t(s.Size()), '\0');
-  s.SetPosition(0);
-  if (!data.empty()) s.ReadBuffer(data.data(), data.size());
-  return data;
-}
-
 bool HasExtension(const std::string& name, std::string_view ext) {
   return name.size() > ext.size() && SameText(std::string_view(name).substr(name.size() - ext.size()), ext);
 }
 
 std::string Upper(std::string_view s) { return UpperCase(s); }
+
+// The project files that mark a search root.
+bool IsProjectFile(const std::string& name) {
+  for (std::string_view ext : {".dpr", ".dpk", ".dproj", ".bdsproj", ".cbproj", ".groupproj"})
+    if (HasExtension(name, ext)) return true;
+  return false;
+}
 
 // The class of a header as the reader sees it: without a " [n]" position.
 std::string_view WithoutPosition(std::string_view className) {
@@ -125,57 +119,96 @@ bool IsFrameworkFormClass(std::string_view className) {
   return false;
 }
 
-void ReadFormFileLines(const std::string& path, TStringList& lines) {
-  TMemoryStream input;
-  input.LoadFromFile(path);
-  input.SetPosition(0);
-  int start = FormTextStart(input);
-  if (start < 0) {
-    TMemoryStream text;
-    ObjectResourceToText(input, text);
-    text.SetPosition(0);
-    lines.LoadFromStream(text);
-    return;
-  }
-  input.SetPosition(start);
-  lines.LoadFromStream(input);
-}
-
 // ---------------------------------------------------------------------------
 // TFormSources
 
-TFormSources::TFormSources(const std::string& formFile) {
+TFormSources::TFormSources(const std::string& formFile, TStrings& log) : log_(log) {
   std::error_code ec;
   fs::path abs = fs::weakly_canonical(fs::absolute(formFile, ec), ec);
   formDir_ = abs.parent_path();
-  // The project root: the nearest folder with a project file, else the
-  // folder three levels up (or the file system's root, if nearer).
-  fs::path dir = formDir_;
   root_ = formDir_;
-  for (int level = 0; level <= 3; ++level) {
-    root_ = dir;
-    bool project = false;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-      std::string name = it->path().filename().string();
-      if (HasExtension(name, ".dpr") || HasExtension(name, ".dpk") || HasExtension(name, ".dproj")) {
-        project = true;
+  // The project root: the nearest folder with a project file, at most three
+  // levels up. Without one, the form's folder alone.
+  fs::path dir = formDir_;
+  for (int level = 0; level <= 3 && !project_; ++level) {
+    size_t entries = 0;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end && entries < kMaxEntriesSearched;
+         it.increment(ec), ++entries) {
+      if (IsProjectFile(it->path().filename().string())) {
+        project_ = true;
+        root_ = dir;
         break;
       }
     }
-    if (project || !dir.has_parent_path() || dir.parent_path() == dir) break;
+    if (!dir.has_parent_path() || dir.parent_path() == dir) break;
     dir = dir.parent_path();
   }
 }
 
 std::string TFormSources::Where() const {
-  std::string where = root_.string() + " and its sub-folders";
-  if (truncated_) where += " (only the first " + std::to_string(kMaxFoldersListed) + " folders)";
+  std::string where = project_ ? root_.string() + " and its sub-folders"
+                               : root_.string() + " (no project file found within three folders up)";
+  if (truncated_) where += " (cut short by the search bounds)";
   return where;
+}
+
+void TFormSources::Cut(const std::string& what) {
+  if (truncated_) return;
+  truncated_ = true;
+  log_.Add("Search for units stopped after " + what + " under " + root_.string() +
+           "; ancestors and frames declared beyond are not found");
+}
+
+bool TFormSources::InsideRoot(const fs::path& canonical) const {
+  auto rel = canonical.lexically_relative(root_);
+  return !rel.empty() && *rel.begin() != "..";
+}
+
+bool TFormSources::List(const fs::path& dir, std::vector<fs::path>* subdirs) {
+  if (foldersListed_ >= kMaxFoldersSearched) {
+    Cut(std::to_string(kMaxFoldersSearched) + " folders");
+    return false;
+  }
+  ++foldersListed_;
+  std::vector<std::string>& names = listings_[dir];
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (++entriesListed_ > kMaxEntriesSearched) {
+      Cut(std::to_string(kMaxEntriesSearched) + " entries");
+      return false;
+    }
+    std::string name = it->path().filename().string();
+    if (name.empty() || name[0] == '.') continue;  // hidden
+    std::error_code typeError;
+    fs::path target = it->path();
+    if (it->is_symlink(typeError)) {
+      target = fs::canonical(it->path(), typeError);
+      if (typeError || !InsideRoot(target)) continue;  // dangling, looping or leading out
+    }
+    fs::file_status status = fs::status(target, typeError);
+    if (typeError) continue;
+    // Every name is kept, so that an ancestor's form that is a folder or a
+    // pipe is reported as such; only regular files are read as units.
+    names.push_back(name);
+    if (fs::is_directory(status)) {
+      if (subdirs) subdirs->push_back(target);
+    } else if (fs::is_regular_file(status) && subdirs && HasExtension(name, ".pas")) {
+      units_.push_back(it->path());
+    }
+  }
+  return true;
 }
 
 void TFormSources::Index() {
   if (indexed_) return;
   indexed_ = true;
+  if (!project_) {
+    // Only the form's own folder: its units, none of its sub-folders.
+    listings_.erase(formDir_);
+    std::vector<fs::path> ignored;
+    List(formDir_, &ignored);
+    return;
+  }
   // Nearest first: the form's folder and its sub-folders, then each parent
   // with its other sub-folders, up to the root.
   std::set<fs::path> seen;
@@ -190,23 +223,9 @@ void TFormSources::Index() {
       fs::path dir = queue.front();
       queue.pop_front();
       if (!seen.insert(dir).second) continue;
-      if (seen.size() > kMaxFoldersListed) {
-        truncated_ = true;
-        return;
-      }
-      std::vector<std::string>& names = listings_[dir];
-      std::error_code ec;
+      listings_.erase(dir);
       std::vector<fs::path> subdirs;
-      for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        std::error_code typeError;
-        if (it->is_directory(typeError)) {
-          if (!name.empty() && name[0] != '.' && !it->is_symlink(typeError)) subdirs.push_back(it->path());
-        } else {
-          names.push_back(name);
-          if (HasExtension(name, ".pas")) units_.push_back(it->path());
-        }
-      }
+      if (!List(dir, &subdirs)) return;
       std::sort(subdirs.begin(), subdirs.end());
       for (fs::path& s : subdirs)
         if (!seen.count(s)) queue.push_back(std::move(s));
@@ -219,24 +238,17 @@ const TFormSources::Unit& TFormSources::UnitAt(const fs::path& pas) {
   if (it != unitCache_.end()) return it->second;
   Unit unit;
   try {
-    unit.ancestors = ClassDeclarations(ReadBytes(pas));
+    unit.ancestors = ClassDeclarations(ReadRegularFile(pas.string(), kMaxUnitSize));
   } catch (const Exception&) {
-    // An unreadable unit declares nothing.
+    // A unit that cannot be read (a pipe, a device, too large) declares nothing.
   }
   for (const auto& entry : unit.ancestors) declaredIn_.emplace(entry.first, pas);
   return unitCache_.emplace(pas, std::move(unit)).first->second;
 }
 
 fs::path TFormSources::Beside(const fs::path& dir, std::string_view stem, std::string_view ext) {
-  auto it = listings_.find(dir);
-  if (it == listings_.end()) {
-    std::vector<std::string>& names = listings_[dir];
-    std::error_code ec;
-    for (fs::directory_iterator d(dir, ec), end; !ec && d != end; d.increment(ec))
-      names.push_back(d->path().filename().string());
-    it = listings_.find(dir);
-  }
-  for (const std::string& name : it->second)
+  if (listings_.find(dir) == listings_.end()) List(dir, nullptr);
+  for (const std::string& name : listings_[dir])
     if (name.size() == stem.size() + ext.size() && HasExtension(name, ext) &&
         SameText(std::string_view(name).substr(0, stem.size()), stem))
       return dir / name;
@@ -421,8 +433,6 @@ std::unique_ptr<FormTreeNode> ParseTree(const TStringList& lines) {
   return builder.Take();
 }
 
-std::string DisplayPath(const fs::path& p) { return p.string(); }
-
 // The class of a root header "inherited Name: TClass [n]"; empty for a root
 // that does not inherit.
 std::string InheritedRootClass(const TStringList& lines) {
@@ -439,8 +449,8 @@ std::string InheritedRootClass(const TStringList& lines) {
 // ---------------------------------------------------------------------------
 // TInheritedForm
 
-TInheritedForm::TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered)
-    : file_(formFile), isRegistered_(std::move(isRegistered)), sources_(formFile) {
+TInheritedForm::TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered, TFormLoad& load)
+    : file_(formFile), isRegistered_(std::move(isRegistered)), load_(load), sources_(formFile, load.log) {
   rewriteClasses_ = [this](std::string_view className) {
     if (isRegistered_(className)) return true;
     std::string_view bare = WithoutPosition(className);
@@ -454,19 +464,23 @@ bool TInheritedForm::NeedsResolving(const TStringList& rewritten) const {
   const auto& lines = rewritten.Lines();
   if (lines.empty()) return false;
   if (!InheritedRootClass(rewritten).empty()) return true;
-  // A frame whose form was found kept its unregistered class.
+  // A frame whose form was found kept its unregistered class. "object"
+  // headers never do: an unregistered one is a placeholder by now.
   for (size_t i = 1; i < lines.size(); ++i) {
     std::string_view t = lines[i];
     while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
-    bool header = (t.size() > 7 && SameText(t.substr(0, 7), "inline ")) ||
-                  (t.size() > 7 && SameText(t.substr(0, 7), "object "));
-    if (!header) continue;
+    if (t.size() <= 7 || !SameText(t.substr(0, 7), "inline ")) continue;
     size_t colon = t.find(':');
     if (colon == std::string_view::npos) continue;
     std::string cls(WithoutPosition(Trim(t.substr(colon + 1))));
     if (!cls.empty() && !isRegistered_(cls) && !SameText(cls, "TUnknown")) return true;
   }
   return false;
+}
+
+std::string TInheritedForm::Shown(const fs::path& p) const {
+  fs::path rel = p.lexically_relative(sources_.FormDir());
+  return rel.empty() ? p.string() : rel.generic_string();
 }
 
 std::string TInheritedForm::MissingLine(std::string_view ancestor, std::string_view className) {
@@ -483,38 +497,99 @@ void TInheritedForm::Enter(const fs::path& file, int depth) {
   for (const fs::path& open : reading_)
     if (open == canonical) {
       std::string loop;
-      for (const fs::path& p : reading_) loop += DisplayPath(p) + " -> ";
-      throw EReadError("Inherited forms form a loop: " + loop + DisplayPath(canonical));
+      for (const fs::path& p : reading_) loop += Shown(p) + " -> ";
+      throw EReadError("Inherited forms form a loop: " + loop + Shown(canonical));
     }
   if (depth > kMaxAncestorDepth)
     throw EReadError("Inherited forms nest deeper than " + std::to_string(kMaxAncestorDepth) +
-                     " levels at " + DisplayPath(canonical));
+                     " levels at " + Shown(canonical));
   reading_.push_back(canonical);
 }
 
-std::unique_ptr<FormTreeNode> TInheritedForm::LoadLevel(const fs::path& file, int depth) {
-  Enter(file, depth);
-  TStringList lines;
-  ReadFormFileLines(file.string(), lines);
-  RewriteFormLines(lines, *log_, rewriteClasses_);
-  auto tree = Flatten(lines, file, depth);
-  reading_.pop_back();
-  return tree;
+void TInheritedForm::Grow(size_t by) {
+  resolvedSize_ += by;
+  if (resolvedSize_ > kMaxResolvedSize)
+    throw EReadError("The form resolved with its ancestors and frames holds more than " +
+                     std::to_string(kMaxResolvedSize) +
+                     " components and properties (frames placed many times in frames that are placed many times)");
 }
 
-std::unique_ptr<FormTreeNode> TInheritedForm::Flatten(const TStringList& rewritten, const fs::path& file,
+std::unique_ptr<FormTreeNode> TInheritedForm::Copy(const FormTreeNode& node) {
+  Grow(1 + node.properties.size());
+  auto copy = std::make_unique<FormTreeNode>();
+  copy->flags = node.flags;
+  copy->position = node.position;
+  copy->className = node.className;
+  copy->name = node.name;
+  copy->properties = node.properties;
+  copy->children.reserve(node.children.size());
+  for (const auto& c : node.children) {
+    copy->children.push_back(Copy(*c));
+    copy->children.back()->parent = copy.get();
+  }
+  return copy;
+}
+
+// Reads, rewrites and parses one ancestor or frame form. Its own failures
+// are reported with its name and what it is.
+std::unique_ptr<FormTreeNode> TInheritedForm::ReadLevel(const fs::path& file, TFormFileRead::Role role) {
+  const char* what = role == TFormFileRead::frFrame ? "frame form " : "ancestor form ";
+  const char* encoding = "form text";
+  try {
+    std::string bytes = ReadFormSource(file.string());
+    load_.files.push_back({file.string(), role});
+    if (bytes.empty()) throw EReadError("the file is empty");
+    if (bytes.size() < 6) throw EReadError("the file is too short to be a form file");
+    TMemoryStream input;
+    input.WriteBuffer(bytes.data(), bytes.size());
+    input.SetPosition(0);
+    TStringList lines;
+    int start = FormTextStart(input);
+    if (start < 0) {
+      encoding = "binary form";
+      TMemoryStream text;
+      ObjectResourceToText(input, text);
+      text.SetPosition(0);
+      lines.LoadFromStream(text);
+      encoding = "form text converted from a binary form";
+    } else {
+      input.SetPosition(start);
+      lines.LoadFromStream(input);
+    }
+    RewriteFormLines(lines, load_.log, isRegistered_, rewriteClasses_);
+    return ParseTree(lines);
+  } catch (const Exception& e) {
+    throw EReadError("In the " + std::string(what) + Shown(file) + " (" + encoding + "): " + e.what());
+  }
+}
+
+std::unique_ptr<FormTreeNode> TInheritedForm::LoadLevel(const fs::path& file, TFormFileRead::Role role,
+                                                        const std::string& logLine, int depth) {
+  std::error_code ec;
+  fs::path canonical = fs::weakly_canonical(file, ec);
+  if (auto it = resolved_.find(canonical); it != resolved_.end()) return Copy(*it->second);
+  Enter(file, depth);
+  load_.log.Add(logLine + Shown(file));
+  auto tree = Flatten(ReadLevel(file, role), file, depth);
+  reading_.pop_back();
+  auto copy = Copy(*tree);
+  resolved_.emplace(canonical, std::move(tree));
+  return copy;
+}
+
+std::unique_ptr<FormTreeNode> TInheritedForm::Flatten(std::unique_ptr<FormTreeNode> level, const fs::path& file,
                                                       int depth) {
-  std::unique_ptr<FormTreeNode> level = ParseTree(rewritten);
   std::unique_ptr<FormTreeNode> base;
   if (level->flags & ffInherited) {
     std::string ancestor = sources_.AncestorOf(file, level->className);
     if (ancestor.empty() || !IsFrameworkFormClass(ancestor)) {
       fs::path form = ancestor.empty() ? fs::path() : sources_.FormOfClass(ancestor);
       if (form.empty()) {
-        log_->Add(MissingLine(ancestor.empty() ? "?" : ancestor, level->className));
+        std::string missing = MissingLine(ancestor.empty() ? "?" : ancestor, level->className);
+        load_.log.Add(missing);
+        if (load_.missingAncestor.empty()) load_.missingAncestor = missing;
       } else {
-        log_->Add("Inherits [" + ancestor + "] from " + DisplayPath(form));
-        base = LoadLevel(form, depth + 1);
+        base = LoadLevel(form, TFormFileRead::frAncestor, "Inherits [" + ancestor + "] from ", depth + 1);
       }
     }
   }
@@ -548,13 +623,16 @@ void TInheritedForm::Apply(FormTreeNode& source, FormTreeNode& parent, FormTreeN
       target = parent.Insert(target->parent->Detach(target), atIndex, source.position);
   } else {
     std::unique_ptr<FormTreeNode> node;
-    fs::path frame = isRegistered_(source.className) ? fs::path() : sources_.FormOfClass(source.className);
+    // Only a frame ("inline") is read from a form of its own.
+    const bool frameHeader = (source.flags & ffInline) != 0;
+    fs::path frame = !frameHeader || isRegistered_(source.className) ? fs::path()
+                                                                     : sources_.FormOfClass(source.className);
     if (!frame.empty()) {
-      log_->Add("Frame [" + source.className + "] from " + DisplayPath(frame));
-      node = LoadLevel(frame, depth + 1);
+      node = LoadLevel(frame, TFormFileRead::frFrame, "Frame [" + source.className + "] from ", depth + 1);
       node->flags = ffInline;
       node->className = RegisteredBase(frame, source.className);
     } else {
+      Grow(1);
       node = std::make_unique<FormTreeNode>();
       node->flags = source.flags & ffInline;
       node->className = source.className;
@@ -562,58 +640,24 @@ void TInheritedForm::Apply(FormTreeNode& source, FormTreeNode& parent, FormTreeN
     node->name = source.name;
     target = parent.Insert(std::move(node), atIndex, source.position);
   }
+  Grow(source.properties.size());
   for (auto& [n, v] : source.properties) target->SetProperty(n, std::move(v));
   FormTreeNode& inner = (target->flags & ffInline) ? *target : scope;
   for (auto& child : source.children) Apply(*child, *target, inner, depth);
 }
 
-void TInheritedForm::Resolve(const TStringList& rewritten, TStrings& log, FormEvents& sink) {
-  log_ = &log;
+void TInheritedForm::Resolve(const TStringList& rewritten, FormEvents& sink) {
   reading_.clear();
   Enter(file_, 0);
-  auto tree = Flatten(rewritten, file_, 0);
+  auto tree = Flatten(ParseTree(rewritten), file_, 0);
   reading_.clear();
   tree->Emit(sink);
 }
 
-std::vector<std::string> TInheritedForm::Chain(std::string& missing) {
-  std::vector<std::string> chain;
-  reading_.clear();
-  fs::path file = file_;
-  for (int depth = 0;; ++depth) {
-    Enter(file, depth);
-    chain.push_back(file.string());
-    TStringList lines;
-    ReadFormFileLines(file.string(), lines);
-    std::string className = InheritedRootClass(lines);
-    if (className.empty()) break;
-    std::string ancestor = sources_.AncestorOf(file, className);
-    if (!ancestor.empty() && IsFrameworkFormClass(ancestor)) break;
-    fs::path form = ancestor.empty() ? fs::path() : sources_.FormOfClass(ancestor);
-    if (form.empty()) {
-      missing = MissingLine(ancestor.empty() ? "?" : ancestor, className);
-      break;
-    }
-    file = form;
-  }
-  reading_.clear();
-  return chain;
-}
-
-std::string FlattenFormFile(const std::string& path, TStrings& log, const ClassRegisteredFn& isRegistered) {
-  TInheritedForm form(path, isRegistered);
-  TStringList lines;
-  ReadFormFileLines(path, lines);
-  RewriteFormLines(lines, log, form.RewriteClasses());
-  FormOutput out;
-  FormTextWriter writer(out);
-  if (form.NeedsResolving(lines)) {
-    form.Resolve(lines, log, writer);
-  } else {
-    TMemoryStream text;
-    lines.SaveToStream(text);
-    text.SetPosition(0);
-    ReadFormText(text, writer);
-  }
-  return out.Take();
+std::string ResolvedFormText(TFormLoad& load) {
+  TMemoryStream text;
+  load.resource.SetPosition(0);
+  ObjectResourceToText(load.resource, text);
+  load.resource.SetPosition(0);
+  return std::string(text.Memory(), size_t(text.Size()));
 }

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "LoadForm.h"
 #include "rewrite.h"
 
 class FormEvents;
@@ -26,40 +27,64 @@ inline constexpr int kMaxAncestorDepth = 32;
 // TFrame, TDataModule, ...).
 bool IsFrameworkFormClass(std::string_view className);
 
-// Reads a form file of either encoding into its form text lines, unrewritten.
-void ReadFormFileLines(const std::string& path, TStringList& lines);
+// How far the search for units and forms may go within a project: folders
+// listed and directory entries met. A bound that cuts the search short adds
+// one log line.
+inline constexpr size_t kMaxFoldersSearched = 5000;
+inline constexpr size_t kMaxEntriesSearched = 100000;
+// Units larger than this are not read.
+inline constexpr uint64_t kMaxUnitSize = uint64_t(8) << 20;
+// A resolved form holding more components and properties than this (frames
+// nesting frames multiply) is refused.
+inline constexpr size_t kMaxResolvedSize = 2000000;
 
-// The units and form files one load may look at: the form's folder, its
-// parent folders up to the project root (the nearest folder holding a .dpr,
-// .dpk or .dproj, at most three levels up) and their sub-folders. Folders are
-// listed once, when first needed, and each unit is read at most once.
+// The units and form files one load may look at. The search root is the
+// nearest folder, the form's own or at most three levels up, that holds a
+// project file (.dpr, .dpk, .dproj, .bdsproj, .cbproj, .groupproj); the
+// root and its sub-folders are searched, nearest to the form first. Without
+// a project file only the form's own folder is searched. Hidden folders and
+// files, links that lead out of the root, and anything but regular files
+// are never read. Folders are listed once, when first needed, and each unit
+// is read at most once.
 class TFormSources {
  public:
-  explicit TFormSources(const std::string& formFile);
+  // `log` gets one line when a bound cuts the search short.
+  TFormSources(const std::string& formFile, TStrings& log);
 
   // The ancestor class declared for `className`, looked up first in the unit
   // beside `formFile` (same base name, ".pas" in any letter case), then in
-  // every unit of the project. Empty when no declaration is found.
+  // every unit searched. Empty when no declaration is found.
   std::string AncestorOf(const std::filesystem::path& formFile, std::string_view className);
   // The form file (".dfm" in any letter case) beside the unit that declares
   // `className`; empty when there is none.
   std::filesystem::path FormOfClass(std::string_view className);
-  // Where units were looked for, for messages: "DIR and its sub-folders".
+  // Where units were looked for, for messages.
   std::string Where() const;
+  const std::filesystem::path& FormDir() const { return formDir_; }
+  const std::filesystem::path& Root() const { return root_; }
+  bool HasProject() const { return project_; }
 
  private:
   struct Unit {
     std::unordered_map<std::string, std::string> ancestors;  // upper-case class -> ancestor
   };
   void Index();
+  // Lists `dir` into listings_ (regular files) and `subdirs` (folders to
+  // search, links resolved within the root); false once a bound is reached.
+  bool List(const std::filesystem::path& dir, std::vector<std::filesystem::path>* subdirs);
+  void Cut(const std::string& what);
+  bool InsideRoot(const std::filesystem::path& canonical) const;
   const Unit& UnitAt(const std::filesystem::path& pas);
   // The file in `dir` whose name is `stem` + `ext`, ignoring letter case.
   std::filesystem::path Beside(const std::filesystem::path& dir, std::string_view stem,
                                std::string_view ext);
 
   std::filesystem::path formDir_, root_;
+  TStrings& log_;
+  bool project_ = false;
   bool indexed_ = false;
   bool truncated_ = false;
+  size_t foldersListed_ = 0, entriesListed_ = 0;
   std::vector<std::filesystem::path> units_;  // in search order, nearest first
   size_t unitsRead_ = 0;
   std::map<std::filesystem::path, std::vector<std::string>> listings_;
@@ -72,11 +97,14 @@ struct FormTreeNode;
 // One load's view of inherited forms and frames.
 class TInheritedForm {
  public:
-  TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered);
+  // Log lines go to load.log; every form file read is added to load.files,
+  // and a missing ancestor's log line to load.missingAncestor.
+  TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered, TFormLoad& load);
   ~TInheritedForm();
 
-  // What the rewriting of every level asks: a class counts as registered
-  // when the registry has it or when it is a frame class whose form is found.
+  // What the rewriting asks for "inherited" and "inline" headers: a class
+  // counts as registered when the registry has it or when it is a frame
+  // class whose form is found in the project.
   const ClassRegisteredFn& RewriteClasses() const { return rewriteClasses_; }
 
   // True when the rewritten form inherits (its root is "inherited") or holds
@@ -84,34 +112,40 @@ class TInheritedForm {
   bool NeedsResolving(const TStringList& rewritten) const;
 
   // Reads the rewritten form with its ancestors and frames, root ancestor
-  // first, rewriting each of them and appending their log lines to `log`,
-  // and delivers the whole resolved form to `sink` as one "object" tree.
-  // A missing ancestor adds one log line and the form is read alone. Raises
-  // EReadError for a loop in the chain or a chain deeper than 32 levels.
-  void Resolve(const TStringList& rewritten, TStrings& log, FormEvents& sink);
-
-  // The form files of the inheritance chain, the form itself first. When an
-  // ancestor is missing, `missing` gets the log line that names it.
-  std::vector<std::string> Chain(std::string& missing);
+  // first, rewriting each of them and logging, and delivers the whole
+  // resolved form to `sink` as one "object" tree. Each ancestor or frame
+  // form is read and resolved once and reused. A missing ancestor adds one
+  // log line and the form is read alone. Raises EReadError for a loop in
+  // the chain, a chain deeper than 32 levels, a resolved form larger than
+  // kMaxResolvedSize, or a failure inside an ancestor or frame form (the
+  // message names that form).
+  void Resolve(const TStringList& rewritten, FormEvents& sink);
 
  private:
-  std::unique_ptr<FormTreeNode> Flatten(const TStringList& rewritten,
-                                        const std::filesystem::path& file, int depth);
-  std::unique_ptr<FormTreeNode> LoadLevel(const std::filesystem::path& file, int depth);
+  std::unique_ptr<FormTreeNode> Flatten(std::unique_ptr<FormTreeNode> level, const std::filesystem::path& file,
+                                        int depth);
+  std::unique_ptr<FormTreeNode> LoadLevel(const std::filesystem::path& file, TFormFileRead::Role role,
+                                          const std::string& logLine, int depth);
+  std::unique_ptr<FormTreeNode> ReadLevel(const std::filesystem::path& file, TFormFileRead::Role role);
+  std::unique_ptr<FormTreeNode> Copy(const FormTreeNode& node);
+  void Grow(size_t by);
   void Apply(FormTreeNode& source, FormTreeNode& parent, FormTreeNode& scope, int depth);
   void Enter(const std::filesystem::path& file, int depth);
   std::string RegisteredBase(const std::filesystem::path& file, std::string className);
   std::string MissingLine(std::string_view ancestor, std::string_view className);
+  // A path as the log shows it: relative to the form's folder.
+  std::string Shown(const std::filesystem::path& p) const;
 
   std::filesystem::path file_;
   ClassRegisteredFn isRegistered_;
   ClassRegisteredFn rewriteClasses_;
+  TFormLoad& load_;
   TFormSources sources_;
   std::vector<std::filesystem::path> reading_;  // the forms being read, outermost first
-  TStrings* log_ = nullptr;
+  // Each ancestor or frame form resolved so far, by canonical path.
+  std::map<std::filesystem::path, std::unique_ptr<FormTreeNode>> resolved_;
+  size_t resolvedSize_ = 0;  // components and properties in the trees handed out
 };
 
-// Loads a form file as the viewer does (rewriting every level, logging to
-// `log`) and returns the whole resolved form as one "object" form text.
-std::string FlattenFormFile(const std::string& path, TStrings& log,
-                            const ClassRegisteredFn& isRegistered);
+// The text of a load's resolved form: one "object" form text.
+std::string ResolvedFormText(TFormLoad& load);

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <memory>
 
-#include "Ancestors.h"
+#include "LoadForm.h"
 #include "RegisteredClassNames.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -245,8 +245,10 @@ enum class Frame : unsigned char {
 
 class Rewriter {
  public:
-  Rewriter(TStringList& list, RewriteLog& log, const ClassRegisteredFn& isRegistered)
+  Rewriter(TStringList& list, RewriteLog& log, const ClassRegisteredFn& isRegistered,
+           const ClassRegisteredFn& inheritedClasses)
       : list_(list), lines_(list.Lines()), log_(log), isRegistered_(isRegistered),
+        inheritedClasses_(inheritedClasses),
         positionsFollowClasses_(!lines_.empty() && HeaderOf(TrimView(lines_[0])) != HeaderKind::Object &&
                                 HeaderOf(TrimView(lines_[0])) != HeaderKind::None) {}
 
@@ -393,7 +395,7 @@ class Rewriter {
     if (colon == std::string_view::npos) return false;
     std::string_view position;
     std::string_view className = WithoutPosition(TrimView(L.substr(colon + 1)), position);
-    if (className.empty() || isRegistered_(className)) return false;
+    if (className.empty() || inheritedClasses_(className)) return false;
     log_.AddComponent(className, false);
     PlaceholderHeader(lines_[size_t(i)], position);
     return true;
@@ -423,6 +425,7 @@ class Rewriter {
   Lines& lines_;
   RewriteLog& log_;
   const ClassRegisteredFn& isRegistered_;
+  const ClassRegisteredFn& inheritedClasses_;  // asked for "inherited" and "inline" headers
   const bool positionsFollowClasses_;  // the root is "inherited" or "inline"
   std::vector<Frame> stack_;
 };
@@ -482,11 +485,16 @@ std::string_view RewriteLog::AddProperty(std::string_view name) {
 }
 
 void RewriteFormLines(TStringList& lines, RewriteLog& log, const ClassRegisteredFn& isRegistered) {
+  RewriteFormLines(lines, log, isRegistered, isRegistered);
+}
+
+void RewriteFormLines(TStringList& lines, RewriteLog& log, const ClassRegisteredFn& isRegistered,
+                      const ClassRegisteredFn& inheritedClasses) {
   // Room for a log line on every other line: reserving costs address space
   // only, while growing a large log by copying costs time.
   size_t n = lines.Lines().size();
   log.Reserve(log.Count() + n / 2 + 16, n * 12 + 256);
-  Rewriter(lines, log, isRegistered).Run();
+  Rewriter(lines, log, isRegistered, inheritedClasses).Run();
 }
 
 void RewriteFormLines(TStringList& lines, std::vector<std::string>& log,
@@ -503,9 +511,14 @@ void RewriteFormLines(TStringList& lines, std::vector<std::string>& log,
 }
 
 void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn& isRegistered) {
+  RewriteFormLines(lines, log, isRegistered, isRegistered);
+}
+
+void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn& isRegistered,
+                      const ClassRegisteredFn& inheritedClasses) {
   RewriteLog entries;
   try {
-    RewriteFormLines(lines, entries, isRegistered);
+    RewriteFormLines(lines, entries, isRegistered, inheritedClasses);
   } catch (...) {
     entries.AppendTo(log);
     throw;
@@ -541,58 +554,40 @@ int FormTextStart(TStream& input) {
 
 void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
                   const PreviewAction& preview, const ClassRegisteredFn& isRegistered) {
-  auto input = std::make_unique<TMemoryStream>();
-  auto work = std::make_unique<TMemoryStream>();
   logLines.BeginUpdate();
-  // Runs on every way out, also when a step or the preview raises.
+  // Runs on every way out, also when a step or the preview raises: the
+  // panes get what the load did up to the failure.
+  auto load = std::make_unique<TFormLoad>();
   struct CleanUp {
-    std::unique_ptr<TMemoryStream>& input;
-    std::unique_ptr<TMemoryStream>& work;
+    std::unique_ptr<TFormLoad>& load;
     TStrings& log;
     ~CleanUp() {
-      input.reset();
-      work.reset();
+      load.reset();
       log.EndUpdate();
     }
-  } cleanUp{input, work, logLines};
-
-  input->LoadFromFile(path);
-  input->Seek(0, soBeginning);
-
-  int textStart = FormTextStart(*input);
-  if (textStart < 0) {
-    ObjectResourceToText(*input, *work);
-    input->Clear();
-    input->LoadFromStream(*work);
-    input->Seek(0, soBeginning);
-    work->Clear();
-    textStart = 0;
-  }
-  input->Seek(textStart, soBeginning);
-
-  // Frames whose form is found beside their unit keep their class; an
-  // inherited form is read with its ancestors.
-  TInheritedForm inherited(path, isRegistered);
-  auto lines = std::make_unique<TStringList>();
-  lines->LoadFromStream(*input);
-  RewriteFormLines(*lines, logLines, inherited.RewriteClasses());
-  sourceLines.Assign(*lines);
-  work->Clear();
-  if (inherited.NeedsResolving(*lines)) {
-    FormOutput resource(*work);
-    FormBinaryWriter writer(resource, true);
-    inherited.Resolve(*lines, logLines, writer);
-    resource.Flush();
-    lines.reset();
-  } else {
-    input->Clear();
-    lines->SaveToStream(*input);
-    lines.reset();
-    input->Seek(0, soBeginning);
-    ObjectTextToResource(*input, *work);
-  }
-  work->Seek(0, soBeginning);
-  preview(*work);
+  } cleanUp{load, logLines};
+  struct Panes {
+    TFormLoad& load;
+    TStrings& source;
+    TStrings& log;
+    bool shown = false;
+    void Show() {
+      if (shown) return;
+      shown = true;
+      log.AddStrings(load.log);
+      if (load.rewritten) source.Assign(load.source);
+    }
+    ~Panes() {
+      try {
+        Show();
+      } catch (...) {
+        // Out of memory while unwinding: the load's own error is the one to report.
+      }
+    }
+  } panes{*load, sourceLines, logLines};
+  LoadForm(path, *load, isRegistered);
+  panes.Show();
+  preview(load->resource);
 }
 
 void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,

@@ -62,11 +62,18 @@ class RewriteLog {
 // is still open at the end of the text; the lines appended to the log so far
 // stay there.
 void RewriteFormLines(TStringList& lines, RewriteLog& log, const ClassRegisteredFn& isRegistered);
+// The same, asking `inheritedClasses` instead for the classes of "inherited"
+// and "inline" headers (components of an ancestor or frame, whose class may
+// be one the project declares); "object" headers always ask `isRegistered`.
+void RewriteFormLines(TStringList& lines, RewriteLog& log, const ClassRegisteredFn& isRegistered,
+                      const ClassRegisteredFn& inheritedClasses);
 // The same, appending the log lines to a vector (also when it raises).
 void RewriteFormLines(TStringList& lines, std::vector<std::string>& log,
                       const ClassRegisteredFn& isRegistered);
 // The same, appending to a list of log lines (also when it raises).
 void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn& isRegistered);
+void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn& isRegistered,
+                      const ClassRegisteredFn& inheritedClasses);
 
 // Index of the last line of the value whose property is on line `line`: the
 // line itself for one-line values; for a list "( ... )", binary data
@@ -83,12 +90,13 @@ int FormValueLastLine(const std::vector<std::string>& lines, int line);
 // there. Raises EReadError when the stream has fewer than six bytes.
 int FormTextStart(TStream& input);
 
-// Loads a form file of either encoding: rewrites its text, shows the result in
-// sourceLines, appends the component log to logLines and runs the preview on
-// the binary resource of the rewritten text. An inherited form, or one holding
-// frames whose forms are found, is previewed with its ancestors and frames
-// (see Ancestors.h); their log lines follow the form's own. Exceptions propagate after the
-// streams are freed and logLines has left its update state:
+// Loads a form file of either encoding through LoadForm (LoadForm.h): shows
+// the rewritten text in sourceLines, appends the component log to logLines
+// and runs the preview on the binary resource. An inherited form, or one
+// holding frames whose forms are found, is previewed with its ancestors and
+// frames; their log lines follow the form's own. Exceptions propagate after
+// the streams are freed and logLines has left its update state, with the
+// panes holding what the load did up to the failure:
 //   EFOpenError (file can't be opened), EReadError (fewer than six bytes),
 //   EInvalidImage (neither form text nor a valid resource), EStringListError
 //   (placeholder open at end of text; sourceLines unchanged), EParserError

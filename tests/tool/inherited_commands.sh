@@ -9,8 +9,9 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 "$tool" ancestors "$examples/CustomerForm.dfm" > "$work/chain" || { echo "ancestors failed"; exit 1; }
-[ "$(wc -l < "$work/chain")" -eq 2 ] || { echo "expected two forms:"; cat "$work/chain"; exit 1; }
-tail -n 1 "$work/chain" | grep -q "BaseForm.dfm$" || { echo "no base form:"; cat "$work/chain"; exit 1; }
+[ "$(wc -l < "$work/chain")" -eq 3 ] || { echo "expected two forms and a frame:"; cat "$work/chain"; exit 1; }
+sed -n 2p "$work/chain" | grep -q "BaseForm.dfm$" || { echo "no base form:"; cat "$work/chain"; exit 1; }
+sed -n 3p "$work/chain" | grep -q "AddressFrame.dfm (frame)$" || { echo "no frame form:"; cat "$work/chain"; exit 1; }
 
 "$tool" totext --flatten "$examples/CustomerForm.dfm" -o "$work/flat.dfm" 2> "$work/log" || { echo "flatten failed"; cat "$work/log"; exit 1; }
 head -n 1 "$work/flat.dfm" | grep -q "^object FormCustomer: TFormCustomer" || { echo "not one object text"; exit 1; }

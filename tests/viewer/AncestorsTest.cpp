@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "Ancestors.h"
+#include "LoadForm.h"
 #include "RewriteTestSupport.h"
+#include "SourceTreeSupport.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
@@ -24,33 +26,19 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-std::string Text(const Lines& lines) {
-  std::string s;
-  for (const auto& l : lines) s += l + "\r\n";
-  return s;
-}
+using testsupport::CrLfText;
+std::string Text(const Lines& lines) { return CrLfText(lines); }
 
 std::string Unit(const std::string& unit, const std::string& cls, const std::string& ancestor) {
   return "unit " + unit + ";\r\n\r\ninterface\r\n\r\ntype\r\n  { " + cls + " = class(TNothing) }\r\n  " + cls +
          " = class(" + ancestor + ")\r\n    Button1: TButton;\r\n  end;\r\n\r\nimplementation\r\n\r\nend.\r\n";
 }
 
-class AncestorsTest : public ::testing::Test {
+class AncestorsTest : public testsupport::SourceTreeTest {
  protected:
   void SetUp() override {
-    static std::atomic<int> counter{0};
-    dir_ = fs::temp_directory_path() /
-           ("tessaly-ancestors-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::create_directories(dir_);
+    SourceTreeTest::SetUp();
     Write("Project1.dpr", "program Project1;\r\nend.\r\n");
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    fs::path p = dir_ / name;
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-    return p.string();
   }
 
   // A unit and its form: "Dir/Name.pas" declaring cls = class(ancestor), and
@@ -84,7 +72,6 @@ class AncestorsTest : public ::testing::Test {
     return "no error";
   }
 
-  fs::path dir_;
   TStringList source_, log_;
 };
 
@@ -125,7 +112,7 @@ TEST_F(AncestorsTest, TwoLevelChainMergesIntoTheAncestor) {
                                 "  object Panel1: TPanel", "    Left = 8", "  end", "  object Button1: TButton",
                                 "    Caption = 'Apply'", "    Left = 16", "  end", "end"}));
   EXPECT_EQ(source_.Lines()[4], "");  // the child's own event line is blanked
-  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Inherits [TFormBase] from " + (dir_ / "FormBase.dfm").string(),
+  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Inherits [TFormBase] from FormBase.dfm",
                                  "[TPanel]: [False]", "[TButton]: [False]"}));
 }
 
@@ -139,10 +126,12 @@ TEST_F(AncestorsTest, ThreeLevelChainReadsFromTheRootAncestorDown) {
   EXPECT_NE(text.find("object FormGrand: TFormGrand\r\n  Caption = 'Child'"), std::string::npos) << text;
   EXPECT_NE(text.find("object Label1: TLabel\r\n    Caption = 'Grand'"), std::string::npos) << text;
   EXPECT_NE(text.find("object Panel1: TPanel\r\n    Left = 40"), std::string::npos) << text;
-  TInheritedForm form(grand, testsupport::IsRegistered);
-  std::string missing;
-  EXPECT_EQ(form.Chain(missing), (Lines{grand, (dir_ / "FormChild.dfm").string(), (dir_ / "FormBase.dfm").string()}));
-  EXPECT_EQ(missing, "");
+  TFormLoad load;
+  LoadForm(grand, load, testsupport::IsRegistered);
+  Lines read;
+  for (const TFormFileRead& f : load.files) read.push_back(f.path);
+  EXPECT_EQ(read, (Lines{grand, (dir_ / "FormChild.dfm").string(), (dir_ / "FormBase.dfm").string()}));
+  EXPECT_EQ(load.missingAncestor, "");
 }
 
 // A component the child places inside another keeps its ancestor's
@@ -214,7 +203,7 @@ TEST_F(AncestorsTest, FrameInsideAFormIsReadFromItsOwnForm) {
                                "    Height = 60", "    TabOrder = 2", "    Left = 8", "    object Label1: TLabel",
                                "      Caption = 'Road'", "    end", "  end", "  object Label1: TLabel", "  end",
                                "end"}));
-  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Frame [TFrameAddr] from " + (dir_ / "frames/FrameAddr.dfm").string(),
+  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Frame [TFrameAddr] from frames/FrameAddr.dfm",
                                  "[TLabel]: [False]"}));
 }
 
@@ -231,8 +220,9 @@ TEST_F(AncestorsTest, FrameWithoutItsFormBecomesAPlaceholderKeepingChildren) {
 TEST_F(AncestorsTest, FlattenWritesTheResolvedFormAsOneObjectText) {
   Form("FormBase", "TFormBase", "TForm", kBase);
   std::string child = Form("FormChild", "TFormChild", "TFormBase", kChild);
-  TStringList log;
-  std::string text = FlattenFormFile(child, log, testsupport::IsRegistered);
+  TFormLoad load;
+  LoadForm(child, load, testsupport::IsRegistered);
+  std::string text = ResolvedFormText(load);
   EXPECT_EQ(text.rfind("object FormChild: TFormChild\r\n", 0), 0u) << text;
   EXPECT_EQ(text.find("inherited"), std::string::npos) << text;
 }

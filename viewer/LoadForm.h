@@ -1,0 +1,70 @@
+// The one load of a form file. The main window's load command, and the
+// tool's rewrite, render, tree, ancestors and totext --flatten, all go
+// through LoadForm, so that they read the same files, log the same lines and
+// build the same resource.
+//
+// A load reads the form file, rewrites its text (rewrite.h) and builds the
+// binary form resource the preview streams. An inherited form ("inherited"
+// root) is read with its ancestors and a frame ("inline" header) with the
+// frame's own form (Ancestors.h); the units that name those live in the
+// form's project, found by its project file. Nothing outside it is read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/Streams.h"
+#include "core/Strings.h"
+#include "rewrite.h"
+
+// The most bytes one form file or ancestor may hold.
+inline constexpr uint64_t kMaxFormSourceSize = uint64_t(1) << 30;
+
+// Reads a whole regular file without ever blocking: it is opened
+// non-blocking and checked with fstat before anything is read, so a named
+// pipe, socket or device is refused rather than waited on. Raises
+// EFOpenError "Cannot open file "PATH". REASON", where REASON says what the
+// file is ("is a folder", "is a named pipe", "is a device", "is larger
+// than N bytes") or why it could not be opened.
+std::string ReadRegularFile(const std::string& path, uint64_t maxBytes);
+
+// The bytes of a form file as a load reads them. Every form a load reads
+// (the form, its ancestors, its frames' forms) comes through here, so that
+// another source of form bytes needs adding in this one place.
+std::string ReadFormSource(const std::string& path);
+
+// One file a load read.
+struct TFormFileRead {
+  enum Role { frForm, frAncestor, frFrame };
+  std::string path;  // as opened
+  Role role = frForm;
+};
+
+// What one load produces. The members are filled as the load goes, so that
+// after a failure they hold what was done up to it.
+struct TFormLoad {
+  // The rewritten text of the form itself; valid once `rewritten` is set.
+  TStringList source;
+  bool rewritten = false;
+  // The component log, then one line per ancestor or frame form read.
+  TStringList log;
+  // The binary form resource of the resolved form, at position 0.
+  TMemoryStream resource;
+  // Every form file read, the form first, then its ancestors and frames'
+  // forms in the order they were read, each once.
+  std::vector<TFormFileRead> files;
+  // The log line of an ancestor that was not found (empty when none was
+  // missing); the form is then read without it.
+  std::string missingAncestor;
+};
+
+// Loads `path`: reads it (ReadFormSource), converts a binary form to text,
+// rewrites it with `isRegistered` deciding which classes stay, resolves its
+// ancestors and frames, and builds the resource. Raises the framework's
+// exceptions: EFOpenError (cannot be read), EReadError (fewer than six
+// bytes; a loop or too deep a chain; a failure in an ancestor or frame
+// form, naming that file), EInvalidImage (neither form text nor a binary
+// form), EStringListError (placeholder open at the end; `source` not set),
+// EParserError (the rewritten text is malformed; `source` is set).
+void LoadForm(const std::string& path, TFormLoad& load, const ClassRegisteredFn& isRegistered);
