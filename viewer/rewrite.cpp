@@ -15,6 +15,7 @@
 #include "streaming/Converters.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormOutput.h"
+#include "streaming/FormSource.h"
 
 const std::vector<std::string> PlaceholderPropertyNames = {"top",    "left",      "width",
                                                            "height", "taborder1", "align1"};
@@ -556,7 +557,9 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
     }
   } cleanUp{input, work, logLines};
 
-  input->LoadFromFile(path);
+  // A form file, or a form inside a program or resource file (PROGRAM:NAME).
+  const std::string bytes = ReadFormSource(path);
+  input->WriteBuffer(bytes.data(), bytes.size());
   input->Seek(0, soBeginning);
 
   int textStart = FormTextStart(*input);

@@ -1,0 +1,31 @@
+// Where a form comes from: a form file, or a form inside a Windows program
+// or resource file, named "PROGRAM:NAME" (see ProgramResources.h).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A form argument split into its file and, for a form inside a program, the
+// form's resource name. An argument that names an existing file is that
+// file, colons and all; otherwise the text after its last colon is the form's
+// name when the text before it names an existing file.
+struct TFormArgument {
+  std::string file;
+  std::string formName;  // empty: the file itself (or a program's only form)
+};
+TFormArgument SplitFormArgument(const std::string& argument);
+
+// The bytes of the form an argument names: a form file as it is, or the
+// named form inside a program or resource file as a binary form file
+// (FormFileBytes). A
+// program or resource file named without a form gives its only form; with
+// several, EInvalidImage lists their names. Raises EFOpenError when the file
+// cannot be read and EInvalidImage ("FILE: " and the resource walk's
+// message) when the program is malformed, packed, or holds no such form.
+std::string ReadFormSource(const std::string& argument);
+
+// True when a file's bytes are a program or resource file rather than a form.
+bool IsProgramFile(std::string_view bytes);
+// The form an argument names inside the bytes of its program or resource
+// file, as ReadFormSource gives it.
+std::string ProgramFormBytes(std::string_view file, const TFormArgument& argument);
