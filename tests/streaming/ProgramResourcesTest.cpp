@@ -248,6 +248,16 @@ TEST_F(FormArguments, AProgramWithSeveralFormsNeedsAName) {
   EXPECT_THROW(ReadFormSource(Path("missing.exe") + ":TMAINFORM"), EFOpenError);
 }
 
+TEST(FormFileNames, NamesFromFormsNeverLeaveTheirFolder) {
+  EXPECT_EQ(SafeFileName("../../etc/passwd"), "_.._.._etc_passwd");
+  EXPECT_EQ(SafeFileName(".."), "_..");
+  EXPECT_EQ(SafeFileName("."), "_.");
+  EXPECT_EQ(SafeFileName(""), "_");
+  EXPECT_EQ(SafeFileName("a\\b:c*d?\"e<f>g|h\x01"), "a_b_c_d__e_f_g_h_");
+  EXPECT_EQ(SafeFileName("F\xC3\x96RM #1"), "F\xC3\x96RM #1");
+  EXPECT_EQ(SafeFileName(std::string(300, 'x')).size(), 180u);
+}
+
 // ---------------------------------------------------------------------------
 // An independent reader agrees with the walk.
 

@@ -32,6 +32,16 @@ TFormArgument SplitFormArgument(const std::string& argument) {
   return {argument, {}};
 }
 
+std::string SafeFileName(std::string_view name) {
+  std::string out;
+  for (char c : name.substr(0, 180)) {
+    const auto u = static_cast<unsigned char>(c);
+    out += (u < 0x20 || u == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) ? '_' : c;
+  }
+  if (out.empty() || out[0] == '.') out.insert(0, "_");
+  return out;
+}
+
 bool IsProgramFile(std::string_view bytes) { return DetectProgramKind(bytes) != TProgramKind::pkNone; }
 
 std::string ProgramFormBytes(std::string_view file, const TFormArgument& argument) {

@@ -24,6 +24,13 @@ TFormArgument SplitFormArgument(const std::string& argument);
 // message) when the program is malformed, packed, or holds no such form.
 std::string ReadFormSource(const std::string& argument);
 
+// A name from a form (a resource's, a component's and property's) made
+// usable as one file name on any file system: characters that separate
+// folders, control characters and those Windows refuses become "_", and a
+// leading dot becomes "_." so that no name is "." or ".." or hidden. Keeps
+// at most 180 bytes so that an extension still fits.
+std::string SafeFileName(std::string_view name);
+
 // True when a file's bytes are a program or resource file rather than a form.
 bool IsProgramFile(std::string_view bytes);
 // The form an argument names inside the bytes of its program or resource
