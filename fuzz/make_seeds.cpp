@@ -1,9 +1,11 @@
 // Writes small seed inputs for the fuzz targets into a folder: a handful of
 // forms covering every value kind, as text and as binary resources.
 //   fuzz_make_seeds DIR
+// and a few small programs and a resource file holding forms.
 #include <cstdio>
 #include <string>
 
+#include "ProgramImages.h"
 #include "core/Exceptions.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormText.h"
@@ -52,6 +54,19 @@ int main(int argc, char** argv) {
       std::perror(dir.c_str());
       return 1;
     }
+  }
+  // Programs and a resource file holding two forms, for the resource walk.
+  const std::vector<TestResource> forms = {
+      {10, u"TFORM1", 0, 0x0409, TestFormStream("TForm1", "Form1")},
+      {10, {}, 2, 0x0407, TestFormStream("TForm2", "Form2")},
+      {3, {}, 1, 0, std::string(16, 'i')},
+  };
+  TestProgramOptions pe64;
+  pe64.pe64 = true;
+  if (!Save(dir + "/program32.exe", TestProgram(forms)) || !Save(dir + "/program64.dll", TestProgram(forms, pe64)) ||
+      !Save(dir + "/forms.res", TestResourceFile(forms))) {
+    std::perror(dir.c_str());
+    return 1;
   }
   return 0;
 }

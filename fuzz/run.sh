@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 build="${TESSALY_FUZZ_BUILD_DIR:-build-fuzz}"
-all=(fuzz_resource_to_text fuzz_text_to_resource fuzz_binary_reader fuzz_round_trip fuzz_rewrite fuzz_preview_read)
+all=(fuzz_resource_to_text fuzz_text_to_resource fuzz_binary_reader fuzz_round_trip fuzz_rewrite fuzz_preview_read fuzz_program_resources)
 [ $# -gt 0 ] && targets=("$@") || targets=("${all[@]}")
 
 launcher=()

@@ -1,5 +1,5 @@
 // tessaly-tool-preview: the commands of tessaly-tool that build the preview
-// (rewrite, render, tree, ancestors, totext --flatten). tessaly-tool starts it with its own arguments, so
+// (rewrite, render, tree, ancestors, images, totext --flatten). tessaly-tool starts it with its own arguments, so
 // argv[1] is the command name.
 #include <cstdio>
 #include <exception>
@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ImageCommands.h"
 #include "InheritedCommands.h"
 #include "PreviewCommands.h"
 #include "ToolFiles.h"
@@ -35,6 +36,7 @@ int Run(std::string_view name, const std::vector<std::string>& args) {
   if (name == "render") return RunRenderCommand(args);
   if (name == "tree") return RunTreeCommand(args);
   if (name == "ancestors") return RunAncestorsCommand(args);
+  if (name == "images") return RunImagesCommand(args);
   if (std::vector<std::string> rest = args; name == "totext" && TakeFlattenOption(rest)) return RunFlattenCommand(rest);
   std::fprintf(stderr, "tessaly-tool-preview: unknown command '%s'\n", std::string(name).c_str());
   return kExitUsage;

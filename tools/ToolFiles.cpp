@@ -92,6 +92,7 @@ void CheckFormFileStart(std::string_view data, const std::string& path) {
   if (data.size() < 6) Refuse(data.empty() ? "is empty" : "is too short to be a form file");
   if (StartsLikeText(data.substr(0, 64))) return;
   if (data.substr(0, 4) == "TPF0" || data.substr(0, 3) == std::string_view("\xFF\x0A\x00", 3)) return;
+  if (IsProgramFile(data)) return;  // its forms are checked when they are read
   Refuse("is not a form file (it starts with neither form text nor a binary form header)");
 }
 
@@ -280,7 +281,7 @@ void RefuseOverwritingInput(const std::string& target, const std::vector<std::st
   std::optional<FileIdentity> out = IdentityOf(target);
   if (!out) return;
   for (const std::string& input : inputs) {
-    if (input != "-" && IdentityOf(input) == out)
+    if (input != "-" && IdentityOf(SplitFormArgument(input).file) == out)
       throw EToolOutputError("refusing to write " + target + ": it is the input " + input);
   }
 }
@@ -313,8 +314,15 @@ bool LoadsAsFormText(std::string_view data) {
   return false;
 }
 
+ToolFormInput::ToolFormInput(const std::string& argument, bool regularOnly)
+    : argument_(SplitFormArgument(argument)), input_(argument_.file, regularOnly) {
+  if (argument_.formName.empty() && !IsProgramFile(input_.Data())) return;
+  form_ = ProgramFormBytes(input_.Data(), argument_);
+  program_ = true;
+}
+
 void CheckPreviewInput(const std::string& path) {
-  ToolInput input(path, true);
+  ToolFormInput input(path, true);
   std::string_view data = input.Data();
   // Form text is checked by the load itself, after rewriting: a value the
   // rewriting blanks does not stop it.

@@ -22,6 +22,7 @@
 
 #include "core/Exceptions.h"
 #include "core/Streams.h"
+#include "streaming/FormSource.h"
 
 // The most bytes a form file can hold: the resource header stores the form
 // stream's size in 32 bits.
@@ -67,9 +68,28 @@ class ToolInput {
   std::optional<FileIdentity> identity_;
 };
 
+// A form argument read as ToolInput reads files: a form file, or a form
+// inside a program or resource file ("PROGRAM:NAME", or a program holding
+// one form), which reads as its binary form file (ProgramFormBytes). Raises
+// what ToolInput raises and EInvalidImage for a program without that form.
+class ToolFormInput {
+ public:
+  explicit ToolFormInput(const std::string& argument, bool regularOnly = false);
+  std::string_view Data() const { return program_ ? std::string_view(form_) : input_.Data(); }
+  const ToolInput& File() const { return input_; }
+  const TFormArgument& Argument() const { return argument_; }
+
+ private:
+  TFormArgument argument_;
+  ToolInput input_;
+  std::string form_;
+  bool program_ = false;
+};
+
 // Raises EFOpenError "is not a form file" unless data starts like form
 // text or a binary form (a resource header or "TPF0"), and "is too short to
-// be a form file" for fewer than six bytes.
+// be a form file" for fewer than six bytes. Programs and resource files pass
+// (their forms are checked when read).
 void CheckFormFileStart(std::string_view data, const std::string& path);
 
 // An output file written atomically (see above), or standard output for "-"

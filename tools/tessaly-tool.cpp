@@ -2,6 +2,10 @@
 //
 //   tessaly-tool totext FILE... [-o OUT]     either encoding in, form text out
 //   tessaly-tool tobinary FILE... [-o OUT]   binary form file (resource header) out
+//   tessaly-tool forms PROGRAM               the forms compiled into a program
+//   tessaly-tool extract PROGRAM [-o DIR]    those forms as form files
+//
+// A FILE may name a form inside a program or resource file as PROGRAM:NAME.
 //
 // Each subcommand is one entry of kCommands; add new ones there.
 #include <unistd.h>
@@ -17,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ProgramCommands.h"
 #include "ToolFiles.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -80,7 +85,7 @@ void Convert(std::string_view data, TStream& out, bool toBinary) {
 // Converts one file to its target: a file or device (written atomically
 // where it can be), or standard output.
 void ConvertOne(const std::string& file, const std::string& target, bool toBinary) {
-  ToolInput input(file);
+  ToolFormInput input(file);
   ToolOutput out(target);
   if (toBinary && !out.Seekable()) {
     TMemoryStream buffer;
@@ -93,8 +98,10 @@ void ConvertOne(const std::string& file, const std::string& target, bool toBinar
 }
 
 // Where a result goes in the -o folder: the input's file name, with .dfm
-// added when it has no extension.
+// added when it has no extension; for a form in a program, NAME.dfm.
 fs::path FolderTarget(const std::string& folder, const std::string& input) {
+  const TFormArgument argument = SplitFormArgument(input);
+  if (!argument.formName.empty()) return fs::path(folder) / (SafeFileName(argument.formName) + ".dfm");
   fs::path target = fs::path(folder) / fs::path(input).filename();
   if (target.extension().empty()) target += ".dfm";
   return target;
@@ -192,6 +199,9 @@ struct Command {
 const Command kCommands[] = {
     {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)\n  totext --flatten FILE [-o OUT]  an inherited form with its ancestors as one text"},
     {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT]  write binary form files (resource header)"},
+    {"forms", RunFormsCommand, "forms PROGRAM              list the forms in a program or .res file"},
+    {"extract", RunExtractCommand, "extract PROGRAM [-o DIR] [--text]  write them as NAME.dfm"},
+    {"images", nullptr, "images FORM [-o DIR] [--list]  write the pictures a form stores"},
     {"rewrite", nullptr, "rewrite FILE               rewrite a form as the viewer loads it"},
     {"render", nullptr, "render FILE -o OUT.png     draw the form's preview off-screen"},
     {"tree", nullptr, "tree FILE                  the preview's controls as JSON"},
@@ -202,6 +212,7 @@ void Usage(std::FILE* to) {
   std::fprintf(to, "usage: tessaly-tool COMMAND ARGS...\ncommands:\n");
   for (const Command& c : kCommands) std::fprintf(to, "  %s\n", c.help);
   std::fprintf(to, "With several files, -o names a folder; each result is written there under the input's name.\n");
+  std::fprintf(to, "A FILE or FORM may be PROGRAM:NAME, a form inside a Windows program or resource file.\n");
 }
 
 }  // namespace

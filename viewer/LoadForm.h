@@ -16,23 +16,8 @@
 
 #include "core/Streams.h"
 #include "core/Strings.h"
+#include "streaming/FormSource.h"
 #include "rewrite.h"
-
-// The most bytes one form file or ancestor may hold.
-inline constexpr uint64_t kMaxFormSourceSize = uint64_t(1) << 30;
-
-// Reads a whole regular file without ever blocking: it is opened
-// non-blocking and checked with fstat before anything is read, so a named
-// pipe, socket or device is refused rather than waited on. Raises
-// EFOpenError "Cannot open file "PATH". REASON", where REASON says what the
-// file is ("is a folder", "is a named pipe", "is a device", "is larger
-// than N bytes") or why it could not be opened.
-std::string ReadRegularFile(const std::string& path, uint64_t maxBytes);
-
-// The bytes of a form file as a load reads them. Every form a load reads
-// (the form, its ancestors, its frames' forms) comes through here, so that
-// another source of form bytes needs adding in this one place.
-std::string ReadFormSource(const std::string& path);
 
 // One file a load read.
 struct TFormFileRead {

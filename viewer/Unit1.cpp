@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "OpenProgram.h"
 #include "Unit2.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -46,13 +47,19 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   Panel2 = Named<TPanel>(this, "Panel2");
   Label1 = Named<TLabel>(this, "Label1");
   Label2 = Named<TLabel>(this, "Label2");
+  AcceptDroppedFiles(*this, [this](const std::string& path) { OpenFormFile(path); });
 }
 
 void TForm1::btn1Click(TPersistent*) {
   if (!dlgOpen->Execute()) return;
-  const std::string path = dlgOpen->FileName();
+  OpenFormFile(dlgOpen->FileName());
+}
+
+void TForm1::OpenFormFile(const std::string& path) {
   if (!FileExists(path)) return;
-  LoadFormFile(path, *mmo1->Lines(), *mmo2->Lines(), ShowFormPreview);
+  const std::string form = ChooseFormToOpen(path);
+  if (form.empty()) return;
+  LoadFormFile(form, *mmo1->Lines(), *mmo2->Lines(), ShowFormPreview);
 }
 
 void TForm1::btn2Click(TPersistent*) { Close(); }

@@ -2,6 +2,8 @@
 // pane with the log of every load, and the load and exit buttons.
 #pragma once
 
+#include <string>
+
 #include "controls/Forms.h"
 
 class TMemo;
@@ -19,6 +21,9 @@ class TForm1 : public TForm {
 
   // The load command: choose a form file and preview it.
   void btn1Click(TPersistent* sender);
+  // Loads a form file, or a form of a program or resource file (the user
+  // picks one when it holds several), as the load command does.
+  void OpenFormFile(const std::string& path);
   // The exit command: close the window, which ends the program.
   void btn2Click(TPersistent* sender);
 

@@ -4,6 +4,7 @@
 
 #include "Calendar/Calendar.h"
 #include "DirOutln/DirOutln.h"
+#include "FormPictures.h"
 #include "Gauges/Gauges.h"
 #include "Spin/Spin.h"
 #include "components/Reader.h"
@@ -80,6 +81,7 @@ void ShowFormPreview(TStream& resource) {
   Form2 = new TForm2(Application);
   try {
     ReadComponentRes(resource, Form2);
+    ShowFormIcon(*Form2);
     Form2->ShowModal();
   } catch (...) {
     delete Form2;
