@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "Unit2.h"
+#include "components/Reader.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/SysUtils.h"
@@ -52,7 +53,11 @@ void TForm1::btn1Click(TPersistent*) {
   if (!dlgOpen->Execute()) return;
   const std::string path = dlgOpen->FileName();
   if (!FileExists(path)) return;
-  LoadFormFile(path, *mmo1->Lines(), *mmo2->Lines(), ShowFormPreview);
+  TStrings& log = *mmo2->Lines();
+  // Events bound to handlers of the file's own project stay unassigned in
+  // the preview; the log names each of them.
+  ReadNoticeScope notices([&log](const std::string& line) { log.Add(line); });
+  LoadFormFile(path, *mmo1->Lines(), log, ShowFormPreview);
 }
 
 void TForm1::btn2Click(TPersistent*) { Close(); }
