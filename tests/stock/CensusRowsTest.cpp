@@ -79,7 +79,8 @@ std::string SkipReason(const CensusRow& row) {
       {"root of a web application server module or web form (IntraWeb, uniGUI)",
        {"AlignmentControl", "AllowMultipleSessionsPerUser", "AllowPageAccess", "AllowSubFolders", "AppName",
         "AuthBeforeNewSession", "AutoProcess", "Background", "Browser32Behaviour",
-        "BrowserSecurityCheck", "CacheExpiry", "ComInitialization", "Compression", "ConnectionMode", "CustomCSS",
+        "BrowserSecurityCheck", "CacheExpiry", "ComInitialization", "Compression", "ConnectionFailureRecovery",
+        "ConnectionMode", "CustomCSS",
         "CustomFiles", "DebugHTML", "Description", "EnableImageToolbar", "ExceptionDisplayMode", "ExecCmd",
         "HandleTabs", "HistoryEnabled", "Interactive", "InternalFilesURL", "Layout", "LayoutMgr",
         "LeftToRight", "LockOnSubmit", "LockUntilLoaded", "Log", "MainFormDisplayMode", "MonitoredKeys",
@@ -140,6 +141,9 @@ std::string RowForm(const CensusRow& row, const std::string& value) {
 std::vector<std::string> CandidateValues(const std::string& example) {
   if (IsCollectionCount(example)) return {"<\r\n    item\r\n    end>"};
   std::vector<std::string> out = {example};
+  // A set cut short loses its last, partial element.
+  if (example.size() > 1 && example.front() == '[' && example.back() != ']' && example.rfind(',') != std::string::npos)
+    out.push_back(example.substr(0, example.rfind(',')) + "]");
   for (size_t keep = example.size(); keep > 0; --keep) {
     const std::string head = example.substr(0, keep);
     for (const char* tail : {"'", ")", "')", "]"}) out.push_back(head + tail);

@@ -38,10 +38,10 @@ void LoadBothEncodings(const std::string& text, const std::function<void(TForm&)
   }
 }
 
-std::string WrittenText(TForm& form) {
+std::string WrittenText(TComponent& component) {
   FormOutput out;
   FormTextWriter writer(out, FormTextOptions{"\n"});
-  WriteComponent(&form, writer);
+  WriteComponent(&component, writer);
   return out.Str();
 }
 
@@ -154,8 +154,9 @@ TEST(StoredProperties, ComponentNamesInAnyScriptReadAndWriteInBothEncodings) {
     EXPECT_NE(written.find("object cdsBP06\xE5\xAE\x8C\xE6\x88\x90\xE6\x9D\xBF\xE5\x8E\x9Amm: TPanel"),
               std::string::npos)
         << written;
+    EXPECT_NE(written.find("PopupMenu = \xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"), std::string::npos) << written;
     std::unique_ptr<TForm> again = LoadFormText(AsResource(written));
-    EXPECT_NE(FindIn<TPopupMenu>(*again, "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"), nullptr);
+    EXPECT_NE(FindIn<TPanel>(*again, "cdsBP06\xE5\xAE\x8C\xE6\x88\x90\xE6\x9D\xBF\xE5\x8E\x9Amm"), nullptr);
   });
 }
 
@@ -169,7 +170,7 @@ TEST(StoredProperties, ComponentNamesInAnyScriptPassTheRewrite) {
   lines.SetText(text);
   std::vector<std::string> log;
   RewriteFormLines(lines, log, [](std::string_view cls) { return GetClass(cls) != nullptr; });
-  EXPECT_NE(std::find(log.begin(), log.end(), "[TClientDataSet]: [False]"), log.end());
+  EXPECT_NE(std::find(log.begin(), log.end(), "[TClientDataSet]: [True]"), log.end());
   std::string rewritten;
   for (int i = 0; i < lines.Count(); ++i) rewritten += lines.Get(i) + "\r\n";
   EXPECT_NE(rewritten.find("object \xE6\x95\xB0\xE6\x8D\xAE: TUnknown"), std::string::npos) << rewritten;
@@ -191,11 +192,12 @@ namespace {
 
 // A property that only older or only newer versions store, on the class and
 // unit that carries it: the component's text, and the lines the writer must
-// give back ("" when the value is read and set aside).
+// give back when it writes the named component (the form when none).
 struct VersionCase {
   const char* unit;
   const char* body;
   std::vector<const char*> written;
+  const char* writtenComponent = nullptr;
 };
 
 class VersionProperties : public ::testing::TestWithParam<VersionCase> {};
@@ -203,10 +205,12 @@ class VersionProperties : public ::testing::TestWithParam<VersionCase> {};
 const VersionCase kVersionCases[] = {
     {"Dialogs, older: the file name box",
      "  object OpenDialog1: TOpenDialog\r\n    FileEditStyle = fsComboBox\r\n    Left = 8\r\n    Top = 8\r\n  end\r\n",
-     {"FileEditStyle = fsComboBox"}},
+     {"FileEditStyle = fsComboBox"},
+     "OpenDialog1"},
     {"Dialogs, newer: the places bar",
      "  object SaveDialog1: TSaveDialog\r\n    OptionsEx = [ofExNoPlacesBar]\r\n  end\r\n",
-     {"OptionsEx = [ofExNoPlacesBar]"}},
+     {"OptionsEx = [ofExNoPlacesBar]"},
+     "SaveDialog1"},
     {"StdCtrls, newer: combo box list behaviour",
      "  object ComboBox1: TComboBox\r\n    AutoDropDownWidth = True\r\n    ExtendedUI = True\r\n  end\r\n",
      {"AutoDropDownWidth = True", "ExtendedUI = True"}},
@@ -222,7 +226,8 @@ const VersionCase kVersionCases[] = {
     {"Menus, older: the shortcut's text",
      "  object MainMenu1: TMainMenu\r\n    object Exit1: TMenuItem\r\n      Caption = 'E&xit'\r\n"
      "      ShortCutText = 'Alt+X'\r\n    end\r\n  end\r\n",
-     {"ShortCutText = 'Alt+X'"}},
+     {"ShortCutText = 'Alt+X'"},
+     "Exit1"},
     {"Forms, newer: margins and double buffering on the root",
      "  AlignWithMargins = True\r\n  Margins.Top = 8\r\n  ParentDoubleBuffered = False\r\n",
      {"AlignWithMargins = True", "Margins.Top = 8", "ParentDoubleBuffered = False"}},
@@ -245,7 +250,8 @@ const VersionCase kVersionCases[] = {
      "              item\r\n                Caption = 'Special'\r\n              end>\r\n          end>\r\n"
      "      end>\r\n  end\r\n",
      {"CommandStyle = csCheckBox", "CommandProperties.ButtonSize = bsLarge", "KeyTip = 'V'", "NewRow = True",
-      "Caption = 'Special'"}},
+      "Caption = 'Special'"},
+     "ActionManager1"},
 };
 
 }  // namespace
@@ -254,7 +260,9 @@ TEST_P(VersionProperties, LoadInBothEncodingsAndAreWrittenBack) {
   const VersionCase& c = GetParam();
   SCOPED_TRACE(c.unit);
   LoadBothEncodings(FormTextWith(c.body), [&c](TForm& form) {
-    const std::string written = WrittenText(form);
+    TComponent* component = c.writtenComponent ? form.FindComponent(c.writtenComponent) : &form;
+    ASSERT_NE(component, nullptr);
+    const std::string written = WrittenText(*component);
     for (const char* line : c.written) EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
   });
 }
