@@ -10,6 +10,7 @@
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
+#include "components/Reader.h"
 #include "components/Registry.h"
 #include "core/SysUtils.h"
 #include "streaming/Converters.h"
@@ -587,6 +588,9 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
   } panes{*load, sourceLines, logLines};
   LoadForm(path, *load, isRegistered);
   panes.Show();
+  // Events bound to handlers of the file's own project stay unassigned in
+  // the preview; the log names each of them.
+  ReadNoticeScope notices([&logLines](const std::string& line) { logLines.Add(line); });
   preview(load->resource);
 }
 

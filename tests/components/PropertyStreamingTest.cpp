@@ -246,11 +246,35 @@ TEST_F(PropertyStreaming, ErrorsNameTheComponentAndTheProperty) {
             "Error reading W1.Kind: Invalid property value");
   EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    Pen.Nope = 1\n  end\nend\n"),
             "Error reading W1.Pen.Nope: Property Nope does not exist");
-  EXPECT_EQ(
-      ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    OnChange = Gone\n  end\nend\n"),
-      "Error reading W1.OnChange: Method 'Gone' not found");
   EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TFancyMeter\n  end\nend\n"),
             "Class TFancyMeter not found");
+}
+
+TEST_F(PropertyStreaming, EventsBoundToMissingMethodsStayUnassignedAndAreNoticed) {
+  std::vector<std::string> notices;
+  {
+    ReadNoticeScope outer([](const std::string&) { ADD_FAILURE() << "the outer scope received a notice"; });
+    ReadNoticeScope scope([&notices](const std::string& line) { notices.push_back(line); });
+    Read(
+        "object Root1: TTestRoot\n"
+        "  object W1: TTestWidget\n"
+        "    OnChange = Gone\n"
+        "    Count = 7\n"
+        "  end\n"
+        "  object W2: TTestWidget\n"
+        "    OnChange = WidgetChanged\n"
+        "  end\n"
+        "end\n");
+  }
+  EXPECT_FALSE(Widget("W1")->OnChange);
+  EXPECT_EQ(Widget("W1")->Count(), 7);
+  EXPECT_TRUE(Widget("W2")->OnChange);
+  EXPECT_EQ(notices, std::vector<std::string>{"Unassigned: [W1.OnChange] (method 'Gone' not found)"});
+  // Without a scope the read still succeeds; a single assignment still fails.
+  EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    OnChange = Gone\n  end\nend\n"),
+            "no error");
+  TTestWidget lone(nullptr);
+  EXPECT_THROW(SetPropertyValue(&lone, "OnChange", TFormNode::Ident("Gone"), &root), EReadError);
 }
 
 TEST_F(PropertyStreaming, WriterLeavesDefaultsOutAndKeepsDeclarationOrder) {

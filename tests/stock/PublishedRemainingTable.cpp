@@ -74,6 +74,7 @@ const bool added = AddExpectedClasses({
                Event("OnStringsChanging"), Event("OnValidate"), Event("OnGetEditMask"), Event("OnExit")})},
     {"TFileListBox", nullptr,
      Windowed({Str("Directory"), Bool("ExtendedSelect", true), Ref("FileEdit"), Str("FileName"),
+               Bool("IntegralHeight", false),
                Set("FileType", "TFileAttr", 0x40), Int("ItemHeight"), Str("Mask"), Bool("MultiSelect", false),
                Bool("ShowGlyphs", false), Event("OnChange"), Event("OnClick")})},
     {"TDirectoryListBox", nullptr,

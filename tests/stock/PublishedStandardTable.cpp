@@ -86,7 +86,8 @@ P ScrollingWindow() {
 P Dialog() { return {Int("HelpContext", 0), Bool("Ctl3D", 1), Ev("OnClose"), Ev("OnShow")}; }
 P OpenDialog() {
   return Join({Dialog(),
-               {Str("DefaultExt"), Str("FileName"), Str("Filter"), Int("FilterIndex", 1), Str("InitialDir"),
+               {Str("DefaultExt"), Enum("FileEditStyle", "TFileEditStyle", 0), Str("FileName"), Str("Filter"),
+                Int("FilterIndex", 1), Str("InitialDir"),
                 Set("Options", "TOpenOption", 0x80004), Set("OptionsEx", "TOpenOptionEx", 0), Str("Title"),
                 Ev("OnCanClose"), Ev("OnFolderChange"), Ev("OnIncludeItem"), Ev("OnSelectionChange"),
                 Ev("OnTypeChange")}});
@@ -145,6 +146,8 @@ const bool added = AddExpectedClasses({
     // Forms, frames, scroll boxes.
     {"TForm", nullptr,
      Join({{Int("Left"), Int("Top"), Int("Width"), Int("Height"), Obj("Action"), Obj("ActiveControl"),
+            // newer designers store these on forms and frames
+            Bool("AlignWithMargins", 0), Obj("Margins"), Bool("ParentDoubleBuffered", 1),
             Bool("AlphaBlend", 0), Int("AlphaBlendValue", 255), Set("BorderIcons", "TBorderIcon", 7),
             Enum("BorderStyle", "TFormBorderStyle", 2), Int("BorderWidth", 0), Str("Caption"), Int("ClientHeight"),
             Int("ClientWidth"), Int("Color"), Bool("TransparentColor", 0), Int("TransparentColorValue"),
@@ -166,7 +169,8 @@ const bool added = AddExpectedClasses({
      Join({Control(), Looks(), Windowed(), ScrollingWindow(), {Bool("ParentBackground")}})},
     {"TScrollBox", nullptr,
      Join({Control(), Looks(), Windowed(), Bevels(), ScrollingWindow(),
-           {Enum("BorderStyle", "TBorderStyle", 1), Bool("ParentBackground"), Ev("OnResize"), Ev("OnMouseWheel")}})},
+           {Enum("BorderStyle", "TBorderStyle", 1), Bool("ParentBackground"), Ev("OnResize"), Ev("OnMouseWheel"),
+            Bool("UseWheelForScrolling", 0)}})},
 
     // Standard controls.
     {"TLabel", nullptr,
@@ -199,6 +203,7 @@ const bool added = AddExpectedClasses({
     {"TComboBox", nullptr,
      Join({Control(), Looks(), Windowed(), Bevels(),
            {Bool("AutoComplete", 1), Int("AutoCompleteDelay", 500), Bool("AutoCloseUp", 0),
+            Bool("AutoDropDownWidth", 0), Bool("ExtendedUI", 0),
             Bool("AutoDropDown", 0), Enum("CharCase", "TEditCharCase", 0), Int("DropDownCount", 8),
             Int("ItemHeight"), Int("ItemIndex", -1), Obj("Items", "TStrings"), Int("MaxLength", 0),
             Bool("Sorted", 0), Enum("Style", "TComboBoxStyle", 0), Str("Text"), Str("TextHint"), Ev("OnChange"),
@@ -279,7 +284,7 @@ const bool added = AddExpectedClasses({
             Set("MenuAnimation", "TMenuAnimations", 0), Enum("TrackButton", "TTrackButton", 0), Ev("OnPopup"),
             Ev("OnClose")}})},
     {"TMenuItem", nullptr,
-     {Obj("Action"), Bool("AutoCheck", 0), Enum("AutoHotkeys", "TMenuAutoFlag", 2),
+     {Obj("Action"), Bool("AutoCheck", 0), Enum("AutoHotkeys", "TMenuAutoFlag", 2), Str("ShortCutText"),
       Enum("AutoLineReduction", "TMenuAutoFlag", 2), Obj("Bitmap"), Enum("Break", "TMenuBreak", 0), Str("Caption"),
       Bool("Checked", 0), Bool("Default", 0), Bool("Enabled", 1), Int("GroupIndex", 0), Int("HelpContext", 0),
       Str("Hint"), Int("ImageIndex", -1), Str("ImageName"), Bool("RadioItem", 0), Int("ShortCut", 0),

@@ -16,7 +16,11 @@ const TClassInfo& TComponent::StaticClassInfo() {
 }
 
 bool IsValidIdent(std::string_view name) {
-  auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  // Names may hold letters of any script, which form files carry as UTF-8:
+  // every byte of a multi-byte character counts as a letter.
+  auto alpha = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || static_cast<unsigned char>(c) >= 0x80;
+  };
   if (name.empty() || !alpha(name[0])) return false;
   for (char c : name)
     if (!alpha(c) && !(c >= '0' && c <= '9')) return false;

@@ -47,6 +47,8 @@ struct AssignContext {
   TComponent* root;
   TComponent* lookupOwner;
   std::vector<Fixup>* fixups;  // nullptr: resolve references at once
+  // Methods an event named that the root lacks; nullptr: such an event fails.
+  std::vector<std::string>* missingMethods = nullptr;
 };
 
 TComponent* ResolveReference(const std::string& name, TComponent* lookupOwner, TComponent* root) {
@@ -162,6 +164,12 @@ void AssignValue(TPersistent* instance, const TPropInfo& p, const TFormNode& v,
       }
       if (v.type != TValueType::vaIdent) InvalidValue();
       const TMethodInfo* info = ctx.root ? ctx.root->ClassInfo().FindMethod(v.bytes) : nullptr;
+      if (!info && ctx.missingMethods) {
+        // Handlers live in the form's code, which a form file read on its
+        // own does not have: the event stays unassigned.
+        ctx.missingMethods->push_back(v.bytes);
+        return;
+      }
       if (!info) throw EReadError(Format("Method '%s' not found", v.bytes));
       TComponent* root = ctx.root;
       auto invoke = info->invoke;
@@ -255,12 +263,16 @@ struct TReader::State {
   void AssignCompleted() {
     inValue = false;
     TComponent* component = stack.back();
-    AssignContext ctx{root, owners.back(), &fixups};
+    std::vector<std::string> missing;
+    AssignContext ctx{root, owners.back(), &fixups, &missing};
     try {
       AssignPath(component, property, builder.Take(), ctx);
     } catch (const Exception& e) {
       throw EReadError(Format("Error reading %s.%s: %s", component->Name(), property, e.what()));
     }
+    for (const std::string& method : missing)
+      ReadNoticeScope::Notice(
+          Format("Unassigned: [%s.%s] (method '%s' not found)", component->Name(), property, method));
   }
 };
 
@@ -382,6 +394,21 @@ void TReader::Finish() {
   s.finished = true;
   for (TComponent* c : s.loaded) c->ExcludeState(csReading);
   for (TComponent* c : s.loaded) c->Loaded();
+}
+
+namespace {
+ReadNoticeScope* innermostNoticeScope = nullptr;
+}  // namespace
+
+ReadNoticeScope::ReadNoticeScope(std::function<void(const std::string&)> sink)
+    : sink_(std::move(sink)), outer_(innermostNoticeScope) {
+  innermostNoticeScope = this;
+}
+
+ReadNoticeScope::~ReadNoticeScope() { innermostNoticeScope = outer_; }
+
+void ReadNoticeScope::Notice(const std::string& line) {
+  if (innermostNoticeScope && innermostNoticeScope->sink_) innermostNoticeScope->sink_(line);
 }
 
 void FormStringCollector::Scalar(const FormScalar& value) {

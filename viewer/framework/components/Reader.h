@@ -2,6 +2,7 @@
 // from a form description.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,7 +27,27 @@ void ReadComponentRes(TStream& stream, TComponent* root);
 // The same for a binary form stream without a resource header.
 void ReadComponentBinary(TStream& stream, TComponent* root);
 
+// Receives, while it lives, one line for each value that the component
+// readers leave out instead of failing the read: an event bound to a method
+// the root does not have stays unassigned. Scopes nest; the innermost one
+// receives. Without a scope such lines are dropped. User-interface thread only.
+class ReadNoticeScope {
+ public:
+  explicit ReadNoticeScope(std::function<void(const std::string&)> sink);
+  ~ReadNoticeScope();
+  ReadNoticeScope(const ReadNoticeScope&) = delete;
+  ReadNoticeScope& operator=(const ReadNoticeScope&) = delete;
+
+  // Hands the line to the innermost scope, if any.
+  static void Notice(const std::string& line);
+
+ private:
+  std::function<void(const std::string&)> sink_;
+  ReadNoticeScope* outer_;
+};
+
 // Assigns one property value, by a possibly dotted name, to an object.
+// An event naming a method the root lacks raises EReadError here.
 // Component references are resolved against `root` immediately.
 void SetPropertyValue(TPersistent* instance, std::string_view path, const TFormNode& value,
                       TComponent* root);

@@ -1112,6 +1112,14 @@ void TControl::DefineProperties(TFiler& filer) {
         return n;
       },
       !designSize_.empty());
+  // Forms designed to be placed as a control (the designer's about box among
+  // them) store this flag on their controls. It changes nothing in a preview.
+  filer.DefineProperty(
+      "IsControl",
+      [](const TFormNode& v) {
+        if (v.type != TValueType::vaTrue && v.type != TValueType::vaFalse) throw EReadError("Invalid property value");
+      },
+      nullptr, false);
 }
 
 // ---------------------------------------------------------------------------

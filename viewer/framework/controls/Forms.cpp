@@ -783,6 +783,7 @@ const TClassInfo& TForm::StaticClassInfo() {
                      [](TForm*, TPersistent*) {})
           .Publish("ActiveControl")
           .Publish("Align")
+          .Publish("AlignWithMargins")
           .BoolField("AlphaBlend", false)
           .IntegerField("AlphaBlendValue", 255)
           .Publish("Anchors")
@@ -816,6 +817,7 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("HorzScrollBar")
           .Publish("Icon")
           .Publish("KeyPreview")
+          .Publish("Margins")
           .Publish("Padding")
           .Publish("Menu")
           .Publish("OldCreateOrder")
@@ -823,6 +825,7 @@ const TClassInfo& TForm::StaticClassInfo() {
                      [](const TForm*) -> TComponent* { return nullptr; },
                      [](TForm*, TPersistent*) {})
           .Publish("ParentBiDiMode")
+          .Publish("ParentDoubleBuffered")
           .Publish("PopupMenu")
           .EnumField("PopupMode", PopupModeEnumInfo(), pmNone)
           .Reference("PopupParent", &TComponent::StaticClassInfo,

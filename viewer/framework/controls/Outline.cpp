@@ -4,6 +4,8 @@
 
 #include "ContentReport.h"
 #include "TextCodecs.h"
+#include "core/Exceptions.h"
+#include "core/FormNode.h"
 #include "core/FormStrings.h"
 
 // The default pictures live in this library's Qt resources; a static
@@ -39,6 +41,21 @@ class TOutlineStrings : public TStrings {
 
  public:
   explicit TOutlineStrings(TCustomOutline* outline) : outline_(outline) {}
+  // Outlines store their lines as "Nodes", one tab of indentation per level;
+  // lists written as "Strings" read as well.
+  void DefineProperties(TFiler& filer) override {
+    TStrings::DefineProperties(filer);
+    // "Nodes" reads as the lines' own "Strings" does.
+    struct StringsReader : TFiler {
+      std::function<void(const TFormNode&)> read;
+      void DefineProperty(const std::string& name, std::function<void(const TFormNode&)> r,
+                          std::function<TFormNode()>, bool) override {
+        if (name == "Strings") read = std::move(r);
+      }
+    } strings;
+    TStrings::DefineProperties(strings);
+    filer.DefineProperty("Nodes", std::move(strings.read), nullptr, false);
+  }
   int Count() const override { return outline_->ItemCount(); }
   std::string Get(int index) const override {
     if (index < 0 || index >= Count()) ListIndexError(index);
@@ -222,6 +239,19 @@ const TClassInfo& TCustomOutline::StaticClassInfo() {
           .Protected()
           .Build();
   return info;
+}
+
+void TCustomOutline::DefineProperties(TFiler& filer) {
+  TCustomControl::DefineProperties(filer);
+  // The designer stores the items' data beside the lines. Nothing here uses
+  // it (the lines carry the texts); the bytes are kept to be written back.
+  filer.DefineProperty(
+      "Data",
+      [this](const TFormNode& v) {
+        if (v.type != TValueType::vaBinary) throw EReadError("Invalid property value");
+        storedData_ = v.bytes;
+      },
+      [this] { return TFormNode::Binary(storedData_); }, !storedData_.empty());
 }
 
 // ---------------------------------------------------------------------------

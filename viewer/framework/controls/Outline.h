@@ -268,6 +268,8 @@ class TCustomOutline : public TCustomControl {
   TDrawItemEvent OnDrawItemProc;
 
  protected:
+  // Reads the items' data the designer stores as "Data" (kept, not used).
+  void DefineProperties(TFiler& filer) override;
   void Paint() override;
   void KeyDown(Word& key, TShiftState shift) override;
   void KeyPress(char& key) override;
@@ -327,4 +329,5 @@ class TCustomOutline : public TCustomControl {
   TOutlineType style_ = otStandard;
   std::array<std::unique_ptr<TBitmap>, 5> pictures_;
   std::array<bool, 5> pictureChanged_{};
+  std::string storedData_;  // the streamed "Data", as read
 };

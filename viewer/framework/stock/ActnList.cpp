@@ -44,7 +44,20 @@ const TEnumInfo& EdgeStyleEnumInfo() {
 }
 const TEnumInfo& CommandStyleEnumInfo() {
   static const TEnumInfo e{"TCommandStyle", {"csButton", "csMenu", "csSeparator", "csText", "csGallery",
-                                             "csComboBox", "csControl", "csCustom"}};
+                                             "csComboBox", "csControl", "csCustom", "csCheckBox",
+                                             "csRadioButton"}};
+  return e;
+}
+const TEnumInfo& ButtonSizeEnumInfo() {
+  static const TEnumInfo e{"TButtonSize", {"bsSmall", "bsLarge"}};
+  return e;
+}
+const TEnumInfo& ButtonTypeEnumInfo() {
+  static const TEnumInfo e{"TButtonType", {"btNone", "btDropDown", "btSplit", "btGallery"}};
+  return e;
+}
+const TEnumInfo& GroupPositionEnumInfo() {
+  static const TEnumInfo e{"TGroupPosition", {"gpNone", "gpStart", "gpMiddle", "gpEnd", "gpSingle"}};
   return e;
 }
 }  // namespace
@@ -169,13 +182,61 @@ const TClassInfo& TActionClients::StaticClassInfo() {
 
 TActionClients::TActionClients() : TCollection(TActionClientItem::StaticClassInfo()) {}
 
+// What an item's command style adds. Each style has a class of its own
+// (buttons: size, kind and group; controls: the control, its label and
+// font); forms store the members of the item's style, and this one class
+// reads them all. Accepted and kept; the preview does not use them.
+class TCommandProperties : public TPersistent {
+  TESSALY_CLASS(TCommandProperties)
+
+ public:
+  TCommandProperties() : font_(std::make_unique<TFont>()) {}
+  TFont* Font() const { return font_.get(); }
+
+ private:
+  std::unique_ptr<TFont> font_;
+};
+
+const TClassInfo& TCommandProperties::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TCommandProperties>("TCommandProperties", &TPersistent::StaticClassInfo())
+          .EnumField("ButtonSize", ButtonSizeEnumInfo(), 0)
+          .EnumField("ButtonType", ButtonTypeEnumInfo(), 0)
+          .EnumField("GroupPosition", GroupPositionEnumInfo(), 0)
+          .Reference("ContainedControl", &TComponent::StaticClassInfo,
+                     [](const TCommandProperties*) -> TComponent* { return nullptr; },
+                     [](TCommandProperties*, TPersistent*) {})
+          .Object("Font", &TFont::StaticClassInfo, &TCommandProperties::Font)
+          .IntegerField("LabelWidth", -1)
+          .BoolField("ParentFont", true)
+          .IntegerField("Width", -1)
+          .Build();
+  return info;
+}
+
+// The action manager's bars, with the usage data the customize dialog keeps.
+class TActionBars : public TCollection {
+  TESSALY_CLASS(TActionBars)
+
+ public:
+  TActionBars() : TCollection(TActionBarItem::StaticClassInfo()) {}
+};
+
+const TClassInfo& TActionBars::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TActionBars>("TActionBars", &TCollection::StaticClassInfo())
+                                     .IntegerField("SessionCount", 0)
+                                     .BoolField("ShowHints", true)
+                                     .Build();
+  return info;
+}
+
 template <class C>
 static void ClientItemProperties(ClassBuilder<C>& b) {
   b.Object("Background", &TPicture::StaticClassInfo, &C::Background)
       .EnumField("BackgroundLayout", BackgroundLayoutEnumInfo(), 0)
       .SetField("ChangesAllowed", ChangesAllowedEnumInfo(), 7)
       .ColorField("Color", clDefault)
-      .Object("ContextItems", &TStrings::StaticClassInfo, &C::ContextItems)
+      .Object("ContextItems", &TActionClients::StaticClassInfo, &C::ContextItems)
       .EnumField("GlyphLayout", GlyphLayoutEnumInfo(), 0)
       .Object("Items", &TActionClients::StaticClassInfo, &C::Items)
       .BoolField("ShowCaption", true)
@@ -190,10 +251,13 @@ const TClassInfo& TActionClientItem::StaticClassInfo() {
     b.Reference("Action", &TComponent::StaticClassInfo, &TActionClientItem::Action,
                 [](TActionClientItem* i, TPersistent* v) { i->SetAction(dynamic_cast<TComponent*>(v)); })
         .StringField("Caption")
+        .Object("CommandProperties", &TCommandProperties::StaticClassInfo, &TActionClientItem::CommandProperties)
         .EnumField("CommandStyle", CommandStyleEnumInfo(), 0)
         .IntegerField("ImageIndex", -1)
+        .StringField("KeyTip")
         .IntegerField("LastSession", 0)
         .BoolField("MergeIndex", false)
+        .BoolField("NewRow", false)
         .IntegerField("ShortCut", 0)
         .BoolField("ShowGlyph", true)
         .BoolField("ShowShortCut", true)
@@ -205,7 +269,8 @@ const TClassInfo& TActionClientItem::StaticClassInfo() {
 
 TActionClientItem::TActionClientItem()
     : items_(std::make_unique<TActionClients>()),
-      contextItems_(std::make_unique<TStringList>()),
+      contextItems_(std::make_unique<TActionClients>()),
+      commandProperties_(std::make_unique<TCommandProperties>()),
       background_(std::make_unique<TPicture>()) {}
 TActionClientItem::~TActionClientItem() = default;
 
@@ -230,7 +295,7 @@ const TClassInfo& TActionBarItem::StaticClassInfo() {
 TActionBarItem::TActionBarItem()
     : items_(std::make_unique<TActionClients>()),
       background_(std::make_unique<TPicture>()),
-      contextItems_(std::make_unique<TStringList>()) {}
+      contextItems_(std::make_unique<TActionClients>()) {}
 TActionBarItem::~TActionBarItem() = default;
 
 class TActionListItem : public TCollectionItem {
@@ -254,7 +319,7 @@ const TClassInfo& TActionManager::StaticClassInfo() {
     ClassBuilder<TActionManager> b("TActionManager", &TCustomActionList::StaticClassInfo());
     auto noRef = [](const TActionManager*) -> TComponent* { return nullptr; };
     auto setNoRef = [](TActionManager*, TPersistent*) {};
-    b.Object("ActionBars", &TCollection::StaticClassInfo, &TActionManager::ActionBars)
+    b.Object("ActionBars", &TActionBars::StaticClassInfo, &TActionManager::ActionBars)
         .Reference("DisabledImages", &TComponent::StaticClassInfo, noRef, setNoRef)
         .StringField("FileName")
         .Reference("LargeDisabledImages", &TComponent::StaticClassInfo, noRef, setNoRef)
@@ -270,7 +335,7 @@ const TClassInfo& TActionManager::StaticClassInfo() {
 
 TActionManager::TActionManager(TComponent* owner)
     : TCustomActionList(owner),
-      actionBars_(std::make_unique<TCollection>(TActionBarItem::StaticClassInfo())),
+      actionBars_(std::make_unique<TActionBars>()),
       linked_(std::make_unique<TCollection>(TActionListItem::StaticClassInfo())),
       priority_(std::make_unique<TStringList>()) {}
 TActionManager::~TActionManager() = default;

@@ -109,6 +109,8 @@ class TActionClients : public TCollection {
   TActionClients();
 };
 
+class TCommandProperties;
+
 class TActionClientItem : public TCollectionItem {
   TESSALY_CLASS(TActionClientItem)
 
@@ -116,7 +118,10 @@ class TActionClientItem : public TCollectionItem {
   TActionClientItem();
   ~TActionClientItem() override;
   TActionClients* Items() const { return items_.get(); }
-  TStringList* ContextItems() const { return contextItems_.get(); }
+  // The items of the item's context menu.
+  TActionClients* ContextItems() const { return contextItems_.get(); }
+  // What the item's command style adds (button size, contained control ...).
+  TCommandProperties* CommandProperties() const { return commandProperties_.get(); }
   TPicture* Background() const { return background_.get(); }
   TComponent* Action() const { return action_; }
   void SetAction(TComponent* c) { action_ = c; }
@@ -125,7 +130,8 @@ class TActionClientItem : public TCollectionItem {
 
  private:
   std::unique_ptr<TActionClients> items_;
-  std::unique_ptr<TStringList> contextItems_;
+  std::unique_ptr<TActionClients> contextItems_;
+  std::unique_ptr<TCommandProperties> commandProperties_;
   std::unique_ptr<TPicture> background_;
   TComponent* action_ = nullptr;
 };
@@ -138,14 +144,14 @@ class TActionBarItem : public TCollectionItem {
   ~TActionBarItem() override;
   TActionClients* Items() const { return items_.get(); }
   TPicture* Background() const { return background_.get(); }
-  TStringList* ContextItems() const { return contextItems_.get(); }
+  TActionClients* ContextItems() const { return contextItems_.get(); }
   TComponent* ActionBar() const { return actionBar_; }
   void SetActionBar(TComponent* c) { actionBar_ = c; }
 
  private:
   std::unique_ptr<TActionClients> items_;
   std::unique_ptr<TPicture> background_;
-  std::unique_ptr<TStringList> contextItems_;
+  std::unique_ptr<TActionClients> contextItems_;
   TComponent* actionBar_ = nullptr;
 };
 

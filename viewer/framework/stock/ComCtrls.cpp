@@ -37,6 +37,7 @@ STOCK_ENUM(TickMarkEnumInfo, "TTickMark", "tmBottomRight", "tmTopLeft", "tmBoth"
 STOCK_ENUM(TickStyleEnumInfo, "TTickStyle", "tsNone", "tsAuto", "tsManual")
 STOCK_ENUM(PositionToolTipEnumInfo, "TPositionToolTip", "ptNone", "ptTop", "ptLeft", "ptBottom", "ptRight")
 STOCK_ENUM(UDOrientationEnumInfo, "TUDOrientation", "udHorizontal", "udVertical")
+STOCK_ENUM(TreeViewCheckStyleEnumInfo, "TTreeViewCheckStyle", "csPartial", "csDimmed", "csExclusion")
 STOCK_ENUM(UDAlignButtonEnumInfo, "TUDAlignButton", "udLeft", "udRight")
 STOCK_ENUM(HKInvalidKeyEnumInfo, "THKInvalidKey", "hcNone", "hcShift", "hcCtrl", "hcAlt", "hcShiftCtrl",
            "hcShiftAlt", "hcCtrlAlt", "hcShiftCtrlAlt")
@@ -118,7 +119,8 @@ static QDateTime DaysToQDateTime(double days) {
 const TClassInfo& TTabSheet::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TTabSheet> b("TTabSheet", &TCustomControl::StaticClassInfo());
-    b.Publish("BiDiMode")
+    b.Publish("AlignWithMargins")
+        .Publish("BiDiMode")
         .Publish("Caption")
         .Publish("Color")
         .Publish("Constraints")
@@ -126,6 +128,7 @@ const TClassInfo& TTabSheet::StaticClassInfo() {
         .Publish("DragMode")
         .Publish("Enabled")
         .Publish("Font")
+        .Publish("Margins")
         .Publish("Padding")
         .Publish("ParentBiDiMode")
         .Publish("ParentColor")
@@ -793,6 +796,7 @@ const TClassInfo& TTrackBar::StaticClassInfo() {
     stock::PublishControl(b);
     stock::PublishWindowed(b, 1);
     b.Publish("Ctl3D").Publish("ParentCtl3D").Publish("Color").Publish("ParentColor").Publish("Font").Publish("ParentFont");
+    b.IntegerField("BorderWidth", 0);
     b.Integer("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency, 1)
         .Integer("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1)
         .Integer("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10)
@@ -1172,6 +1176,7 @@ const TClassInfo& TTreeView::StaticClassInfo() {
         .IntegerField("BorderWidth", 0)
         .IntegerField("ChangeDelay", 0)
         .BoolField("CheckBoxes", false)
+        .SetField("CheckStyles", TreeViewCheckStyleEnumInfo(), 0)
         .BoolField("HideSelection", true)
         .BoolField("HotTrack", false)
         .Reference("Images", &TComponent::StaticClassInfo, &TTreeView::Images,
@@ -1190,6 +1195,7 @@ const TClassInfo& TTreeView::StaticClassInfo() {
         .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
         .BoolField("ToolTips", true)
         .Event("OnAddition", &TTreeView::OnAddition)
+        .Event("OnCheckStateChanged", &TTreeView::OnCheckStateChanged)
         .Event("OnAdvancedCustomDraw", &TTreeView::OnAdvancedCustomDraw)
         .Event("OnAdvancedCustomDrawItem", &TTreeView::OnAdvancedCustomDrawItem)
         .Event("OnCancelEdit", &TTreeView::OnCancelEdit)
@@ -1237,6 +1243,17 @@ const TClassInfo& TListColumn::StaticClassInfo() {
           .IntegerField("Width", 50)
           .Build();
   return info;
+}
+
+void TListColumn::DefineProperties(TFiler& filer) {
+  TCollectionItem::DefineProperties(filer);
+  filer.DefineProperty(
+      "WidthType",
+      [](const TFormNode& v) {
+        const bool one = v.type == TValueType::vaList && v.list.size() == 1 && v.list[0].IsInteger();
+        if (!one && !v.IsInteger()) throw EReadError("Invalid property value");
+      },
+      nullptr, false);
 }
 
 const TClassInfo& TListGroup::StaticClassInfo() {

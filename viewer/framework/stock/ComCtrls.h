@@ -431,7 +431,8 @@ class TTreeView : public TWinControl {
 
   TMethod OnAddition, OnAdvancedCustomDraw, OnAdvancedCustomDrawItem, OnChange, OnChanging, OnCollapsed,
       OnCollapsing, OnCompare, OnCreateNodeClass, OnCustomDraw, OnCustomDrawItem, OnDeletion, OnEdited,
-      OnEditing, OnExpanded, OnExpanding, OnGetImageIndex, OnGetSelectedIndex, OnHint, OnCancelEdit;
+      OnEditing, OnExpanded, OnExpanding, OnGetImageIndex, OnGetSelectedIndex, OnHint, OnCancelEdit,
+      OnCheckStateChanged;
 
  protected:
   QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
@@ -450,6 +451,9 @@ class TListColumn : public TCollectionItem {
 
  public:
   TListColumn() = default;
+  // Reads "WidthType", which the designers of versions 2 and 3 stored for
+  // columns sized to their text (-1) or header (-2): a list of one integer.
+  void DefineProperties(TFiler& filer) override;
 };
 
 class TListGroup : public TCollectionItem {

@@ -27,10 +27,17 @@ static const TEnumInfo& OpenOptionEnumInfo() {
   return e;
 }
 
+// The file name box of the dialogs up to version 7: an edit or a combo box.
+static const TEnumInfo& FileEditStyleEnumInfo() {
+  static const TEnumInfo e{"TFileEditStyle", {"fsEdit", "fsComboBox"}};
+  return e;
+}
+
 const TClassInfo& TOpenDialog::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TOpenDialog>("TOpenDialog", &TComponent::StaticClassInfo())
           .String("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)
+          .EnumField("FileEditStyle", FileEditStyleEnumInfo(), 0)
           .String("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName)
           .String("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter)
           .Integer("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex, 1)

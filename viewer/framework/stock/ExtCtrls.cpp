@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "controls/ContentReport.h"
+#include "core/Exceptions.h"
 #include "core/FormNode.h"
 
 #define STOCK_ENUM(Fn, Type, ...)                  \
@@ -557,6 +558,34 @@ void TNotebook::ReportContent(TContentReport& report) const {
   report.AddInteger("pageIndex", pageIndex_);
 }
 
+namespace {
+
+// A header's sections as forms store them: "Sections", a list of one string
+// per section holding #0, its width in digits, #0 and its text. The texts
+// become the lines; lists written as "Strings" read as well.
+class THeaderSections : public TSyncedStrings {
+ public:
+  void DefineProperties(TFiler& filer) override {
+    TSyncedStrings::DefineProperties(filer);
+    filer.DefineProperty(
+        "Sections",
+        [this](const TFormNode& v) {
+          if (v.type != TValueType::vaList) throw EReadError("Invalid property value");
+          std::vector<std::string> texts;
+          for (const TFormNode& item : v.list) {
+            if (!item.IsString()) throw EReadError("Invalid property value");
+            const std::string s = item.AsString();
+            const size_t end = s.empty() || s[0] != '\0' ? std::string::npos : s.find('\0', 1);
+            texts.push_back(end == std::string::npos ? s : s.substr(end + 1));
+          }
+          SetLines(std::move(texts));
+        },
+        nullptr, false);
+  }
+};
+
+}  // namespace
+
 const TClassInfo& THeader::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<THeader> b("THeader", &TCustomControl::StaticClassInfo());
@@ -573,7 +602,7 @@ const TClassInfo& THeader::StaticClassInfo() {
   return info;
 }
 
-THeader::THeader(TComponent* owner) : TCustomControl(owner), sections_(std::make_unique<TSyncedStrings>()) {
+THeader::THeader(TComponent* owner) : TCustomControl(owner), sections_(std::make_unique<THeaderSections>()) {
   SetBounds(0, 0, 250, 25);
   SetColor(clBtnFace);
   SetParentColor(false);

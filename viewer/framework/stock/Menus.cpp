@@ -95,6 +95,7 @@ const TClassInfo& TMenuItem::StaticClassInfo() {
           .StringField("ImageName")
           .Bool("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem, false)
           .Integer("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut, 0)
+          .StringField("ShortCutText")  // older designers' text of ShortCut; kept
           .Bool("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible, true)
           .Event("OnAdvancedDrawItem", &TMenuItem::OnAdvancedDrawItem)
           .Event("OnClick", &TMenuItem::OnClick)

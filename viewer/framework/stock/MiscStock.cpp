@@ -305,7 +305,8 @@ const TClassInfo& TScrollBox::StaticClassInfo() {
         .BoolField("AutoScroll", true)
         .Enum("BorderStyle", BorderStyleEnumInfo(), &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, 1)
         .Object("HorzScrollBar", &TControlScrollBar::StaticClassInfo, &TScrollBox::HorzScrollBar)
-        .Object("VertScrollBar", &TControlScrollBar::StaticClassInfo, &TScrollBox::VertScrollBar);
+        .Object("VertScrollBar", &TControlScrollBar::StaticClassInfo, &TScrollBox::VertScrollBar)
+        .BoolField("UseWheelForScrolling", false);
     return b.Build();
   }();
   return info;
@@ -626,6 +627,7 @@ const TClassInfo& TFileListBox::StaticClassInfo() {
                    [](TFileListBox*, TPersistent*) {})
         .StringField("FileName")
         .SetField("FileType", FileTypeEnumInfo(), 0x40)
+        .BoolField("IntegralHeight", false)
         .IntegerField("ItemHeight", 16)
         .String("Mask", &TFileListBox::Mask, &TFileListBox::SetMask)
         .Bool("MultiSelect", &TFileListBox::MultiSelect, &TFileListBox::SetMultiSelect, false)
