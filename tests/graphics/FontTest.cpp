@@ -118,6 +118,7 @@ TEST_P(FontMappingFace, MapsToTheFaceMadeToMatchItsMetrics) {
 INSTANTIATE_TEST_SUITE_P(
     Faces, FontMappingFace,
     ::testing::Values(FaceCase{"MS Sans Serif", "MS Sans Serif"}, FaceCase{"ms sans serif", "MS Sans Serif"},
+                      FaceCase{"Default", "MS Sans Serif"},
                       FaceCase{"Tahoma", "Tahoma"}, FaceCase{"MS Shell Dlg 2", "Tahoma"},
                       FaceCase{"Arial", "Liberation Sans"}, FaceCase{"Segoe UI", "Liberation Sans"},
                       FaceCase{"Times New Roman", "Liberation Serif"},

@@ -39,10 +39,11 @@ const std::map<QString, Face>& KnownFaces() {
     auto add = [&m](std::initializer_list<const char*> names, const char* match, Kind kind) {
       for (const char* n : names) m[QString::fromUtf8(n)] = Face{match, kind};
     };
-    add({"ms sans serif", "ms shell dlg"}, "MS Sans Serif", Kind::Sans);
+    // "Default" names the system's default dialog face, MS Shell Dlg.
+    add({"ms sans serif", "ms shell dlg", "default"}, "MS Sans Serif", Kind::Sans);
     add({"tahoma", "ms shell dlg 2", "microsoft sans serif", "ms reference sans serif"}, "Tahoma",
         Kind::Sans);
-    add({"arial", "helvetica", "arial black", "segoe ui", "verdana", "default", "trebuchet ms",
+    add({"arial", "helvetica", "arial black", "segoe ui", "verdana", "trebuchet ms",
          "lucida sans unicode", "lucida sans", "century gothic", "franklin gothic medium",
          "candara", "corbel", "sans serif", "sans-serif"},
         "Liberation Sans", Kind::Sans);
