@@ -10,6 +10,8 @@ packages=(
   clang libclang-rt-dev
   fonts-wqy-microhei fonts-dejavu-core
   fonts-wine fonts-liberation2 fonts-arphic-uming libuchardet-dev
+  fonts-liberation fonts-crosextra-carlito fonts-crosextra-caladea
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-baekmuk
   xvfb xauth
   python3-pefile
 )

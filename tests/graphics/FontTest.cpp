@@ -118,6 +118,7 @@ TEST_P(FontMappingFace, MapsToTheFaceMadeToMatchItsMetrics) {
 INSTANTIATE_TEST_SUITE_P(
     Faces, FontMappingFace,
     ::testing::Values(FaceCase{"MS Sans Serif", "MS Sans Serif"}, FaceCase{"ms sans serif", "MS Sans Serif"},
+                      FaceCase{"Default", "MS Sans Serif"},
                       FaceCase{"Tahoma", "Tahoma"}, FaceCase{"MS Shell Dlg 2", "Tahoma"},
                       FaceCase{"Arial", "Liberation Sans"}, FaceCase{"Segoe UI", "Liberation Sans"},
                       FaceCase{"Times New Roman", "Liberation Serif"},
@@ -128,24 +129,22 @@ INSTANTIATE_TEST_SUITE_P(
                       FaceCase{"Webdings", "Webdings"}, FaceCase{"Marlett", "Marlett"},
                       FaceCase{"宋体", "AR PL UMing CN"}, FaceCase{"SimSun", "AR PL UMing CN"},
                       FaceCase{"新宋体", "AR PL UMing CN"}, FaceCase{"微软雅黑", "WenQuanYi Micro Hei"},
-                      FaceCase{"黑体", "WenQuanYi Micro Hei"}, FaceCase{"MS Gothic", "WenQuanYi Micro Hei"}));
+                      FaceCase{"黑体", "WenQuanYi Micro Hei"}, FaceCase{"MS Gothic", "IPAGothic"},
+                      FaceCase{"ＭＳ Ｐゴシック", "IPAPGothic"}, FaceCase{"MS UI Gothic", "IPAPGothic"},
+                      FaceCase{"MS Mincho", "IPAMincho"}, FaceCase{"Gulim", "Baekmuk Gulim"},
+                      FaceCase{"돋움", "Baekmuk Dotum"}, FaceCase{"Calibri", "Carlito"},
+                      FaceCase{"Cambria", "Caladea"}, FaceCase{"Arial Narrow", "Liberation Sans Narrow"}));
 
-TEST(FontMapping, BitmapFacesKeepTheirStrikeAndGiveWayAtOtherSizes) {
+TEST(FontMapping, TheDialogFontHasTheClassicStrikeMetrics) {
   if (!IsFontFamilyInstalled(QStringLiteral("MS Sans Serif"))) GTEST_SKIP();
-  const QString ms = QStringLiteral("MS Sans Serif");
-  EXPECT_EQ(FamilyForPixelSize(ms, 11), ms);
-  EXPECT_EQ(FamilyForPixelSize(ms, 13), QStringLiteral("Liberation Sans"));
-  EXPECT_EQ(FamilyForPixelSize(QStringLiteral("Liberation Sans"), 13), QStringLiteral("Liberation Sans"));
   // The 8-point strike: a 13-pixel cell, 11 above the base line, and the
   // advances the classic dialog font has (digits 6, 't' 3, 'M' 9, ':' 3).
   TFont f;
   QFontMetrics m(f.ToQFont());
-  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), ms);
+  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), QStringLiteral("MS Sans Serif"));
   EXPECT_EQ(m.height(), 13);
   EXPECT_EQ(m.ascent(), 11);
   EXPECT_EQ(m.horizontalAdvance(QStringLiteral("13th Month Pay:")), 78);
-  f.SetHeight(-13);
-  EXPECT_EQ(QFontInfo(f.ToQFont()).family(), QStringLiteral("Liberation Sans"));
 }
 
 TEST(FontMapping, BoldBitmapTextIsAPixelWiderPerCharacterAndOneMore) {
@@ -190,6 +189,7 @@ TEST(FontMapping, UnknownFacesFallBackToSans) {
 
 TEST(FontToQFont, CarriesSizeStylesAndNoAntialiasing) {
   TFont f;
+  f.SetName("Arial");
   f.SetStyle(TFontStyles{fsBold, fsItalic, fsUnderline, fsStrikeOut});
   QFont q = f.ToQFont();
   EXPECT_EQ(q.pixelSize(), 11);
@@ -198,19 +198,24 @@ TEST(FontToQFont, CarriesSizeStylesAndNoAntialiasing) {
   EXPECT_TRUE(q.underline());
   EXPECT_TRUE(q.strikeOut());
   EXPECT_TRUE(q.styleStrategy() & QFont::NoAntialias);
+  EXPECT_TRUE(q.styleStrategy() & QFont::PreferNoShaping);
+  EXPECT_EQ(q.hintingPreference(), QFont::PreferFullHinting);
+  EXPECT_FALSE(q.kerning());
 }
 
 TEST(FontToQFont, PositiveHeightIsTheCellHeight) {
   TFont f;
-  f.SetHeight(16);
-  QFontMetrics m(f.ToQFont());
-  EXPECT_NEAR(m.height(), 16, 1);
-  EXPECT_LT(f.ToQFont().pixelSize(), 16);
+  for (const char* face : {"MS Sans Serif", "Arial", "Tahoma"}) {
+    f.SetName(face);
+    f.SetHeight(16);
+    EXPECT_NEAR(QFontMetrics(f.ToQFont()).height(), 16, 1) << face;
+  }
 }
 
 TEST(FontToQFont, FollowsEveryChangeOfTheFont) {
   // The Qt font is remembered between calls; each change must still show.
   TFont f;
+  f.SetName("Tahoma");
   EXPECT_EQ(f.ToQFont().pixelSize(), 11);
   f.SetHeight(-20);
   EXPECT_EQ(f.ToQFont().pixelSize(), 20);

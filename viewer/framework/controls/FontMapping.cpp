@@ -3,16 +3,22 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <set>
+#include <span>
 #include <unordered_map>
 
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <QSet>
 
+#include "BitmapStrikes.h"
+#include "RasterFaces.h"
 #include "TextCodecs.h"
 #include "core/FormStrings.h"
 
@@ -33,13 +39,16 @@ const std::map<QString, Face>& KnownFaces() {
     auto add = [&m](std::initializer_list<const char*> names, const char* match, Kind kind) {
       for (const char* n : names) m[QString::fromUtf8(n)] = Face{match, kind};
     };
-    add({"ms sans serif", "ms shell dlg"}, "MS Sans Serif", Kind::Sans);
+    // "Default" names the system's default dialog face, MS Shell Dlg.
+    add({"ms sans serif", "ms shell dlg", "default"}, "MS Sans Serif", Kind::Sans);
     add({"tahoma", "ms shell dlg 2", "microsoft sans serif", "ms reference sans serif"}, "Tahoma",
         Kind::Sans);
-    add({"arial", "helvetica", "arial narrow", "arial black", "segoe ui", "verdana", "default",
-         "trebuchet ms", "calibri", "lucida sans unicode", "lucida sans", "century gothic",
-         "franklin gothic medium", "candara", "corbel", "sans serif", "sans-serif"},
+    add({"arial", "helvetica", "arial black", "segoe ui", "verdana", "trebuchet ms",
+         "lucida sans unicode", "lucida sans", "century gothic", "franklin gothic medium",
+         "candara", "corbel", "sans serif", "sans-serif"},
         "Liberation Sans", Kind::Sans);
+    add({"arial narrow"}, "Liberation Sans Narrow", Kind::Sans);
+    add({"calibri"}, "Carlito", Kind::Sans);
     add({"small fonts"}, "Small Fonts", Kind::Sans);
     add({"system"}, "System", Kind::Sans);
     add({"courier"}, "Courier", Kind::Mono);
@@ -47,8 +56,9 @@ const std::map<QString, Face>& KnownFaces() {
     add({"courier new", "lucida console", "consolas", "andale mono", "ms linedraw", "monospace"},
         "Liberation Mono", Kind::Mono);
     add({"times new roman", "times", "ms serif", "georgia", "garamond", "book antiqua",
-         "palatino linotype", "cambria", "serif"},
+         "palatino linotype", "serif"},
         "Liberation Serif", Kind::Serif);
+    add({"cambria"}, "Caladea", Kind::Serif);
     add({"symbol"}, "Symbol", Kind::Sans);
     add({"wingdings"}, "Wingdings", Kind::Sans);
     add({"webdings"}, "Webdings", Kind::Sans);
@@ -56,30 +66,25 @@ const std::map<QString, Face>& KnownFaces() {
     // Song and Ming faces are serif; the rest of the CJK faces are sans.
     add({"宋体", "simsun", "新宋体", "nsimsun", "仿宋", "fangsong", "仿宋_gb2312", "楷体", "kaiti",
          "楷体_gb2312", "隶书", "新細明體", "細明體", "pmingliu", "mingliu", "標楷體", "dfkai-sb",
-         "ms mincho", "ms pmincho", "ｍｓ 明朝", "ｍｓ ｐ明朝", "바탕", "batang", "궁서", "gungsuh"},
+         "궁서", "gungsuh"},
         "", Kind::CjkSerif);
     add({"微软雅黑", "microsoft yahei", "黑体", "simhei", "幼圆", "微軟正黑體", "microsoft jhenghei",
-         "ms ui gothic", "ms pgothic", "ms gothic", "meiryo", "meiryo ui", "メイリオ", "ｍｓ ｐゴシック",
-         "ｍｓ ゴシック", "굴림", "gulim", "굴림체", "gulimche", "돋움", "dotum", "맑은 고딕",
-         "malgun gothic"},
+         "meiryo", "meiryo ui", "メイリオ", "맑은 고딕", "malgun gothic"},
         "", Kind::Cjk);
+    // The IPA faces keep the widths of the Japanese system faces, the
+    // proportional ones those of the proportional faces.
+    add({"ms pgothic", "ｍｓ ｐゴシック", "ms ui gothic"}, "IPAPGothic", Kind::Cjk);
+    add({"ms gothic", "ｍｓ ゴシック"}, "IPAGothic", Kind::Cjk);
+    add({"ms pmincho", "ｍｓ ｐ明朝"}, "IPAPMincho", Kind::CjkSerif);
+    add({"ms mincho", "ｍｓ 明朝"}, "IPAMincho", Kind::CjkSerif);
+    // Baekmuk's faces are of the Korean system faces' designs.
+    add({"굴림", "gulim", "굴림체", "gulimche"}, "Baekmuk Gulim", Kind::Cjk);
+    add({"돋움", "dotum", "돋움체", "dotumche"}, "Baekmuk Dotum", Kind::Cjk);
+    add({"바탕", "batang", "바탕체", "batangche"}, "Baekmuk Batang", Kind::CjkSerif);
     return m;
   }();
   return faces;
 }
-
-// The bitmap faces among the matches, with the em size of their one strike;
-// at other sizes they give way to a scalable face of the same kind.
-struct Strike {
-  const char* family;
-  int emPixels;
-  const char* standIn;
-};
-constexpr Strike kStrikes[] = {
-    {"MS Sans Serif", 11, "Liberation Sans"},  {"Courier", 13, "Liberation Mono"},
-    {"Small Fonts", 9, "Tahoma"},     {"System", 13, "Tahoma"},
-    {"Fixedsys", 12, "Liberation Mono"},
-};
 
 bool HasCjkCharacters(const QString& s) {
   for (QChar ch : s) {
@@ -168,6 +173,29 @@ QString FamilyOfFace(const Face& face) {
   return FamilyOfKind(face.kind);
 }
 
+// The bitmap strikes registered, as (lower-case family, cell height).
+std::set<std::pair<QString, int>>& RegisteredStrikes() {
+  static std::set<std::pair<QString, int>> strikes;
+  return strikes;
+}
+
+// Registers one font file. A bitmap face whose file holds several strikes
+// is registered once per strike, so that every size can be drawn.
+void RegisterFontFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return;
+  const QByteArray data = file.readAll();
+  const QString family = QRawFont(data, 12).familyName();
+  const std::vector<TBitmapStrike> strikes = BitmapStrikesOf(data);
+  if (RasterSizesOf(family).empty() || strikes.size() < 2) {
+    QFontDatabase::addApplicationFontFromData(data);
+  } else {
+    for (const QByteArray& copy : SplitStrikes(data)) QFontDatabase::addApplicationFontFromData(copy);
+  }
+  if (RasterSizesOf(family).empty()) return;
+  for (const TBitmapStrike& strike : strikes) RegisteredStrikes().insert({family.toLower(), strike.ppem});
+}
+
 }  // namespace
 
 void RegisterCompatibleFonts() {
@@ -180,7 +208,7 @@ void RegisterCompatibleFonts() {
   const QDir dir(QString::fromLatin1(kWineFontDirectory));
   for (const QString& file : dir.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name)) {
     if (file.contains(QStringLiteral("_jp"))) continue;  // Japanese variants of the same names
-    QFontDatabase::addApplicationFont(dir.filePath(file));
+    RegisterFontFile(dir.filePath(file));
   }
 }
 
@@ -210,20 +238,20 @@ bool IsSymbolFace(const QString& family) {
   return false;
 }
 
-bool IsBitmapFace(const QString& family) {
-  for (const Strike& s : kStrikes)
-    if (family == QLatin1String(s.family)) return true;
-  return false;
-}
+bool IsBitmapFace(const QString& family) { return !RasterSizesOf(family).empty(); }
 
-QString FamilyForPixelSize(const QString& family, int pixelSize) {
-  for (const Strike& s : kStrikes) {
-    if (family != QLatin1String(s.family)) continue;
-    if (pixelSize == s.emPixels) return family;
-    const QString standIn = QString::fromLatin1(s.standIn);
-    return IsFontFamilyInstalled(standIn) ? standIn : FamilyOfKind(Kind::Sans);
-  }
-  return family;
+TDrawnFace DrawnFaceFor(const QString& family, int height) {
+  const std::span<const TRasterSize> sizes = RasterSizesOf(family);
+  if (sizes.empty()) return TDrawnFace{family, FontPixelSizeForHeight(family, height), false};
+  const TRasterSize size = ChooseRasterSize(sizes, height);
+  IsFontFamilyInstalled(family);  // registers the strikes on first use
+  if (RegisteredStrikes().count({family.toLower(), size.cell}))
+    return TDrawnFace{family, size.cell, true};
+  // A size the system has and this machine lacks: the scalable stand-in
+  // at the em of that size, so the text still takes about its width.
+  QString standIn = RasterStandInOf(family);
+  if (!IsFontFamilyInstalled(standIn)) standIn = FamilyOfKind(Kind::Sans);
+  return TDrawnFace{standIn, size.em, false};
 }
 
 static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, int charset);
@@ -261,13 +289,15 @@ static QString MapUncachedFontFamilyFromFormName(std::string_view storedName, in
 }
 
 int FontPixelSizeForHeight(const QString& family, int height) {
-  if (height < 0) return -height;
+  // Heights past any real font's are capped, so that a corrupt value cannot
+  // ask for glyphs of a billion pixels.
+  constexpr int kLargest = 16384;
+  if (height < 0) return height < -kLargest ? kLargest : -height;
   if (height == 0) return 11;
+  height = std::min(height, kLargest);
   double ratio = 1.117;  // (ascent + descent) / em of Liberation Sans
   if (HaveGuiApp()) {
-    // A bitmap face has one cell height whatever the size asked: measure
-    // its scalable stand-in instead.
-    QFont f(FamilyForPixelSize(family, -1));
+    QFont f(family);
     f.setPixelSize(100);
     QFontMetricsF m(f);
     double cell = m.ascent() + m.descent();

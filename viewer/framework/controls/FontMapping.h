@@ -6,9 +6,10 @@
 // (Symbol, Wingdings, Webdings, Marlett) to Wine's faces of those names,
 // which live outside fontconfig's path and are registered with the
 // application's font database on first use; Arial, Times New Roman and
-// Courier New to the Liberation faces. The bitmap faces keep their strikes
-// (MS Sans Serif at 8 points is most forms' default) and give way to a
-// scalable stand-in at other sizes. Chinese, Japanese and Korean faces map
+// Courier New to the Liberation faces. The bitmap faces are drawn from
+// their strikes at the sizes the system would pick (RasterFaces.h; MS Sans
+// Serif at 8 points is most forms' default) and give way to a scalable
+// stand-in at a size this machine has no strike of. Chinese, Japanese and Korean faces map
 // to a serif CJK face (AR PL UMing) for the Song/Ming faces (宋体/SimSun,
 // 明朝, 바탕 ...) and to WenQuanYi Micro Hei for the others. Other names are
 // used as they are when such a family is installed, else fall back to the
@@ -34,16 +35,26 @@ QString MapFontFamily(const QString& faceName);
 // own code page is recognised even when the charset says otherwise.
 QString MapFontFamilyFromFormName(std::string_view storedName, int charset);
 bool IsFontFamilyInstalled(const QString& family);
-// Pixel (em) size for a font Height: -Height when negative; a positive
-// (cell) height scaled by the family's em / (ascent + descent); 0 gives 11.
+// Pixel (em) size of a scalable family for a font Height: -Height when
+// negative; a positive (cell) height scaled by the family's em / (ascent +
+// descent); 0 gives 11. Magnitudes past 16384 pixels are capped there.
 int FontPixelSizeForHeight(const QString& family, int height);
-// The family to draw a mapped family with at a pixel (em) size: the family
-// itself, except that a bitmap face asked for a size it has no strike of
-// gives way to its scalable stand-in.
-QString FamilyForPixelSize(const QString& family, int pixelSize);
-// Whether the family is one of the bitmap faces: drawn bold, such a face is
-// made bold by smearing each glyph one pixel to the right, which widens
-// every character by a pixel and the whole text by one more (the overhang).
+
+// How a mapped family is drawn at a font Height.
+struct TDrawnFace {
+  QString family;
+  int pixelSize = 0;  // what to ask Qt for: the em, or a strike's cell
+  // Drawn from a bitmap strike: made bold, such a face is smeared one pixel
+  // to the right, which widens every character by a pixel and the whole
+  // text by one more (the overhang).
+  bool bitmap = false;
+};
+// A scalable family is drawn itself at FontPixelSizeForHeight. A bitmap
+// face is drawn from the strike the system picks for the Height (see
+// RasterFaces.h), or by its scalable stand-in at that size's em when this
+// machine has no such strike.
+TDrawnFace DrawnFaceFor(const QString& family, int height);
+// Whether the family is one of the system's bitmap faces.
 bool IsBitmapFace(const QString& family);
 // Whether the family is one of the symbol faces, whose characters are
 // pictures: a character such a face lacks must not be drawn as the letter

@@ -320,12 +320,11 @@ QFont TFont::ToQFont() const {
 
 QFont TFont::MakeQFont(int& overhang) const {
   const QString family = MapFontFamilyFromFormName(name_, charset_);
-  const int pixelSize = std::max(1, FontPixelSizeForHeight(family, height_));
-  const QString drawn = FamilyForPixelSize(family, pixelSize);
-  QFont f(drawn);
-  f.setPixelSize(pixelSize);
+  const TDrawnFace drawn = DrawnFaceFor(family, height_);
+  QFont f(drawn.family);
+  f.setPixelSize(std::max(1, drawn.pixelSize));
   overhang = 0;
-  if (style_.Contains(fsBold) && IsBitmapFace(drawn)) {
+  if (style_.Contains(fsBold) && drawn.bitmap) {
     f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     overhang = 1;
   }
@@ -334,9 +333,15 @@ QFont TFont::MakeQFont(int& overhang) const {
   f.setUnderline(style_.Contains(fsUnderline));
   f.setStrikeOut(style_.Contains(fsStrikeOut));
   if (pitch_ == fpFixed) f.setFixedPitch(true);
-  int strategy = QFont::NoAntialias | QFont::NoSubpixelAntialias;
-  if (IsSymbolFace(drawn)) strategy |= QFont::NoFontMerging;
+  // Classic text: no anti-aliasing, each glyph's advance hinted and rounded
+  // to whole pixels, and the string as wide as the sum of its glyphs'
+  // advances. Without shaping there are no ligatures ("fi", "TM" stay two
+  // letters) and, with kerning off, no pair adjustments either. Scripts
+  // that cannot be written without shaping are still shaped.
+  int strategy = QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::PreferNoShaping;
+  if (IsSymbolFace(drawn.family)) strategy |= QFont::NoFontMerging;
   f.setStyleStrategy(QFont::StyleStrategy(strategy));
+  f.setHintingPreference(QFont::PreferFullHinting);
   f.setKerning(false);
   return f;
 }
