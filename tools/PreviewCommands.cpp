@@ -79,8 +79,11 @@ void AllowDeepPainting() {
 
 void AppendJsonString(std::string& out, const std::string& utf8) { out += TContentReport::JsonString(utf8); }
 
+// The most cells tree writes per grid; --all-cells lifts the limit.
+int64_t treeCellLimit = TContentReport::kDefaultCellLimit;
+
 void AppendContentJson(std::string& out, const TComponent* component) {
-  TContentReport content;
+  TContentReport content(treeCellLimit);
   component->ReportContent(content);
   for (const auto& [key, json] : content.Members()) {
     out += ", ";
@@ -195,12 +198,22 @@ int RunRenderCommand(const std::vector<std::string>& args) {
 }
 
 int RunTreeCommand(const std::vector<std::string>& args) {
-  if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-    std::fprintf(stderr, "usage: tessaly-tool tree FILE\n");
+  std::string file;
+  bool usage = false;
+  for (const std::string& a : args) {
+    if (a == "--all-cells")
+      treeCellLimit = 0;
+    else if (file.empty() && !a.empty() && a[0] != '-')
+      file = a;
+    else
+      usage = true;
+  }
+  if (usage || file.empty()) {
+    std::fprintf(stderr, "usage: tessaly-tool tree FILE [--all-cells]\n");
     return kExitUsage;
   }
   std::string json;
-  int status = LoadIntoPreview(args[0], [&](TForm2& preview) {
+  int status = LoadIntoPreview(file, [&](TForm2& preview) {
     AppendControlJson(json, &preview, 0);
     json += "\n";
   });
