@@ -145,9 +145,12 @@ void AppendControlJson(std::string& out, TControl* control, int depth) {
 
 int RunRenderCommand(const std::vector<std::string>& args) {
   std::string file, output;
+  bool force = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "-o" && i + 1 < args.size()) {
       output = args[++i];
+    } else if (args[i] == "--force") {
+      force = true;
     } else if (file.empty() && !args[i].empty() && args[i][0] != '-') {
       file = args[i];
     } else {
@@ -156,7 +159,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     }
   }
   if (file.empty() || output.empty()) {
-    std::fprintf(stderr, "usage: tessaly-tool render FILE -o OUT.png\n");
+    std::fprintf(stderr, "usage: tessaly-tool render FILE -o OUT.png [--force]\n");
     return kExitUsage;
   }
   try {
@@ -187,7 +190,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     return kExitBadFile;
   }
   try {
-    ToolOutput out(output);
+    ToolOutput out(output, force);
     out.WriteBuffer(png.constData(), static_cast<size_t>(png.size()));
     out.Commit();
   } catch (const std::exception& e) {
