@@ -7,6 +7,7 @@
 
 #include "Ancestors.h"
 #include "RegisteredClassNames.h"
+#include "core/DecodeBudget.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
@@ -592,7 +593,11 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
     ObjectTextToResource(*input, *work);
   }
   work->Seek(0, soBeginning);
+  // The pictures of the preview share one decoding budget; those over it
+  // are shown empty, with one line in the log.
+  TDecodeBudget budget;
   preview(*work);
+  if (budget.Refused() > 0) logLines.Add(budget.LogLine());
 }
 
 void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
