@@ -136,6 +136,8 @@ TEST(BoundedWork, HugeDeclaredPanelsPaintOnlyTheVisibleArea) {
                            open + close + "end\r\n");
   const QImage image = RenderFormClient(form.get());
   EXPECT_EQ(image.size(), QSize(300, 300));
+  // The panels did paint: their raised edge at the corner, face inside.
+  EXPECT_NE(image.pixel(0, 0), image.pixel(150, 150));
   // One 30000-pixel square buffer alone would be 3.6 GB.
   EXPECT_LT(PeakResidentMegabytes() - before, 400);
 }

@@ -559,7 +559,10 @@ void TPageControl::RemovePage(TTabSheet* page) {
   pages_.erase(std::remove(pages_.begin(), pages_.end(), page), pages_.end());
   page->pageControl_ = nullptr;
   if (activePage_ == page) activePage_ = nullptr;
-  if (!HasState(csDestroying)) UpdateTabs();
+  // When the form goes, its pages go one by one before this control:
+  // rebuilding the tabs for each would cost the square of their number.
+  const bool ownerGoing = Owner() && Owner()->HasState(csDestroying);
+  if (!HasState(csDestroying) && !ownerGoing) UpdateTabs();
 }
 
 void TPageControl::Notification(TComponent* component, TOperation operation) {
