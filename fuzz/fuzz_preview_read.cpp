@@ -11,6 +11,7 @@
 #include "Unit2.h"
 #include "components/Reader.h"
 #include "controls/Forms.h"
+#include "core/DecodeBudget.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 
@@ -25,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMemoryStream resource;
   if (size) resource.WriteBuffer(data, size);
   resource.SetPosition(0);
+  // The pictures of one input share a decoding budget, as in the viewer's
+  // load: a few bytes of run-length data must not decode gigabytes.
+  TDecodeBudget budget;
   std::unique_ptr<TForm2> preview(new TForm2(Application));
   try {
     ReadComponentRes(resource, preview.get());

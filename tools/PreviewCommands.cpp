@@ -96,8 +96,11 @@ void AllowDeepPainting() {
 
 void AppendJsonString(std::string& out, const std::string& utf8) { out += TContentReport::JsonString(utf8); }
 
+// The most cells tree writes per grid; --all-cells lifts the limit.
+int64_t treeCellLimit = TContentReport::kDefaultCellLimit;
+
 void AppendContentJson(std::string& out, const TComponent* component) {
-  TContentReport content;
+  TContentReport content(treeCellLimit);
   component->ReportContent(content);
   for (const auto& [key, json] : content.Members()) {
     out += ", ";
@@ -159,9 +162,12 @@ void AppendControlJson(std::string& out, TControl* control, int depth) {
 
 int RunRenderCommand(const std::vector<std::string>& args) {
   std::string file, output;
+  bool force = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "-o" && i + 1 < args.size()) {
       output = args[++i];
+    } else if (args[i] == "--force") {
+      force = true;
     } else if (file.empty() && !args[i].empty() && args[i][0] != '-') {
       file = args[i];
     } else {
@@ -170,7 +176,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     }
   }
   if (file.empty() || output.empty()) {
-    std::fprintf(stderr, "usage: tessaly-tool render FILE -o OUT.png\n");
+    std::fprintf(stderr, "usage: tessaly-tool render FILE -o OUT.png [--force]\n");
     return kExitUsage;
   }
   try {
@@ -209,7 +215,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     return kExitBadFile;
   }
   try {
-    ToolOutput out(output);
+    ToolOutput out(output, force);
     out.WriteBuffer(png.constData(), static_cast<size_t>(png.size()));
     out.Commit();
   } catch (const std::exception& e) {
@@ -220,12 +226,22 @@ int RunRenderCommand(const std::vector<std::string>& args) {
 }
 
 int RunTreeCommand(const std::vector<std::string>& args) {
-  if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-    std::fprintf(stderr, "usage: tessaly-tool tree FILE\n");
+  std::string file;
+  bool usage = false;
+  for (const std::string& a : args) {
+    if (a == "--all-cells")
+      treeCellLimit = 0;
+    else if (file.empty() && !a.empty() && a[0] != '-')
+      file = a;
+    else
+      usage = true;
+  }
+  if (usage || file.empty()) {
+    std::fprintf(stderr, "usage: tessaly-tool tree FILE [--all-cells]\n");
     return kExitUsage;
   }
   std::string json;
-  int status = LoadIntoPreview(args[0], [&](TForm2& preview) {
+  int status = LoadIntoPreview(file, [&](TForm2& preview) {
     AppendControlJson(json, &preview, 0);
     json += "\n";
   });

@@ -3,6 +3,7 @@
 // argv[1] is the command name.
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +32,27 @@ int CmdRewrite(const std::vector<std::string>& args) {
   return RunRewriteCommand(args);
 }
 
+// The files a command reads: its operands, without options and the -o target.
+std::vector<std::string> Operands(const std::vector<std::string>& args) {
+  std::vector<std::string> files;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "-o" || args[i] == "--output")
+      ++i;
+    else if (!args[i].empty() && args[i][0] != '-')
+      files.push_back(args[i]);
+  }
+  return files;
+}
+
 int Run(std::string_view name, const std::vector<std::string>& args) {
+  // Standard output redirected onto the form being read would be truncated
+  // or appended to while it is read.
+  try {
+    RefuseOverwritingInput("-", Operands(args));
+  } catch (const EToolOutputError& e) {
+    std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+    return kExitUsage;
+  }
   if (name == "rewrite") return CmdRewrite(args);
   if (name == "render") return RunRenderCommand(args);
   if (name == "tree") return RunTreeCommand(args);
@@ -53,9 +74,14 @@ int main(int argc, char** argv) {
   int status;
   try {
     status = Run(argv[1], std::vector<std::string>(argv + 2, argv + argc));
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "tessaly-tool: out of memory\n");
+    status = kExitBadFile;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
     status = kExitBadFile;
   }
+  // Each command reports its own failure to write standard output.
+  if (status != 0 && std::ferror(stdout)) StandardOutputFailureReported();
   return FinishStandardOutput(status);
 }

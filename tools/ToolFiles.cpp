@@ -96,7 +96,11 @@ void CheckFormFileStart(std::string_view data, const std::string& path) {
   Refuse("is not a form file (it starts with neither form text nor a binary form header)");
 }
 
-ToolInput::ToolInput(const std::string& path, bool regularOnly) {
+std::string OutOfMemoryWhileReading(const std::string& path) {
+  return "Out of memory while reading " + (path == "-" ? std::string("standard input") : path);
+}
+
+ToolInput::ToolInput(const std::string& path, bool regularOnly) : path_(path) {
   int fd = path == "-" ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) Refuse("cannot be opened: " + Reason(errno));
   struct Closer {
@@ -142,6 +146,8 @@ void ToolInput::ReadRegular(int fd, uint64_t size) {
   // give back the ends.
   const size_t extra = large ? kLargePage : 0;
   void* raw = ::mmap(nullptr, rounded + extra, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (raw == MAP_FAILED && errno == ENOMEM)
+    throw EToolOutOfMemory(OutOfMemoryWhileReading(path_));
   if (raw == MAP_FAILED) Refuse("cannot be read: " + Reason(errno));
   auto* start = static_cast<char*>(raw);
   if (large) {
@@ -160,52 +166,92 @@ void ToolInput::ReadRegular(int fd, uint64_t size) {
   data_ = std::string_view(start, got);
 }
 
+// Pipes and devices are read into anonymous memory that grows by doubling
+// with mremap: the kernel moves the pages instead of copying them, so the
+// memory in use stays the bytes read plus one block, up to the 4 GB limit
+// that files have too. Memory the system refuses is reported as such.
 void ToolInput::ReadStream(int fd, const std::string& path) {
+  size_t used = 0;
   bool checked = false;
-  for (;;) {
-    if (owned_.size() > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
-    size_t at = owned_.size();
-    owned_.resize(at + kReadBlock);
-    ssize_t got = ::read(fd, owned_.data() + at, kReadBlock);
-    if (got < 0 && errno == EINTR) {
-      owned_.resize(at);
-      continue;
+  auto grow = [&](size_t wanted) {
+    void* moved = map_ ? ::mremap(map_, mapSize_, wanted, MREMAP_MAYMOVE)
+                       : ::mmap(nullptr, wanted, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (moved == MAP_FAILED) {
+      if (errno == ENOMEM) throw EToolOutOfMemory(OutOfMemoryWhileReading(path));
+      Refuse("cannot be read: " + Reason(errno));
     }
+    map_ = moved;
+    mapSize_ = wanted;
+  };
+  for (;;) {
+    if (used > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
+    if (mapSize_ - used < kReadBlock) grow(std::max(mapSize_ * 2, kReadBlock * 4));
+    ssize_t got = ::read(fd, static_cast<char*>(map_) + used, kReadBlock);
+    if (got < 0 && errno == EINTR) continue;
     if (got < 0) Refuse("cannot be read: " + Reason(errno));
-    owned_.resize(at + static_cast<size_t>(got));
     if (got == 0) break;
+    used += static_cast<size_t>(got);
     // Endless or unrelated input (/dev/zero, /dev/urandom) stops at its first block.
-    if (!checked && owned_.size() >= 64) {
-      CheckFormFileStart(owned_, path);
+    if (!checked && used >= 64) {
+      CheckFormFileStart(std::string_view(static_cast<const char*>(map_), used), path);
       checked = true;
     }
   }
-  if (owned_.size() > kMaxFormFileSize) Refuse("is larger than the 4 GB a form file can hold");
-  CheckFormFileStart(owned_, path);
-  data_ = owned_;
+  data_ = map_ ? std::string_view(static_cast<const char*>(map_), used) : std::string_view();
+  CheckFormFileStart(data_, path);
 }
 
 // ---------------------------------------------------------------------------
 
-ToolOutput::ToolOutput(const std::string& path) : name_(path.empty() || path == "-" ? "standard output" : path) {
+namespace {
+
+// The file a chain of symbolic links ends at (which need not exist yet), so
+// that a result replaces that file and the links keep pointing at it.
+std::string ThroughLinks(const std::string& path, const std::string& name) {
+  fs::path at = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(at, ec)) return at.string();
+    fs::path next = fs::read_symlink(at, ec);
+    if (ec) throw EToolOutputError("cannot follow the link " + name + ": " + ec.message());
+    at = next.is_absolute() ? next : at.parent_path() / next;
+  }
+  throw EToolOutputError("cannot follow the link " + name + ": too many levels of links");
+}
+
+// A file the user could not write, or someone else's, is not replaced
+// behind their back: a folder's write permission lets us rename over it,
+// but that is not the user asking for it.
+void RefuseProtected(const struct stat& st, const std::string& target, const std::string& name) {
+  if (!(st.st_mode & S_IWUSR) || ::access(target.c_str(), W_OK) != 0)
+    throw EToolOutputError("refusing to replace " + name + ": it is read-only (--force replaces it)");
+  if (st.st_uid != ::geteuid())
+    throw EToolOutputError("refusing to replace " + name + ": it belongs to another user (--force replaces it)");
+}
+
+}  // namespace
+
+ToolOutput::ToolOutput(const std::string& path, bool force)
+    : name_(path.empty() || path == "-" ? "standard output" : path) {
   if (path.empty() || path == "-") {
     fd_ = STDOUT_FILENO;
     return;
   }
-  target_ = path;
+  target_ = ThroughLinks(path, name_);
   struct stat st;
-  bool exists = ::stat(path.c_str(), &st) == 0;
+  bool exists = ::stat(target_.c_str(), &st) == 0;
   if (exists && S_ISDIR(st.st_mode)) throw EToolOutputError("cannot write " + name_ + ": it is a folder");
+  if (exists && S_ISREG(st.st_mode) && !force) RefuseProtected(st, target_, name_);
   if (exists && !S_ISREG(st.st_mode)) {
     // A device or a pipe: nothing to replace atomically.
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd_ < 0) Fail("cannot open", errno);
     ownsFd_ = true;
     return;
   }
-  fs::path folder = fs::path(path).parent_path();
+  fs::path folder = fs::path(target_).parent_path();
   if (folder.empty()) folder = ".";
-  temp_ = (folder / ("." + fs::path(path).filename().string() + ".XXXXXX")).string();
+  temp_ = (folder / ("." + fs::path(target_).filename().string() + ".XXXXXX")).string();
   fd_ = ::mkstemp(temp_.data());
   if (fd_ < 0) {
     int error = errno;
@@ -232,7 +278,14 @@ ToolOutput::~ToolOutput() {
   if (!temp_.empty()) ::unlink(temp_.c_str());
 }
 
+namespace {
+// A failed write to standard output is reported where it happens; closing
+// it at the end fails the same way and must not say it a second time.
+bool standardOutputFailed = false;
+}  // namespace
+
 void ToolOutput::Fail(const char* what, int error) {
+  if (fd_ == STDOUT_FILENO && target_.empty()) standardOutputFailed = true;
   throw EToolOutputError(std::string(what) + " " + name_ + ": " + Reason(error));
 }
 
@@ -277,12 +330,36 @@ void ToolOutput::Commit() {
   temp_.clear();
 }
 
+namespace {
+
+// The file behind an open descriptor; none for a closed one.
+std::optional<FileIdentity> IdentityOfDescriptor(int fd) {
+  struct stat st;
+  if (::fstat(fd, &st) != 0) return std::nullopt;
+  return FileIdentity{st.st_dev, st.st_ino};
+}
+
+// What "-" or a path names: standard input or output, or a file.
+std::optional<FileIdentity> IdentityOfArgument(const std::string& path, int standardFd) {
+  return path.empty() || path == "-" ? IdentityOfDescriptor(standardFd) : IdentityOf(path);
+}
+
+}  // namespace
+
+// Standard output counts too: "totext app.dfm >> app.dfm" would append the
+// result to the file it is still reading.
 void RefuseOverwritingInput(const std::string& target, const std::vector<std::string>& inputs) {
-  std::optional<FileIdentity> out = IdentityOf(target);
+  std::optional<FileIdentity> out = IdentityOfArgument(target, STDOUT_FILENO);
   if (!out) return;
+  struct stat st;
+  const bool toStandardOutput = target.empty() || target == "-";
+  // Standard output on a terminal or a pipe cannot be a form we read.
+  if (toStandardOutput && (::fstat(STDOUT_FILENO, &st) != 0 || !S_ISREG(st.st_mode))) return;
   for (const std::string& input : inputs) {
-    if (input != "-" && IdentityOf(SplitFormArgument(input).file) == out)
-      throw EToolOutputError("refusing to write " + target + ": it is the input " + input);
+    const std::string file = input == "-" ? input : SplitFormArgument(input).file;
+    if (IdentityOfArgument(file, STDIN_FILENO) == out)
+      throw EToolOutputError("refusing to write " + (toStandardOutput ? std::string("standard output") : target) +
+                             ": it is the input " + (input == "-" ? std::string("standard input") : input));
   }
 }
 
@@ -331,17 +408,26 @@ void CheckPreviewInput(const std::string& path) {
   try {
     ReadFormResource(data, ignore);
   } catch (const EInvalidImage&) {
+    // A header that starts right but is cut short says where.
+    if (data.substr(0, 3) == std::string_view("\xFF\x0A\x00", 3)) throw;
     Refuse("is neither form text (starting with \"object\", \"inherited\" or \"inline\") nor a binary form "
            "(it has no resource header)");
   }
 }
 
+void StandardOutputFailureReported() { standardOutputFailed = true; }
+
 void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 int FinishStandardOutput(int status) {
-  if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
-    std::fprintf(stderr, "tessaly-tool: cannot write standard output: %s\n", std::strerror(errno));
-    return 1;
-  }
-  return status;
+  int error = 0;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) error = errno ? errno : EIO;
+  // Closing a descriptor that was never open (the tool started with standard
+  // output closed) loses nothing: anything written would have failed above.
+  errno = 0;
+  if (std::fclose(stdout) != 0 && errno != EBADF && !error) error = errno;
+  if (!error) return status;
+  if (!standardOutputFailed)
+    std::fprintf(stderr, "tessaly-tool: cannot write standard output: %s\n", std::strerror(error));
+  return status == 0 ? 1 : status;
 }

@@ -42,9 +42,20 @@ class EToolOutputError : public EWriteError {
   explicit EToolOutputError(const std::string& message) : EWriteError(message) {}
 };
 
+// The system refused memory for an input or its result; the message names
+// the file ("Out of memory while reading app.dfm"), so callers print it as it
+// is, instead of std::bad_alloc's.
+class EToolOutOfMemory : public Exception {
+ public:
+  explicit EToolOutOfMemory(const std::string& message) : Exception(message) {}
+};
+// The message for memory refused while reading or converting `path`.
+std::string OutOfMemoryWhileReading(const std::string& path);
+
 // The bytes of one input file ("-" is standard input). Raises EFOpenError
 // with what is wrong ("is a folder", "is empty", "is not a form file", ...);
-// callers put the file name in front. With regularOnly, pipes and devices are refused (commands that read
+// callers put the file name in front; running out of memory raises
+// EToolOutOfMemory. With regularOnly, pipes and devices are refused (commands that read
 // the file a second time need a regular file).
 class ToolInput {
  public:
@@ -57,13 +68,14 @@ class ToolInput {
   const std::optional<FileIdentity>& Identity() const { return identity_; }
 
  private:
+  // Reads a pipe or device into memory that grows as it fills.
   void ReadStream(int fd, const std::string& path);
   // Reads a regular file into anonymous memory, on 2 MB pages when it is
   // large and the system offers them.
   void ReadRegular(int fd, uint64_t size);
-  void* map_ = nullptr;  // the memory a regular file was read into
+  void* map_ = nullptr;  // the anonymous memory the input was read into
   size_t mapSize_ = 0;
-  std::string owned_;
+  std::string path_;
   std::string_view data_;
   std::optional<FileIdentity> identity_;
 };
@@ -95,9 +107,12 @@ void CheckFormFileStart(std::string_view data, const std::string& path);
 // An output file written atomically (see above), or standard output for "-"
 // or an empty path. Every failed write or close raises EToolOutputError
 // naming the output. Destroying it without Commit() removes the temporary file.
+// A symbolic link is written through: the file it ends at is replaced and
+// the link kept. An existing file that is read-only or belongs to another
+// user is refused unless `force`.
 class ToolOutput : public TStream {
  public:
-  explicit ToolOutput(const std::string& path);
+  explicit ToolOutput(const std::string& path, bool force = false);
   ~ToolOutput() override;
   ToolOutput(const ToolOutput&) = delete;
   ToolOutput& operator=(const ToolOutput&) = delete;
@@ -126,8 +141,10 @@ class ToolOutput : public TStream {
   bool ownsFd_ = false;
 };
 
-// Raises EToolOutputError when target names the same file as one of inputs:
-// "refusing to write OUT: it is the input IN".
+// Raises EToolOutputError when target names the same file as one of inputs,
+// through any path or link: "refusing to write OUT: it is the input IN". A
+// target of "-" or "" is standard output, an input of "-" standard input;
+// standard output redirected onto an input file is refused too.
 void RefuseOverwritingInput(const std::string& target, const std::vector<std::string>& inputs);
 
 // Checks the file a preview command (rewrite, render, tree) loads: a regular
@@ -141,4 +158,7 @@ void CheckPreviewInput(const std::string& path);
 void IgnoreFileSizeSignal();
 // Flushes and closes standard output; a failure turns status into 1 with a
 // message, so nothing written there is lost silently.
+// (A failure already reported, through ToolOutput or after
+// StandardOutputFailureReported(), is not reported again.)
 int FinishStandardOutput(int status);
+void StandardOutputFailureReported();

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,7 @@ struct FileArgs {
   std::vector<std::string> files;
   std::string output;  // empty: standard output
   bool hasOutput = false;
+  bool force = false;  // replace read-only outputs and other users' files
 };
 
 bool ParseFileArgs(const std::vector<std::string>& args, FileArgs& out, std::string& error) {
@@ -53,6 +55,8 @@ bool ParseFileArgs(const std::vector<std::string>& args, FileArgs& out, std::str
       }
       out.output = args[++i];
       out.hasOutput = true;
+    } else if (a == "--force") {
+      out.force = true;
     } else if (a.size() > 1 && a[0] == '-') {
       error = "unknown option " + a;
       return false;
@@ -84,9 +88,9 @@ void Convert(std::string_view data, TStream& out, bool toBinary) {
 
 // Converts one file to its target: a file or device (written atomically
 // where it can be), or standard output.
-void ConvertOne(const std::string& file, const std::string& target, bool toBinary) {
+void ConvertOne(const std::string& file, const std::string& target, bool toBinary, bool force) {
   ToolFormInput input(file);
-  ToolOutput out(target);
+  ToolOutput out(target, force);
   if (toBinary && !out.Seekable()) {
     TMemoryStream buffer;
     Convert(input.Data(), buffer, true);
@@ -159,10 +163,16 @@ int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char
   for (size_t i = 0; i < fa.files.size(); ++i) {
     const std::string& file = fa.files[i];
     try {
-      ConvertOne(file, targets[i], toBinary);
+      ConvertOne(file, targets[i], toBinary, fa.force);
     } catch (const EToolOutputError& e) {
       std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
       return kExitBadFile;
+    } catch (const EToolOutOfMemory& e) {
+      std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
+      status = kExitBadFile;
+    } catch (const std::bad_alloc&) {
+      std::fprintf(stderr, "tessaly-tool: %s\n", OutOfMemoryWhileReading(file).c_str());
+      status = kExitBadFile;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
       status = kExitBadFile;
@@ -172,11 +182,11 @@ int ConvertFiles(const std::vector<std::string>& args, bool toBinary, const char
 }
 
 int CmdToText(const std::vector<std::string>& args) {
-  return ConvertFiles(args, false, "tessaly-tool totext FILE... [-o OUT]");
+  return ConvertFiles(args, false, "tessaly-tool totext FILE... [-o OUT] [--force]");
 }
 
 int CmdToBinary(const std::vector<std::string>& args) {
-  return ConvertFiles(args, true, "tessaly-tool tobinary FILE... [-o OUT]");
+  return ConvertFiles(args, true, "tessaly-tool tobinary FILE... [-o OUT] [--force]");
 }
 
 // The commands that build the preview need Qt; they live in a companion
@@ -197,14 +207,15 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"totext", CmdToText, "totext FILE... [-o OUT]    write form text (either encoding in)\n  totext --flatten FILE [-o OUT]  an inherited form with its ancestors as one text"},
-    {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT]  write binary form files (resource header)"},
+    {"totext", CmdToText, "totext FILE... [-o OUT] [--force]  write form text (either encoding in)\n  totext --flatten FILE [-o OUT]  an inherited form with its ancestors as one text"},
+    {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT] [--force]  write binary form files (resource header)"},
     {"forms", RunFormsCommand, "forms PROGRAM              list the forms in a program or .res file"},
     {"extract", RunExtractCommand, "extract PROGRAM [-o DIR] [--text]  write them as NAME.dfm"},
     {"images", nullptr, "images FORM [-o DIR] [--list]  write the pictures a form stores"},
     {"rewrite", nullptr, "rewrite FILE               rewrite a form as the viewer loads it"},
     {"render", nullptr, "render FILE -o OUT.png     draw the form's preview off-screen"},
-    {"tree", nullptr, "tree FILE                  the preview's controls as JSON"},
+    {"tree", nullptr, "tree FILE [--all-cells]    the preview's controls as JSON (at most 100000 cells per grid\n"
+             "                             unless --all-cells; \"cellsOmitted\" counts the rest)"},
     {"ancestors", nullptr, "ancestors FORM.dfm         the form files a form is read with: ancestors, then frames"},
 };
 
@@ -213,6 +224,8 @@ void Usage(std::FILE* to) {
   for (const Command& c : kCommands) std::fprintf(to, "  %s\n", c.help);
   std::fprintf(to, "With several files, -o names a folder; each result is written there under the input's name.\n");
   std::fprintf(to, "A FILE or FORM may be PROGRAM:NAME, a form inside a Windows program or resource file.\n");
+  std::fprintf(to, "An output is never one of the inputs. A read-only output or another user's file is replaced\n"
+                   "only with --force; an output that is a symbolic link replaces the file the link points to.\n");
 }
 
 }  // namespace
@@ -243,6 +256,9 @@ int main(int argc, char** argv) {
     int status;
     try {
       status = c.run(args);
+    } catch (const std::bad_alloc&) {
+      std::fprintf(stderr, "tessaly-tool: out of memory\n");
+      status = kExitBadFile;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "tessaly-tool: %s\n", e.what());
       status = kExitBadFile;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <set>
+#include <unordered_map>
 
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
@@ -303,14 +304,22 @@ struct FormTreeNode {
   std::vector<std::unique_ptr<FormTreeNode>> children;
   FormTreeNode* parent = nullptr;
 
-  // A property set again replaces the earlier value in place.
-  void SetProperty(const std::string& propName, TFormNode value) {
-    for (auto& [n, v] : properties)
-      if (SameText(n, propName)) {
-        v = std::move(value);
-        return;
-      }
-    properties.emplace_back(propName, std::move(value));
+  // Sets the properties a descendant level gives this component: one set
+  // again replaces the earlier value in place (names compare without case),
+  // a new one goes to the end. The names are indexed once per call, so a
+  // level of n properties costs n look-ups, not n times the list.
+  void SetProperties(std::vector<std::pair<std::string, TFormNode>>&& values) {
+    if (values.empty()) return;
+    std::unordered_map<std::string, size_t> index;
+    index.reserve(properties.size() + values.size());
+    for (size_t i = 0; i < properties.size(); ++i) index.emplace(UpperCase(properties[i].first), i);
+    for (auto& [n, v] : values) {
+      auto [it, fresh] = index.emplace(UpperCase(n), properties.size());
+      if (fresh)
+        properties.emplace_back(std::move(n), std::move(v));
+      else
+        properties[it->second].second = std::move(v);
+    }
   }
 
   // Inserts at `index` (as a "[n]" position asks) or at the end.
@@ -598,7 +607,7 @@ std::unique_ptr<FormTreeNode> TInheritedForm::Flatten(std::unique_ptr<FormTreeNo
   base->position = 0;
   base->className = level->className;
   base->name = level->name;
-  for (auto& [n, v] : level->properties) base->SetProperty(n, std::move(v));
+  base->SetProperties(std::move(level->properties));
   for (auto& child : level->children) Apply(*child, *base, *base, depth);
   return base;
 }
@@ -641,7 +650,7 @@ void TInheritedForm::Apply(FormTreeNode& source, FormTreeNode& parent, FormTreeN
     target = parent.Insert(std::move(node), atIndex, source.position);
   }
   Grow(source.properties.size());
-  for (auto& [n, v] : source.properties) target->SetProperty(n, std::move(v));
+  target->SetProperties(std::move(source.properties));
   FormTreeNode& inner = (target->flags & ffInline) ? *target : scope;
   for (auto& child : source.children) Apply(*child, *target, inner, depth);
 }

@@ -7,6 +7,7 @@
 
 #include "LoadForm.h"
 #include "RegisteredClassNames.h"
+#include "core/DecodeBudget.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
@@ -591,7 +592,11 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
   // Events bound to handlers of the file's own project stay unassigned in
   // the preview; the log names each of them.
   ReadNoticeScope notices([&logLines](const std::string& line) { logLines.Add(line); });
+  // The pictures of the preview share one decoding budget; those over it
+  // are shown empty, with one line in the log.
+  TDecodeBudget budget;
   preview(load->resource);
+  if (budget.Refused() > 0) logLines.Add(budget.LogLine());
 }
 
 void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,

@@ -5,6 +5,7 @@
 
 #include "DibBuilder.h"
 #include "controls/Bitmap.h"
+#include "core/DecodeBudget.h"
 #include "core/FormNode.h"
 
 namespace {
@@ -213,3 +214,67 @@ TEST(PngImageData, PngPropertiesHoldThePngFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// A run-length bitmap of width x height that is all one colour: a few bytes
+// per row, whatever the size.
+std::string RunLengthBitmap(int width, int height) {
+  std::string d;
+  dib::U32(d, 40);
+  dib::U32(d, uint32_t(width));
+  dib::U32(d, uint32_t(height));
+  dib::U16(d, 1);
+  dib::U16(d, 8);
+  dib::U32(d, 1);  // BI_RLE8
+  for (uint32_t v : {0u, 2835u, 2835u, 1u, 0u}) dib::U32(d, v);
+  dib::U32(d, 0x00FF0000);  // one palette entry
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; x += 255) d += std::string{char(std::min(255, width - x)), '\0'};
+    d += std::string("\0\0", 2);  // end of line
+  }
+  d += std::string("\0\1", 2);  // end of bitmap
+  return dib::File(d);
+}
+
+}  // namespace
+
+// The pictures of one load share one budget of decoded pixels: a picture
+// that does not fit is refused before anything is allocated, counted once,
+// shown empty, and its bytes are still written back unchanged.
+TEST(DecodeBudget, PicturesOverTheSharedBudgetAreShownEmptyAndKeepTheirBytes) {
+  TDecodeBudget budget(2000);
+  const std::string small = ShortString("TBitmap") + SizePrefixed(RunLengthBitmap(30, 30));
+  const std::string large = ShortString("TBitmap") + SizePrefixed(RunLengthBitmap(40, 40));
+  TPicture first, second, third;
+  first.LoadFromData(small);
+  EXPECT_EQ(first.ToImage().size(), QSize(30, 30));
+  EXPECT_NO_THROW(second.LoadFromData(large));  // 900 + 1600 > 2000
+  EXPECT_TRUE(second.ToImage().isNull());
+  EXPECT_EQ(second.SaveToData(), large);
+  third.LoadFromData(small);  // 900 + 900 still fits
+  EXPECT_EQ(third.ToImage().size(), QSize(30, 30));
+  EXPECT_EQ(budget.Used(), 1800);
+  EXPECT_EQ(budget.Refused(), 1);
+  EXPECT_NE(budget.LogLine().find("1 picture was not decoded"), std::string::npos) << budget.LogLine();
+
+  // Pictures in other formats take from the same budget.
+  TPicture png;
+  png.LoadFromData(ShortString("TPngImage") + Encoded(QImage(15, 15, QImage::Format_RGB32), "PNG"));
+  EXPECT_TRUE(png.ToImage().isNull());
+  EXPECT_EQ(budget.Refused(), 2);
+  EXPECT_NE(budget.LogLine().find("2 pictures were not decoded"), std::string::npos);
+}
+
+// With no budget in place only the limits of one picture apply, and a budget
+// ends with its scope.
+TEST(DecodeBudget, OnlyALiveBudgetRefuses) {
+  {
+    TDecodeBudget budget(10);
+    EXPECT_THROW(TDecodeBudget::Charge(4, 4), EDecodeBudgetExceeded);
+  }
+  EXPECT_NO_THROW(TDecodeBudget::Charge(1 << 13, 1 << 13));
+  EXPECT_EQ(DecodeBitmapFile(RunLengthBitmap(300, 2)).size(), QSize(300, 2));
+  TDecodeBudget none(0);
+  EXPECT_EQ(none.LogLine(), "");
+}

@@ -87,6 +87,28 @@ TEST_F(GridFixture, ADrawGridReportsEmptyCells) {
   EXPECT_EQ(Member(report, "cells"), "[[\"\", \"\"], [\"\", \"\"]]");
 }
 
+// A grid's size is two numbers in the form: the report stops at its cell
+// limit, cutting the last row short, and counts what it left out; a limit of
+// 0 writes every cell.
+TEST_F(GridFixture, TheTreeReportStopsAtItsCellLimitAndCountsTheRest) {
+  auto* g = new TDrawGrid(form.get());
+  g->SetColCount(3);
+  g->SetRowCount(4);
+  TContentReport limited(5);
+  g->ReportContent(limited);
+  EXPECT_EQ(Member(limited, "cells"), "[[\"\", \"\", \"\"], [\"\", \"\"]]");
+  EXPECT_EQ(Member(limited, "cellsOmitted"), "7");
+  TContentReport all(0);
+  g->ReportContent(all);
+  EXPECT_EQ(Member(all, "cellsOmitted"), "(absent)");
+  g->SetColCount(4000);
+  g->SetRowCount(4000);
+  TContentReport huge;
+  g->ReportContent(huge);
+  EXPECT_EQ(Member(huge, "cellsOmitted"), std::to_string(4000 * 4000 - TContentReport::kDefaultCellLimit));
+  EXPECT_LT(Member(huge, "cells").size(), size_t(TContentReport::kDefaultCellLimit) * 8);
+}
+
 TEST_F(GridFixture, AValueListEditorShowsTitlesThenKeysAndValues) {
   auto* v = new TValueListEditor(form.get());
   v->Strings()->SetText("a=1\nb\n");

@@ -4,7 +4,10 @@
 
 #include "EventLog.h"
 #include "core/Exceptions.h"
+#include "core/Streams.h"
 #include "streaming/FormBinary.h"
+#include "streaming/FormOutput.h"
+#include "streaming/FormText.h"
 
 namespace {
 
@@ -134,6 +137,28 @@ TEST(BinaryFormReaderErrors, UnknownTagNamesTagAndOffset) {
   EXPECT_EQ(ErrorOf<EReadError>(b.b), "Unknown value tag 99 at byte 19");
 }
 
+// A name that form text cannot hold fails the conversion with the byte it
+// was read at: the component's header, or the property's name.
+TEST(BinaryFormReaderErrors, NamesTextCannotHoldGiveTheirOffset) {
+  auto toText = [](const std::string& data) -> std::string {
+    TMemoryStream out;
+    FormOutput output(out);
+    FormTextWriter writer(output);
+    try {
+      ReadFormBinary(data, writer);
+    } catch (const EUnwritableValue& e) {
+      return e.what();
+    }
+    return "(no error)";
+  };
+  Bytes badComponent = Bytes().raw("TPF0").str("TForm1").str("bad one");
+  EXPECT_EQ(toText(CloseRoot(badComponent).b),
+            "Cannot write the component name 'bad one': it is not an identifier as form text (read at byte 4)");
+  Bytes badProperty = Bytes().raw("TPF0").str("TForm1").str("Form1").str("bad name").u8(2).u8(5);
+  EXPECT_EQ(toText(CloseRoot(badProperty).b),
+            "Cannot write the property name 'bad name': it is not an identifier as form text (read at byte 17)");
+}
+
 TEST(BinaryFormReaderErrors, EndOfListTagIsNoPropertyValue) {
   Bytes b = RootWithProperty();
   b.u8(0);
@@ -191,13 +216,31 @@ TEST(FormResource, AcceptsAnyNameAndOrdinalIds) {
 
 TEST(FormResource, MissingHeaderIsInvalidStreamFormat) {
   EventLog log;
-  for (std::string bad : {std::string("TPF0"), std::string("\xFF\x0B\x00X", 4), std::string("\xFF\x0A\x00TFORM", 8),
-                          std::string()}) {
+  for (std::string bad : {std::string("TPF0"), std::string("\xFF\x0B\x00X", 4), std::string()}) {
     try {
       ReadFormResource(bad, log);
       ADD_FAILURE() << "accepted " << bad;
     } catch (const EInvalidImage& e) {
       EXPECT_STREQ(e.what(), "Invalid stream format");
+    }
+  }
+}
+
+// Every truncation inside a header that starts right names the byte where
+// the file ends.
+TEST(FormResource, TruncatedHeaderNamesWhereItEnds) {
+  EventLog log;
+  const std::string header("\xFF\x0A\x00\xFF\x0A\x00\x30\x10\x20\x00\x00\x00", 12);
+  const std::string named("\xFF\x0A\x00TFORM1\x00\x30\x10\x20\x00\x00\x00", 16);
+  for (const std::string& whole : {header, named}) {
+    for (size_t cut = 4; cut < whole.size(); ++cut) {
+      try {
+        ReadFormResource(whole.substr(0, cut), log);
+        ADD_FAILURE() << "accepted " << cut << " bytes";
+      } catch (const EInvalidImage& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Invalid stream format: the resource header is cut short at byte " + std::to_string(cut));
+      }
     }
   }
 }

@@ -226,3 +226,26 @@ TEST_F(AncestorsTest, FlattenWritesTheResolvedFormAsOneObjectText) {
   EXPECT_EQ(text.rfind("object FormChild: TFormChild\r\n", 0), 0u) << text;
   EXPECT_EQ(text.find("inherited"), std::string::npos) << text;
 }
+
+// A level that sets many properties again merges them by name in one pass:
+// tens of thousands of properties on one component, overridden in another
+// order and in other letter cases, with as many new ones, finish at once and
+// keep the ancestor's order with the descendant's values.
+TEST_F(AncestorsTest, ManyPropertiesMergeByNameInLinearTime) {
+  constexpr int kCount = 40000;
+  Lines base{"object FormBase: TFormBase"}, child{"inherited FormChild: TFormChild"};
+  for (int i = 0; i < kCount; ++i) base.push_back("  Prop" + std::to_string(i) + " = 0");
+  for (int i = kCount - 1; i >= 0; --i) child.push_back("  PROP" + std::to_string(i) + " = 1");
+  for (int i = 0; i < kCount; ++i) child.push_back("  Extra" + std::to_string(i) + " = 2");
+  base.push_back("end");
+  child.push_back("end");
+  Form("FormBase", "TFormBase", "TForm", base);
+  std::string path = Form("FormChild", "TFormChild", "TFormBase", child);
+  TStringList log;
+  std::string text = FlattenFormFile(path, log, testsupport::IsRegistered);
+  EXPECT_EQ(text.find(" = 0\r\n"), std::string::npos);
+  EXPECT_NE(text.find("object FormChild: TFormChild\r\n  Prop0 = 1\r\n  Prop1 = 1\r\n"), std::string::npos);
+  const std::string last = "  Prop" + std::to_string(kCount - 1) + " = 1\r\n  Extra0 = 2\r\n";
+  EXPECT_NE(text.find(last), std::string::npos);
+  EXPECT_NE(text.find("  Extra" + std::to_string(kCount - 1) + " = 2\r\nend"), std::string::npos);
+}

@@ -11,6 +11,15 @@
 
 class TContentReport {
  public:
+  // Grids report at most this many cells each by default: a grid's size is
+  // two numbers in the form, and writing every cell of a 4000 x 4000 grid
+  // would cost far more than the form. Those left out are counted.
+  static constexpr int64_t kDefaultCellLimit = 100000;
+
+  explicit TContentReport(int64_t cellLimit = kDefaultCellLimit) : cellLimit_(cellLimit) {}
+  // The most grid cells to report; 0 for no limit.
+  int64_t CellLimit() const { return cellLimit_; }
+
   // Members carry ready-made JSON text; the helpers below make it.
   void Add(const std::string& key, std::string json) { members_.emplace_back(key, std::move(json)); }
   void AddInteger(const std::string& key, int64_t value) { Add(key, std::to_string(value)); }
@@ -31,4 +40,5 @@ class TContentReport {
 
  private:
   std::vector<std::pair<std::string, std::string>> members_;
+  int64_t cellLimit_;
 };

@@ -1,4 +1,5 @@
 #include "Bitmap.h"
+#include "ImageDecoding.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,9 +7,11 @@
 #include <map>
 #include <mutex>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
 
 #include "core/FormNode.h"
@@ -89,6 +92,7 @@ QImage DecodeDibImpl(std::string_view dib, int64_t pixelOffset) {
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
     Invalid("unsupported bit count " + std::to_string(bpp));
   }
+  TDecodeBudget::Charge(width, height);
   enum { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3, BI_JPEG = 4, BI_PNG = 5,
          BI_ALPHABITFIELDS = 6 };
   size_t pos = headerSize;
@@ -149,8 +153,16 @@ QImage DecodeDibImpl(std::string_view dib, int64_t pixelOffset) {
   std::string_view pixels = dib.substr(pos);
 
   if (compression == BI_JPEG || compression == BI_PNG) {
-    QImage img = QImage::fromData(reinterpret_cast<const uchar*>(pixels.data()),
-                                  int(std::min<size_t>(pixels.size(), INT32_MAX)));
+    // The header's size was charged above; the embedded file is decoded
+    // only when it declares no more.
+    QImageReader reader;
+    QByteArray data = QByteArray::fromRawData(pixels.data(), qsizetype(std::min<size_t>(pixels.size(), INT32_MAX)));
+    QBuffer buffer(&data);
+    reader.setDevice(&buffer);
+    const QSize declared = reader.size();
+    if (!declared.isValid() || int64_t(declared.width()) * declared.height() > width * height)
+      Invalid("embedded image larger than its header");
+    QImage img = reader.read();
     if (img.isNull()) Invalid("embedded image cannot be decoded");
     return img.convertToFormat(QImage::Format_RGB32);
   }
@@ -270,6 +282,24 @@ QImage DecodeBitmapBytes(std::string_view bytes) {
 }
 
 }  // namespace
+
+QImage DecodeImageWithinBudget(std::string_view bytes, const char* format) {
+  QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(std::min<size_t>(bytes.size(), INT32_MAX)));
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer, format);
+  const QSize size = reader.size();
+  if (!size.isValid()) {
+    // A reader that cannot tell the size first is charged what it decoded.
+    QImage image = reader.read();
+    if (!image.isNull()) TDecodeBudget::Charge(image.width(), image.height());
+    return image;
+  }
+  if (size.width() > kMaxImageSide || size.height() > kMaxImageSide ||
+      int64_t(size.width()) * size.height() > kMaxImagePixels)
+    return {};
+  TDecodeBudget::Charge(size.width(), size.height());
+  return reader.read();
+}
 
 QImage DecodeDib(std::string_view dib) { return DecodeDibImpl(dib, -1); }
 
@@ -499,7 +529,12 @@ void TBitmap::LoadFromBytes(std::string_view bytes) {
     SetImage(QImage());
     return;
   }
-  QImage img = DecodeBitmapBytes(file);
+  QImage img;
+  try {
+    img = DecodeBitmapBytes(file);
+  } catch (const EDecodeBudgetExceeded&) {
+    if (!StartsWith(file, "BM")) throw;  // a bare DIB could not be written back
+  }
   SetImage(img);
   if (StartsWith(file, "BM")) original_.assign(file.data(), file.size());
 }
@@ -555,7 +590,12 @@ void TBitmap::ReadData(const TFormNode& node) {
     return;
   }
   if (!StartsWith(file, "BM")) Invalid("no bitmap file header");
-  QImage img = DecodeBitmapFile(file);
+  QImage img;
+  try {
+    img = DecodeBitmapFile(file);
+  } catch (const EDecodeBudgetExceeded&) {
+    // Shown empty; the bytes are still written back.
+  }
   SetImage(img);
   original_.assign(file.data(), file.size());
 }
@@ -645,11 +685,7 @@ void TEncodedGraphic::LoadFromBytes(std::string_view bytes) {
   // Some classes put a 4-byte size before the file (JPEG images do).
   std::string_view file = bytes;
   if (bytes.size() >= 8 && U32(bytes, 0) == bytes.size() - 4) file = bytes.substr(4);
-  auto decode = [&](const char* format) {
-    QImage img = QImage::fromData(reinterpret_cast<const uchar*>(file.data()),
-                                  int(std::min<size_t>(file.size(), INT32_MAX)), format);
-    return img;
-  };
+  auto decode = [&](const char* format) { return DecodeImageWithinBudget(file, format); };
   try {
     if (StartsWith(file, "\x89PNG\r\n\x1a\n")) {
       image_ = decode("PNG");

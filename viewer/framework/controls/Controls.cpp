@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <unordered_map>
+#include <utility>
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -389,6 +390,12 @@ static bool DispatchGuarded(TWinControl* control, QEvent* e) {
   }
 }
 
+namespace {
+// Where in the client area the buffer of the next PaintHandler starts: the
+// painting widget sets it for the part a paint event exposes.
+TPoint exposedOrigin{0, 0};
+}  // namespace
+
 class TControlWidget : public QWidget {
  public:
   TControlWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags flags)
@@ -419,13 +426,20 @@ class TControlWidget : public QWidget {
     if (handled) return true;
     return QWidget::event(e);
   }
-  void paintEvent(QPaintEvent*) override {
+  // Paints the exposed part of the client area only: a panel declared
+  // 30000 pixels wide inside a small form costs what shows of it.
+  void paintEvent(QPaintEvent* event) override {
     if (!control_) return;
     const TPoint o = control_->WidgetClientOrigin();
-    QImage buffer(std::max(1, width() - o.X), std::max(1, height() - o.Y), QImage::Format_RGB32);
+    const QRect client(o.X, o.Y, std::max(1, width() - o.X), std::max(1, height() - o.Y));
+    const QRect area = event->rect().intersected(client);
+    if (area.isEmpty()) return;
+    QImage buffer(area.width(), area.height(), QImage::Format_RGB32);
+    if (buffer.isNull()) return;  // refused by the system: nothing to paint into
+    exposedOrigin = {area.x() - o.X, area.y() - o.Y};
     control_->PaintHandler(buffer);
     QPainter p(this);
-    p.drawImage(o.X, o.Y, buffer);
+    p.drawImage(area.topLeft(), buffer);
   }
 
  private:
@@ -1375,31 +1389,38 @@ void TWinControl::Repaint() {
 
 // --- painting
 
+// The buffer holds the part of the client area whose top-left is the
+// exposed origin (taken once: a buffer painted from anywhere else starts at
+// the client's top-left). Only what is exposed is painted, so the work
+// follows the visible area, not the size the form declares.
 void TWinControl::PaintHandler(QImage& buffer) {
+  const TPoint origin = std::exchange(exposedOrigin, TPoint{0, 0});
   if (buffer.format() != QImage::Format_RGB32) buffer = buffer.convertToFormat(QImage::Format_RGB32);
   if (!HasStyle(csOpaque)) buffer.fill(ColorToPixel(Color()));
   TCanvas* canvas = ControlCanvas();
   canvas->Attach(&buffer);
-  canvas->SetOrigin({0, 0});
+  canvas->SetOrigin({-origin.X, -origin.Y});
   canvas->ResetClip();
   PaintWindow(*canvas);
   canvas->Detach();
   PaintControls(*canvas, buffer);
 }
 
+// The graphic children that overlap the buffer, each on its own origin; the
+// buffer's place in the client area is the canvas's origin, negated.
 void TWinControl::PaintControls(TCanvas& canvas, const QImage& image) {
-  (void)canvas;
   QImage& buffer = const_cast<QImage&>(image);
+  const TPoint origin{-canvas.Origin().X, -canvas.Origin().Y};
+  TRect shown = Bounds(origin.X, origin.Y, buffer.width(), buffer.height());
   for (TControl* c : controls_) {
     auto* g = dynamic_cast<TGraphicControl*>(c);
     if (!g || !g->Visible() || g->width_ <= 0 || g->height_ <= 0) continue;
-    if (!Bounds(0, 0, buffer.width(), buffer.height()).Contains(g->BoundsRect().TopLeft()) &&
-        g->left_ + g->width_ <= 0 && g->top_ + g->height_ <= 0)
-      continue;
+    TRect overlap;
+    if (!IntersectRect(overlap, shown, g->BoundsRect())) continue;  // nothing of it shows
     TCanvas* gc = g->ControlCanvas();
     gc->Attach(&buffer);
     gc->ResetClip();
-    gc->SetOrigin({g->left_, g->top_});
+    gc->SetOrigin({g->left_ - origin.X, g->top_ - origin.Y});
     gc->SetClipRect(Rect(0, 0, g->width_, g->height_));
     g->Paint();
     gc->Detach();

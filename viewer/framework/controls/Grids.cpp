@@ -512,13 +512,21 @@ std::string TCustomGrid::CellText(int col, int row) const {
   return {};
 }
 
+// Cells go row by row up to the report's limit; the last row written may be
+// cut short, and "cellsOmitted" counts what did not fit.
 void TCustomGrid::ReportContent(TContentReport& report) const {
   const TFont& font = *Font();
-  std::vector<std::vector<std::string>> rows(static_cast<size_t>(rowCount_), std::vector<std::string>());
-  for (int r = 0; r < rowCount_; ++r)
-    for (int c = 0; c < colCount_; ++c)
-      rows[size_t(r)].push_back(font.Decode(CellText(c, r)).toStdString());
+  const int64_t total = int64_t(std::max(rowCount_, 0)) * int64_t(std::max(colCount_, 0));
+  const int64_t limit = report.CellLimit() > 0 ? std::min(report.CellLimit(), total) : total;
+  std::vector<std::vector<std::string>> rows;
+  int64_t written = 0;
+  for (int r = 0; r < rowCount_ && written < limit; ++r) {
+    std::vector<std::string>& row = rows.emplace_back();
+    for (int c = 0; c < colCount_ && written < limit; ++c, ++written)
+      row.push_back(font.Decode(CellText(c, r)).toStdString());
+  }
   report.AddStringRows("cells", rows);
+  if (written < total) report.AddInteger("cellsOmitted", total - written);
   report.AddInteger("col", current_.X);
   report.AddInteger("row", current_.Y);
 }

@@ -335,9 +335,11 @@ int TCustomTabControl::RowExtent() const {
 }
 
 std::vector<int> TCustomTabControl::RowSizes() const {
+  if (rowSizesWidth_ == Width()) return rowSizes_;
   const std::vector<std::string> texts = Tabs();
   const bool horizontal = tabPosition_ < 2;
-  if (!multiLine_ || !horizontal || texts.empty()) return {int(texts.size())};
+  rowSizesWidth_ = Width();
+  if (!multiLine_ || !horizontal || texts.empty()) return rowSizes_ = {int(texts.size())};
   TCanvas m;
   m.SetFont(*Font());
   auto* images = dynamic_cast<const TCustomImageList*>(images_);
@@ -345,7 +347,7 @@ std::vector<int> TCustomTabControl::RowSizes() const {
   std::vector<int> widths;
   for (const auto& t : texts)
     widths.push_back(tabWidth_ > 0 ? tabWidth_ : m.TextExtentW(CaptionToMnemonicText(t, *Font())).cx + 16 + image);
-  return TabRowSizes(widths, std::max(1, Width() - 4));
+  return rowSizes_ = TabRowSizes(widths, std::max(1, Width() - 4));
 }
 
 int TCustomTabControl::TabStripExtent() const {
@@ -378,6 +380,8 @@ void TCustomTabControl::CreateWnd() {
 // sits next to the display area, as the system's multi-line tabs do. A row
 // without the selected tab selects a hidden extra tab, so it shows none.
 void TCustomTabControl::UpdateTabs() {
+  rowSizesWidth_ = -1;
+  if (HasState(csLoading)) return;  // Loaded builds the tabs
   const std::vector<std::string> texts = Tabs();
   if (int(texts.size()) != tabCount_) tabCount_ = int(texts.size());
   Realign();
@@ -550,7 +554,7 @@ std::vector<std::string> TPageControl::Tabs() const {
 void TPageControl::InsertPage(TTabSheet* page) {
   if (std::find(pages_.begin(), pages_.end(), page) == pages_.end()) pages_.push_back(page);
   page->FreeNotification(this);
-  PlacePages();
+  if (!HasState(csLoading)) PlacePages();  // Loaded places them all once
   UpdateTabs();
 }
 
@@ -558,7 +562,10 @@ void TPageControl::RemovePage(TTabSheet* page) {
   pages_.erase(std::remove(pages_.begin(), pages_.end(), page), pages_.end());
   page->pageControl_ = nullptr;
   if (activePage_ == page) activePage_ = nullptr;
-  if (!HasState(csDestroying)) UpdateTabs();
+  // When the form goes, its pages go one by one before this control:
+  // rebuilding the tabs for each would cost the square of their number.
+  const bool ownerGoing = Owner() && Owner()->HasState(csDestroying);
+  if (!HasState(csDestroying) && !ownerGoing) UpdateTabs();
 }
 
 void TPageControl::Notification(TComponent* component, TOperation operation) {

@@ -121,8 +121,13 @@ class TCustomTabControl : public TCustomControl {
   virtual int TabImageIndex(int index) const { return index; }
   void Notification(TComponent* component, TOperation operation) override;
   int RowExtent() const;              // one row of tabs, across
-  std::vector<int> RowSizes() const;  // tabs per row
+  // Tabs per row. Measured once per change of the tabs, the font or the
+  // width and kept: layout asks for it on every child's alignment.
+  std::vector<int> RowSizes() const;
   virtual void TabClicked(int index);
+  // Rebuilds the rows of tabs. While the control is being read it only notes
+  // that the tabs changed; Loaded builds them once, so reading n pages costs
+  // one build, not n.
   void UpdateTabs();
 
   int tabIndex_ = -1;
@@ -134,6 +139,10 @@ class TCustomTabControl : public TCustomControl {
   std::vector<QPointer<QTabBar>> rowBars_;
   QPointer<QTabBar> tabBar_;
   bool updatingTabs_ = false;
+
+ private:
+  mutable std::vector<int> rowSizes_;  // RowSizes() for rowSizesWidth_
+  mutable int rowSizesWidth_ = -1;     // -1: measure again
 };
 
 class TPageControl : public TCustomTabControl {

@@ -7,6 +7,7 @@
 #include <QImageReader>
 
 #include "controls/Bitmap.h"
+#include "controls/ImageDecoding.h"
 #include "controls/ContentReport.h"
 #include "core/FormNode.h"
 
@@ -127,9 +128,11 @@ void TCustomImageList::Decode() const {
   if (data_.size() < 28) return;
   const char* p = data_.data();
   if (std::memcmp(p, "IL", 2) != 0) {
-    QImage png;
-    if (png.loadFromData(reinterpret_cast<const uchar*>(p), int(data_.size())))
-      strip_ = png.convertToFormat(QImage::Format_ARGB32);
+    try {
+      const QImage png = DecodeImageWithinBudget(data_);
+      if (!png.isNull()) strip_ = png.convertToFormat(QImage::Format_ARGB32);
+    } catch (const EDecodeBudgetExceeded&) {
+    }
     return;
   }
   storedCount_ = ReadU16(data_, 4);

@@ -128,6 +128,47 @@ struct TextLine {
   int accel = -1;  // index of the underlined character
 };
 
+// Where the line that starts at `start` of a paragraph ends when wrapped to
+// `width`: after the last space-separated word that fits, or inside a word
+// too long for the width. `breaks` holds the paragraph's break positions
+// (each space, and its end) in order. A prefix only widens as it grows, so
+// the last fitting break is found by doubling steps and then halving, and
+// a line costs a few measurements of itself however long the paragraph is.
+int WrappedLineEnd(const TCanvas& canvas, const QString& para, const std::vector<int>& breaks, int start,
+                   int width) {
+  auto fits = [&](int end) { return canvas.TextExtentW(para.mid(start, end - start)).cx <= width; };
+  const size_t first = size_t(std::upper_bound(breaks.begin(), breaks.end(), start) - breaks.begin());
+  // Once anyFits: breaks[lo] fits, and breaks[hi] does not (hi == size: the rest fits).
+  size_t lo = first, hi = breaks.size();
+  bool anyFits = false;
+  for (size_t step = 1;; step *= 2) {
+    const size_t at = std::min(first + step - 1, breaks.size() - 1);
+    if (!fits(breaks[at])) {
+      hi = at;
+      break;
+    }
+    lo = at;
+    anyFits = true;
+    if (at == breaks.size() - 1) return int(para.size());  // the rest fits
+  }
+  if (anyFits) {
+    while (hi - lo > 1) {
+      const size_t mid = lo + (hi - lo) / 2;
+      (fits(breaks[mid]) ? lo : hi) = mid;
+    }
+    return breaks[lo];
+  }
+  // A word longer than the width: break it where it overflows, after at
+  // least one character.
+  int good = start + 1, bad = breaks[first];
+  if (bad <= good) return good;
+  while (bad - good > 1) {
+    const int mid = good + (bad - good) / 2;
+    (fits(mid) ? good : bad) = mid;
+  }
+  return good;
+}
+
 // Splits text into lines (wrapping at spaces when a width is given) and
 // resolves accelerator marks.
 std::vector<TextLine> LayoutText(const TCanvas& canvas, const QString& text, int width, bool wrap,
@@ -148,30 +189,19 @@ std::vector<TextLine> LayoutText(const TCanvas& canvas, const QString& text, int
   std::vector<TextLine> lines;
   int offset = 0;
   const QStringList paragraphs = plain.split('\n');
+  std::vector<int> breaks;
   for (QString para : paragraphs) {
     if (para.endsWith('\r')) para.chop(1);
     if (!wrap || width <= 0) {
       lines.push_back({para, accelIndex >= offset && accelIndex < offset + para.size() ? accelIndex - offset : -1});
     } else {
+      breaks.clear();
+      for (int i = 1; i < para.size(); ++i)
+        if (para[i] == ' ') breaks.push_back(i);
+      breaks.push_back(int(para.size()));
       int start = 0;
       while (start <= para.size()) {
-        int end = para.size();
-        if (canvas.TextExtentW(para.mid(start)).cx > width) {
-          int lastBreak = -1;
-          for (int i = start + 1; i <= para.size(); ++i) {
-            if (i < para.size() && para[i] != ' ') continue;
-            if (canvas.TextExtentW(para.mid(start, i - start)).cx > width) break;
-            lastBreak = i;
-          }
-          if (lastBreak < 0) {
-            // A word longer than the width: break it where it overflows.
-            lastBreak = start + 1;
-            while (lastBreak < para.size() &&
-                   canvas.TextExtentW(para.mid(start, lastBreak + 1 - start)).cx <= width)
-              ++lastBreak;
-          }
-          end = lastBreak;
-        }
+        const int end = start < para.size() ? WrappedLineEnd(canvas, para, breaks, start, width) : int(para.size());
         TextLine line{para.mid(start, end - start), -1};
         const int absStart = offset + start;
         if (accelIndex >= absStart && accelIndex < absStart + line.text.size()) line.accel = accelIndex - absStart;

@@ -26,7 +26,12 @@ class BinaryReader {
   size_t Run() {
     if (Left() < 4 || std::memcmp(p_, "TPF0", 4) != 0) throw EInvalidImage(Msg::SInvalidImage);
     p_ += 4;
-    Component();
+    try {
+      Component();
+    } catch (const EUnwritableValue& e) {
+      // The writer knows the name or value it cannot hold; where it was read is known here.
+      throw EUnwritableValue(std::string(e.what()) + " (read at byte " + std::to_string(Offset(event_)) + ")");
+    }
     return static_cast<size_t>(p_ - begin_);
   }
 
@@ -92,6 +97,7 @@ class BinaryReader {
 
   void Component() {
     const uint8_t* at = p_;
+    event_ = at;
     Enter(at);
     FormObjectHeader h;
     Need(1);
@@ -122,6 +128,7 @@ class BinaryReader {
 
   void PropertyList() {
     for (;;) {
+      event_ = p_;
       std::string_view name = ShortString();
       if (name.empty()) return;
       sink_.Property(name);
@@ -131,6 +138,7 @@ class BinaryReader {
 
   void Value() {
     const uint8_t* at = p_;
+    event_ = at;
     // The input is read once, front to back, from pages the hardware
     // prefetcher does not cross: ask for what comes next ahead of time.
     __builtin_prefetch(p_ + kPrefetchAhead);
@@ -233,6 +241,7 @@ class BinaryReader {
   const uint8_t* p_;
   const uint8_t* end_;
   size_t base_;
+  const uint8_t* event_ = nullptr;  // where the item handed to the sink last was read
   FormEvents& sink_;
   int depth_ = 0;
   FormScalar scalar_;
@@ -258,7 +267,10 @@ size_t ReadFormResourceHeader(std::string_view data, uint32_t& streamSize) {
     while (i < n && p[i] != 0) ++i;
     ++i;
   }
-  if (i + 6 > n) throw bad();
+  // A header that starts right but ends early says where it ends.
+  if (i + 6 > n)
+    throw EInvalidImage(std::string(Msg::SInvalidImage) + ": the resource header is cut short at byte " +
+                        std::to_string(n));
   // The memory flags word is not checked: any value is accepted.
   i += 2;
   streamSize = uint32_t(p[i]) | uint32_t(p[i + 1]) << 8 | uint32_t(p[i + 2]) << 16 |

@@ -7,8 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "core/Exceptions.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormValue.h"
+
+// What a sink raises for a name or value its encoding cannot hold (form text
+// has no spelling for a component named "bad one"). The sink knows what it
+// refused; ReadFormBinary adds "(read at byte N)", where it read it.
+class EUnwritableValue : public EWriteError {
+ public:
+  explicit EUnwritableValue(const std::string& message) : EWriteError(message) {}
+};
 
 // Reads one component tree ("TPF0" + root component) from data and delivers
 // it to sink. Returns the number of bytes used. offsetBase is added to byte
@@ -18,7 +27,8 @@ size_t ReadFormBinary(std::string_view data, FormEvents& sink, size_t offsetBase
 
 // Parses the resource header at the start of data. Returns its size and sets
 // streamSize to the size it declares. Raises EInvalidImage("Invalid stream
-// format") when data does not start with a valid header.
+// format") when data does not start with a valid header, and names the byte
+// where it ends when it starts right but is cut short.
 size_t ReadFormResourceHeader(std::string_view data, uint32_t& streamSize);
 
 // Resource header followed by the binary form stream. Returns bytes used.

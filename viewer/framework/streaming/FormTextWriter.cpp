@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Exceptions.h"
+#include "streaming/FormBinary.h"
 #include "streaming/FormText.h"
 #include "streaming/TextBytes.h"
 
@@ -266,7 +267,7 @@ FormTextWriter::FormTextWriter(FormOutput& out, FormTextOptions options)
 }
 
 void FormTextWriter::CannotWrite(const std::string& what) const {
-  throw EWriteError("Cannot write " + what + " as form text");
+  throw EUnwritableValue("Cannot write " + what + " as form text");
 }
 
 void FormTextWriter::RequireName(std::string_view name, const char* what) const {
