@@ -66,11 +66,11 @@ int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>&
   TFormLoad load;
   try {
     LoadForm(path, load, IsRegisteredClass);
-    // As in the main window: events bound to missing methods are logged.
-    ReadNoticeScope notices([&load](const std::string& line) { load.log.Add(line); });
-    std::unique_ptr<TForm2> preview(new TForm2(Application));
-    ReadComponentRes(load.resource, preview.get());
-    use(*preview);
+    PreviewLoadedForm(load, load.log, [&use](TStream& resource) {
+      std::unique_ptr<TForm2> preview(new TForm2(Application));
+      ReadComponentRes(resource, preview.get());
+      use(*preview);
+    });
   } catch (const std::exception& e) {
     PrintLog(load.log);
     std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());

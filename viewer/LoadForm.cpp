@@ -3,6 +3,8 @@
 
 
 #include "Ancestors.h"
+#include "components/Reader.h"
+#include "core/DecodeBudget.h"
 #include "core/Exceptions.h"
 #include "core/SysUtils.h"
 #include "streaming/Converters.h"
@@ -49,4 +51,11 @@ void LoadForm(const std::string& path, TFormLoad& load, const ClassRegisteredFn&
     ObjectTextToResource(input, load.resource);
   }
   load.resource.SetPosition(0);
+}
+
+void PreviewLoadedForm(TFormLoad& load, TStrings& log, const PreviewAction& preview) {
+  ReadNoticeScope notices([&log](const std::string& line) { log.Add(line); });
+  TDecodeBudget budget;
+  preview(load.resource);
+  if (budget.Refused() > 0) log.Add(budget.LogLine());
 }

@@ -53,3 +53,9 @@ struct TFormLoad {
 // form), EStringListError (placeholder open at the end; `source` not set),
 // EParserError (the rewritten text is malformed; `source` is set).
 void LoadForm(const std::string& path, TFormLoad& load, const ClassRegisteredFn& isRegistered);
+
+// Runs `preview` on the load's resource as every entry point does: an event
+// bound to a method the preview lacks stays unassigned with one line in
+// `log`, and the pictures decoded meanwhile share one decoding budget, whose
+// refusals add one line to `log` after the preview returns.
+void PreviewLoadedForm(TFormLoad& load, TStrings& log, const PreviewAction& preview);

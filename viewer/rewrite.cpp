@@ -7,11 +7,9 @@
 
 #include "LoadForm.h"
 #include "RegisteredClassNames.h"
-#include "core/DecodeBudget.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
-#include "components/Reader.h"
 #include "components/Registry.h"
 #include "core/SysUtils.h"
 #include "streaming/Converters.h"
@@ -589,14 +587,7 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
   } panes{*load, sourceLines, logLines};
   LoadForm(path, *load, isRegistered);
   panes.Show();
-  // Events bound to handlers of the file's own project stay unassigned in
-  // the preview; the log names each of them.
-  ReadNoticeScope notices([&logLines](const std::string& line) { logLines.Add(line); });
-  // The pictures of the preview share one decoding budget; those over it
-  // are shown empty, with one line in the log.
-  TDecodeBudget budget;
-  preview(load->resource);
-  if (budget.Refused() > 0) logLines.Add(budget.LogLine());
+  PreviewLoadedForm(*load, logLines, preview);
 }
 
 void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
