@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-microhei fonts-dejavu-core
   fonts-wine fonts-liberation2 fonts-arphic-uming libuchardet-dev
   xvfb xauth
+  chromium
 )
 
 missing=()

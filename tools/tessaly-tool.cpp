@@ -2,6 +2,7 @@
 //
 //   tessaly-tool totext FILE... [-o OUT]     either encoding in, form text out
 //   tessaly-tool tobinary FILE... [-o OUT]   binary form file (resource header) out
+//   tessaly-tool survey, census, survey-merge  a whole source tree (SurveyCommands.h)
 //
 // Each subcommand is one entry of kCommands; add new ones there.
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "SurveyCommands.h"
 #include "ToolFiles.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -196,6 +198,10 @@ const Command kCommands[] = {
     {"render", nullptr, "render FILE -o OUT.png     draw the form's preview off-screen"},
     {"tree", nullptr, "tree FILE                  the preview's controls as JSON"},
     {"ancestors", nullptr, "ancestors FORM.dfm         the form files an inherited form builds on"},
+    {"survey", RunSurveyCommand, "survey DIR -o OUT [-j N] [--shard K/N] [--time-limit S] [--memory-limit MB]\n"
+                                 "                             every form of a tree: previews, census, a web report"},
+    {"census", RunCensusCommand, "census DIR [--csv]         the component classes of a tree's forms"},
+    {"survey-merge", RunSurveyMergeCommand, "survey-merge -o OUT SHARD_OUT...  join the outputs of survey shards"},
 };
 
 void Usage(std::FILE* to) {
