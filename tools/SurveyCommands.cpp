@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <thread>
@@ -69,21 +67,13 @@ bool ParseSurveyArgs(const std::vector<std::string>& args, SurveyOptions& o, std
   return true;
 }
 
-std::string ReadSmallFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string ReadSmallFile(const fs::path& path) { return ReadSurveyFile(path.string()); }
+void WriteFile(const fs::path& path, std::string_view text) { WriteSurveyFile(path.string(), text); }
 
-void WriteFile(const fs::path& path, std::string_view text) {
-  ToolOutput out(path.string());
-  out.WriteBuffer(text.data(), text.size());
-  out.Commit();
-}
-
-// The declarations of every unit of the tree.
-UnitDeclarations ScanUnits(const std::string& tree, std::vector<std::string>& skipped) {
+// The declarations of the tree's units (paths relative to it).
+UnitDeclarations ScanUnits(const std::string& tree, const std::vector<std::string>& unitFiles) {
   UnitDeclarations units;
-  for (const std::string& rel : ListTreeUnits(tree, skipped)) {
+  for (const std::string& rel : unitFiles) {
     const fs::path path = fs::path(tree) / rel;
     std::error_code ec;
     if (fs::file_size(path, ec) > kMaxUnitSize || ec) continue;
@@ -229,7 +219,14 @@ int Survey(const SurveyOptions& o) {
   for (const TreeForm& f : all)
     if (InShard(f, o.shard)) forms.push_back(f);
   std::vector<FormWork> work = ReadForms(o.tree, forms);
-  WriteFile(out / "units.tsv", ScanUnits(o.tree, skipped).ToTsv());
+  std::vector<std::string> files = ListTreeUnits(o.tree, skipped);
+  WriteFile(out / "units.tsv", ScanUnits(o.tree, files).ToTsv());
+  // Forms that build on other files are redone when any form or unit changes.
+  for (const TreeForm& f : all) files.push_back(f.path);
+  const std::string digest = TreeFilesDigest(o.tree, files);
+  for (FormWork& w : work)
+    if (w.record.census.inherited || !w.record.census.frames.empty())
+      w.key = w.record.key = CombinedResultKey(w.key, digest);
   for (const std::string& s : skipped) std::fprintf(stderr, "tessaly-tool: skipped %s\n", s.c_str());
 
   std::set<std::string> keys;
@@ -302,7 +299,7 @@ int RunCensusCommand(const std::vector<std::string>& args) {
   }
   std::vector<std::string> skipped;
   std::vector<FormWork> work = ReadForms(tree, ListTreeForms(tree, skipped));
-  const UnitDeclarations units = ScanUnits(tree, skipped);
+  const UnitDeclarations units = ScanUnits(tree, ListTreeUnits(tree, skipped));
   std::vector<CensusForm> forms;
   int unreadable = 0;
   for (const FormWork& w : work) {

@@ -85,8 +85,9 @@ int RunSurveyFormCommand(const std::vector<std::string>& args) {
   FormResult result;
   TStringList source, log;
   std::string tree;
+  // The load itself judges the file (the survey hands over regular files
+  // only), so that inherited forms and frames preview with their ancestors.
   try {
-    CheckPreviewInput(file);
     RegisterPreviewClasses();
     Application->Initialize();
     LoadFormFile(file, source, log, [&](TStream& resource) {

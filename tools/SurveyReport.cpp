@@ -18,16 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteText(const fs::path& path, std::string_view text) {
-  ToolOutput out(path.string());
-  out.WriteBuffer(text.data(), text.size());
-  out.Commit();
-}
+std::string ReadText(const fs::path& path) { return ReadSurveyFile(path.string()); }
+void WriteText(const fs::path& path, std::string_view text) { WriteSurveyFile(path.string(), text); }
 
 std::string Number(double v, int decimals) {
   char buf[32];
@@ -156,7 +148,8 @@ std::string FormPage(const SurveyRecord& r, const fs::path& dir, const UnitDecla
   std::string classes = "<table><thead><tr><th>Class</th><th>Count</th><th>Preview</th></tr></thead><tbody>\n";
   for (const auto& [cls, count] : r.census.classes)
     classes += "<tr><td>" + HtmlEscape(DisplayUtf8(cls)) + "</td><td>" + std::to_string(count) + "</td><td>" +
-               (IsStandardFormClass(cls) ? "known" : "placeholder") + "</td></tr>\n";
+               (IsStandardFormClass(cls) ? "known" : r.census.frames.count(cls) ? "frame" : "placeholder") +
+               "</td></tr>\n";
   html += Section("Classes", classes + "</tbody></table>\n");
   if (fs::exists(dir / "rewritten.dfm"))
     html += Section("Rewritten text", "<pre class=\"text\">" + HtmlEscape(DisplayUtf8(ReadText(dir / "rewritten.dfm"))) + "</pre>\n");
@@ -252,6 +245,17 @@ void WriteSurveyReport(const std::string& out, const std::vector<SurveyRecord>& 
   }
   WriteText(base / "census.html", CensusPage(records, rows, units));
   WriteText(base / "index.html", IndexPage(records, rows));
+}
+
+std::string ReadSurveyFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteSurveyFile(const std::string& path, std::string_view text) {
+  ToolOutput out(path);
+  out.WriteBuffer(text.data(), text.size());
+  out.Commit();
 }
 
 std::string DisplayUtf8(std::string_view s) {

@@ -40,6 +40,11 @@ std::string FormsCsv(const std::vector<SurveyRecord>& records, const UnitDeclara
 void WriteSurveyReport(const std::string& out, const std::vector<SurveyRecord>& records,
                        const UnitDeclarations& units);
 
+// A whole file of an output folder ("" when it cannot be read), and one
+// written atomically (raises EToolOutputError).
+std::string ReadSurveyFile(const std::string& path);
+void WriteSurveyFile(const std::string& path, std::string_view text);
+
 // Text as UTF-8 for a page: valid UTF-8 is kept, any other byte is read as
 // Latin-1 (form text keeps the bytes of its code page).
 std::string DisplayUtf8(std::string_view bytes);

@@ -11,6 +11,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string Hex(uint64_t h) {
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
+  return hex;
+}
+
 bool HasExtension(const fs::path& p, std::string_view ext) {
   std::string e = p.extension().string();
   if (e.size() != ext.size()) return false;
@@ -75,9 +81,24 @@ std::string FormResultKey(const TreeForm& form, std::string_view content) {
   h = HashBytes(id, h);
   h = HashBytes(std::string_view("\0", 1), h);
   h = HashBytes(content, h);
-  char hex[17];
-  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
-  return hex;
+  return Hex(h);
+}
+
+std::string TreeFilesDigest(const std::string& root, const std::vector<std::string>& files) {
+  uint64_t h = HashBytes("tree");
+  for (const std::string& rel : files) {
+    std::error_code ec;
+    const fs::path p = fs::path(root) / rel;
+    const auto size = fs::file_size(p, ec);
+    const auto time = fs::last_write_time(p, ec).time_since_epoch().count();
+    const std::string line = rel + '\0' + std::to_string(ec ? 0 : size) + '\0' + std::to_string(time) + '\n';
+    h = HashBytes(line, h);
+  }
+  return Hex(h);
+}
+
+std::string CombinedResultKey(std::string_view key, std::string_view digest) {
+  return Hex(HashBytes(digest, HashBytes(key)));
 }
 
 bool ParseShard(std::string_view text, SurveyShard& shard) {

@@ -39,6 +39,16 @@ uint64_t HashBytes(std::string_view bytes, uint64_t seed = 0xcbf29ce484222325ull
 // new key; an unchanged one keeps its key from run to run.
 std::string FormResultKey(const TreeForm& form, std::string_view content);
 
+// What the files of a tree are now, cheaply: a hash of the path, size and
+// modification time of each of the given files (relative to root). A form
+// that builds on others (an inherited form, a form holding frames) keeps its
+// results under its own key combined with this, so that a change anywhere
+// in the project redoes it; touching a file without changing it costs a
+// redo, never a stale result.
+std::string TreeFilesDigest(const std::string& root, const std::vector<std::string>& files);
+// key (from FormResultKey) combined with a digest, in the same form.
+std::string CombinedResultKey(std::string_view key, std::string_view digest);
+
 // A shard of a survey: index in 1..count.
 struct SurveyShard {
   int index = 1, count = 1;

@@ -75,25 +75,31 @@
     return e;
   }
 
-  // One control of the tree, with its children; the first two levels open.
+  // The line of one tree node: class, name, and for a control its bounds,
+  // visibility and text.
+  function label(holder, c) {
+    holder.appendChild(node('span', 'cls', c['class']));
+    holder.appendChild(document.createTextNode(' ' + (c.name || '') + ' '));
+    if (c.width === undefined) return;
+    holder.appendChild(node('span', 'geom', c.left + ', ' + c.top + ', ' + c.width + ' \u00d7 ' + c.height +
+                                            (c.visible ? '' : ', hidden') + (c.text ? ' \u201c' + c.text + '\u201d' : '')));
+  }
+
+  // One control with its children (the first two levels open); a node
+  // without children is a plain line.
   function treeNode(c, depth) {
+    var inner = (c.children || []).concat(c.components || []);
+    if (!inner.length) {
+      var leaf = node('div', 'leaf');
+      label(leaf, c);
+      return leaf;
+    }
     var details = node('details');
     if (depth < 2) details.open = true;
     var summary = node('summary');
-    summary.appendChild(node('span', 'cls', c['class']));
-    summary.appendChild(document.createTextNode(' ' + (c.name || '') + ' '));
-    summary.appendChild(node('span', 'geom', c.left + ', ' + c.top + ', ' + c.width + ' \u00d7 ' + c.height +
-                                             (c.visible ? '' : ', hidden') + (c.text ? ' \u201c' + c.text + '\u201d' : '')));
+    label(summary, c);
     details.appendChild(summary);
-    (c.children || []).forEach(function (child) { details.appendChild(treeNode(child, depth + 1)); });
-    (c.components || []).forEach(function (k) {
-      var d = node('details');
-      var s = node('summary');
-      s.appendChild(node('span', 'cls', k['class']));
-      s.appendChild(document.createTextNode(' ' + (k.name || '')));
-      d.appendChild(s);
-      details.appendChild(d);
-    });
+    inner.forEach(function (child) { details.appendChild(treeNode(child, depth + 1)); });
     return details;
   }
 

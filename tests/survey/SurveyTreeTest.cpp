@@ -92,3 +92,18 @@ TEST(SurveyShards, SplitATreeIntoDisjointPartsThatCoverIt) {
   for (int size : sizes) EXPECT_NEAR(size, kForms / kShards, kForms / kShards / 5);
   EXPECT_TRUE(InShard({"x.dfm", {}}, {1, 1}));
 }
+
+TEST(SurveyTree, TheFilesDigestChangesWithAnyListedFile) {
+  ScratchTree tree;
+  tree.Write("Base.dfm", "object B: TBase end");
+  tree.Write("Base.pas", "unit Base;");
+  const std::vector<std::string> files{"Base.dfm", "Base.pas"};
+  const std::string before = TreeFilesDigest(tree.Path(), files);
+  EXPECT_EQ(TreeFilesDigest(tree.Path(), files), before);
+  tree.Write("Base.pas", "unit Base; { changed }");
+  const std::string after = TreeFilesDigest(tree.Path(), files);
+  EXPECT_NE(after, before);
+  EXPECT_NE(TreeFilesDigest(tree.Path(), {"Base.dfm"}), after);
+  EXPECT_NE(CombinedResultKey("0123456789abcdef", before), CombinedResultKey("0123456789abcdef", after));
+  EXPECT_EQ(CombinedResultKey("0123456789abcdef", after).size(), 16u);
+}

@@ -82,4 +82,17 @@ grep -q '^TRxLabel  *1  *1  placeholder' "$work/census.txt" || { cat "$work/cens
 "$tool" census "$tree" --csv 2> /dev/null | cmp - "$work/all/census.csv" || fail "census --csv differs from the survey's"
 "$tool" survey "$tree" -o "$tree/report" 2> /dev/null && fail "an output inside the tree was accepted"
 [ -e "$tree/report" ] && fail "something was written into the tree"
+
+# An inherited form is redone when its ancestor changes, though its own bytes did not.
+family="$work/family"
+mkdir -p "$family"
+printf 'object Base: TBase\n  Caption = '"'Base'"'\n  object Title: TPanel\n  end\nend\n' > "$family/Base.dfm"
+printf 'unit Base;\ninterface\ntype\n  TBase = class(TForm)\n  end;\nend.\n' > "$family/Base.pas"
+printf 'inherited Child: TChild\n  inherited Title: TPanel\n    Caption = '"'Child'"'\n  end\nend\n' > "$family/Child.dfm"
+printf 'unit Child;\ninterface\nuses Base;\ntype\n  TChild = class(TBase)\n  end;\nend.\n' > "$family/Child.pas"
+"$tool" survey "$family" -o "$work/family-out" 2> /dev/null || fail "family survey"
+grep -q '^Child.dfm,[0-9a-f]*,ok,TChild,Child,yes,TBase; TForm,' "$work/family-out/forms.csv" || { cat "$work/family-out/forms.csv"; fail "inherited row"; }
+sed -i 's/Caption = .Base./Caption = '"'Base form'"'/' "$family/Base.dfm"
+"$tool" survey "$family" -o "$work/family-out" 2> "$work/family.log" || fail "family re-run"
+grep -q "2 forms, 2 to survey, 0 unchanged" "$work/family.log" || { cat "$work/family.log"; fail "the inherited form was not redone"; }
 echo ok
