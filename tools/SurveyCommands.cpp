@@ -121,7 +121,10 @@ class Progress {
   explicit Progress(size_t total) : total_(total), tty_(isatty(STDERR_FILENO)), start_(Clock::now()) {}
   void Done(const SurveyRecord& r) {
     ++done_;
-    failed_ += r.status != "ok";
+    if (r.status != "ok") {
+      ++failed_;
+      failures_.push_back(r.path + ": " + r.status + ": " + r.error);
+    }
     if (!tty_) {
       std::fprintf(stderr, "[%zu/%zu] %s: %s%s%s\n", done_, total_, r.path.c_str(), r.status.c_str(),
                    r.error.empty() ? "" : ": ", r.error.c_str());
@@ -135,8 +138,15 @@ class Progress {
                  std::string(kWidth - filled, '.').c_str(), done_, total_, failed_, left / 60, left % 60);
     if (done_ == total_) std::fprintf(stderr, "\n");
   }
+  // On a terminal the bar only counted them.
+  void ListFailures() const {
+    if (!tty_) return;
+    if (done_ != total_) std::fprintf(stderr, "\n");
+    for (const std::string& f : failures_) std::fprintf(stderr, "%s\n", f.c_str());
+  }
 
  private:
+  std::vector<std::string> failures_;
   size_t total_, done_ = 0, failed_ = 0;
   bool tty_;
   Clock::time_point start_;
@@ -249,7 +259,7 @@ int Survey(const SurveyOptions& o) {
                     (tmp / "stderr.txt").string()});
   }
   Progress progress(todo.size());
-  RunWorkers(jobs, o.jobs, o.limits, [&](size_t i, const WorkerOutcome& outcome) {
+  const bool finished = RunWorkers(jobs, o.jobs, o.limits, [&](size_t i, const WorkerOutcome& outcome) {
     FormWork& w = *todo[i];
     const fs::path tmp = formsDir / (w.key + ".tmp"), dir = formsDir / w.key;
     FinishRecord(w.record, tmp, outcome, o.limits);
@@ -259,6 +269,12 @@ int Survey(const SurveyOptions& o) {
     fs::rename(tmp, dir);
     progress.Done(w.record);
   });
+  progress.ListFailures();
+  if (!finished) {
+    // What finished is kept; the next run takes up the rest.
+    std::fprintf(stderr, "tessaly-tool: survey interrupted; run it again to go on\n");
+    return 130;
+  }
   WriteSurveyReport(o.out, ReadSurveyRecords(o.out), UnitDeclarations::FromTsv(ReadSmallFile(out / "units.tsv")));
   std::fprintf(stderr, "tessaly-tool: report in %s\n", (out / "index.html").c_str());
   return kExitOk;

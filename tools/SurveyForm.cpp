@@ -104,7 +104,7 @@ int RunSurveyFormCommand(const std::vector<std::string>& args) {
     result.error = OneLine(e.what());
   }
   try {
-    if (source.Count() > 0) WriteFile(dir + "/rewritten.dfm", JoinLines(source));
+    if (source.Count() > 0) WriteFile(dir + "/rewritten.txt", JoinLines(source));
     WriteFile(dir + "/log.txt", JoinLines(log));
     if (!tree.empty()) WriteFile(dir + "/tree.json", tree);
     std::string tsv = "status\t" + result.status + "\nwidth\t" + std::to_string(result.width) + "\nheight\t" +

@@ -6,7 +6,7 @@
 //   result.tsv     "key<TAB>value" lines: status (ok or failed), width and
 //                  height of the client area, error (the load's message),
 //                  note (why there is no image of a loaded form)
-//   rewritten.dfm  the form text as the viewer rewrites it (when it got that far)
+//   rewritten.txt  the form text as the viewer rewrites it (when it got that far)
 //   log.txt        the component log
 //   tree.json      the preview's control tree, as `tree` writes it
 //   preview.png    the client area, full size; thumb.png, at most 240 x 180

@@ -151,8 +151,8 @@ std::string FormPage(const SurveyRecord& r, const fs::path& dir, const UnitDecla
                (IsStandardFormClass(cls) ? "known" : r.census.frames.count(cls) ? "frame" : "placeholder") +
                "</td></tr>\n";
   html += Section("Classes", classes + "</tbody></table>\n");
-  if (fs::exists(dir / "rewritten.dfm"))
-    html += Section("Rewritten text", "<pre class=\"text\">" + HtmlEscape(DisplayUtf8(ReadText(dir / "rewritten.dfm"))) + "</pre>\n");
+  if (fs::exists(dir / "rewritten.txt"))
+    html += Section("Rewritten text", "<pre class=\"text\">" + HtmlEscape(DisplayUtf8(ReadText(dir / "rewritten.txt"))) + "</pre>\n");
   html += Section("Log", "<pre class=\"log\">" + HtmlEscape(DisplayUtf8(ReadText(dir / "log.txt"))) + "</pre>\n");
   html += "<script src=\"../../report.js\"></script>\n";
   if (fs::exists(dir / "tree.json")) html += "<script src=\"tree.js\"></script>\n";

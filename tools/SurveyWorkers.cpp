@@ -14,6 +14,29 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+volatile sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) { stopRequested = 1; }
+
+// Catches the signals that end a run for the time RunWorkers runs.
+class StopSignals {
+ public:
+  StopSignals() {
+    struct sigaction action = {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    for (size_t i = 0; i < kCount; ++i) sigaction(kSignals[i], &action, &old_[i]);
+  }
+  ~StopSignals() {
+    for (size_t i = 0; i < kCount; ++i) sigaction(kSignals[i], &old_[i], nullptr);
+  }
+
+ private:
+  static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+  static constexpr size_t kCount = sizeof kSignals / sizeof kSignals[0];
+  struct sigaction old_[kCount];
+};
+
 struct Running {
   pid_t pid;
   size_t index;
@@ -76,13 +99,23 @@ std::string WorkerOutcome::What() const {
   return {};
 }
 
-void RunWorkers(const std::vector<WorkerJob>& jobs, int parallel, const WorkerLimits& limits,
+bool RunWorkers(const std::vector<WorkerJob>& jobs, int parallel, const WorkerLimits& limits,
                 const std::function<void(size_t, const WorkerOutcome&)>& done) {
   if (parallel < 1) parallel = 1;
+  stopRequested = 0;
+  StopSignals signals;
   std::vector<Running> running;
   size_t next = 0;
   const auto limit = std::chrono::seconds(limits.seconds);
   while (next < jobs.size() || !running.empty()) {
+    if (stopRequested) {
+      for (const Running& r : running) {
+        kill(-r.pid, SIGKILL);
+        kill(r.pid, SIGKILL);
+        waitpid(r.pid, nullptr, 0);
+      }
+      return false;
+    }
     while (next < jobs.size() && running.size() < static_cast<size_t>(parallel)) {
       const Clock::time_point start = Clock::now();
       pid_t pid = Start(jobs[next], limits);
@@ -120,4 +153,5 @@ void RunWorkers(const std::vector<WorkerJob>& jobs, int parallel, const WorkerLi
     }
     if (!ended && !running.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+  return true;
 }

@@ -30,6 +30,9 @@ struct WorkerOutcome {
 
 // Runs every job, at most `parallel` at a time (at least 1), and calls
 // done(index, outcome) in this thread as each ends. A child past its time
-// limit is killed with its whole process group. Returns when all have ended.
-void RunWorkers(const std::vector<WorkerJob>& jobs, int parallel, const WorkerLimits& limits,
+// limit is killed with its whole process group. Returns when all have ended,
+// or false as soon as SIGINT, SIGTERM or SIGHUP arrived: the children run
+// in process groups of their own, out of reach of the terminal's Ctrl-C,
+// so the running ones are killed then and the rest are not started.
+bool RunWorkers(const std::vector<WorkerJob>& jobs, int parallel, const WorkerLimits& limits,
                 const std::function<void(size_t index, const WorkerOutcome& outcome)>& done);

@@ -75,7 +75,7 @@ TEST(SurveyReportPages, EscapeWhatFormsContain) {
   ScratchTree out;
   out.Write("forms/k1/record.tsv", "path\t<b>odd</b>.dfm\nstatus\tok\nwidth\t10\nheight\t20\n");
   out.Write("forms/k1/census.tsv", "root\tTForm1\tForm1\t0\t1\nclass\tT<img>\t1\n");
-  out.Write("forms/k1/rewritten.dfm", "object Form1: TForm1\n  Caption = '</pre><script>alert(1)</script>'\nend\n");
+  out.Write("forms/k1/rewritten.txt", "object Form1: TForm1\n  Caption = '</pre><script>alert(1)</script>'\nend\n");
   out.Write("forms/k1/log.txt", "[T<img>]: [True]\n");
   out.Write("forms/k1/tree.json", "{\"class\": \"TForm2\", \"children\": []}\n");
   out.Write("forms/k1/thumb.png", "png");

@@ -35,10 +35,10 @@ grep -q '^sub/Broken.dfm,[0-9a-f]*,failed,' "$out/forms.csv" || fail "Broken row
 grep -q '^sub/deeper/DIALOG.DFM,[0-9a-f]*,ok,TDialog,' "$out/forms.csv" || fail "binary form row"
 grep -q '^TRxLabel,1,1,no,no,,forms/Main.dfm,Height=1; Left=1; ShadowColor=1; Top=1; Width=1' "$out/census.csv" || { cat "$out/census.csv"; fail "census row"; }
 main="$(grep '^forms/Main.dfm' "$out/forms.csv" | cut -d, -f2)"
-for f in preview.png thumb.png tree.json rewritten.dfm log.txt index.html tree.js; do
+for f in preview.png thumb.png tree.json rewritten.txt log.txt index.html tree.js; do
   [ -s "$out/forms/$main/$f" ] || fail "Main has no $f"
 done
-grep -q 'object Fancy: TUnknown' "$out/forms/$main/rewritten.dfm" || fail "rewritten text"
+grep -q 'object Fancy: TUnknown' "$out/forms/$main/rewritten.txt" || fail "rewritten text"
 grep -q '\[TRxLabel\]: \[True\]' "$out/forms/$main/log.txt" || fail "log"
 grep -q '"class": "TButton"' "$out/forms/$main/tree.json" || fail "tree"
 
@@ -75,6 +75,16 @@ TESSALY_SURVEY_WORKER="$work/hang.sh" "$tool" survey "$tree" -o "$work/hung" -j 
 grep -q 'longer than 1 s' "$work/hung/forms.csv" || fail "timeout message"
 TESSALY_SURVEY_WORKER="$work/crash.sh" "$tool" survey "$tree" -o "$work/crashed" 2> /dev/null || fail "crashed survey"
 grep -q ',crashed,.*signal 11.*about to crash' "$work/crashed/forms.csv" || { cat "$work/crashed/forms.csv"; fail "crash not reported"; }
+
+# Stopping a survey stops its children too (they run in groups of their own).
+TESSALY_SURVEY_WORKER="$work/hang.sh" "$tool" survey "$tree" -o "$work/stopped" -j 2 --time-limit 60 2> "$work/stopped.log" &
+pid=$!
+for _ in $(seq 200); do pgrep -f "$work/hang.sh" > /dev/null && break; sleep 0.1; done
+kill -TERM "$pid"
+wait "$pid"; status=$?
+[ "$status" -eq 130 ] || fail "a stopped survey exited with $status"
+sleep 0.3
+pgrep -f "$work/hang.sh" > /dev/null && fail "children of a stopped survey are still running"
 
 # census alone; output folders inside the tree are refused.
 "$tool" census "$tree" > "$work/census.txt" 2> /dev/null || fail "census"
