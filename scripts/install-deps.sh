@@ -14,6 +14,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-baekmuk
   xvfb xauth
   python3-pefile
+  chromium
 )
 
 missing=()

@@ -252,3 +252,13 @@ int RunTreeCommand(const std::vector<std::string>& args) {
   }
   return kExitOk;
 }
+
+std::string PreviewTreeJson(TControl* root) {
+  std::string json;
+  AppendControlJson(json, root, 0);
+  return json + "\n";
+}
+
+int MaxRenderSide() { return kMaxRenderSide; }
+
+void AllowDeepPreviewPainting() { AllowDeepPainting(); }

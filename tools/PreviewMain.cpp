@@ -11,6 +11,7 @@
 #include "ImageCommands.h"
 #include "InheritedCommands.h"
 #include "PreviewCommands.h"
+#include "SurveyForm.h"
 #include "ToolFiles.h"
 #include "rewrite.h"
 
@@ -58,6 +59,7 @@ int Run(std::string_view name, const std::vector<std::string>& args) {
   if (name == "tree") return RunTreeCommand(args);
   if (name == "ancestors") return RunAncestorsCommand(args);
   if (name == "images") return RunImagesCommand(args);
+  if (name == "survey-form") return RunSurveyFormCommand(args);
   if (std::vector<std::string> rest = args; name == "totext" && TakeFlattenOption(rest)) return RunFlattenCommand(rest);
   std::fprintf(stderr, "tessaly-tool-preview: unknown command '%s'\n", std::string(name).c_str());
   return kExitUsage;

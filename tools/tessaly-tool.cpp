@@ -4,6 +4,7 @@
 //   tessaly-tool tobinary FILE... [-o OUT]   binary form file (resource header) out
 //   tessaly-tool forms PROGRAM               the forms compiled into a program
 //   tessaly-tool extract PROGRAM [-o DIR]    those forms as form files
+//   tessaly-tool survey, census, survey-merge  a whole source tree (SurveyCommands.h)
 //
 // A FILE may name a form inside a program or resource file as PROGRAM:NAME.
 //
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "ProgramCommands.h"
+#include "SurveyCommands.h"
 #include "ToolFiles.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -217,6 +219,10 @@ const Command kCommands[] = {
     {"tree", nullptr, "tree FILE [--all-cells]    the preview's controls as JSON (at most 100000 cells per grid\n"
              "                             unless --all-cells; \"cellsOmitted\" counts the rest)"},
     {"ancestors", nullptr, "ancestors FORM.dfm         the form files a form is read with: ancestors, then frames"},
+    {"survey", RunSurveyCommand, "survey DIR -o OUT [-j N] [--shard K/N] [--time-limit S] [--memory-limit MB]\n"
+                                 "                             every form of a tree: previews, census, a web report"},
+    {"census", RunCensusCommand, "census DIR [--csv]         the component classes of a tree's forms"},
+    {"survey-merge", RunSurveyMergeCommand, "survey-merge -o OUT SHARD_OUT...  join the outputs of survey shards"},
 };
 
 void Usage(std::FILE* to) {
