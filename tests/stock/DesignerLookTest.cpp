@@ -23,7 +23,9 @@ std::unique_ptr<TForm> Loaded(const std::string& text) {
   return form;
 }
 
-QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+// A pixel of a rendering as a colour, to compare with ColorToRGB of the
+// system colours.
+TColor Pixel(const QImage& image, int x, int y) { return PixelToColor(image.pixel(x, y)); }
 
 // Where a control's client (0, 0) lies in its form's client area.
 TPoint ClientOffset(const TControl* control, const TForm& form) {
@@ -31,7 +33,8 @@ TPoint ClientOffset(const TControl* control, const TForm& form) {
   return {a.X - b.X, a.Y - b.Y};
 }
 
-constexpr QRgb kWhite = 0xFFFFFF, kFace = 0xC0C0C0, kShadow = 0x808080, kNavy = 0x000080;
+const TColor kWhite = ColorToRGB(clWindow), kFace = ColorToRGB(clBtnFace), kShadow = ColorToRGB(clBtnShadow),
+             kLight = ColorToRGB(clBtnHighlight), kNavy = ColorToRGB(clHighlight);
 
 }  // namespace
 
@@ -52,8 +55,8 @@ TEST(WindowParts, RenderShowsTheMenuBarAboveTheWholeClientArea) {
   const QImage image = RenderFormClient(form.get());
   EXPECT_EQ(image.height(), bar + form->ClientHeight());
   EXPECT_EQ(image.width(), form->ClientWidth());
-  EXPECT_EQ(Pixel(image, 10, image.height() - 1), 0xFF0000u) << "the status bar is the last row";
-  EXPECT_NE(Pixel(image, 10, bar - 1), 0xFF0000u) << "the menu bar is above it";
+  EXPECT_EQ(Pixel(image, 10, image.height() - 1), clRed) << "the status bar is the last row";
+  EXPECT_NE(Pixel(image, 10, bar - 1), clRed) << "the menu bar is above it";
 }
 
 // A frame has no caption or border: its stored size is its client size.
@@ -133,7 +136,7 @@ TEST(ToolBarLook, HiddenCaptionsStayHiddenAndFlatSeparatorsAreEtched) {
       ASSERT_EQ(Pixel(image, at.X + b1->Left() + x, at.Y + b1->Top() + y), kFace) << x << "," << y;
   const int line = at.X + sep->Left() + sep->Width() / 2 - 1, middle = at.Y + sep->Top() + sep->Height() / 2;
   EXPECT_EQ(Pixel(image, line, middle), kShadow);
-  EXPECT_EQ(Pixel(image, line + 1, middle), kWhite);
+  EXPECT_EQ(Pixel(image, line + 1, middle), kLight);
 }
 
 // A form saved scrolled stores its children where they were then; the
@@ -144,7 +147,7 @@ TEST(ScrolledForms, TheStoredPositionIsAppliedWithTheBarShown) {
       "object Form1: TForm1\r\n  ClientWidth = 200\r\n  ClientHeight = 150\r\n"
       "  VertScrollBar.Position = 100\r\n"
       "  object Above: TPanel\r\n    Left = 10\r\n    Top = -80\r\n    Width = 50\r\n    Height = 40\r\n  end\r\n"
-      "  object Below: TPanel\r\n    Left = 10\r\n    Top = 100\r\n    Width = 50\r\n    Height = 40\r\n  end\r\n"
+      "  object Below: TPanel\r\n    Left = 10\r\n    Top = 100\r\n    Width = 50\r\n    Height = 100\r\n  end\r\n"
       "end\r\n");
   auto* above = FindIn<TPanel>(*form, "Above");
   EXPECT_EQ(form->Scrolling().Position().Y, 100);
