@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QMenuBar>
+#include <QPainter>
 #include <QtGlobal>
 
 #include <cerrno>
@@ -23,6 +25,7 @@
 #include "core/Strings.h"
 #include "ToolFiles.h"
 #include "rewrite.h"
+#include "stock/Menus.h"
 
 namespace {
 
@@ -138,6 +141,21 @@ void AppendControlJson(std::string& out, TControl* control, int depth) {
   out += "]}";
 }
 
+// What the preview's window shows inside its frame: its main menu's bar,
+// when it has one, above the client area.
+QImage RenderPreviewWindow(TForm2& preview) {
+  QImage client = RenderFormClient(&preview);
+  auto* menu = dynamic_cast<TMainMenu*>(preview.Menu());
+  QMenuBar* bar = menu ? menu->MenuBar() : nullptr;
+  const int height = preview.MenuBarHeight();
+  if (!bar || height <= 0) return client;
+  QImage window(client.width(), client.height() + height, QImage::Format_RGB32);
+  window.fill(Qt::white);
+  bar->render(&window, QPoint(0, 0), QRegion(0, 0, client.width(), height));
+  QPainter(&window).drawImage(0, height, client);
+  return window;
+}
+
 }  // namespace
 
 int RunRenderCommand(const std::vector<std::string>& args) {
@@ -173,7 +191,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
                 std::to_string(kMaxRenderSide) + ")";
       return;
     }
-    QImage image = RenderFormClient(&preview);
+    QImage image = RenderPreviewWindow(preview);
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) refused = "cannot encode the image as PNG";

@@ -742,31 +742,6 @@ void TCustomForm::ReadingStrings(const std::vector<std::string>& strings) {
   Font()->SetDefaultCodePage(codePage);
 }
 
-namespace {
-
-// A form scrolled in the designer stores its children where they were
-// with the window scrolled by the bars' Position (some at negative
-// coordinates): they are put back unscrolled, and the window scrolls to
-// that position with its bars showing, so every child stays reachable.
-void ApplyStoredScrollPositions(TCustomForm& form) {
-  auto position = [](const TControlScrollBar& bar) {
-    const TFieldValue* f = bar.FindField("Position");
-    return f ? static_cast<int>(std::clamp<int64_t>(f->ord, 0, INT32_MAX / 2)) : 0;
-  };
-  const int x = position(*form.HorzScrollBar()), y = position(*form.VertScrollBar());
-  if (x == 0 && y == 0) return;
-  form.DisableAlign();
-  for (int i = 0; i < form.ControlCount(); ++i) {
-    TControl* c = form.Controls(i);
-    if (c->Align() == alNone) c->SetBounds(c->Left() + x, c->Top() + y, c->Width(), c->Height());
-  }
-  form.EnableAlign();
-  form.Realign();
-  form.ScrollTo(x, y);
-}
-
-}  // namespace
-
 void TCustomForm::Loaded() {
   // A frame's description read as the root: forms have no tab order, so
   // one that sets it is a frame's, whose Width and Height are its client
@@ -776,7 +751,6 @@ void TCustomForm::Loaded() {
     SetClientSize(width_, height_);
   }
   TWinControl::Loaded();
-  ApplyStoredScrollPositions(*this);
   if (scaled_ && ppiRead_ && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ChangeScale(Screen->PixelsPerInch(), pixelsPerInch_);
     pixelsPerInch_ = Screen->PixelsPerInch();

@@ -52,7 +52,4 @@ QImage RenderControl(TControl* control) {
   return whole.copy(control->Left(), control->Top(), control->Width(), control->Height());
 }
 
-QImage RenderFormClient(TCustomForm* form) {
-  // The window's widget starts with the menu bar, as the window shows it.
-  return RenderWidget(form->Handle(), form->ClientWidth(), form->ClientHeight() + form->MenuBarHeight());
-}
+QImage RenderFormClient(TCustomForm* form) { return RenderControl(form); }
