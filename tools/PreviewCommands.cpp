@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QImage>
 #include <QMessageLogContext>
+#include <QMenuBar>
+#include <QPainter>
 #include <QtGlobal>
 
 #include <cerrno>
@@ -25,6 +27,7 @@
 #include "ToolFiles.h"
 #include "LoadForm.h"
 #include "rewrite.h"
+#include "stock/Menus.h"
 
 namespace {
 
@@ -158,6 +161,21 @@ void AppendControlJson(std::string& out, TControl* control, int depth) {
   out += "]}";
 }
 
+// What the preview's window shows inside its frame: its main menu's bar,
+// when it has one, above the client area.
+QImage RenderPreviewWindow(TForm2& preview) {
+  QImage client = RenderFormClient(&preview);
+  auto* menu = dynamic_cast<TMainMenu*>(preview.Menu());
+  QMenuBar* bar = menu ? menu->MenuBar() : nullptr;
+  const int height = preview.MenuBarHeight();
+  if (!bar || height <= 0) return client;
+  QImage window(client.width(), client.height() + height, QImage::Format_RGB32);
+  window.fill(Qt::white);
+  bar->render(&window, QPoint(0, 0), QRegion(0, 0, client.width(), height));
+  QPainter(&window).drawImage(0, height, client);
+  return window;
+}
+
 }  // namespace
 
 int RunRenderCommand(const std::vector<std::string>& args) {
@@ -197,7 +215,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
                 std::to_string(kMaxRenderSide) + ")";
       return;
     }
-    QImage image = RenderFormClient(&preview);
+    QImage image = RenderPreviewWindow(preview);
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) refused = "cannot encode the image as PNG";

@@ -203,8 +203,15 @@ void TCalendar::Click() {
   if (!text.empty()) SetDatePart(3, StrToInt(text));
 }
 
-void TCalendar::WMSize(TWMSize& msg) {
+void TCalendar::WMSize(TWMSize& msg) { SizeCells(int(msg.Width), int(msg.Height)); }
+
+void TCalendar::Loaded() {
+  TCustomGrid::Loaded();
+  SizeCells(ClientWidth(), ClientHeight());
+}
+
+void TCalendar::SizeCells(int clientWidth, int clientHeight) {
   const int lines = CheckedMul(GridLineWidth(), 6);
-  SetDefaultColWidth(CheckedSub(int(msg.Width), lines) / 7);
-  SetDefaultRowHeight(CheckedSub(int(msg.Height), lines) / 7);
+  SetDefaultColWidth(CheckedSub(clientWidth, lines) / 7);
+  SetDefaultRowHeight(CheckedSub(clientHeight, lines) / 7);
 }

@@ -81,8 +81,13 @@ class TCalendar : public TCustomGrid {
   bool SelectCell(int col, int row) override;
   // The seven columns and rows share the client after six grid lines.
   void WMSize(TWMSize& msg) override;
+  // Width and Height are read before GridLineWidth: the cells are sized
+  // again for the lines the form stores.
+  void Loaded() override;
 
  private:
+  void SizeCells(int clientWidth, int clientHeight);
+
   TDateTime date_ = 0;
   int dayBase_ = 0;
   bool readOnly_ = false;

@@ -148,9 +148,24 @@ int TDirectoryOutline::FindInsertPosition(TOutlineNode* node, const std::string&
   return node->Child(hi)->Index();
 }
 
+std::string TDirectoryOutline::HostDirectoryOfItem(int index) const {
+  std::string path;
+  for (const TOutlineNode* node = Items(index); node && node->Parent(); node = node->Parent()) {
+    if (!node->Parent()->Parent()) {
+      path.insert(0, node->Text());  // the drive's root, "c:\"
+      break;
+    }
+    auto host = hostNames_.find(node);
+    path.insert(0, "\\" + (host == hostNames_.end() ? node->Text() : host->second));
+  }
+  const size_t colon = path.find(":\\\\");
+  if (colon != std::string::npos) path.erase(colon + 2, 1);
+  return path;
+}
+
 void TDirectoryOutline::ListChildren(int index) {
   auto info = std::make_unique<TNodeInfo>();
-  info->Pattern = DirectoryOfItem(index);
+  info->Pattern = HostDirectoryOfItem(index);
   if (!info->Pattern.empty() && info->Pattern.back() != '\\') info->Pattern += '\\';
   info->Pattern += "*.*";
   info->Node = Items(index);
@@ -174,6 +189,7 @@ void TDirectoryOutline::ListChildren(int index) {
                               ? Add(info->Node->GetLastChild(), name)
                               : Insert(info->InsertPosition, name);
         }
+        hostNames_[Items(info->NewItem)] = rec.Name;
       }
       info->SearchResult = FindNext(info->SearchRec);
     }
@@ -200,6 +216,7 @@ void TDirectoryOutline::RebuildTree() {
   // take the current directory's, as window creation does.
   if (FDrive == '\0') FillFromCurrentDirectory();
   Clear();
+  hostNames_.clear();
   AddChild(0, ConvertCase(std::string(1, FDrive) + ":\\"));
   SelectPath(FDirectory);
   Change();
@@ -241,11 +258,14 @@ void TDirectoryOutline::Change() {
 
 void TDirectoryOutline::SetDirectory(const std::string& value) {
   if (value.empty()) return;
-  std::string path = EndsWith(value, ":\\") ? ConvertCase(value) : ConvertCase(ExpandFileName(value));
-  if (path.size() > 3 && path.back() == '\\') path.pop_back();
-  if (AnsiCompareFileName(path, FDirectory) == 0) return;
+  // The host folder is reached by the path as given; the control keeps it
+  // in its case rule.
+  std::string host = EndsWith(value, ":\\") ? value : ExpandFileName(value);
+  if (host.size() > 3 && host.back() == '\\') host.pop_back();
+  const std::string path = ConvertCase(host);
+  if (AnsiCompareFileName(path, FDirectory) == 0 && IsWorkingDirectory(host)) return;
   // The working directory changes first: a failure leaves the control as it was.
-  ChDir(path);
+  ChDir(host);
   FDirectory = path;
   if (CharAt(path, 1) != FDrive) {
     SetDrive(CharAt(path, 1));
@@ -253,6 +273,14 @@ void TDirectoryOutline::SetDirectory(const std::string& value) {
   }
   if (EndsWith(FDirectory, ":\\")) SelectPath(path);
   Change();
+}
+
+bool TDirectoryOutline::IsWorkingDirectory(const std::string& path) {
+  std::string wanted, current;
+  // Names the host cannot resolve compare as the same folder, as they did
+  // ignoring case.
+  if (!HostPathOf(path, wanted) || !HostPathOf(GetDir(0), current)) return true;
+  return wanted == current;
 }
 
 void TDirectoryOutline::SetDrive(char letter) {
@@ -311,5 +339,5 @@ void TDirectoryOutline::KeyPress(char& key) {
 
 void TDirectoryOutline::Click() {
   TCustomOutline::Click();
-  SetDirectory(DirectoryOfItem(SelectedItem()));
+  SetDirectory(HostDirectoryOfItem(SelectedItem()));
 }

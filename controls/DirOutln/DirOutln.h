@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <string>
+#include <map>
 #include <string_view>
 
 #include "controls/Outline.h"
@@ -97,9 +98,18 @@ class TDirectoryOutline : public TCustomOutline {
   int FindChildNamed(int current, const std::string& name);
   static bool SameDriveLetter(char a, char b);
   void FillFromCurrentDirectory();
+  // The host folder of an item: its path spelt with each listed folder's
+  // own name, so that two folders whose names differ only in case, and so
+  // show alike under a case rule, each open their own folder.
+  std::string HostDirectoryOfItem(int index) const;
+  // Whether path names the host folder the working directory is.
+  static bool IsWorkingDirectory(const std::string& path);
 
   char FDrive = '\0';
   std::string FDirectory;
   TTextCase FTextCase = tcLowerCase;
   TCaseFunction FCaseFunction = nullptr;
+  // The name the host gave each listed folder's item (its text may be in
+  // another case); emptied whenever the tree is.
+  std::map<const TOutlineNode*, std::string> hostNames_;
 };

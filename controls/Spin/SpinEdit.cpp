@@ -172,6 +172,15 @@ int TSpinEdit::MinimumHeight() const {
 
 void TSpinEdit::WMSize(TWMSize& msg) {
   TCustomEdit::WMSize(msg);
+  FitToSize();
+}
+
+void TSpinEdit::Loaded() {
+  TCustomEdit::Loaded();
+  FitToSize();
+}
+
+void TSpinEdit::FitToSize() {
   const int minimum = MinimumHeight();
   if (Height() < minimum) {
     SetHeight(minimum);  // the resize brings its own WM_SIZE

@@ -55,6 +55,9 @@ class TSpinEdit : public TCustomEdit {
   void KeyDown(Word& key, TShiftState shift) override;
   void KeyPress(char& key) override;
   void WMSize(TWMSize& msg) override;
+  // Lays the button out for the size read: a form may store exactly the
+  // size the edit was made with, which sends no WM_SIZE.
+  void Loaded() override;
   void CMEnter(TCMEnter& msg) override;
   void CMExit(TCMExit& msg) override;
   void WMPaste(TWMNoParams& msg) override;
@@ -63,6 +66,8 @@ class TSpinEdit : public TCustomEdit {
  private:
   int32_t ClampValue(int32_t value) const;
   void UpdateTextArea();
+  // Keeps the minimum height, then places the button and the text area.
+  void FitToSize();
 
   int32_t minValue_ = 0;
   int32_t maxValue_ = 0;

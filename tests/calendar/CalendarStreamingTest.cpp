@@ -149,3 +149,17 @@ TEST_F(CalendarStreaming, TheExampleFormShowsItsDatesInBothEncodings) {
   EXPECT_EQ(march->Day(), 17);
   EXPECT_EQ(march->DayBase(), -5);
 }
+
+// Width and Height come before GridLineWidth in a form: the cells must be
+// sized again for the stored lines, or the last column and row are cut off.
+TEST_F(CalendarStreaming, CellsFitTheClientForTheGridLinesReadAfterTheSize) {
+  Read("    Width = 320\n    Height = 160\n    GridLineWidth = 3\n");
+  TCalendar* c = Cal2();
+  ASSERT_NE(c, nullptr);
+  const TRect client = c->ClientRect();
+  EXPECT_EQ(c->DefaultColWidth(), (client.Width() - 6 * 3) / 7);
+  EXPECT_EQ(c->DefaultRowHeight(), (client.Height() - 6 * 3) / 7);
+  const TRect last = c->CellRect(6, 6);
+  EXPECT_LE(last.Right, client.Right) << "the last column shows whole";
+  EXPECT_LE(last.Bottom, client.Bottom) << "the last row shows whole";
+}

@@ -342,3 +342,30 @@ TEST(DirectoryOutlineForm, AsIsRuleSelectsTheCurrentDirectoryAfterLoading) {
   EXPECT_EQ(o->DirectoryOfItem(o->SelectedItem()), tree.Windows());
   EXPECT_EQ(o->Options(), OutlineOption(ooDrawFocusRect));
 }
+
+// Under a case rule two host folders whose names differ only in case show
+// as the same text; each item still lists and opens its own folder.
+TEST_F(DirectoryOutline, FoldersThatDifferOnlyInCaseEachOpenTheirOwnFolder) {
+  tree.MakeDir("Docs/fromupper");
+  tree.MakeDir("docs/fromlower");
+  Build();
+  std::vector<TOutlineNode*> twins;
+  TOutlineNode* work = outline->Items(Work());
+  for (int i = 0; i < work->ChildCount(); ++i)
+    if (work->Child(i)->Text() == "docs") twins.push_back(work->Child(i));
+  ASSERT_EQ(twins.size(), 2u);
+  std::vector<std::string> opened, listed;
+  for (TOutlineNode* node : twins) {
+    node->Expand();
+    const int item = node->Index();
+    const Strings children = ChildTexts(*outline, item);
+    listed.push_back(children.empty() ? std::string() : children[0]);
+    outline->SetSelectedItem(item);
+    outline->Click();
+    opened.push_back(WorkingDirectory());
+  }
+  std::sort(listed.begin(), listed.end());
+  std::sort(opened.begin(), opened.end());
+  EXPECT_EQ(listed, (Strings{"fromlower", "fromupper"}));
+  EXPECT_EQ(opened, (Strings{tree.Host("Docs"), tree.Host("docs")}));
+}

@@ -445,3 +445,17 @@ TEST_F(SpinEditTest, AFormValueIsClampedByTheBoundsReadBeforeIt) {
 }
 
 }  // namespace
+
+// A form that stores exactly the size a new edit has sends no size change
+// while it is read: loading must still put the button at the right edge.
+TEST(SpinEditLoading, AnEditReadAtItsDefaultSizeStillPlacesItsButton) {
+  auto form = FormFromText(
+      "object Form1: TForm\n  object SpinEdit1: TSpinEdit\n    Left = 8\n    Top = 8\n"
+      "    Width = 121\n    Height = 25\n    MaxValue = 0\n    MinValue = 0\n    TabOrder = 0\n"
+      "    Value = 0\n  end\nend\n");
+  auto* edit = dynamic_cast<TSpinEdit*>(form->FindComponent("SpinEdit1"));
+  ASSERT_NE(edit, nullptr);
+  ASSERT_EQ(edit->Width(), 121);
+  EXPECT_EQ(edit->Button()->BoundsRect(),
+            spin::EmbeddedButtonBounds(121, edit->Height(), 15, NewStyleControls && edit->Ctl3D()));
+}

@@ -214,24 +214,28 @@ TEST(ToolBarLayout, ButtonsFlowInRowsAndWrapAtTheEdgeOrWhenAsked) {
   EXPECT_EQ(flat[2].Top, 0) << "no wrapping at the edge";
 }
 
-TEST(ToolBarLayout, ButtonsTakeTheButtonSizeInTheirStoredOrder) {
+TEST(ToolBarLayout, ChildrenFlowInTheirChildOrderWhateverTheirStoredPositions) {
   auto form = LoadFormText(
       "object Form1: TForm1\r\n  object Bar: TToolBar\r\n    Width = 300\r\n    ButtonWidth = 40\r\n"
       "    ButtonHeight = 30\r\n"
       "    object B2: TToolButton\r\n      Left = 48\r\n      Top = 0\r\n    end\r\n"
       "    object Sep: TToolButton\r\n      Left = 40\r\n      Top = 0\r\n      Width = 8\r\n"
       "      Style = tbsSeparator\r\n    end\r\n"
+      "    object Edit: TEdit\r\n      Left = 0\r\n      Top = 4\r\n      Width = 60\r\n      Height = 21\r\n"
+      "    end\r\n"
       "    object B1: TToolButton\r\n      Left = 0\r\n      Top = 0\r\n    end\r\n"
       "  end\r\nend\r\n");
   auto* b1 = Find<TToolButton>(*form, "B1");
   auto* sep = Find<TToolButton>(*form, "Sep");
   auto* b2 = Find<TToolButton>(*form, "B2");
-  EXPECT_EQ(b1->Left(), 0);
-  EXPECT_EQ(b1->Width(), 40);
-  EXPECT_EQ(b1->Height(), 30);
+  auto* edit = Find<TEdit>(*form, "Edit");
+  EXPECT_EQ(b2->Left(), 0);
+  EXPECT_EQ(b2->Width(), 40);
+  EXPECT_EQ(b2->Height(), 30);
   EXPECT_EQ(sep->Left(), 40);
   EXPECT_EQ(sep->Width(), 8);
-  EXPECT_EQ(b2->Left(), 48);
+  EXPECT_EQ(edit->BoundsRect(), Bounds(48, 0, 60, 21)) << "an edit takes its turn at its own size";
+  EXPECT_EQ(b1->Left(), 108) << "the button after the edit goes past it";
 }
 
 // Values forms store on the common controls' sets and sub-objects load

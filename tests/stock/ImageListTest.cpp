@@ -6,6 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "controls/Forms.h"
+#include "controls/Render.h"
+#include "stock/ComCtrls.h"
 #include "stock/ImgList.h"
 
 namespace {
@@ -135,4 +138,27 @@ TEST(ImageListData, EveryCorpusImageListDecodes) {
   }
   std::printf("corpus image lists: %d, images decoded: %d\n", lists, images);
   EXPECT_GT(lists, 0);
+}
+
+// Tool buttons draw their images through the canvas, which copies pixels
+// without blending: the masked ones must show the bar, not paint black.
+TEST(ImageListData, ToolButtonsShowTheBarThroughMaskedPixels) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 200, 100);
+  auto* list = new TImageList(&form);
+  list->SetWidth(2);
+  list->SetHeight(2);
+  list->SetData(TwoByTwoList(3));
+  auto* bar = new TToolBar(&form);
+  bar->SetParent(&form);
+  bar->SetImages(list);
+  auto* button = new TToolButton(&form);
+  button->SetParent(bar);
+  button->SetImageIndex(1);
+  form.HandleNeeded();
+  const QImage image = RenderControl(button);
+  const int x = (button->Width() - 2) / 2, y = (button->Height() - 2) / 2;
+  EXPECT_EQ(PixelToColor(image.pixel(x, y)), ColorToRGB(clBtnFace)) << "the masked top-left pixel shows the face";
+  EXPECT_EQ(image.pixel(x + 1, y), qRgb(80, 80, 80));
+  EXPECT_EQ(image.pixel(x, y + 1), qRgb(80, 80, 80));
 }

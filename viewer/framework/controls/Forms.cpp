@@ -350,6 +350,9 @@ void TCustomForm::SetMenuBarHeight(int height) {
     SetBounds(left_, top_, width_, height_ + grown);
   else
     SetBounds(left_, top_, width_, height_);
+  // The outer size may not have changed while the client area did: the
+  // aligned children take the client area the bar leaves.
+  Realign();
   UpdateWidget();
   // The children's widgets keep their client positions below the bar.
   for (int i = 0; i < ControlCount(); ++i)
@@ -740,6 +743,13 @@ void TCustomForm::ReadingStrings(const std::vector<std::string>& strings) {
 }
 
 void TCustomForm::Loaded() {
+  // A frame's description read as the root: forms have no tab order, so
+  // one that sets it is a frame's, whose Width and Height are its client
+  // size (a frame has no caption or border).
+  if (!Parent() && TabOrder() >= 0 && !clientSizeRead_) {
+    clientSizeRead_ = true;
+    SetClientSize(width_, height_);
+  }
   TWinControl::Loaded();
   if (scaled_ && ppiRead_ && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ChangeScale(Screen->PixelsPerInch(), pixelsPerInch_);

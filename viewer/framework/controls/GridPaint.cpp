@@ -95,6 +95,9 @@ void TCustomGrid::PaintCells(TCanvas& canvas) {
   const TGridAxis h = HorzAxis(), v = VertAxis();
   const bool focused = Focused();
   const bool fixedVert = HasOption(goFixedVertLine), fixedHorz = HasOption(goFixedHorzLine);
+  // Without default drawing the cells show the window's background until
+  // a handler draws them.
+  if (!defaultDrawing_) FillBand(canvas, GetClientRect(), Color());
   auto paintCell = [&](int col, int row, int x, int y) {
     const TRect where = Rect(x, y, x + h.Size(col), y + v.Size(row));
     const TGridDrawState state = CellState(col, row, focused);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
@@ -142,7 +143,16 @@ const TClassInfo& TTabSheet::StaticClassInfo() {
         .Publish("Visible")
         .IntegerField("BorderWidth", 0)
         .BoolField("Highlighted", false)
-        .Integer("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex, 0)
+        .Integer("ImageIndex", &TTabSheet::ImageIndex,
+                 [](TTabSheet* sheet, int v) {
+                   if (v == sheet->ImageIndex()) return;
+                   sheet->SetImageIndex(v);
+                   // A new image shows on the sheet's tab at once; while a
+                   // form is read, the page control lays its tabs out once
+                   // loaded.
+                   if (sheet->pageControl_ && !sheet->HasState(csLoading)) sheet->pageControl_->UpdateTabs();
+                 },
+                 0)
         .StringField("ImageName")
         .Integer("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex)
         .StoredWhen([](const TTabSheet*) { return false; })
@@ -335,11 +345,14 @@ int TCustomTabControl::RowExtent() const {
 }
 
 std::vector<int> TCustomTabControl::RowSizes() const {
-  if (rowSizesWidth_ == Width()) return rowSizes_;
+  // Rows run along the tabs' side: across the control for tabs at the top
+  // or bottom, down it for tabs at the left or right. A change of side
+  // forgets the rows (UpdateTabs), so the length alone keys them.
+  const int length = tabPosition_ < 2 ? Width() : Height();
+  if (rowSizesWidth_ == length) return rowSizes_;
   const std::vector<std::string> texts = Tabs();
-  const bool horizontal = tabPosition_ < 2;
-  rowSizesWidth_ = Width();
-  if (!multiLine_ || !horizontal || texts.empty()) return rowSizes_ = {int(texts.size())};
+  rowSizesWidth_ = length;
+  if (!multiLine_ || texts.empty()) return rowSizes_ = {int(texts.size())};
   TCanvas m;
   m.SetFont(*Font());
   auto* images = dynamic_cast<const TCustomImageList*>(images_);
@@ -347,7 +360,7 @@ std::vector<int> TCustomTabControl::RowSizes() const {
   std::vector<int> widths;
   for (const auto& t : texts)
     widths.push_back(tabWidth_ > 0 ? tabWidth_ : m.TextExtentW(CaptionToMnemonicText(t, *Font())).cx + 16 + image);
-  return rowSizes_ = TabRowSizes(widths, std::max(1, Width() - 4));
+  return rowSizes_ = TabRowSizes(widths, std::max(1, length - 4));
 }
 
 int TCustomTabControl::TabStripExtent() const {
@@ -1543,6 +1556,34 @@ void TToolBar::Paint() {
   c.FillRect(Rect(0, 0, Width(), 1));
 }
 
+namespace {
+
+// Draws an image list's image with its top-left at (x, y). The canvas
+// copies pixels without blending, so the pixels the mask hides (alpha 0)
+// become a key colour that no shown pixel has, and the transparent copy
+// leaves that colour out: what the canvas held shows through.
+void DrawImageListImage(TCanvas& canvas, int x, int y, const QImage& source) {
+  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  std::unordered_set<QRgb> shown;
+  for (int py = 0; py < image.height(); ++py) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(py));
+    for (int px = 0; px < image.width(); ++px)
+      if (qAlpha(line[px]) >= 128) shown.insert(line[px] & 0xFFFFFFu);
+  }
+  QRgb key = 0xFF00FFu;
+  while (shown.count(key)) key = (key + 0x010203u) & 0xFFFFFFu;
+  QImage keyed(image.size(), QImage::Format_RGB32);
+  for (int py = 0; py < image.height(); ++py) {
+    const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(py));
+    auto* to = reinterpret_cast<QRgb*>(keyed.scanLine(py));
+    for (int px = 0; px < image.width(); ++px)
+      to[px] = 0xFF000000u | (qAlpha(from[px]) >= 128 ? from[px] & 0xFFFFFFu : key);
+  }
+  canvas.DrawTransparent(x, y, keyed, TColor(qRed(key) | (qGreen(key) << 8) | (qBlue(key) << 16)));
+}
+
+}  // namespace
+
 const TClassInfo& TToolButton::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TToolButton> b("TToolButton", &TGraphicControl::StaticClassInfo());
@@ -1580,8 +1621,11 @@ void TToolButton::CMTextChanged(TMessage& msg) {
 void TToolButton::Paint() {
   TCanvas& c = *Canvas();
   const int w = Width(), h = Height();
-  if (style_ == 3) return;  // a separator is a gap
-  if (style_ == 4) {        // a divider is an etched line in the gap
+  auto* bar = dynamic_cast<TToolBar*>(Parent());
+  // A separator is a gap, with an etched line in it on a flat bar; a
+  // divider always has the line.
+  if (style_ == 3 && !(bar && bar->Flat())) return;
+  if (style_ == 3 || style_ == 4) {
     TRect r = Rect(w / 2 - 1, 1, w / 2 + 1, h - 1);
     Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
     return;
@@ -1590,10 +1634,9 @@ void TToolButton::Paint() {
     TRect r = Rect(0, 0, w, h);
     Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
   }
-  auto* bar = dynamic_cast<TToolBar*>(Parent());
   QImage image;
-  if (bar && imageIndex_ >= 0)
-    if (auto* list = dynamic_cast<TCustomImageList*>(bar->Images())) image = list->ImageAt(imageIndex_);
+  TCustomImageList* list = bar && imageIndex_ >= 0 ? dynamic_cast<TCustomImageList*>(bar->Images()) : nullptr;
+  if (list) image = list->ImageAt(imageIndex_);
   const bool captions = bar && bar->ShowCaptions();
   const bool beside = captions && bar->List();
   const int shift = down_ ? 1 : 0;
@@ -1602,11 +1645,12 @@ void TToolButton::Paint() {
   if (!image.isNull()) {
     const int x = beside ? 4 + shift : (w - image.width()) / 2 + shift;
     const int y = captions && !beside ? 3 + shift : (h - image.height()) / 2 + shift;
-    c.DrawImage(Bounds(x, y, image.width(), image.height()), image, Rect(0, 0, image.width(), image.height()));
+    DrawImageListImage(c, x, y, image);
     if (beside) text = Rect(x + image.width() + 3, 0, w, h);
     else text = Rect(0, y + image.height() + 1, w, h);
   }
-  if (captions || image.isNull())
+  // Without ShowCaptions a button shows its image alone, or nothing.
+  if (captions)
     DrawControlText(c, text, DisplayText(), beside ? taLeftJustify : taCenter, image.isNull() || beside ? 1 : 0,
                     false, true);
 }

@@ -71,19 +71,26 @@ TSize TToolBar::ButtonSize() const {
 void TToolBar::ArrangeButtons() {
   if (arranging_ || HasState(csLoading)) return;
   arranging_ = true;
-  std::vector<TToolButton*> buttons;
+  // Every unaligned child takes its turn in the child order: tool buttons
+  // at the button size (separators at their own width), other controls
+  // (edits, combo boxes, placeholders) at their own size.
+  std::vector<TControl*> items;
   for (int i = 0; i < ControlCount(); ++i)
-    if (auto* b = dynamic_cast<TToolButton*>(Controls(i))) buttons.push_back(b);
-  std::stable_sort(buttons.begin(), buttons.end(), [](const TToolButton* a, const TToolButton* b) {
-    return a->Top() != b->Top() ? a->Top() < b->Top() : a->Left() < b->Left();
-  });
+    if (Controls(i)->Align() == alNone) items.push_back(Controls(i));
   const TSize size = ButtonSize();
   std::vector<TToolSlot> places;
-  for (TToolButton* b : buttons)
-    places.push_back({b->IsSeparator() ? b->Width() : size.cx, b->Wrap(), b->Visible()});
+  for (TControl* c : items) {
+    auto* b = dynamic_cast<TToolButton*>(c);
+    const int width = !b || b->IsSeparator() ? c->Width() : size.cx;
+    places.push_back({width, b && b->Wrap(), c->Visible()});
+  }
   const std::vector<TRect> rects = ToolBarLayout(places, ClientWidth(), indent_, size.cy, wrapable_);
-  for (size_t i = 0; i < buttons.size(); ++i)
-    if (places[i].visible) buttons[i]->SetBounds(rects[i].Left, rects[i].Top, rects[i].Width(), rects[i].Height());
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!places[i].visible) continue;
+    const bool button = dynamic_cast<TToolButton*>(items[i]) != nullptr;
+    items[i]->SetBounds(rects[i].Left, rects[i].Top, rects[i].Width(),
+                        button ? rects[i].Height() : items[i]->Height());
+  }
   arranging_ = false;
   Invalidate();
 }

@@ -1027,18 +1027,20 @@ std::string TDBGrid::CellText(int col, int row) const {
   return column->FieldOf("FieldName").str;
 }
 
-// Titles in the title font; the indicator column marks the current row.
+// Titles in the title font. The preview never opens a data set, so the
+// grid looks as it does at design time: the data row is empty, with no
+// current cell or row mark, in the grid's colour (the indicator column in
+// the fixed colour).
 void TDBGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
-  (void)state;
   TCanvas* canvas = Canvas();
-  if (HasDBOption(2) && row == 0) canvas->Font()->Assign(*titleFont_);
-  if (IndicatorOffset() && col == 0 && row == Row()) {
-    const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
-    canvas->Brush()->SetColor(clBlack);
-    canvas->Pen()->SetColor(clBlack);
-    canvas->Polygon({{cx - 2, cy - 4}, {cx + 2, cy}, {cx - 2, cy + 4}});
+  const bool dataRow = row >= (HasDBOption(2) ? 1 : 0);
+  if (dataRow) {
+    if (!DefaultDrawing()) return;
+    canvas->Brush()->SetColor(InDrawState(state, gdFixed) ? FixedColor() : Color());
+    canvas->FillRect(rect);
     return;
   }
+  if (HasDBOption(2)) canvas->Font()->Assign(*titleFont_);
   if (DefaultDrawing()) DrawCellText(*canvas, rect, CellText(col, row));
 }
 

@@ -1,0 +1,176 @@
+// How faithfully the preview aligns: a form that stores its client size at
+// 96 dpi was laid out by its designer, so every control with Align set in it
+// stores the bounds the designer's alignment gave it. The share of those the
+// preview reproduces within a pixel tells how close its alignment rules
+// (non-client parts, insets, order) come to the original's.
+//
+// TESSALY_FORMS_DIR names another folder of form files to measure instead of
+// the corpus (scripts/aligned_bounds.sh runs this test that way).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CorpusFiles.h"
+#include "Unit2.h"
+#include "components/Reader.h"
+#include "controls/Controls.h"
+#include "core/Streams.h"
+#include "core/Strings.h"
+#include "rewrite.h"
+#include "streaming/Converters.h"
+#include "streaming/FormValue.h"
+
+namespace {
+
+// One component of the resource as stored: its path of names from the root,
+// class, Align and bounds (-1 where not stored).
+struct StoredControl {
+  std::string path, className, align;
+  int left = 0, top = 0, width = -1, height = -1;
+};
+
+// Collects the stored bounds of the resource's components and what the root
+// says about its client size and resolution.
+class StoredBoundsSink : public FormIgnoredEvents {
+ public:
+  std::vector<StoredControl> controls;
+  bool clientWidth = false, clientHeight = false, frameRoot = false;
+  int pixelsPerInch = 96;
+
+  void BeginComponent(const FormObjectHeader& h) override {
+    StoredControl c;
+    c.path = (stack_.empty() ? std::string() : stack_.back().path + "/") + std::string(h.name);
+    c.className = h.className;
+    if (stack_.empty()) frameRoot = h.className == "TFrame" || h.className.find("Frame") != std::string_view::npos;
+    stack_.push_back(c);
+  }
+  void EndComponent() override {
+    if (stack_.size() > 1) controls.push_back(stack_.back());
+    stack_.pop_back();
+  }
+  void Property(std::string_view name) override { property_ = std::string(name); }
+  void Scalar(const FormScalar& v) override {
+    if (stack_.empty() || nested_ > 0) return;
+    StoredControl& c = stack_.back();
+    const bool integer = v.type == TValueType::vaInt8 || v.type == TValueType::vaInt16 ||
+                         v.type == TValueType::vaInt32;
+    if (property_ == "Align" && v.type == TValueType::vaIdent) c.align = std::string(v.bytes);
+    if (!integer) return;
+    const int n = int(v.integer);
+    if (property_ == "Left") c.left = n;
+    if (property_ == "Top") c.top = n;
+    if (property_ == "Width") c.width = n;
+    if (property_ == "Height") c.height = n;
+    if (stack_.size() == 1) {
+      if (property_ == "ClientWidth") clientWidth = true;
+      if (property_ == "ClientHeight") clientHeight = true;
+      if (property_ == "PixelsPerInch") pixelsPerInch = n;
+    }
+  }
+  void BeginList() override { ++nested_; }
+  void EndList() override { --nested_; }
+  void BeginCollection() override { ++nested_; }
+  void EndCollection() override { --nested_; }
+
+ private:
+  std::vector<StoredControl> stack_;
+  std::string property_;
+  int nested_ = 0;
+};
+
+// Every control of the live tree by its path of names from the root.
+void MapControls(TControl* control, const std::string& path, std::map<std::string, TControl*>& out) {
+  auto* win = dynamic_cast<TWinControl*>(control);
+  if (!win) return;
+  for (int i = 0; i < win->ControlCount(); ++i) {
+    TControl* child = win->Controls(i);
+    const std::string p = path + "/" + child->Name();
+    out.emplace(p, child);
+    MapControls(child, p, out);
+  }
+}
+
+std::vector<std::filesystem::path> FormsToMeasure() {
+  const char* dir = std::getenv("TESSALY_FORMS_DIR");
+  if (!dir || !*dir) return CorpusFormFiles();
+  std::vector<std::filesystem::path> files;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir)) {
+    std::string ext = e.path().extension().string();
+    for (char& ch : ext) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+    if (e.is_regular_file() && ext == ".dfm") files.push_back(e.path());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+bool Within(int stored, int live) { return stored < 0 || std::abs(stored - live) <= 1; }
+
+}  // namespace
+
+TEST(AlignedBoundsCorpus, AlignedControlsLandWithinAPixelOfTheirStoredBounds) {
+  const std::vector<std::filesystem::path> files = FormsToMeasure();
+  if (files.empty()) GTEST_SKIP() << "form corpus not found at " << TESSALY_CORPUS_DIR;
+  RegisterPreviewClasses();
+  Application->Initialize();
+
+  int forms = 0, compared = 0, within = 0;
+  std::vector<std::string> misses;
+  for (const auto& path : files) {
+    TStringList source, log;
+    try {
+      LoadFormFile(path.string(), source, log, [&](TStream& resource) {
+        StoredBoundsSink stored;
+        const int64_t start = resource.Position();
+        ReadFormResource(resource, stored);
+        resource.SetPosition(start);
+        const bool laidOut = stored.frameRoot || (stored.clientWidth && stored.clientHeight);
+        if (!laidOut || stored.pixelsPerInch != 96) return;
+        std::unique_ptr<TForm2> preview(new TForm2(Application));
+        ReadComponentRes(resource, preview.get());
+        std::map<std::string, TControl*> live;
+        MapControls(preview.get(), "", live);
+        ++forms;
+        for (const StoredControl& s : stored.controls) {
+          if (s.align.empty() || s.align == "alNone" || s.align == "alCustom") continue;
+          const size_t slash = s.path.find('/');
+          auto found = live.find(slash == std::string::npos ? s.path : s.path.substr(slash));
+          if (found == live.end()) continue;
+          TControl* c = found->second;
+          // Inside a placeholder the insets of a class the preview does not
+          // know decide; they are not the preview's to reproduce.
+          if (c->Parent() && c->Parent()->ClassName() == "TUnknown") continue;
+          ++compared;
+          if (Within(s.left, c->Left()) && Within(s.top, c->Top()) && Within(s.width, c->Width()) &&
+              Within(s.height, c->Height())) {
+            ++within;
+            continue;
+          }
+          misses.push_back(path.filename().string() + " " + s.path + ": " + s.className + " " + s.align +
+                           " stored " + std::to_string(s.left) + "," + std::to_string(s.top) + " " +
+                           std::to_string(s.width) + "x" + std::to_string(s.height) + ", preview " +
+                           std::to_string(c->Left()) + "," + std::to_string(c->Top()) + " " +
+                           std::to_string(c->Width()) + "x" + std::to_string(c->Height()));
+        }
+      });
+    } catch (const std::exception&) {
+      // Forms that do not load are the corpus render test's business.
+    }
+  }
+  ASSERT_GT(compared, 0);
+  const double share = 100.0 * within / compared;
+  std::cout << "[aligned] " << within << " of " << compared << " aligned controls in " << forms
+            << " forms within one pixel of their stored bounds (" << share << "%)\n";
+  for (const std::string& m : misses) std::cout << "  miss: " << m << "\n";
+  // 51 of the corpus's 72 land within a pixel today (71%); the misses
+  // are placeholders that take an aligned neighbour's room (a tool bar of
+  // a class the preview does not know), scroll bars that the designer's
+  // layout did not need, and caption and tab heights a pixel or two off.
+  // The floor catches a regression without failing on a newly loading form.
+  EXPECT_GE(share, 65.0);
+}
