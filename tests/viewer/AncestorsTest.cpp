@@ -241,8 +241,9 @@ TEST_F(AncestorsTest, ManyPropertiesMergeByNameInLinearTime) {
   child.push_back("end");
   Form("FormBase", "TFormBase", "TForm", base);
   std::string path = Form("FormChild", "TFormChild", "TFormBase", child);
-  TStringList log;
-  std::string text = FlattenFormFile(path, log, testsupport::IsRegistered);
+  TFormLoad load;
+  LoadForm(path, load, testsupport::IsRegistered);
+  std::string text = ResolvedFormText(load);
   EXPECT_EQ(text.find(" = 0\r\n"), std::string::npos);
   EXPECT_NE(text.find("object FormChild: TFormChild\r\n  Prop0 = 1\r\n  Prop1 = 1\r\n"), std::string::npos);
   const std::string last = "  Prop" + std::to_string(kCount - 1) + " = 1\r\n  Extra0 = 2\r\n";
