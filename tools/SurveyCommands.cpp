@@ -54,8 +54,15 @@ bool ParseSurveyArgs(const std::vector<std::string>& args, SurveyOptions& o, std
     } else if (a == "--time-limit" && hasValue) {
       if (!ParsePositive(args[++i], o.limits.seconds, 86400)) return error = "--time-limit needs seconds", false;
     } else if (a == "--memory-limit" && hasValue) {
-      if (!ParsePositive(args[++i], value, 1 << 20)) return error = "--memory-limit needs megabytes", false;
-      o.limits.memoryBytes = uint64_t(value) << 20;
+      // 0 sets no limit (a sanitizer build reserves more address space
+      // than any limit allows).
+      const std::string& megabytes = args[++i];
+      if (megabytes == "0")
+        o.limits.memoryBytes = 0;
+      else if (!ParsePositive(megabytes, value, 1 << 20))
+        return error = "--memory-limit needs megabytes (0 for none)", false;
+      else
+        o.limits.memoryBytes = uint64_t(value) << 20;
     } else if (!a.empty() && a[0] != '-' && o.tree.empty()) {
       o.tree = a;
     } else {
@@ -288,7 +295,7 @@ int RunSurveyCommand(const std::vector<std::string>& args) {
   if (!ParseSurveyArgs(args, o, error)) {
     std::fprintf(stderr,
                  "tessaly-tool: %s\nusage: tessaly-tool survey DIR -o OUT [-j N] [--shard K/N] "
-                 "[--time-limit SECONDS] [--memory-limit MB]\n",
+                 "[--time-limit SECONDS] [--memory-limit MB, 0 for none]\n",
                  error.c_str());
     return kExitUsage;
   }

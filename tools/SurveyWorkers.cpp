@@ -46,8 +46,10 @@ struct Running {
 // In the child, between fork and exec: only async-signal-safe calls.
 [[noreturn]] void ExecChild(char* const* argv, const char* stderrPath, const WorkerLimits& limits) {
   setpgid(0, 0);
-  struct rlimit memory = {limits.memoryBytes, limits.memoryBytes};
-  setrlimit(RLIMIT_AS, &memory);
+  if (limits.memoryBytes > 0) {
+    struct rlimit memory = {limits.memoryBytes, limits.memoryBytes};
+    setrlimit(RLIMIT_AS, &memory);
+  }
   struct rlimit core = {0, 0};
   setrlimit(RLIMIT_CORE, &core);
   int null = open("/dev/null", O_RDWR);

@@ -10,7 +10,7 @@
 
 struct WorkerLimits {
   int seconds = 60;                                // wall-clock time per form
-  uint64_t memoryBytes = uint64_t(4) << 30;        // address space per form
+  uint64_t memoryBytes = uint64_t(4) << 30;        // address space per form; 0: none
 };
 
 // One child: program and arguments (argv[0] first). Its standard output is

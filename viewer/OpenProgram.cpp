@@ -17,12 +17,6 @@ std::function<int(const std::vector<std::string>& items)> PickProgramFormHook;
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  TMemoryStream s;
-  s.LoadFromFile(path);
-  return std::string(static_cast<const char*>(s.Memory()), size_t(s.Size()));
-}
-
 int PickForm(const std::string& path, const std::vector<std::string>& items) {
   if (PickProgramFormHook) return PickProgramFormHook(items);
   QStringList list;
@@ -70,7 +64,8 @@ class DropFilter : public QObject {
 }  // namespace
 
 std::string ChooseFormToOpen(const std::string& path) {
-  const std::string bytes = ReadFile(path);
+  // Read as the load reads: a pipe or device is refused, never waited on.
+  const std::string bytes = ReadRegularFile(path, kMaxFormSourceSize);
   if (!IsProgramFile(bytes)) return path;
   std::vector<TProgramForm> forms;
   try {

@@ -23,7 +23,7 @@ namespace {
 // ---------------------------------------------------------------------------
 // Bitmap strikes
 
-void AppendBig(QByteArray& out, uint32_t v, int bytes) {
+void AppendBig(QByteArray& out, uint64_t v, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) out.append(char((v >> (8 * i)) & 0xFF));
 }
 

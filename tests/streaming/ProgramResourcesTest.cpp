@@ -101,7 +101,9 @@ TEST(ProgramForms, ResourceFilesListTheirFormsInFileOrder) {
 }
 
 TEST(ProgramForms, AFormReadsAsABinaryFormFile) {
-  const std::vector<TProgramForm> forms = ReadProgramForms(TestProgram(TwoForms()));
+  // The forms point into the program's bytes, which must outlive them.
+  const std::string program = TestProgram(TwoForms());
+  const std::vector<TProgramForm> forms = ReadProgramForms(program);
   TMemoryStream in, out;
   const std::string bytes = FormFileBytes(forms[1]);
   in.WriteBuffer(bytes.data(), bytes.size());

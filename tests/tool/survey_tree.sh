@@ -7,6 +7,10 @@ tool="$1"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+# A sanitizer build reserves far more address space than a memory limit
+# allows, so its previews run without one.
+limit=()
+if ldd "$tool" 2>/dev/null | grep -q libasan; then limit=(--memory-limit 0); fi
 
 tree="$work/project"
 mkdir -p "$tree/forms" "$tree/sub/deeper" "$work/outside"
@@ -23,7 +27,7 @@ snapshot() { (cd "$tree" && find . -printf '%p %y %s %T@\n' | sort); }
 before="$(snapshot)"
 
 out="$work/out"
-"$tool" survey "$tree" -o "$out" -j 2 2> "$work/first.log" || { cat "$work/first.log"; fail "survey exited $?"; }
+"$tool" survey "${limit[@]}" "$tree" -o "$out" -j 2 2> "$work/first.log" || { cat "$work/first.log"; fail "survey exited $?"; }
 [ "$(snapshot)" = "$before" ] || fail "the source tree changed"
 grep -q "3 forms, 3 to survey, 0 unchanged" "$work/first.log" || { cat "$work/first.log"; fail "first run counts"; }
 for f in index.html census.html census.csv forms.csv report.css report.js units.tsv; do
@@ -43,20 +47,20 @@ grep -q '\[TRxLabel\]: \[True\]' "$out/forms/$main/log.txt" || fail "log"
 grep -q '"class": "TButton"' "$out/forms/$main/tree.json" || fail "tree"
 
 # Unchanged: nothing redone. One form changed, one removed: only that redone, the other pruned.
-"$tool" survey "$tree" -o "$out" 2> "$work/second.log" || fail "second run"
+"$tool" survey "${limit[@]}" "$tree" -o "$out" 2> "$work/second.log" || fail "second run"
 grep -q "3 forms, 0 to survey, 3 unchanged" "$work/second.log" || { cat "$work/second.log"; fail "second run counts"; }
 sed -i 's/ClientWidth = 200/ClientWidth = 240/' "$tree/forms/Main.dfm"
 rm "$tree/sub/deeper/DIALOG.DFM"
-"$tool" survey "$tree" -o "$out" 2> "$work/third.log" || fail "third run"
+"$tool" survey "${limit[@]}" "$tree" -o "$out" 2> "$work/third.log" || fail "third run"
 grep -q "2 forms, 1 to survey, 1 unchanged" "$work/third.log" || { cat "$work/third.log"; fail "third run counts"; }
 [ "$(ls "$out/forms" | wc -l)" -eq 2 ] || fail "removed form not pruned"
 grep -q '^forms/Main.dfm,[0-9a-f]*,ok,TMain,Main,no,TBaseForm,240,120,' "$out/forms.csv" || fail "changed form not redone"
 
 # Shards cover the tree once; merged, they give the whole survey's rows.
 for i in 1 2 3; do printf 'object F%d: TForm\n  object P: TPanel\n  end\nend\n' $i > "$tree/F$i.dfm"; done
-"$tool" survey "$tree" -o "$work/all" 2> /dev/null || fail "whole survey"
-"$tool" survey "$tree" -o "$work/s1" --shard 1/2 2> /dev/null || fail "shard 1"
-"$tool" survey "$tree" -o "$work/s2" --shard 2/2 2> /dev/null || fail "shard 2"
+"$tool" survey "${limit[@]}" "$tree" -o "$work/all" 2> /dev/null || fail "whole survey"
+"$tool" survey "${limit[@]}" "$tree" -o "$work/s1" --shard 1/2 2> /dev/null || fail "shard 1"
+"$tool" survey "${limit[@]}" "$tree" -o "$work/s2" --shard 2/2 2> /dev/null || fail "shard 2"
 n1=$(($(wc -l < "$work/s1/forms.csv") - 1)); n2=$(($(wc -l < "$work/s2/forms.csv") - 1))
 [ $((n1 + n2)) -eq 5 ] || fail "shards hold $n1 + $n2 forms"
 "$tool" survey-merge -o "$work/merged" "$work/s1" "$work/s2" 2> /dev/null || fail "merge"
@@ -69,15 +73,15 @@ printf '#!/bin/sh\nsleep 60\n' > "$work/hang.sh"
 printf '#!/bin/sh\necho "about to crash" >&2\nkill -SEGV $$\n' > "$work/crash.sh"
 chmod +x "$work/hang.sh" "$work/crash.sh"
 start=$(date +%s)
-TESSALY_SURVEY_WORKER="$work/hang.sh" "$tool" survey "$tree" -o "$work/hung" -j 2 --time-limit 1 2> /dev/null || fail "hung survey"
+TESSALY_SURVEY_WORKER="$work/hang.sh" "$tool" survey "${limit[@]}" "$tree" -o "$work/hung" -j 2 --time-limit 1 2> /dev/null || fail "hung survey"
 [ $(($(date +%s) - start)) -lt 30 ] || fail "hanging previews were not stopped"
 [ "$(grep -c ',timeout,' "$work/hung/forms.csv")" -eq 5 ] || { cat "$work/hung/forms.csv"; fail "timeouts not reported"; }
 grep -q 'longer than 1 s' "$work/hung/forms.csv" || fail "timeout message"
-TESSALY_SURVEY_WORKER="$work/crash.sh" "$tool" survey "$tree" -o "$work/crashed" 2> /dev/null || fail "crashed survey"
+TESSALY_SURVEY_WORKER="$work/crash.sh" "$tool" survey "${limit[@]}" "$tree" -o "$work/crashed" 2> /dev/null || fail "crashed survey"
 grep -q ',crashed,.*signal 11.*about to crash' "$work/crashed/forms.csv" || { cat "$work/crashed/forms.csv"; fail "crash not reported"; }
 
 # Stopping a survey stops its children too (they run in groups of their own).
-TESSALY_SURVEY_WORKER="$work/hang.sh" "$tool" survey "$tree" -o "$work/stopped" -j 2 --time-limit 60 2> "$work/stopped.log" &
+TESSALY_SURVEY_WORKER="$work/hang.sh" "$tool" survey "${limit[@]}" "$tree" -o "$work/stopped" -j 2 --time-limit 60 2> "$work/stopped.log" &
 pid=$!
 for _ in $(seq 200); do pgrep -f "$work/hang.sh" > /dev/null && break; sleep 0.1; done
 kill -TERM "$pid"
@@ -90,7 +94,7 @@ pgrep -f "$work/hang.sh" > /dev/null && fail "children of a stopped survey are s
 "$tool" census "$tree" > "$work/census.txt" 2> /dev/null || fail "census"
 grep -q '^TRxLabel  *1  *1  placeholder' "$work/census.txt" || { cat "$work/census.txt"; fail "census table"; }
 "$tool" census "$tree" --csv 2> /dev/null | cmp - "$work/all/census.csv" || fail "census --csv differs from the survey's"
-"$tool" survey "$tree" -o "$tree/report" 2> /dev/null && fail "an output inside the tree was accepted"
+"$tool" survey "${limit[@]}" "$tree" -o "$tree/report" 2> /dev/null && fail "an output inside the tree was accepted"
 [ -e "$tree/report" ] && fail "something was written into the tree"
 
 # An inherited form is redone when its ancestor changes, though its own bytes did not.
