@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 
 #include "OpenProgram.h"
@@ -133,6 +136,19 @@ TEST_F(OpenProgram, AFormFileOpensWithoutAnyPick) {
   const std::string form = std::string(TESSALY_SOURCE_DIR) + "/examples/program/AboutBox.dfm";
   EXPECT_EQ(ChooseFormToOpen(form), form);
   EXPECT_TRUE(offered.empty());
+}
+
+// A named pipe chosen in the dialog is no form file: nothing loads, nothing
+// is said, and the window never waits for a writer that will not come.
+TEST_F(OpenProgram, APipeChosenInTheDialogLoadsNothingAndNeverWaits) {
+  const std::string path = ::testing::TempDir() + "/Pipe.dfm";
+  ::unlink(path.c_str());
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  AnswerDialogWith(path);
+  QTest::keyClick(form->Handle(), Qt::Key_O, Qt::AltModifier);
+  ::unlink(path.c_str());
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Source(), "");
 }
 
 }  // namespace
