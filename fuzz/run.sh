@@ -32,7 +32,7 @@ for target in "${targets[@]}"; do
   [ -n "$(ls -A "$corpus")" ] || cp "$seeds"/* "$corpus"/
   # fontconfig keeps its configuration for the life of the process; the
   # leak check at exit must not count it as a finding.
-  if ! QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="use_tls=0:suppressions=$(pwd)/scripts/lsan.supp" "$build/fuzz/$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 \
+  if ! QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="use_tls=0:print_suppressions=0:suppressions=$(pwd)/scripts/lsan.supp" "$build/fuzz/$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 \
       -max_len=65536 -timeout=30 -print_final_stats=1 \
       -artifact_prefix="$build/artifacts-$target/" 2>&1 | tail -n 20; then
     status=1

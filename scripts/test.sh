@@ -24,7 +24,7 @@ echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # leak check therefore leaves thread-local storage out of its roots.
 bash scripts/build.sh build-asan -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS="use_tls=0:suppressions=$(pwd)/scripts/lsan.supp" \
+  LSAN_OPTIONS="use_tls=0:print_suppressions=0:suppressions=$(pwd)/scripts/lsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 echo "== Fuzz targets"

@@ -104,9 +104,9 @@ printf 'object Base: TBase\n  Caption = '"'Base'"'\n  object Title: TPanel\n  en
 printf 'unit Base;\ninterface\ntype\n  TBase = class(TForm)\n  end;\nend.\n' > "$family/Base.pas"
 printf 'inherited Child: TChild\n  inherited Title: TPanel\n    Caption = '"'Child'"'\n  end\nend\n' > "$family/Child.dfm"
 printf 'unit Child;\ninterface\nuses Base;\ntype\n  TChild = class(TBase)\n  end;\nend.\n' > "$family/Child.pas"
-"$tool" survey "$family" -o "$work/family-out" 2> /dev/null || fail "family survey"
+"$tool" survey "${limit[@]}" "$family" -o "$work/family-out" 2> /dev/null || fail "family survey"
 grep -q '^Child.dfm,[0-9a-f]*,ok,TChild,Child,yes,TBase; TForm,' "$work/family-out/forms.csv" || { cat "$work/family-out/forms.csv"; fail "inherited row"; }
 sed -i 's/Caption = .Base./Caption = '"'Base form'"'/' "$family/Base.dfm"
-"$tool" survey "$family" -o "$work/family-out" 2> "$work/family.log" || fail "family re-run"
+"$tool" survey "${limit[@]}" "$family" -o "$work/family-out" 2> "$work/family.log" || fail "family re-run"
 grep -q "2 forms, 2 to survey, 0 unchanged" "$work/family.log" || { cat "$work/family.log"; fail "the inherited form was not redone"; }
 echo ok
