@@ -4,6 +4,7 @@
 
 #include "Ancestors.h"
 #include "components/Reader.h"
+#include "controls/FontMapping.h"
 #include "core/DecodeBudget.h"
 #include "core/Exceptions.h"
 #include "core/SysUtils.h"
@@ -56,6 +57,8 @@ void LoadForm(const std::string& path, TFormLoad& load, const ClassRegisteredFn&
 void PreviewLoadedForm(TFormLoad& load, TStrings& log, const PreviewAction& preview) {
   ReadNoticeScope notices([&log](const std::string& line) { log.Add(line); });
   TDecodeBudget budget;
+  // The text heights an earlier form stored speak for that form's fonts only.
+  ForgetStoredCellHeights();
   preview(load.resource);
   if (budget.Refused() > 0) log.Add(budget.LogLine());
 }

@@ -37,6 +37,14 @@ TUnknown::TUnknown(TComponent* owner) : TCustomControl(owner) {
   SetBounds(Left(), Top(), 28, 28);
 }
 
+void TUnknown::SetBounds(int left, int top, int width, int height) {
+  // Every control stores its Width and Height, so a size read from the
+  // form marks a placeholder of a visual component; a non-visual one
+  // stores only its icon's Left and Top.
+  if ((ComponentState() & csReading) && (width != Width() || height != Height())) sizeRead_ = true;
+  TCustomControl::SetBounds(left, top, width, height);
+}
+
 void TUnknown::Paint() {
   TCustomControl::Paint();
   TCanvas* canvas = Canvas();

@@ -18,8 +18,17 @@ class TUnknown : public TCustomControl {
  public:
   explicit TUnknown(TComponent* owner);
 
+  void SetBounds(int left, int top, int width, int height) override;
+  // A placeholder that was read without a size stands for a non-visual
+  // component: the designer showed it as an icon that no scroll bar had to
+  // reach, so its box does not widen the form's scroll range either.
+  bool WidensScrollRange() const override { return sizeRead_; }
+
  protected:
   void Paint() override;
+
+ private:
+  bool sizeRead_ = false;
 };
 
 class TForm2 : public TForm {

@@ -183,6 +183,67 @@ TEST(DrawnFace, PositiveHeightOfAScalableFaceIsItsCell) {
 }
 
 // ---------------------------------------------------------------------------
+// Cell heights
+
+bool HaveWineTahoma() { return QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")); }
+
+TEST(CellHeight, TahomaTakesItsWindowsMetricsNotItsBitmapStrikes) {
+  if (!HaveWineTahoma()) GTEST_SKIP() << "Wine's Tahoma is not installed";
+  // The text heights forms store for Tahoma (TextHeight): 8 points is 13,
+  // its strike at 11 pixels would say 11.
+  TCanvas canvas;
+  canvas.Font()->SetName("Tahoma");
+  for (const auto& [height, cell] : {std::pair{-10, 12}, std::pair{-11, 13}, std::pair{-13, 16}}) {
+    canvas.Font()->SetHeight(height);
+    EXPECT_EQ(canvas.TextHeight("Xg"), cell) << height;
+    EXPECT_EQ(canvas.TextExtent("Xg").cy, cell) << height;
+    canvas.Font()->SetStyle(TFontStyles{fsBold});
+    EXPECT_EQ(canvas.TextHeight("Xg"), cell) << height << " bold";
+    canvas.Font()->SetStyle(TFontStyles{});
+  }
+}
+
+TEST(CellHeight, BitmapFacesKeepTheirStrikesCell) {
+  TCanvas canvas;
+  canvas.Font()->SetName("MS Sans Serif");
+  canvas.Font()->SetHeight(-11);
+  EXPECT_EQ(canvas.TextHeight("Xg"), 13);
+}
+
+TEST(CellHeight, AFormsStoredTextHeightSpeaksForItsStandInFace) {
+  ForgetStoredCellHeights();
+  TFont segoe;
+  segoe.SetName("Segoe UI");
+  segoe.SetHeight(-12);
+  const TCellMetrics own = segoe.CellMetrics();
+  // A form made with Segoe UI at 9 points stores 15; the stand-in face's
+  // own cell is a pixel short of that.
+  RecordStoredCellHeight(segoe.ToQFont(), own.Height() + 1);
+  EXPECT_EQ(segoe.CellMetrics().Height(), own.Height() + 1);
+  EXPECT_EQ(segoe.CellMetrics().descent, own.descent);
+  // The same face at another size is not affected.
+  TFont larger;
+  larger.SetName("Segoe UI");
+  larger.SetHeight(-16);
+  EXPECT_NE(larger.CellMetrics().Height(), own.Height() + 1);
+  ForgetStoredCellHeights();
+  EXPECT_EQ(segoe.CellMetrics().Height(), own.Height());
+}
+
+TEST(CellHeight, ImplausibleStoredTextHeightsAreIgnored) {
+  ForgetStoredCellHeights();
+  TFont arial;
+  arial.SetName("Arial");
+  arial.SetHeight(-12);
+  const int own = arial.CellMetrics().Height();
+  for (int stored : {0, -5, 1, own * 2, 100000}) {
+    RecordStoredCellHeight(arial.ToQFont(), stored);
+    EXPECT_EQ(arial.CellMetrics().Height(), own) << stored;
+  }
+  ForgetStoredCellHeights();
+}
+
+// ---------------------------------------------------------------------------
 // Whole-pixel advances, no ligatures
 
 struct FaceAndHeight {

@@ -4,6 +4,16 @@
 // preview reproduces within a pixel tells how close its alignment rules
 // (non-client parts, insets, order) come to the original's.
 //
+// A placeholder keeps only its position and size, so a visual component
+// of a class the preview does not know no longer takes the room its
+// alignment gave it (stored, or its class's default, which the text does
+// not show: a dock or cool bar sits at the top unasked). Every aligned
+// control under the same parent (and below it) may then land elsewhere by
+// design. Those controls are counted apart, and the figure is given both
+// with them and without. So are the controls of a frame that stores no
+// font: its designer showed it in its host's font, which the frame does
+// not say (a form always stores its own).
+//
 // TESSALY_FORMS_DIR names another folder of form files to measure instead of
 // the corpus (scripts/aligned_bounds.sh runs this test that way).
 #include <gtest/gtest.h>
@@ -19,11 +29,13 @@
 #include "CorpusFiles.h"
 #include "Unit2.h"
 #include "components/Reader.h"
+#include "components/Registry.h"
 #include "controls/Controls.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
+#include "streaming/FormSource.h"
 #include "streaming/FormValue.h"
 
 namespace {
@@ -40,7 +52,7 @@ struct StoredControl {
 class StoredBoundsSink : public FormIgnoredEvents {
  public:
   std::vector<StoredControl> controls;
-  bool clientWidth = false, clientHeight = false, frameRoot = false;
+  bool clientWidth = false, clientHeight = false, frameRoot = false, rootFont = false;
   int pixelsPerInch = 96;
 
   void BeginComponent(const FormObjectHeader& h) override {
@@ -54,7 +66,10 @@ class StoredBoundsSink : public FormIgnoredEvents {
     if (stack_.size() > 1) controls.push_back(stack_.back());
     stack_.pop_back();
   }
-  void Property(std::string_view name) override { property_ = std::string(name); }
+  void Property(std::string_view name) override {
+    property_ = std::string(name);
+    if (stack_.size() == 1 && property_.rfind("Font.", 0) == 0) rootFont = true;
+  }
   void Scalar(const FormScalar& v) override {
     if (stack_.empty() || nested_ > 0) return;
     StoredControl& c = stack_.back();
@@ -83,6 +98,48 @@ class StoredBoundsSink : public FormIgnoredEvents {
   std::string property_;
   int nested_ = 0;
 };
+
+// The paths of the parents that hold a visual component (one that stores
+// its size or alignment) whose class is not registered: a placeholder in
+// the preview.
+class VisualPlaceholderSink : public FormIgnoredEvents {
+ public:
+  std::vector<std::string> parents;
+
+  void BeginComponent(const FormObjectHeader& h) override {
+    const std::string parent = paths_.empty() ? std::string() : paths_.back().path;
+    paths_.push_back({parent + (parent.empty() ? "" : "/") + std::string(h.name), parent,
+                      GetClass(h.className) == nullptr, false});
+  }
+  void EndComponent() override {
+    if (paths_.back().unknown && paths_.back().visual) parents.push_back(paths_.back().parent);
+    paths_.pop_back();
+  }
+  void Property(std::string_view name) override { property_ = std::string(name); }
+  void Scalar(const FormScalar&) override {
+    if (paths_.empty() || nested_ > 0) return;
+    if (property_ == "Align" || property_ == "Width" || property_ == "Height") paths_.back().visual = true;
+  }
+  void BeginList() override { ++nested_; }
+  void EndList() override { --nested_; }
+  void BeginCollection() override { ++nested_; }
+  void EndCollection() override { --nested_; }
+
+ private:
+  struct Open {
+    std::string path, parent;
+    bool unknown, visual;
+  };
+  std::vector<Open> paths_;
+  std::string property_;
+  int nested_ = 0;
+};
+
+bool BesideVisualPlaceholder(const std::string& path, const std::vector<std::string>& parents) {
+  for (const std::string& parent : parents)
+    if (path.compare(0, parent.size() + 1, parent + "/") == 0) return true;
+  return false;
+}
 
 // Every control of the live tree by its path of names from the root.
 void MapControls(TControl* control, const std::string& path, std::map<std::string, TControl*>& out) {
@@ -119,11 +176,13 @@ TEST(AlignedBoundsCorpus, AlignedControlsLandWithinAPixelOfTheirStoredBounds) {
   RegisterPreviewClasses();
   Application->Initialize();
 
-  int forms = 0, compared = 0, within = 0;
+  int forms = 0, compared = 0, within = 0, besidePlaceholders = 0, withinBesidePlaceholders = 0;
   std::vector<std::string> misses;
   for (const auto& path : files) {
     TStringList source, log;
     try {
+      VisualPlaceholderSink placeholders;
+      ReadFormAny(ReadFormSource(path.string()), placeholders);
       LoadFormFile(path.string(), source, log, [&](TStream& resource) {
         StoredBoundsSink stored;
         const int64_t start = resource.Position();
@@ -146,12 +205,17 @@ TEST(AlignedBoundsCorpus, AlignedControlsLandWithinAPixelOfTheirStoredBounds) {
           // know decide; they are not the preview's to reproduce.
           if (c->Parent() && c->Parent()->ClassName() == "TUnknown") continue;
           ++compared;
+          const bool beside = BesideVisualPlaceholder(s.path, placeholders.parents) ||
+                              (stored.frameRoot && !stored.rootFont);
+          besidePlaceholders += beside;
           if (Within(s.left, c->Left()) && Within(s.top, c->Top()) && Within(s.width, c->Width()) &&
               Within(s.height, c->Height())) {
             ++within;
+            withinBesidePlaceholders += beside;
             continue;
           }
-          misses.push_back(path.filename().string() + " " + s.path + ": " + s.className + " " + s.align +
+          misses.push_back(path.filename().string() + (beside ? " (beside a placeholder, or in a frame of unknown font) " : " ") +
+                           s.path + ": " + s.className + " " + s.align +
                            " stored " + std::to_string(s.left) + "," + std::to_string(s.top) + " " +
                            std::to_string(s.width) + "x" + std::to_string(s.height) + ", preview " +
                            std::to_string(c->Left()) + "," + std::to_string(c->Top()) + " " +
@@ -164,13 +228,18 @@ TEST(AlignedBoundsCorpus, AlignedControlsLandWithinAPixelOfTheirStoredBounds) {
   }
   ASSERT_GT(compared, 0);
   const double share = 100.0 * within / compared;
+  const int known = compared - besidePlaceholders, withinKnown = within - withinBesidePlaceholders;
+  const double knownShare = known > 0 ? 100.0 * withinKnown / known : 100.0;
   std::cout << "[aligned] " << within << " of " << compared << " aligned controls in " << forms
             << " forms within one pixel of their stored bounds (" << share << "%)\n";
+  std::cout << "[aligned] " << withinKnown << " of " << known
+            << " where no visual placeholder shares the parent and the font is known (" << knownShare << "%)\n";
   for (const std::string& m : misses) std::cout << "  miss: " << m << "\n";
-  // 51 of the corpus's 72 land within a pixel today (71%); the misses
-  // are placeholders that take an aligned neighbour's room (a tool bar of
-  // a class the preview does not know), scroll bars that the designer's
-  // layout did not need, and caption and tab heights a pixel or two off.
-  // The floor catches a regression without failing on a newly loading form.
-  EXPECT_GE(share, 65.0);
+  // On the corpus 57 of 72 land within a pixel, 41 of 42 where no
+  // placeholder of a visual component shares the parent and the font is
+  // known (98%; 52 of 55 counting the frames). The one miss left is a bottom tab row in the System font
+  // two pixels taller than the designer's. The floors catch a regression
+  // without failing on a newly loading form.
+  EXPECT_GE(share, 70.0);
+  if (known >= 20) EXPECT_GE(knownShare, 90.0);
 }

@@ -9,6 +9,7 @@
 #include "Unit2.h"
 #include "components/Reader.h"
 #include "components/Registry.h"
+#include "controls/FontMapping.h"
 #include "controls/Render.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
@@ -115,6 +116,53 @@ TEST_F(Preview, ANonVisualPlaceholderShowsAtItsDesignPosition) {
   EXPECT_EQ(q->Top(), 208);
   EXPECT_GT(q->Width(), 0);
   EXPECT_GT(q->Height(), 0);
+}
+
+TEST_F(Preview, OnlyAPlaceholderWithAStoredSizeWidensTheScrollRange) {
+  // A non-visual component stores only its icon's position, often past the
+  // client area; the designer needed no scroll bar for it.
+  const std::string head =
+      "object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 200\r\n"
+      "  object P: TPanel\r\n    Align = alClient\r\n  end\r\n  object Q: TUnknown\r\n"
+      "    Left = 256\r\n    Top = 568\r\n";
+  auto nonVisual = Build(head + "  end\r\nend\r\n");
+  nonVisual->Show();
+  auto* panel = dynamic_cast<TControl*>(nonVisual->FindComponent("P"));
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->Width(), 300);
+  EXPECT_EQ(panel->Height(), 200);
+
+  auto visual = Build(head + "    Width = 40\r\n    Height = 30\r\n  end\r\nend\r\n");
+  visual->Show();
+  panel = dynamic_cast<TControl*>(visual->FindComponent("P"));
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->Width(), 300 - 17);  // beside the vertical bar
+}
+
+TEST_F(Preview, AFormsStoredTextHeightSizesItsLabels) {
+  ForgetStoredCellHeights();
+  // Segoe UI is drawn with a stand-in whose cell is shorter than the 15
+  // pixels the form says its designer's system gave it.
+  auto preview = Build(
+      "object Form1: TForm1\r\n  Font.Height = -12\r\n  Font.Name = 'Segoe UI'\r\n"
+      "  PixelsPerInch = 96\r\n  TextHeight = 15\r\n  object L: TLabel\r\n"
+      "    Caption = 'Text'\r\n  end\r\nend\r\n");
+  auto* label = dynamic_cast<TControl*>(preview->FindComponent("L"));
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Height(), 15);
+  ForgetStoredCellHeights();
+
+  // At another resolution the stored height is that screen's, not ours.
+  auto scaled = Build(
+      "object Form1: TForm1\r\n  Font.Height = -12\r\n  Font.Name = 'Segoe UI'\r\n"
+      "  PixelsPerInch = 120\r\n  TextHeight = 15\r\n  Scaled = False\r\n  object L: TLabel\r\n"
+      "    Caption = 'Text'\r\n  end\r\nend\r\n");
+  label = dynamic_cast<TControl*>(scaled->FindComponent("L"));
+  ASSERT_NE(label, nullptr);
+  TFont own;
+  own.SetName("Segoe UI");
+  own.SetHeight(-12);
+  EXPECT_EQ(label->Height(), own.CellMetrics().Height());
 }
 
 TEST_F(Preview, ShowFormPreviewDestroysThePreviewWhenReadingFails) {

@@ -538,7 +538,8 @@ void TCanvas::DrawFocusRect(const TRect& r) {
 
 TSize TCanvas::TextExtentW(const QString& text) const {
   QFontMetrics m(font_.ToQFont());
-  return TSize{m.horizontalAdvance(text) + (text.isEmpty() ? 0 : font_.Overhang()), m.height()};
+  return TSize{m.horizontalAdvance(text) + (text.isEmpty() ? 0 : font_.Overhang()),
+               font_.CellMetrics().Height()};
 }
 
 TSize TCanvas::TextExtent(std::string_view text) const {
@@ -549,7 +550,7 @@ int TCanvas::TextWidth(std::string_view text) const { return TextExtent(text).cx
 int TCanvas::TextHeight(std::string_view text) const {
   // The cell height does not depend on the text: no need to shape it.
   (void)text;
-  return QFontMetrics(font_.ToQFont()).height();
+  return font_.CellMetrics().Height();
 }
 
 void TCanvas::DrawText(const TRect* clipRect, int x, int y, const QString& text, bool opaqueRect) {
@@ -561,13 +562,13 @@ void TCanvas::DrawText(const TRect* clipRect, int x, int y, const QString& text,
     if (!IntersectRect(clip, clip, c)) return;
   }
   QFont qf = font_.ToQFont();
-  QFontMetrics m(qf);
+  const TCellMetrics m = font_.CellMetrics();
   int dx = x + origin_.X, dy = y + origin_.Y;
   if (opaqueRect && clipRect) {
     // The rectangle itself takes the brush.
     if (brush_.Style() != bsClear) FillRect(*clipRect);
   } else if (brush_.Style() == bsSolid && font_.Orientation() == 0) {
-    TRect cell{x, y, x + TextExtentW(text).cx, y + m.height()};
+    TRect cell{x, y, x + TextExtentW(text).cx, y + m.Height()};
     TRect keep = clip_;
     bool keepSet = clipSet_;
     clip_ = clip;
@@ -585,11 +586,11 @@ void TCanvas::DrawText(const TRect* clipRect, int x, int y, const QString& text,
   if (font_.Orientation() != 0) {
     p.translate(dx, dy);
     p.rotate(-font_.Orientation() / 10.0);
-    p.drawText(QPoint(0, m.ascent()), text);
+    p.drawText(QPoint(0, m.ascent), text);
   } else {
-    p.drawText(QPoint(dx, dy + m.ascent()), text);
+    p.drawText(QPoint(dx, dy + m.ascent), text);
     // A bitmap face made bold: each glyph smeared one pixel to the right.
-    if (font_.Overhang() > 0) p.drawText(QPoint(dx + 1, dy + m.ascent()), text);
+    if (font_.Overhang() > 0) p.drawText(QPoint(dx + 1, dy + m.ascent), text);
   }
   p.end();
   Changed();

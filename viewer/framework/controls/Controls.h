@@ -372,6 +372,10 @@ class TControl : public TComponent {
   void Hide() { SetVisible(false); }
   // Visible, and so are all parents up to a shown top-level control.
   virtual bool Showing() const;
+  // Whether the control's bounds count towards the scroll range of its
+  // scrolling parent. A control standing in for something its designer
+  // drew as a design-time icon only (a non-visual component) does not.
+  virtual bool WidensScrollRange() const { return true; }
   bool Enabled() const { return enabled_; }
   virtual void SetEnabled(bool v);
   void BringToFront();

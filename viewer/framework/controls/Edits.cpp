@@ -22,7 +22,7 @@ const TEnumInfo& EditBorderStyleEnumInfo() {
   return e;
 }
 
-int TextMetricHeight(const TFont& font) { return QFontMetrics(font.ToQFont()).height(); }
+int TextMetricHeight(const TFont& font) { return font.CellMetrics().Height(); }
 
 char DecimalSeparator = '.';
 

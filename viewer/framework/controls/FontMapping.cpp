@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QDir>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QRawFont>
@@ -305,3 +306,85 @@ int FontPixelSizeForHeight(const QString& family, int height) {
   }
   return std::max(1, int(std::lround(height / ratio)));
 }
+
+namespace {
+
+uint16_t BigEndian16(const QByteArray& table, int offset) {
+  return uint16_t((uint8_t(table[offset]) << 8) | uint8_t(table[offset + 1]));
+}
+
+// The face's units per em and Windows ascent and descent; false when it
+// carries no such tables (or truncated ones).
+bool WindowsVerticalMetrics(const QRawFont& raw, int& unitsPerEm, int& winAscent, int& winDescent) {
+  const QByteArray head = raw.fontTable("head");
+  const QByteArray os2 = raw.fontTable("OS/2");
+  constexpr int kUnitsPerEmAt = 18, kWinAscentAt = 74, kWinDescentAt = 76;
+  if (head.size() < kUnitsPerEmAt + 2 || os2.size() < kWinDescentAt + 2) return false;
+  unitsPerEm = BigEndian16(head, kUnitsPerEmAt);
+  winAscent = BigEndian16(os2, kWinAscentAt);
+  winDescent = BigEndian16(os2, kWinDescentAt);
+  return unitsPerEm > 0 && winAscent + winDescent > 0;
+}
+
+TCellMetrics UncachedCellMetricsOf(const QFont& font) {
+  const QFontMetrics qt(font);
+  const TCellMetrics reported{qt.ascent(), qt.descent()};
+  const int em = font.pixelSize();
+  if (em <= 0 || IsBitmapFace(font.family())) return reported;
+  int unitsPerEm = 0, winAscent = 0, winDescent = 0;
+  if (!WindowsVerticalMetrics(QRawFont::fromFont(font), unitsPerEm, winAscent, winDescent))
+    return reported;
+  auto scaled = [&](int units) { return int(std::lround(double(units) * em / unitsPerEm)); };
+  return TCellMetrics{scaled(winAscent), scaled(winDescent)};
+}
+
+std::string CellKeyOf(const QFont& font) {
+  std::string key = font.family().toStdString();
+  key += '\0';
+  key += std::to_string(font.pixelSize()) + (font.bold() ? "b" : "") + (font.italic() ? "i" : "");
+  return key;
+}
+
+std::unordered_map<std::string, TCellMetrics>& CellMemo() {
+  static std::unordered_map<std::string, TCellMetrics> memo;
+  return memo;
+}
+
+std::unordered_map<std::string, int>& StoredCellHeights() {
+  static std::unordered_map<std::string, int> heights;
+  return heights;
+}
+
+TCellMetrics SystemCellMetricsOf(const QFont& font, const std::string& key) {
+  // Every measured line asks; a form uses few fonts. Bounded like the
+  // family memo above.
+  auto& memo = CellMemo();
+  if (auto it = memo.find(key); it != memo.end()) return it->second;
+  if (memo.size() >= 1024) memo.clear();
+  const TCellMetrics metrics = UncachedCellMetricsOf(font);
+  memo.emplace(key, metrics);
+  return metrics;
+}
+
+}  // namespace
+
+TCellMetrics CellMetricsOf(const QFont& font) {
+  if (!HaveGuiApp()) return TCellMetrics{};
+  const std::string key = CellKeyOf(font);
+  TCellMetrics metrics = SystemCellMetricsOf(font, key);
+  const auto& stored = StoredCellHeights();
+  if (auto it = stored.find(key); it != stored.end()) metrics.ascent = it->second - metrics.descent;
+  return metrics;
+}
+
+void RecordStoredCellHeight(const QFont& font, int height) {
+  if (!HaveGuiApp()) return;
+  const std::string key = CellKeyOf(font);
+  const TCellMetrics own = SystemCellMetricsOf(font, key);
+  if (height <= own.descent || std::abs(height - own.Height()) * 3 > own.Height()) return;
+  auto& stored = StoredCellHeights();
+  if (stored.size() >= 64 && !stored.count(key)) return;
+  stored[key] = height;
+}
+
+void ForgetStoredCellHeights() { StoredCellHeights().clear(); }

@@ -18,6 +18,7 @@
 
 #include <string_view>
 
+#include <QFont>
 #include <QString>
 
 // The directory whose faces RegisterCompatibleFonts adds.
@@ -56,6 +57,31 @@ struct TDrawnFace {
 TDrawnFace DrawnFaceFor(const QString& family, int height);
 // Whether the family is one of the system's bitmap faces.
 bool IsBitmapFace(const QString& family);
+
+// The character cell of a font: how far it reaches above and below the
+// baseline, whose sum is the text height every line and auto-sized control
+// is measured by.
+struct TCellMetrics {
+  int ascent = 0, descent = 0;
+  int Height() const { return ascent + descent; }
+};
+// The system takes a scalable face's cell from the face's own Windows
+// metrics (usWinAscent and usWinDescent), each scaled to the em and
+// rounded, not from the glyphs it happens to draw: a face that carries
+// bitmap strikes (Wine's Tahoma) would otherwise report the strike's
+// smaller cell. Bitmap faces, and faces without those metrics, keep the
+// cell Qt reports.
+TCellMetrics CellMetricsOf(const QFont& font);
+// A form stores the text height its designer's system gave the form's
+// font (TextHeight). Where this machine draws that font with a stand-in
+// whose cell differs (Segoe UI by Liberation Sans, say), the stored height
+// is the system's: CellMetricsOf answers it for that font, keeping the
+// stand-in's descent, until ForgetStoredCellHeights. Implausible heights
+// (more than a third away from the stand-in's) are ignored.
+void RecordStoredCellHeight(const QFont& font, int height);
+// Called as each form load begins, so that one form's heights do not
+// carry over to the next.
+void ForgetStoredCellHeights();
 // Whether the family is one of the symbol faces, whose characters are
 // pictures: a character such a face lacks must not be drawn as the letter
 // of another face (Wine's symbol faces hold only some of the pictures).

@@ -14,6 +14,7 @@
 
 #include "ClassicLook.h"
 #include "CodePageDetection.h"
+#include "FontMapping.h"
 #include "FormTitleBar.h"
 #include "ScrollingArea.h"
 #include "components/Reader.h"
@@ -773,6 +774,9 @@ void TCustomForm::DefineProperties(TFiler& filer) {
       [this](const TFormNode& v) {
         if (!v.IsInteger()) throw EReadError("Invalid property value");
         textHeight_ = int(v.integer);
+        // The form's font stood at this height on its designer's screen;
+        // at that screen's resolution it is the system's cell for it.
+        if (pixelsPerInch_ == kScreenPixelsPerInch) RecordStoredCellHeight(Font()->ToQFont(), textHeight_);
       },
       [this]() { return TFormNode::Integer(textHeight_); }, true);
   // Older designers wrote this for forms whose font was not stored.

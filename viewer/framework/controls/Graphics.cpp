@@ -318,6 +318,10 @@ QFont TFont::ToQFont() const {
   return c.font;
 }
 
+// Not kept with the Qt font: a form's stored text height may change the
+// answer after the font was made (RecordStoredCellHeight).
+TCellMetrics TFont::CellMetrics() const { return CellMetricsOf(ToQFont()); }
+
 QFont TFont::MakeQFont(int& overhang) const {
   const QString family = MapFontFamilyFromFormName(name_, charset_);
   const TDrawnFace drawn = DrawnFaceFor(family, height_);

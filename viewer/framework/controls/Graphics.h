@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QPalette>
 
+#include "FontMapping.h"
 #include "TextCodecs.h"
 #include "core/Persistent.h"
 
@@ -294,6 +295,9 @@ class TFont : public TGraphicsObject {
   // Pixels a text in this font is wider than its characters' advances: one
   // for a bitmap face made bold (see IsBitmapFace), else none.
   int Overhang() const;
+  // The character cell by the system's rules (CellMetricsOf): the text
+  // height and where the baseline sits in it.
+  TCellMetrics CellMetrics() const;
 
   bool operator==(const TFont& other) const;
 

@@ -67,7 +67,7 @@ bool TScrollingArea::Update(const TControlScrollBar& horz, const TControlScrollB
   std::vector<TRect> children;
   for (int i = 0; i < owner_->ControlCount(); ++i) {
     const TControl* c = owner_->Controls(i);
-    if (!c->Visible() || c->Align() != alNone) continue;
+    if (!c->Visible() || c->Align() != alNone || !c->WidensScrollRange()) continue;
     // Unscrolled client coordinates: where the child is plus how far the
     // window has scrolled.
     children.push_back(Bounds(c->Left() + posX_, c->Top() + posY_, c->Width(), c->Height()));

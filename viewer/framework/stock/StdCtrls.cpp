@@ -238,10 +238,10 @@ TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, i
     if (l.accel >= 0) {
       const int ux = x + canvas.TextExtentW(l.text.left(l.accel)).cx;
       const int uw = canvas.TextExtentW(l.text.mid(l.accel, 1)).cx;
-      const QFontMetrics fm(canvas.Font()->ToQFont());
+      const int ascent = canvas.Font()->CellMetrics().ascent;
       const TColor keep = canvas.Brush()->Color();
       canvas.Brush()->SetColor(canvas.Font()->Color());
-      canvas.FillRect(Rect(ux, y + fm.ascent() + 1, ux + uw, y + fm.ascent() + 2));
+      canvas.FillRect(Rect(ux, y + ascent + 1, ux + uw, y + ascent + 2));
       canvas.Brush()->SetColor(keep);
       canvas.Brush()->SetStyle(bsClear);
     }
