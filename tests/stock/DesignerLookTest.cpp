@@ -10,6 +10,7 @@
 #include "StockTestSupport.h"
 #include "controls/Grids.h"
 #include "controls/Render.h"
+#include "controls/ScrollingArea.h"
 #include "stock/ComCtrls.h"
 #include "stock/ExtCtrls.h"
 #include "stock/MiscStock.h"
@@ -151,4 +152,55 @@ TEST(PageControlTabs, MultiLineStacksRowsForSideTabsToo) {
     pages->SetMultiLine(true);
     EXPECT_GT(pages->TabStripExtent(), oneRow) << "eight long captions need several rows in 150 pixels";
   }
+}
+
+// Multi-line tabs are as long as the rows were made for: no tab runs past
+// the control's edge, as one would if the style measured them longer.
+TEST(PageControlTabs, EveryTabOfAMultiLineRowFitsTheControl) {
+  std::string sheets;
+  for (const char* caption : {"General", "Flight Log", "Licences", "Medicals", "AutoComplete", "Categories",
+                              "Aircraft / Costs"})
+    sheets += "    object S" + std::to_string(sheets.size()) + ": TTabSheet\r\n      Caption = '" + caption +
+              "'\r\n    end\r\n";
+  auto form = Loaded(FormTextWith("  object Pages: TPageControl\r\n    Width = 420\r\n    Height = 200\r\n"
+                                  "    MultiLine = True\r\n" + sheets + "  end\r\n"));
+  auto* pages = FindIn<TPageControl>(*form, "Pages");
+  const QList<QTabBar*> rows = pages->Handle()->findChildren<QTabBar*>();
+  ASSERT_GE(rows.size(), 2) << "seven captions need two rows in 420 pixels";
+  for (const QTabBar* row : rows)
+    for (int i = 0; i < row->count(); ++i) {
+      if (row->isTabVisible(i)) EXPECT_LE(row->tabRect(i).right(), row->width()) << row->tabText(i).toStdString();
+    }
+}
+
+// A form stored while its designer had scrolled it: the children keep the
+// bounds they were stored with, the bar shows the stored position, and
+// scrolling back reaches the children stored above the view.
+TEST(ScrolledForm, TheStoredScrollPositionIsWhereTheViewStarts) {
+  auto form = Loaded(
+      "object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 200\r\n"
+      "  VertScrollBar.Position = 100\r\n  object Above: TPanel\r\n    Left = 8\r\n    Top = -50\r\n"
+      "    Width = 50\r\n    Height = 20\r\n  end\r\n  object Below: TPanel\r\n    Left = 8\r\n"
+      "    Top = 250\r\n    Width = 50\r\n    Height = 20\r\n  end\r\nend\r\n");
+  form->Show();
+  ASSERT_TRUE(form->Scrolling().Extent().vert.shown);
+  EXPECT_EQ(form->Scrolling().Position().Y, 100);
+  EXPECT_EQ(FindIn<TPanel>(*form, "Below")->Top(), 250);
+  form->ScrollTo(0, 0);
+  EXPECT_EQ(FindIn<TPanel>(*form, "Above")->Top(), 50);
+  EXPECT_EQ(FindIn<TPanel>(*form, "Below")->Top(), 350);
+}
+
+// A stored position past what the children need is cut back to the range,
+// moving the children by what was cut.
+TEST(ScrolledForm, AStoredPositionPastTheRangeIsClamped) {
+  auto form = Loaded(
+      "object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 200\r\n"
+      "  VertScrollBar.Position = 1000\r\n  object Near: TPanel\r\n    Left = 8\r\n"
+      "    Top = 20\r\n    Width = 50\r\n    Height = 20\r\n  end\r\nend\r\n");
+  form->Show();
+  // The child reaches 1000 + 40 unscrolled, so the view starts at most
+  // 1040 - 200 down; the child moves by the 160 cut.
+  EXPECT_EQ(form->Scrolling().Position().Y, 840);
+  EXPECT_EQ(FindIn<TPanel>(*form, "Near")->Top(), 180);
 }

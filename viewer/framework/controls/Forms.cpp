@@ -90,6 +90,10 @@ int TControlScrollBar::Range() const {
   const TFieldValue* f = FindField("Range");
   return f ? static_cast<int>(std::clamp<int64_t>(f->ord, 0, INT32_MAX)) : 0;
 }
+int TControlScrollBar::Position() const {
+  const TFieldValue* f = FindField("Position");
+  return f ? static_cast<int>(std::clamp<int64_t>(f->ord, 0, INT32_MAX)) : 0;
+}
 bool TControlScrollBar::Visible() const {
   const TFieldValue* f = FindField("Visible");
   return !f || f->ord != 0;
@@ -751,6 +755,7 @@ void TCustomForm::Loaded() {
     clientSizeRead_ = true;
     SetClientSize(width_, height_);
   }
+  scrolling_->AdoptStoredPosition(*horzScrollBar_, *vertScrollBar_);
   TWinControl::Loaded();
   if (scaled_ && ppiRead_ && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ChangeScale(Screen->PixelsPerInch(), pixelsPerInch_);

@@ -76,6 +76,8 @@ class TControlScrollBar : public TPersistent {
  public:
   TControlScrollBar() = default;
   int Range() const;
+  // The stored position, never negative.
+  int Position() const;
   bool Visible() const;
   void Assign(const TPersistent& source) override;
 };

@@ -92,6 +92,11 @@ bool TScrollingArea::Update(const TControlScrollBar& horz, const TControlScrollB
   return roomChanged;
 }
 
+void TScrollingArea::AdoptStoredPosition(const TControlScrollBar& horz, const TControlScrollBar& vert) {
+  posX_ = horz.Position();
+  posY_ = vert.Position();
+}
+
 void TScrollingArea::ScrollTo(int x, int y) {
   const int maxX = extent_.horz.shown ? std::max(0, extent_.horz.range - extent_.clientWidth) : 0;
   const int maxY = extent_.vert.shown ? std::max(0, extent_.vert.range - extent_.clientHeight) : 0;

@@ -64,6 +64,11 @@ class TScrollingArea {
   QScrollBar* VertBar() const { return vertBar_.data(); }
   // Scrolls to a position (clamped to the ranges), moving the children.
   void ScrollTo(int x, int y);
+  // Takes the position a form stored for its scroll bars, once it is read:
+  // the children stored their bounds as the designer's scrolled view
+  // showed them, so they stay where they are and the range is counted
+  // from the stored position. The next Update clamps it to the ranges.
+  void AdoptStoredPosition(const TControlScrollBar& horz, const TControlScrollBar& vert);
 
  private:
   QScrollBar* MakeBar(Qt::Orientation orientation);

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QSlider>
 #include <QStyleOptionButton>
+#include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -255,11 +256,19 @@ class TTabRow : public QTabBar {
       : QTabBar(parent), fixedWidth_(fixedWidth), fixedHeight_(fixedHeight), tabStyle_(tabStyle) {}
   int firstTab = 0;  // the control's index of this row's first tab
   int tabsInRow = 0;
+  // Each tab's length along the row, as the control measured it to break
+  // the tabs into rows; the style's own measure would make them longer
+  // than the rows were made for.
+  std::vector<int> lengths;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    if (tabStyle_ == 0) {
+    if (tabStyle_ == 0 && (Vertical() || lengths.empty())) {
       QTabBar::paintEvent(event);
+      return;
+    }
+    if (tabStyle_ == 0) {
+      PaintTabs();
       return;
     }
     QStylePainter painter(this);
@@ -282,12 +291,42 @@ class TTabRow : public QTabBar {
     }
   }
 
+  // Tabs along a row: the style draws each shape, the selected one last
+  // so that it stands over its neighbours, and the caption is centred in
+  // its tab as the system centres it; the style's own label would keep a
+  // wider margin than the tab was measured with and cut the caption.
+  void PaintTabs() {
+    QStylePainter painter(this);
+    auto paintTab = [&](int i) {
+      QStyleOptionTab tab;
+      initStyleOption(&tab, i);
+      tab.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+      painter.drawControl(QStyle::CE_TabBarTabShape, tab);
+      QRect area = tab.rect;
+      if (i == currentIndex()) area.translate(0, shape() == RoundedSouth ? 1 : -1);
+      const QPixmap icon = tab.icon.isNull() ? QPixmap() : tab.icon.pixmap(iconSize());
+      const int textWidth = fontMetrics().horizontalAdvance(tab.text);
+      const int gap = icon.isNull() ? 0 : 4;
+      int x = area.left() + (area.width() - (icon.isNull() ? 0 : icon.width() + gap) - textWidth) / 2;
+      if (!icon.isNull()) {
+        painter.drawPixmap(x, area.top() + (area.height() - icon.height()) / 2, icon);
+        x += icon.width() + gap;
+      }
+      painter.drawItemText(QRect(x, area.top(), textWidth + 1, area.height()), Qt::AlignLeft | Qt::AlignVCenter |
+                           Qt::TextShowMnemonic, tab.palette, isTabEnabled(i), tab.text, QPalette::WindowText);
+    };
+    for (int i = 0; i < count(); ++i)
+      if (isTabVisible(i) && i != currentIndex()) paintTab(i);
+    if (currentIndex() >= 0 && isTabVisible(currentIndex())) paintTab(currentIndex());
+  }
+
   QSize tabSizeHint(int index) const override {
     QSize size = QTabBar::tabSizeHint(index);
     if (tabStyle_ != 0) (Vertical() ? size.rheight() : size.rwidth()) += kButtonGap;  // buttons stand apart
     const bool vertical = shape() == RoundedWest || shape() == RoundedEast;
     int& along = vertical ? size.rheight() : size.rwidth();
     int& across = vertical ? size.rwidth() : size.rheight();
+    if (index >= 0 && size_t(index) < lengths.size()) along = lengths[size_t(index)];
     if (fixedWidth_ > 0) along = fixedWidth_;
     if (fixedHeight_ > 0) across = fixedHeight_;
     return size;
@@ -353,14 +392,18 @@ std::vector<int> TCustomTabControl::RowSizes() const {
   const std::vector<std::string> texts = Tabs();
   rowSizesWidth_ = length;
   if (!multiLine_ || texts.empty()) return rowSizes_ = {int(texts.size())};
+  return rowSizes_ = TabRowSizes(TabLengths(texts), std::max(1, length - 4));
+}
+
+std::vector<int> TCustomTabControl::TabLengths(const std::vector<std::string>& texts) const {
   TCanvas m;
   m.SetFont(*Font());
   auto* images = dynamic_cast<const TCustomImageList*>(images_);
   const int image = images ? images->Width() + 4 : 0;
-  std::vector<int> widths;
+  std::vector<int> lengths;
   for (const auto& t : texts)
-    widths.push_back(tabWidth_ > 0 ? tabWidth_ : m.TextExtentW(CaptionToMnemonicText(t, *Font())).cx + 16 + image);
-  return rowSizes_ = TabRowSizes(widths, std::max(1, length - 4));
+    lengths.push_back(tabWidth_ > 0 ? tabWidth_ : m.TextExtentW(CaptionToMnemonicText(t, *Font())).cx + 16 + image);
+  return lengths;
 }
 
 int TCustomTabControl::TabStripExtent() const {
@@ -419,6 +462,7 @@ void TCustomTabControl::UpdateTabs() {
   const TFont& font = *Font();
   const int extent = RowExtent();
   const int strip = texts.empty() ? 0 : extent * int(rows.size());
+  const std::vector<int> lengths = TabLengths(texts);
   for (size_t slot = 0; slot < order.size(); ++slot) {
     const size_t row = order[slot];
     auto* bar = new TTabRow(host, tabWidth_, tabHeight_, style_);
@@ -429,6 +473,7 @@ void TCustomTabControl::UpdateTabs() {
     bar->setFont(font.ToQFont());
     bar->firstTab = firsts[row];
     bar->tabsInRow = rows[row];
+    bar->lengths.assign(lengths.begin() + firsts[row], lengths.begin() + firsts[row] + rows[row]);
     auto* images = dynamic_cast<TCustomImageList*>(images_);
     if (images) bar->setIconSize(QSize(images->Width(), images->Height()));
     for (int k = 0; k < rows[row]; ++k) {

@@ -124,6 +124,9 @@ class TCustomTabControl : public TCustomControl {
   // Tabs per row. Measured once per change of the tabs, the font or the
   // width and kept: layout asks for it on every child's alignment.
   std::vector<int> RowSizes() const;
+  // Each tab's length along its row: its text and image with their margins,
+  // or TabWidth.
+  std::vector<int> TabLengths(const std::vector<std::string>& texts) const;
   virtual void TabClicked(int index);
   // Rebuilds the rows of tabs. While the control is being read it only notes
   // that the tabs changed; Loaded builds them once, so reading n pages costs

@@ -345,6 +345,11 @@ TRect TScrollBox::GetClientRect() const {
               std::max(0, Height() - scrolling_->ReservedHeight()));
 }
 
+void TScrollBox::Loaded() {
+  scrolling_->AdoptStoredPosition(*horz_, *vert_);
+  TCustomControl::Loaded();
+}
+
 void TScrollBox::CreateWnd() {
   TCustomControl::CreateWnd();
   Realign();

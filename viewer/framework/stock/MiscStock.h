@@ -83,6 +83,7 @@ class TScrollBox : public TCustomControl {
  protected:
   void Paint() override;
   void CreateWnd() override;
+  void Loaded() override;
   // Aligns, then updates the scroll bars (and aligns again when they
   // appeared or went).
   void AlignControls(TControl* control, TRect& rect) override;
