@@ -46,6 +46,28 @@ std::string BitmapFile(int width, int height, int bpp, const std::vector<uint32_
 
 // A list of `count` 2×2 images, four to a row of a 8×2 strip: image i is
 // grey level 40*(i+1); the mask hides the top-left pixel of every image.
+std::string TwoByTwoList(uint16_t count);
+
+// A list of two 2×2 images with no mask: 32-bit colours whose fourth byte
+// is `alpha` for the top-left pixel of each image and 255 elsewhere.
+std::string UnmaskedList(uint8_t alpha) {
+  std::string il = "IL";
+  PutU16(il, 0x101);
+  PutU16(il, 2);
+  PutU16(il, 4);
+  PutU16(il, 4);
+  PutU16(il, 2);
+  PutU16(il, 2);
+  PutU32(il, 0xFFFFFFFF);
+  PutU16(il, 0x0020);  // flags: 32-bit colour, no mask
+  for (int i = 0; i < 4; ++i) PutU16(il, 0xFFFF);
+  std::string bits;
+  for (int row = 0; row < 2; ++row)
+    for (int x = 0; x < 8; ++x)
+      bits += std::string{char(200), char(100), char(50), char(row == 1 && x % 2 == 0 ? alpha : 255)};
+  return il + BitmapFile(8, 2, 32, {}, bits);
+}
+
 std::string TwoByTwoList(uint16_t count) {
   std::string il = "IL";
   PutU16(il, 0x101);   // version
@@ -92,6 +114,30 @@ TEST(ImageListData, DecodesImagesAndAppliesTheMask) {
     EXPECT_EQ(image.pixel(1, 1), qRgb(40 * (i + 1), 40 * (i + 1), 40 * (i + 1)));
   }
   EXPECT_TRUE(list.ImageAt(3).isNull());
+}
+
+TEST(ImageListData, AListWithoutAMaskDrawsThroughItsStoredAlpha) {
+  TImageList list(nullptr);
+  list.SetWidth(2);
+  list.SetHeight(2);
+  list.SetData(UnmaskedList(0));
+  ASSERT_EQ(list.Count(), 2);
+  for (int i = 0; i < 2; ++i) {
+    const QImage image = list.ImageAt(i);
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << "transparent by its alpha, image " << i;
+    EXPECT_EQ(image.pixel(1, 1), qRgba(50, 100, 200, 255));
+  }
+}
+
+TEST(ImageListData, AListWhoseAlphaBytesAreAllZeroIsOpaque) {
+  // Older lists store 32-bit colours with an unused fourth byte: all zero.
+  std::string data = UnmaskedList(0);
+  for (size_t at = data.size() - 64 + 3; at < data.size(); at += 4) data[at] = 0;
+  TImageList list(nullptr);
+  list.SetWidth(2);
+  list.SetHeight(2);
+  list.SetData(data);
+  EXPECT_EQ(list.ImageAt(1).pixel(0, 0), qRgba(50, 100, 200, 255));
 }
 
 TEST(ImageListData, CutOrForeignDataDecodesToNothing) {

@@ -113,6 +113,37 @@ size_t BitmapFileLength(const std::string& bytes, size_t at) {
   return length <= bytes.size() - at ? length : 0;
 }
 
+// A 32-bit colour bitmap may carry each pixel's opacity in its fourth
+// byte; the system draws such a list through that alpha when the list has
+// no mask (a list all of whose alpha bytes are zero stores none). Applies
+// it to `out` and says whether there was any.
+static bool ApplyStoredAlpha(const std::string& bytes, size_t at, size_t length, QImage& out) {
+  if (length < 54) return false;
+  const size_t info = at + 14;
+  const uint32_t dataOffset = ReadU32(bytes, at + 10);
+  const int32_t width = int32_t(ReadU32(bytes, info + 4)), height = int32_t(ReadU32(bytes, info + 8));
+  const uint16_t bitCount = ReadU16(bytes, info + 14);
+  const uint32_t compression = ReadU32(bytes, info + 16);
+  if (bitCount != 32 || (compression != 0 && compression != 3)) return false;
+  if (width != out.width() || (height != out.height() && height != -out.height())) return false;
+  const size_t stride = size_t(width) * 4;
+  if (dataOffset > length || stride * size_t(out.height()) > length - dataOffset) return false;
+  const char* bits = bytes.data() + at + dataOffset;
+  auto alphaAt = [&](int x, int y) {
+    const size_t row = height > 0 ? size_t(out.height() - 1 - y) : size_t(y);
+    return uint8_t(bits[row * stride + size_t(x) * 4 + 3]);
+  };
+  bool any = false;
+  for (int y = 0; y < out.height() && !any; ++y)
+    for (int x = 0; x < out.width() && !any; ++x) any = alphaAt(x, y) != 0;
+  if (!any) return false;
+  for (int y = 0; y < out.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x) line[x] = (line[x] & 0x00FFFFFFu) | uint32_t(alphaAt(x, y)) << 24;
+  }
+  return true;
+}
+
 // The stream holds an image list in the system's own format: "IL" header
 // (version, count, allocation, growth, width, height, background, flags,
 // overlays; 28 bytes) followed by the image bitmap and, for masked lists,
@@ -148,6 +179,7 @@ void TCustomImageList::Decode() const {
     return;
   }
   QImage out = colors.convertToFormat(QImage::Format_ARGB32);
+  if (mask.isNull()) ApplyStoredAlpha(data_, first, n, out);
   if (!mask.isNull() && mask.size() == out.size()) {
     for (int y = 0; y < out.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
