@@ -3,11 +3,15 @@
 #   1. the unit tests (ctest, headless on Qt's off-screen platform);
 #   2. the same tests under AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. each fuzz target for TESSALY_FUZZ_SECONDS (default 60) seconds.
+# First of all it checks that every include points down the layers.
 # TESSALY_QUICK=1 runs step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
+
+echo "== Layers"
+bash scripts/check_layers.sh
 
 bash scripts/install-deps.sh
 

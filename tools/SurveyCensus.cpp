@@ -6,7 +6,7 @@
 
 #include "RegisteredClassNames.h"
 #include "streaming/Converters.h"
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "stock/ImgList.h"
 #include "streaming/Converters.h"
 #include "streaming/FormSource.h"
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 namespace {
 

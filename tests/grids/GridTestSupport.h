@@ -9,6 +9,7 @@
 
 #include "controls/Forms.h"
 #include "controls/Grids.h"
+#include "stock/StringGrids.h"
 
 // Sends mouse messages to a control in its own coordinates.
 void Press(TControl* control, int x, int y, bool shift = false);

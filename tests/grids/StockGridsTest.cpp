@@ -5,6 +5,7 @@
 #include "components/Registry.h"
 #include "controls/ContentReport.h"
 #include "stock/MiscStock.h"
+#include "stock/StringGrids.h"
 #include "streaming/FormText.h"
 
 namespace {

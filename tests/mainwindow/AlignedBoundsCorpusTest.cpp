@@ -36,7 +36,7 @@
 #include "rewrite.h"
 #include "streaming/Converters.h"
 #include "streaming/FormSource.h"
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "StockTestSupport.h"
 #include "controls/Grids.h"
+#include "stock/StringGrids.h"
 #include "controls/Render.h"
 #include "controls/ScrollingArea.h"
 #include "stock/ComCtrls.h"

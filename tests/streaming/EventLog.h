@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 class EventLog : public FormEvents {
  public:

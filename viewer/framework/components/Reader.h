@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/FormNode.h"
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 class TComponent;
 class TPersistent;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 class TComponent;
 class TPersistent;

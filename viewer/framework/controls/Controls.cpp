@@ -59,6 +59,14 @@ const TEnumInfo& BevelCutEnumInfo() {
   static const TEnumInfo e{"TBevelCut", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
   return e;
 }
+const TEnumInfo& ScrollStyleEnumInfo() {
+  static const TEnumInfo e{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
+  return e;
+}
+const TEnumInfo& AlignmentEnumInfo() {
+  static const TEnumInfo e{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+  return e;
+}
 const TEnumInfo& BevelEdgeEnumInfo() {
   static const TEnumInfo e{"TBevelEdge", {"beLeft", "beTop", "beRight", "beBottom"}};
   return e;

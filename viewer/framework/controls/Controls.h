@@ -145,6 +145,10 @@ enum TDragKind : uint8_t { dkDrag, dkDock };
 enum TStyleElement : uint8_t { seFont, seClient, seBorder };
 inline constexpr int64_t kAllStyleElements = 7;
 enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+// How a control aligns its text across its width.
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+// Which scroll bars a scrolling control shows.
+enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TBevelEdge : uint8_t { beLeft, beTop, beRight, beBottom };
 enum TBevelKind : uint8_t { bkNone, bkTile, bkSoft, bkFlat };
 enum TImeMode : uint8_t {
@@ -184,6 +188,8 @@ const TEnumInfo& DragModeEnumInfo();
 const TEnumInfo& DragKindEnumInfo();
 const TEnumInfo& StyleElementEnumInfo();
 const TEnumInfo& BevelCutEnumInfo();
+const TEnumInfo& ScrollStyleEnumInfo();
+const TEnumInfo& AlignmentEnumInfo();
 const TEnumInfo& BevelEdgeEnumInfo();
 const TEnumInfo& BevelKindEnumInfo();
 const TEnumInfo& ImeModeEnumInfo();

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "stock/StdCtrls.h"  // ApplyControlPalette
+#include "ClassicDrawing.h"
 #include "TextCodecs.h"
 
 const TEnumInfo& EditCharCaseEnumInfo() {

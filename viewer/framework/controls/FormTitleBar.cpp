@@ -1,6 +1,6 @@
 #include "FormTitleBar.h"
 
-#include "stock/StdCtrls.h"
+#include "Controls.h"
 #include "components/Component.h"
 
 const TClassInfo& TGlassFrame::StaticClassInfo() {

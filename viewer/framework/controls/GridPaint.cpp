@@ -2,6 +2,8 @@
 // lines, the raised edges of fixed cells and the focus rectangle.
 #include "Grids.h"
 
+#include "ClassicDrawing.h"
+
 #include <algorithm>
 
 namespace {

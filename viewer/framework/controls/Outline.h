@@ -24,10 +24,11 @@
 #include <vector>
 
 #include "Bitmap.h"
+#include "ClassicDrawing.h"
 #include "Controls.h"
 #include "Edits.h"
-#include "stock/StdCtrls.h"
 #include "core/Exceptions.h"
+#include "core/Strings.h"
 
 class TCustomOutline;
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 struct TFormItem;
 

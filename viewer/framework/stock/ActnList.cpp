@@ -400,9 +400,9 @@ COLOR_MAP(TTwilightColorMap)
 
 template <class C>
 static void PublishActionBar(ClassBuilder<C>& b) {
-  stock::PublishControl(b);
-  stock::PublishLooks(b, clBtnFace);
-  stock::PublishWindowed(b);
+  groups::PublishControl(b);
+  groups::PublishLooks(b, clBtnFace);
+  groups::PublishWindowed(b);
   b.Reference("ActionManager", &TComponent::StaticClassInfo, &C::ActionManager,
               [](C* c, TPersistent* v) { c->SetActionManager(dynamic_cast<TComponent*>(v)); })
       .BoolField("AllowHiding", false)

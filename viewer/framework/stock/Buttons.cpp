@@ -15,7 +15,7 @@ const TEnumInfo& ButtonLayoutEnumInfo() {
 const TClassInfo& TSpeedButton::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TSpeedButton> b("TSpeedButton", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Reference("Action", &TComponent::StaticClassInfo, [](const TSpeedButton*) -> TComponent* { return nullptr; },
                 [](TSpeedButton*, TPersistent*) {})
         .Bool("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)

@@ -554,9 +554,9 @@ void TCustomTabControl::CMFontChanged(TMessage& msg) {
 
 template <class C>
 static void PublishTabControl(ClassBuilder<C>& b) {
-  stock::PublishControl(b);
+  groups::PublishControl(b);
   b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
-  stock::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, 1);
   b.BoolField("HotTrack", false)
       .Reference("Images", &TComponent::StaticClassInfo, &C::Images,
                  [](C* c, TPersistent* v) { c->SetImages(dynamic_cast<TComponent*>(v)); })
@@ -736,9 +736,9 @@ const TClassInfo& TStatusPanel::StaticClassInfo() {
 const TClassInfo& TStatusBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TStatusBar> b("TStatusBar", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     b.Publish("Align", alBottom)
         .Publish("AutoSize")
         .Reference("Action", &TComponent::StaticClassInfo, [](const TStatusBar*) -> TComponent* { return nullptr; },
@@ -810,8 +810,8 @@ void TStatusBar::Paint() {
 const TClassInfo& TProgressBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TProgressBar> b("TProgressBar", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishWindowed(b);
     b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
     b.ColorField("BackgroundColor", clDefault)
         .ColorField("BarColor", clDefault)
@@ -858,8 +858,8 @@ void TProgressBar::Apply() {
 const TClassInfo& TTrackBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TTrackBar> b("TTrackBar", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishWindowed(b, 1);
     b.Publish("Ctl3D").Publish("ParentCtl3D").Publish("Color").Publish("ParentColor").Publish("Font").Publish("ParentFont");
     b.IntegerField("BorderWidth", 0);
     b.Integer("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency, 1)
@@ -940,8 +940,8 @@ void TTrackBar::Apply() {
 const TClassInfo& TUpDown::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TUpDown> b("TUpDown", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishWindowed(b);
     b.EnumField("AlignButton", UDAlignButtonEnumInfo(), 1)
         .BoolField("ArrowKeys", true)
         .Reference("Associate", &TComponent::StaticClassInfo, &TUpDown::Associate,
@@ -1009,9 +1009,9 @@ void TUpDown::Paint() {
 const TClassInfo& THotKey::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<THotKey> b("THotKey", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     b.Publish("AutoSize")
         .Publish("Color")
         .Publish("ParentColor")
@@ -1111,10 +1111,10 @@ const TClassInfo& TMonthCalColors::StaticClassInfo() {
 const TClassInfo& TDateTimePicker::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDateTimePicker> b("TDateTimePicker", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     b.EnumField("CalAlignment", DTCalAlignmentEnumInfo(), 0)
         .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TDateTimePicker::CalColors)
         .BoolField("Checked", true)
@@ -1178,9 +1178,9 @@ void TDateTimePicker::Apply() {
 const TClassInfo& TMonthCalendar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TMonthCalendar> b("TMonthCalendar", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     b.Publish("AutoSize")
         .IntegerField("BorderWidth", 0)
         .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TMonthCalendar::CalColors)
@@ -1230,10 +1230,10 @@ void TMonthCalendar::CreateWnd() {
 const TClassInfo& TTreeView::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TTreeView> b("TTreeView", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     auto noRef = [](const TTreeView*) -> TComponent* { return nullptr; };
     auto setNoRef = [](TTreeView*, TPersistent*) {};
     b.BoolField("AutoExpand", false)
@@ -1350,10 +1350,10 @@ const TClassInfo& TIconOptions::StaticClassInfo() {
 const TClassInfo& TListView::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TListView> b("TListView", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     auto noRef = [](const TListView*) -> TComponent* { return nullptr; };
     auto setNoRef = [](TListView*, TPersistent*) {};
     b.Reference("Action", &TComponent::StaticClassInfo, noRef, setNoRef)
@@ -1463,9 +1463,9 @@ const TClassInfo& THeaderSection::StaticClassInfo() {
 const TClassInfo& THeaderControl::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<THeaderControl> b("THeaderControl", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     b.Publish("Align", alTop)
         .IntegerField("BorderWidth", 0)
         .BoolField("DragReorder", false)
@@ -1529,9 +1529,9 @@ void THeaderControl::Paint() {
 const TClassInfo& TToolBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TToolBar> b("TToolBar", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     auto noRef = [](const TToolBar*) -> TComponent* { return nullptr; };
     auto setNoRef = [](TToolBar*, TPersistent*) {};
     b.Publish("Align", alTop)
@@ -1632,7 +1632,7 @@ void DrawImageListImage(TCanvas& canvas, int x, int y, const QImage& source) {
 const TClassInfo& TToolButton::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TToolButton> b("TToolButton", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     auto noRef = [](const TToolButton*) -> TComponent* { return nullptr; };
     auto setNoRef = [](TToolButton*, TPersistent*) {};
     b.Reference("Action", &TComponent::StaticClassInfo, noRef, setNoRef)
@@ -1803,9 +1803,9 @@ const TClassInfo& TComboExItem::StaticClassInfo() {
 const TClassInfo& TComboBoxEx::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TComboBoxEx> b("TComboBoxEx", &TCustomComboBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     b.Reference("Action", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
                 [](TComboBoxEx*, TPersistent*) {})
         .SetField("AutoCompleteOptions", AutoCompleteOptionEnumInfo(), 2)

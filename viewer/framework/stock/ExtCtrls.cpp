@@ -42,9 +42,9 @@ const TClassInfo& TCustomPanel::StaticClassInfo() {
 const TClassInfo& TPanel::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TPanel> b("TPanel", &TCustomPanel::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     b.Default("UseDockManager", 1)
         .Enum("Alignment", AlignmentEnumInfo(), &TPanel::Alignment, &TPanel::SetAlignment, taCenter)
         .Publish("AutoSize")
@@ -147,9 +147,9 @@ const TClassInfo& TCustomRadioGroup::StaticClassInfo() {
 const TClassInfo& TRadioGroup::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TRadioGroup> b("TRadioGroup", &TCustomRadioGroup::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     b.Publish("Caption")
         .Integer("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns, 1)
         .Integer("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex, -1)
@@ -256,7 +256,7 @@ void TCustomRadioGroup::CMFontChanged(TMessage& msg) {
 const TClassInfo& TBevel::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TBevel> b("TBevel", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Publish("ParentShowHint")
         .Enum("Shape", BevelShapeEnumInfo(), &TBevel::Shape, &TBevel::SetShape, bsBox)
         .Enum("Style", BevelStyleEnumInfo(), &TBevel::Style, &TBevel::SetStyle, bsLowered);
@@ -305,7 +305,7 @@ void TBevel::Paint() {
 const TClassInfo& TShape::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TShape> b("TShape", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Object("Brush", &TBrush::StaticClassInfo, &TShape::Brush)
         .Object("Pen", &TPen::StaticClassInfo, &TShape::Pen)
         .Enum("Shape", ShapeTypeEnumInfo(), &TShape::Shape, &TShape::SetShape, stRectangle);
@@ -360,7 +360,7 @@ void TShape::Paint() {
 const TClassInfo& TImage::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TImage> b("TImage", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Publish("AutoSize")
         .Bool("Center", &TImage::Center, &TImage::SetCenter, false)
         .BoolField("IncrementalDisplay", false)
@@ -445,7 +445,7 @@ void TImage::Paint() {
 const TClassInfo& TPaintBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TPaintBox> b("TPaintBox", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Publish("Color").Publish("Font").Publish("ParentColor").Publish("ParentFont").Event("OnPaint",
                                                                                         &TPaintBox::OnPaint);
     return b.Build();
@@ -467,7 +467,7 @@ void TPaintBox::Paint() {
 const TClassInfo& TSplitter::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TSplitter> b("TSplitter", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Default("Align", alLeft)
         .BoolField("AutoSnap", true)
         .Bool("Beveled", &TSplitter::Beveled, &TSplitter::SetBeveled, false)
@@ -589,9 +589,9 @@ class THeaderSections : public TSyncedStrings {
 const TClassInfo& THeader::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<THeader> b("THeader", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b);
     b.BoolField("AllowResize", true)
         .EnumField("BorderStyle", HeaderBorderStyleEnumInfo(), 1)
         .Object("Sections", &TStrings::StaticClassInfo, &THeader::Sections, &THeader::SetSections)
@@ -680,9 +680,9 @@ void TControlBar::Paint() {
 const TClassInfo& TColorBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TColorBox> b("TColorBox", &TCustomComboBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     b.BoolField("AutoComplete", true)
         .IntegerField("AutoCompleteDelay", 500)
         .BoolField("AutoDropDown", false)

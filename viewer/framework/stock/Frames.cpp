@@ -3,9 +3,9 @@
 const TClassInfo& TFrame::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TFrame> b("TFrame", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     b.Publish("AutoSize")
         .BoolField("AutoScroll", true)
         .Object("HorzScrollBar", &TControlScrollBar::StaticClassInfo, &TFrame::HorzScrollBar)

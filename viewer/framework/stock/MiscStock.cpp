@@ -103,10 +103,10 @@ static void PublishOldLookup(ClassBuilder<C>& b) {
 
 template <class C>
 static void PublishEditLike(ClassBuilder<C>& b) {
-  stock::PublishControl(b);
-  stock::PublishLooks(b, clWindow);
-  stock::PublishWindowed(b, 1);
-  stock::PublishBevels(b);
+  groups::PublishControl(b);
+  groups::PublishLooks(b, clWindow);
+  groups::PublishWindowed(b, 1);
+  groups::PublishBevels(b);
   b.EnumField("Alignment", AlignmentEnumInfo(), 0)
       .Publish("AutoSelect")
       .Publish("AutoSize", 1)
@@ -123,10 +123,10 @@ static void PublishEditLike(ClassBuilder<C>& b) {
 
 template <class C>
 static void PublishListLike(ClassBuilder<C>& b) {
-  stock::PublishControl(b);
-  stock::PublishLooks(b, clWindow);
-  stock::PublishWindowed(b, 1);
-  stock::PublishBevels(b);
+  groups::PublishControl(b);
+  groups::PublishLooks(b, clWindow);
+  groups::PublishWindowed(b, 1);
+  groups::PublishBevels(b);
   b.BoolField("AutoComplete", true)
       .Enum("BorderStyle", EditBorderStyleEnumInfo(), &C::BorderStyle, &C::SetBorderStyle, ebsSingle)
       .Integer("Columns", &C::Columns, &C::SetColumns, 0)
@@ -144,10 +144,10 @@ static void PublishListLike(ClassBuilder<C>& b) {
 
 template <class C>
 static void PublishComboLike(ClassBuilder<C>& b) {
-  stock::PublishControl(b);
-  stock::PublishLooks(b, clWindow);
-  stock::PublishWindowed(b, 1);
-  stock::PublishBevels(b);
+  groups::PublishControl(b);
+  groups::PublishLooks(b, clWindow);
+  groups::PublishWindowed(b, 1);
+  groups::PublishBevels(b);
   b.BoolField("AutoComplete", true)
       .BoolField("AutoDropDown", false)
       .EnumField("CharCase", EditCharCaseEnumInfo(), 0)
@@ -178,8 +178,8 @@ static void PublishDialog(ClassBuilder<C>& b) {
 const TClassInfo& TMediaPlayer::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TMediaPlayer> b("TMediaPlayer", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishWindowed(b, 1);
     b.BoolField("AutoEnable", true)
         .BoolField("AutoOpen", false)
         .BoolField("AutoRewind", true)
@@ -297,10 +297,10 @@ TApplicationEvents::TApplicationEvents(TComponent* owner) : TComponent(owner) {}
 const TClassInfo& TScrollBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TScrollBox> b("TScrollBox", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
+    groups::PublishBevels(b);
     b.Publish("AutoSize")
         .BoolField("AutoScroll", true)
         .Enum("BorderStyle", BorderStyleEnumInfo(), &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, 1)
@@ -420,9 +420,9 @@ const TClassInfo& TMaskEdit::StaticClassInfo() {
 const TClassInfo& TTabSet::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TTabSet> b("TTabSet", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b);
     b.BoolField("AutoScroll", true)
         .ColorField("BackgroundColor", clBtnFace)
         .BoolField("DitherBackground", true)
@@ -514,9 +514,9 @@ void TTabSet::ReportContent(TContentReport& report) const {
 const TClassInfo& TOutline::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TOutline> b("TOutline", &TCustomOutline::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     b.Publish("BorderStyle")
         .Publish("ItemHeight")
         .Publish("ItemSeparator")
@@ -546,9 +546,9 @@ TOutline::TOutline(TComponent* owner) : TCustomOutline(owner) {}
 const TClassInfo& TTabbedNotebook::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TTabbedNotebook> b("TTabbedNotebook", &TCustomTabControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     b.String("ActivePage", &TTabbedNotebook::ActivePage, &TTabbedNotebook::SetActivePage)
         .StoredWhen([](const TTabbedNotebook*) { return false; })
         .Integer("PageIndex", &TTabbedNotebook::PageIndex, &TTabbedNotebook::SetPageIndex, 0)
@@ -623,9 +623,9 @@ void TTabbedNotebook::ReportContent(TContentReport& report) const {
 const TClassInfo& TFileListBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TFileListBox> b("TFileListBox", &TCustomListBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     b.StringField("Directory")
         .BoolField("ExtendedSelect", true)
         .Reference("FileEdit", &TComponent::StaticClassInfo, [](const TFileListBox*) -> TComponent* { return nullptr; },
@@ -662,9 +662,9 @@ void TFileListBox::Rescan() {
 const TClassInfo& TDirectoryListBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDirectoryListBox> b("TDirectoryListBox", &TCustomListBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     auto noRef = [](const TDirectoryListBox*) -> TComponent* { return nullptr; };
     auto setNoRef = [](TDirectoryListBox*, TPersistent*) {};
     b.StringField("Directory")
@@ -692,9 +692,9 @@ void TDirectoryListBox::CreateWnd() {
 const TClassInfo& TDriveComboBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDriveComboBox> b("TDriveComboBox", &TCustomComboBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     b.Reference("DirList", &TComponent::StaticClassInfo, [](const TDriveComboBox*) -> TComponent* { return nullptr; },
                 [](TDriveComboBox*, TPersistent*) {})
         .EnumField("TextCase", TextCaseEnumInfo(), 0)
@@ -714,9 +714,9 @@ TDriveComboBox::TDriveComboBox(TComponent* owner) : TCustomComboBox(owner) {
 const TClassInfo& TFilterComboBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TFilterComboBox> b("TFilterComboBox", &TCustomComboBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     b.Reference("FileList", &TComponent::StaticClassInfo, [](const TFilterComboBox*) -> TComponent* { return nullptr; },
                 [](TFilterComboBox*, TPersistent*) {})
         .String("Filter", &TFilterComboBox::Filter, &TFilterComboBox::SetFilter)
@@ -878,9 +878,9 @@ const TClassInfo& TPageSetupDialog::StaticClassInfo() {
 const TClassInfo& TColorGrid::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TColorGrid> b("TColorGrid", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b);
     b.BoolField("BackgroundEnabled", true)
         .IntegerField("BackgroundIndex", 15)
         .BoolField("ClickEnablesColor", false)
@@ -953,10 +953,10 @@ const TClassInfo& TColumn::StaticClassInfo() {
 const TClassInfo& TDBGrid::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBGrid> b("TDBGrid", &TCustomGrid::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     PublishDataLink(b);
     b.Publish("BorderStyle")
         .Object("Columns", &TCollection::StaticClassInfo, &TDBGrid::Columns)
@@ -1055,9 +1055,9 @@ void TDBGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState state
 const TClassInfo& TDBNavigator::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBNavigator> b("TDBNavigator", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Publish("Ctl3D").Publish("ParentCtl3D").Publish("Color").Publish("ParentColor");
-    stock::PublishWindowed(b);
+    groups::PublishWindowed(b);
     b.Reference("DataSource", &TComponent::StaticClassInfo, [](const TDBNavigator* c) -> TComponent* { return c->dataSource; },
                 [](TDBNavigator* c, TPersistent* v) { c->dataSource = dynamic_cast<TComponent*>(v); })
         .BoolField("ConfirmDelete", true)
@@ -1115,7 +1115,7 @@ void TDBRadioGroup::ReportContent(TContentReport& report) const { ReportItems(re
 const TClassInfo& TDBText::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBText> b("TDBText", &TCustomLabel::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Publish("Color").Publish("Font").Publish("ParentColor").Publish("ParentFont");
     PublishDataLink(b);
     b.Enum("Alignment", AlignmentEnumInfo(), &TDBText::Alignment, &TDBText::SetAlignment, taLeftJustify)
@@ -1150,10 +1150,10 @@ const TClassInfo& TDBEdit::StaticClassInfo() {
 
 template <class C>
 static void PublishMemoLike(ClassBuilder<C>& b) {
-  stock::PublishControl(b);
-  stock::PublishLooks(b, clWindow);
-  stock::PublishWindowed(b, 1);
-  stock::PublishBevels(b);
+  groups::PublishControl(b);
+  groups::PublishLooks(b, clWindow);
+  groups::PublishWindowed(b, 1);
+  groups::PublishBevels(b);
   PublishDataLink(b);
   b.Enum("Alignment", AlignmentEnumInfo(), &C::Alignment, &C::SetAlignment, taLeftJustify)
       .BoolField("AutoDisplay", true)
@@ -1237,9 +1237,9 @@ const TClassInfo& TDBComboBox::StaticClassInfo() {
 const TClassInfo& TDBCheckBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBCheckBox> b("TDBCheckBox", &TCustomCheckBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b, 1);
     PublishDataLink(b);
     b.Enum("Alignment", LeftRightEnumInfo(), &TDBCheckBox::Alignment, &TDBCheckBox::SetAlignment, taRightJustify)
         .Bool("AllowGrayed", &TDBCheckBox::AllowGrayed, &TDBCheckBox::SetAllowGrayed, false)
@@ -1256,9 +1256,9 @@ const TClassInfo& TDBCheckBox::StaticClassInfo() {
 const TClassInfo& TDBRadioGroup::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBRadioGroup> b("TDBRadioGroup", &TCustomRadioGroup::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     PublishDataLink(b);
     b.Publish("Caption")
         .Integer("Columns", &TDBRadioGroup::Columns, &TDBRadioGroup::SetColumns, 1)
@@ -1277,10 +1277,10 @@ TDBRadioGroup::~TDBRadioGroup() = default;
 const TClassInfo& TDBLookupListBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBLookupListBox> b("TDBLookupListBox", &TCustomListBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     PublishDataLink(b);
     PublishLookup(b);
     b.EnumField("BorderStyle", BorderStyleEnumInfo(), 1).BoolField("ReadOnly", false).IntegerField("RowCount", 7);
@@ -1292,10 +1292,10 @@ const TClassInfo& TDBLookupListBox::StaticClassInfo() {
 const TClassInfo& TDBLookupComboBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBLookupComboBox> b("TDBLookupComboBox", &TCustomComboBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     PublishDataLink(b);
     PublishLookup(b);
     b.EnumField("DropDownAlign", DropDownAlignEnumInfo(), 0)
@@ -1312,9 +1312,9 @@ const TClassInfo& TDBLookupComboBox::StaticClassInfo() {
 const TClassInfo& TDBLookupList::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBLookupList> b("TDBLookupList", &TCustomListBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     PublishDataLink(b);
     PublishOldLookup(b);
     b.EnumField("BorderStyle", BorderStyleEnumInfo(), 1);
@@ -1326,9 +1326,9 @@ const TClassInfo& TDBLookupList::StaticClassInfo() {
 const TClassInfo& TDBLookupCombo::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TDBLookupCombo> b("TDBLookupCombo", &TCustomComboBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
     PublishDataLink(b);
     PublishOldLookup(b);
     b.EnumField("Style", DBLookupComboStyleEnumInfo(), 0);

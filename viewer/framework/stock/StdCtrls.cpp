@@ -28,11 +28,9 @@
     return e;                                  \
   }
 
-STOCK_ENUM(AlignmentEnumInfo, "TAlignment", "taLeftJustify", "taRightJustify", "taCenter")
 STOCK_ENUM(LeftRightEnumInfo, "TLeftRight", "taLeftJustify", "taRightJustify")
 STOCK_ENUM(VerticalAlignmentEnumInfo, "TVerticalAlignment", "taAlignTop", "taAlignBottom", "taVerticalCenter")
 STOCK_ENUM(TextLayoutEnumInfo, "TTextLayout", "tlTop", "tlCenter", "tlBottom")
-STOCK_ENUM(ScrollStyleEnumInfo, "TScrollStyle", "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
 STOCK_ENUM(CheckBoxStateEnumInfo, "TCheckBoxState", "cbUnchecked", "cbChecked", "cbGrayed")
 STOCK_ENUM(ListBoxStyleEnumInfo, "TListBoxStyle", "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable",
            "lbVirtual", "lbVirtualOwnerDraw")
@@ -52,40 +50,10 @@ STOCK_ENUM(AutoCompleteModeEnumInfo, "TAutoCompleteMode", "acNone", "acAppend", 
 // ---------------------------------------------------------------------------
 // Helpers
 
-void ApplyControlPalette(QWidget* widget, const TControl* control, bool baseRole) {
-  if (!widget) return;
-  QPalette pal = widget->palette();
-  const QColor back = ColorToQColor(control->Color());
-  const QColor text = ColorToQColor(control->Font()->Color());
-  if (baseRole) {
-    pal.setColor(QPalette::Base, back);
-    pal.setColor(QPalette::Text, text);
-  } else {
-    pal.setColor(QPalette::Window, back);
-  }
-  pal.setColor(QPalette::WindowText, text);
-  pal.setColor(QPalette::ButtonText, text);
-  SetDisabledText(pal);
-  // Setting a palette is costly (it resolves and propagates): skip it when
-  // the widget already shows these colours.
-  if (pal != widget->palette()) widget->setPalette(pal);
-}
-
 // Setting a direction, even the one in force, re-lays the widget and its
 // children out; check boxes and radio buttons set it on every change.
 static void SetLayoutDirectionIfChanged(QWidget* widget, Qt::LayoutDirection direction) {
   if (widget->layoutDirection() != direction) widget->setLayoutDirection(direction);
-}
-
-static void HLine(TCanvas& c, int x1, int x2, int y, TColor color) {
-  c.Brush()->SetColor(color);
-  c.Brush()->SetStyle(bsSolid);
-  c.FillRect(Rect(x1, y, x2, y + 1));
-}
-static void VLine(TCanvas& c, int x, int y1, int y2, TColor color) {
-  c.Brush()->SetColor(color);
-  c.Brush()->SetStyle(bsSolid);
-  c.FillRect(Rect(x, y1, x + 1, y2));
 }
 
 void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout,
@@ -100,26 +68,6 @@ void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, in
     canvas.Font()->SetColor(clBtnShadow);
   }
   DrawControlText(canvas, rect, text, alignment, layout, wordWrap, showAccelChar);
-}
-
-void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
-  for (int i = 0; i < width; ++i) {
-    if (rect.IsEmpty()) return;
-    HLine(canvas, rect.Left, rect.Right - 1, rect.Top, topColor);
-    VLine(canvas, rect.Left, rect.Top, rect.Bottom - 1, topColor);
-    HLine(canvas, rect.Left, rect.Right, rect.Bottom - 1, bottomColor);
-    VLine(canvas, rect.Right - 1, rect.Top, rect.Bottom, bottomColor);
-    InflateRect(rect, -1, -1);
-  }
-}
-
-void DrawBevelCut(TCanvas& canvas, TRect& rect, int cut, int width) {
-  switch (cut) {
-    case bvLowered: Frame3D(canvas, rect, clBtnShadow, clBtnHighlight, width); break;
-    case bvRaised: Frame3D(canvas, rect, clBtnHighlight, clBtnShadow, width); break;
-    case bvSpace: InflateRect(rect, -width, -width); break;
-    default: break;
-  }
 }
 
 namespace {
@@ -323,9 +271,9 @@ void TSyncedStrings::Changed() {
 const TClassInfo& TStockBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TStockBox> b("TStockBox", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b);
     return b.Build();
   }();
   return info;
@@ -358,8 +306,8 @@ void TStockBox::Paint() { PaintBoxFace(*Canvas(), this, frame_, showClassName_, 
 const TClassInfo& TStockGraphicBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TStockGraphicBox> b("TStockGraphicBox", &TGraphicControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
     return b.Build();
   }();
   return info;
@@ -386,7 +334,7 @@ const TClassInfo& TCustomLabel::StaticClassInfo() {
 const TClassInfo& TLabel::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TLabel> b("TLabel", &TCustomLabel::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Publish("Color").Publish("Font").Publish("ParentColor").Publish("ParentFont");
     b.Enum("Alignment", AlignmentEnumInfo(), &TLabel::Alignment, &TLabel::SetAlignment, taLeftJustify)
         .Publish("AutoSize", 1)
@@ -502,10 +450,10 @@ void TCustomLabel::Paint() {
 const TClassInfo& TEdit::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TEdit> b("TEdit", &TCustomEdit::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     b.EnumField("Alignment", EditAlignmentEnumInfo(), taLeftJustify)
         .Publish("AutoSelect")
         .Publish("AutoSize", 1)
@@ -619,10 +567,10 @@ const TClassInfo& TCustomMemo::StaticClassInfo() {
 const TClassInfo& TMemo::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TMemo> b("TMemo", &TCustomMemo::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     b.Enum("Alignment", AlignmentEnumInfo(), &TMemo::Alignment, &TMemo::SetAlignment, taLeftJustify)
         .Enum("BorderStyle", EditBorderStyleEnumInfo(), &TMemo::BorderStyle, &TMemo::SetBorderStyle, ebsSingle)
         .EnumField("CharCase", EditCharCaseEnumInfo(), ecNormal)
@@ -847,9 +795,9 @@ void TCustomMemo::WMGetDlgCode(TWMGetDlgCode& msg) {
 const TClassInfo& TButton::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TButton> b("TButton", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b, 1);
     b.Reference("Action", &TComponent::StaticClassInfo, [](const TButton*) -> TComponent* { return nullptr; },
                 [](TButton*, TPersistent*) {})
         .Bool("Cancel", &TButton::Cancel, &TButton::SetCancel, false)
@@ -1012,9 +960,9 @@ const TClassInfo& TCustomCheckBox::StaticClassInfo() {
 const TClassInfo& TCheckBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TCheckBox> b("TCheckBox", &TCustomCheckBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b, 1);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b, 1);
     b.Reference("Action", &TComponent::StaticClassInfo, [](const TCheckBox*) -> TComponent* { return nullptr; },
                 [](TCheckBox*, TPersistent*) {})
         .Enum("Alignment", LeftRightEnumInfo(), &TCheckBox::Alignment, &TCheckBox::SetAlignment, taRightJustify)
@@ -1072,9 +1020,9 @@ void TCustomCheckBox::ApplyState() {
 const TClassInfo& TRadioButton::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TRadioButton> b("TRadioButton", &TButtonControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b);
+    groups::PublishWindowed(b);
     b.Reference("Action", &TComponent::StaticClassInfo,
                 [](const TRadioButton*) -> TComponent* { return nullptr; }, [](TRadioButton*, TPersistent*) {})
         .Enum("Alignment", LeftRightEnumInfo(), &TRadioButton::Alignment, &TRadioButton::SetAlignment,
@@ -1132,10 +1080,10 @@ const TClassInfo& TCustomListBox::StaticClassInfo() {
 
 template <class C>
 static void PublishListBox(ClassBuilder<C>& b) {
-  stock::PublishControl(b);
-  stock::PublishLooks(b, clWindow);
-  stock::PublishWindowed(b, 1);
-  stock::PublishBevels(b);
+  groups::PublishControl(b);
+  groups::PublishLooks(b, clWindow);
+  groups::PublishWindowed(b, 1);
+  groups::PublishBevels(b);
   b.BoolField("AutoComplete", true)
       .IntegerField("AutoCompleteDelay", 500)
       .Enum("BorderStyle", EditBorderStyleEnumInfo(), &C::BorderStyle, &C::SetBorderStyle, ebsSingle)
@@ -1262,10 +1210,10 @@ const TClassInfo& TCustomComboBox::StaticClassInfo() {
 const TClassInfo& TComboBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TComboBox> b("TComboBox", &TCustomComboBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clWindow);
-    stock::PublishWindowed(b, 1);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
     b.BoolField("AutoComplete", true)
         .IntegerField("AutoCompleteDelay", 500)
         .BoolField("AutoCloseUp", false)
@@ -1377,9 +1325,9 @@ void TCustomComboBox::CMColorChanged(TMessage& msg) {
 const TClassInfo& TScrollBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TScrollBar> b("TScrollBar", &TWinControl::StaticClassInfo());
-    stock::PublishControl(b);
+    groups::PublishControl(b);
     b.Publish("Ctl3D").Publish("ParentCtl3D");
-    stock::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, 1);
     b.Enum("Kind", ScrollBarKindEnumInfo(), &TScrollBar::Kind, &TScrollBar::SetKind, 0)
         .Integer("LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange, 1)
         .Integer("Max", &TScrollBar::Max, &TScrollBar::SetMax, 100)
@@ -1454,9 +1402,9 @@ const TClassInfo& TCustomGroupBox::StaticClassInfo() {
 const TClassInfo& TGroupBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TGroupBox> b("TGroupBox", &TCustomGroupBox::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
     b.Publish("Caption").Publish("DefaultHeaderFont").Publish("HeaderFont").Publish("ShowFrame");
     return b.Build();
   }();
@@ -1541,10 +1489,10 @@ void TCustomGroupBox::CMFontChanged(TMessage& msg) {
 const TClassInfo& TStaticText::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TStaticText> b("TStaticText", &TCustomControl::StaticClassInfo());
-    stock::PublishControl(b);
-    stock::PublishLooks(b, clBtnFace);
-    stock::PublishWindowed(b);
-    stock::PublishBevels(b);
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
+    groups::PublishBevels(b);
     b.Enum("Alignment", AlignmentEnumInfo(), &TStaticText::Alignment, &TStaticText::SetAlignment, taLeftJustify)
         .Publish("AutoSize", 1)
         .Enum("BorderStyle", StaticBorderStyleEnumInfo(), &TStaticText::BorderStyle, &TStaticText::SetBorderStyle,

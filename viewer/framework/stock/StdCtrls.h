@@ -2,15 +2,12 @@
 // radio buttons, list and combo boxes, scroll bars, group boxes and static
 // texts, and what the other stock controls share with them:
 //
-//   * the property groups every control publishes (PublishControl,
-//     PublishLooks, PublishWindowed ...), so that each class lists only what
-//     is its own;
 //   * TSyncedStrings, a line list that tells its owning control when it
 //     changed (not while an update is in progress), for controls that show
 //     their lines in a Qt widget;
 //   * TStockBox, the framed box with its class name that stands in for the
 //     controls without a richer look;
-//   * the classic 3D frame drawing helpers.
+//   * drawing captions with their accelerators.
 //
 // Leaf controls wrap native Qt widgets (QPushButton, QCheckBox,
 // QPlainTextEdit, QListWidget ...). Containers paint themselves on the
@@ -26,7 +23,9 @@
 
 #include <QPointer>
 
+#include "controls/ClassicDrawing.h"
 #include "controls/Controls.h"
+#include "controls/PropertyGroups.h"
 #include "controls/Edits.h"
 #include "core/Strings.h"
 
@@ -41,20 +40,16 @@
 // ---------------------------------------------------------------------------
 // Enumerations shared by the stock controls
 
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum TVerticalAlignment : uint8_t { taAlignTop, taAlignBottom, taVerticalCenter };
 enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
-enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
 enum TListBoxStyle : uint8_t { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
 enum TComboBoxStyle : uint8_t { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 enum TStaticBorderStyle : uint8_t { sbsNone, sbsSingle, sbsSunken };
 
-const TEnumInfo& AlignmentEnumInfo();
 const TEnumInfo& LeftRightEnumInfo();  // taLeftJustify, taRightJustify
 const TEnumInfo& VerticalAlignmentEnumInfo();
 const TEnumInfo& TextLayoutEnumInfo();
-const TEnumInfo& ScrollStyleEnumInfo();
 const TEnumInfo& CheckBoxStateEnumInfo();
 const TEnumInfo& ListBoxStyleEnumInfo();
 const TEnumInfo& ComboBoxStyleEnumInfo();
@@ -65,118 +60,7 @@ const TEnumInfo& EllipsisPositionEnumInfo();
 const TEnumInfo& ButtonStyleEnumInfo();  // bsPushButton, bsCommandLink, bsSplitButton
 const TEnumInfo& ImageAlignmentEnumInfo();
 
-// ---------------------------------------------------------------------------
-// Property groups
 
-namespace stock {
-
-// What every visible control publishes (graphic and windowed).
-template <class C>
-ClassBuilder<C>& PublishControl(ClassBuilder<C>& b) {
-  return b.Publish("Align")
-      .Publish("AlignWithMargins")
-      .Publish("Anchors")
-      .Publish("BiDiMode")
-      .Publish("Constraints")
-      .Publish("CustomHint")
-      .Publish("DragCursor")
-      .Publish("DragKind")
-      .Publish("DragMode")
-      .Publish("Enabled")
-      .Publish("Margins")
-      .Publish("ParentBiDiMode")
-      .Publish("ParentCustomHint")
-      .Publish("ParentShowHint")
-      .Publish("PopupMenu")
-      .Publish("ShowHint")
-      .Publish("StyleElements")
-      .Publish("StyleName")
-      .Publish("Touch")
-      .Publish("Visible")
-      .Publish("OnCanResize")
-      .Publish("OnClick")
-      .Publish("OnConstrainedResize")
-      .Publish("OnContextPopup")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDock")
-      .Publish("OnEndDrag")
-      .Publish("OnGesture")
-      .Publish("OnMouseActivate")
-      .Publish("OnMouseDown")
-      .Publish("OnMouseEnter")
-      .Publish("OnMouseLeave")
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnMouseWheel")
-      .Publish("OnMouseWheelDown")
-      .Publish("OnMouseWheelUp")
-      .Publish("OnResize")
-      .Publish("OnStartDock")
-      .Publish("OnStartDrag");
-}
-
-// Colour and font.
-template <class C>
-ClassBuilder<C>& PublishLooks(ClassBuilder<C>& b, std::optional<int64_t> colorDefault = {}) {
-  if (colorDefault)
-    b.Publish("Color", colorDefault);
-  else
-    b.Publish("Color");
-  return b.Publish("Font").Publish("ParentColor").Publish("ParentFont").Publish("Ctl3D").Publish(
-      "ParentCtl3D");
-}
-
-// What windowed controls add.
-template <class C>
-ClassBuilder<C>& PublishWindowed(ClassBuilder<C>& b, std::optional<int64_t> tabStopDefault = {}) {
-  if (tabStopDefault)
-    b.Publish("TabStop", tabStopDefault);
-  else
-    b.Publish("TabStop");
-  return b.Publish("TabOrder")
-      .Publish("BevelEdges")
-      .Publish("BevelKind")
-      .Publish("DockSite")
-      .Publish("DoubleBuffered")
-      .Publish("ImeMode")
-      .Publish("ImeName")
-      .Publish("Padding")
-      .Publish("ParentBackground")
-      .Publish("ParentDoubleBuffered")
-      .Publish("UseDockManager")
-      .Publish("OnAlignInsertBefore")
-      .Publish("OnAlignPosition")
-      .Publish("OnDockDrop")
-      .Publish("OnDockOver")
-      .Publish("OnEnter")
-      .Publish("OnExit")
-      .Publish("OnGetSiteInfo")
-      .Publish("OnKeyDown")
-      .Publish("OnKeyPress")
-      .Publish("OnKeyUp")
-      .Publish("OnUnDock");
-}
-
-// The bevel properties of TWinControl, for controls that only accept them.
-template <class C>
-ClassBuilder<C>& PublishBevels(ClassBuilder<C>& b) {
-  return b.Publish("BevelInner").Publish("BevelOuter").Publish("BevelWidth");
-}
-
-}  // namespace stock
-
-// Applies a control's colour (as the base role of editable widgets or the
-// window role of others) and font colour to a native widget's palette.
-void ApplyControlPalette(QWidget* widget, const TControl* control, bool baseRole);
-
-// Classic 3D frames.
-// Draws a rectangle's top-left edges in topColor and bottom-right edges in
-// bottomColor, width times, shrinking rect by each line.
-void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);
-// A bevel of one cut (raised/lowered/space/none) of the given width.
-void DrawBevelCut(TCanvas& canvas, TRect& rect, int cut, int width);
 // Draws text (already decoded) inside rect with horizontal alignment (0 left,
 // 1 right, 2 centre), vertical layout (0 top, 1 centre, 2 bottom), optional
 // word wrapping and '&' accelerators; returns the size the text takes.

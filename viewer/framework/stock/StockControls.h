@@ -15,4 +15,5 @@
 #include "MiscStock.h"
 #include "StdCtrls.h"
 #include "StockButtons.h"
+#include "StringGrids.h"
 #include "Timers.h"

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 class TStream;
 

@@ -9,7 +9,7 @@
 
 #include "core/Exceptions.h"
 #include "streaming/FormOutput.h"
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 // What a sink raises for a name or value its encoding cannot hold (form text
 // has no spelling for a component named "bad one"). The sink knows what it

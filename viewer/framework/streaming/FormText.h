@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "streaming/FormOutput.h"
-#include "streaming/FormValue.h"
+#include "core/FormValue.h"
 
 // Parses one component tree from text and delivers it to sink. A UTF-8 byte
 // order mark and anything after the root's "end" are ignored. Returns the

@@ -1,5 +1,5 @@
 // The stock grids on TCustomGrid: TDrawGrid, TStringGrid, TValueListEditor.
-#include "Grids.h"
+#include "StringGrids.h"
 
 #include <algorithm>
 #include <map>
@@ -19,10 +19,10 @@ const TEnumInfo& DisplayOptionEnumInfo() {
 // constructor changes a default names the new streaming default.
 template <class C>
 void PublishGrid(ClassBuilder<C>& b, const std::map<std::string, int64_t>& defaults = {}) {
-  stock::PublishControl(b);
-  stock::PublishLooks(b, clWindow);
-  stock::PublishWindowed(b, 1);
-  stock::PublishBevels(b);
+  groups::PublishControl(b);
+  groups::PublishLooks(b, clWindow);
+  groups::PublishWindowed(b, 1);
+  groups::PublishBevels(b);
   for (const char* name : {"BorderStyle", "ColCount", "DefaultColWidth", "DefaultColAlignment", "DefaultDrawing",
                            "DefaultRowHeight", "DrawingStyle", "FixedColor", "FixedCols", "FixedRows",
                            "GradientEndColor", "GradientStartColor", "GridLineWidth", "Options", "RowCount",
