@@ -7,12 +7,13 @@
 #include "RegisteredClassNames.h"
 #include "streaming/Converters.h"
 #include "core/FormValue.h"
+#include "core/Ascii.h"
 
 namespace {
 
 std::string Lower(std::string_view s) {
   std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : out) c = AsciiLower(c);
   return out;
 }
 

@@ -10,6 +10,7 @@
 
 #include "RegisteredClassNames.h"
 #include "ToolFiles.h"
+#include "core/Ascii.h"
 
 extern const char kSurveyReportCss[];
 extern const char kSurveyReportJs[];
@@ -32,7 +33,7 @@ std::string Size(const SurveyRecord& r) {
 }
 
 std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : s) c = AsciiLower(c);
   return s;
 }
 

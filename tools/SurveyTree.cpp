@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/Ascii.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -21,7 +23,7 @@ bool HasExtension(const fs::path& p, std::string_view ext) {
   std::string e = p.extension().string();
   if (e.size() != ext.size()) return false;
   for (size_t i = 0; i < e.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(e[i])) != ext[i]) return false;
+    if (AsciiLower(e[i]) != ext[i]) return false;
   return true;
 }
 

@@ -16,6 +16,7 @@
 
 #include "streaming/FormBinary.h"
 #include "streaming/FormText.h"
+#include "core/Ascii.h"
 
 namespace {
 
@@ -57,8 +58,7 @@ bool StartsLikeText(std::string_view head) {
   while (i < head.size() && (head[i] == ' ' || head[i] == '\t' || head[i] == '\r' || head[i] == '\n')) ++i;
   std::string word;
   for (; i < head.size() && word.size() < 9; ++i) {
-    char c = head[i];
-    word.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+    word.push_back(AsciiLower(head[i]));
   }
   for (std::string_view kw : {"object", "inherited", "inline"})
     if (word.compare(0, kw.size(), kw) == 0) return true;
@@ -368,8 +368,7 @@ namespace {
 bool StartsWithObject(std::string_view head) {
   if (head.size() < 6) return false;
   for (size_t i = 0; i < 6; ++i) {
-    char c = head[i];
-    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) != "object"[i]) return false;
+    if (AsciiLower(head[i]) != "object"[i]) return false;
   }
   return true;
 }

@@ -15,6 +15,7 @@
 #include "streaming/Converters.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormOutput.h"
+#include "core/Ascii.h"
 
 const std::vector<std::string> PlaceholderPropertyNames = {"top",    "left",      "width",
                                                            "height", "taborder1", "align1"};
@@ -25,8 +26,6 @@ namespace {
 // on views into the lines and allocate only for log lines and new headers.
 
 inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c; }
 
 std::string_view TrimView(std::string_view s) {
   size_t b = 0, e = s.size();
@@ -39,7 +38,7 @@ std::string_view TrimView(std::string_view s) {
 inline bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
   if (s.size() < prefix.size()) return false;
   for (size_t k = 0; k < prefix.size(); ++k)
-    if (LowerAscii(s[k]) != prefix[k]) return false;
+    if (AsciiLower(s[k]) != prefix[k]) return false;
   return true;
 }
 
@@ -69,7 +68,7 @@ bool IsKeyword(std::string_view trimmed, std::string_view keyword) {
 
 HeaderKind HeaderOf(std::string_view trimmed) {
   if (trimmed.size() < 7) return HeaderKind::None;
-  switch (LowerAscii(trimmed[0])) {
+  switch (AsciiLower(trimmed[0])) {
     case 'o':
       return IsKeyword(trimmed, "object") ? HeaderKind::Object : HeaderKind::None;
     case 'i':
@@ -478,7 +477,7 @@ std::string_view RewriteLog::AddProperty(std::string_view name) {
   text_.resize(start + name.size() + 1);
   char* out = text_.data();
   std::memcpy(out + start - kPrefix.size(), kPrefix.data(), kPrefix.size());
-  for (size_t k = 0; k < name.size(); ++k) out[start + k] = LowerAscii(name[k]);
+  for (size_t k = 0; k < name.size(); ++k) out[start + k] = AsciiLower(name[k]);
   out[start + name.size()] = ']';
   EndLine();
   return std::string_view(text_).substr(start, name.size());
@@ -530,7 +529,7 @@ int FormTextStart(TStream& input) {
   static constexpr unsigned char kBom[3] = {0xEF, 0xBB, 0xBF};
   auto isObject = [](const char* head) {
     for (int k = 0; k < 6; ++k)
-      if (LowerAscii(head[k]) != "object"[k]) return false;
+      if (AsciiLower(head[k]) != "object"[k]) return false;
     return true;
   };
   char head[6];

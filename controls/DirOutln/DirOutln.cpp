@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/Ascii.h"
 #include "core/FormStrings.h"
 #include "core/RangeChecks.h"
 
@@ -115,8 +116,7 @@ std::string TDirectoryOutline::DirectoryOfItem(int index) const {
 }
 
 bool TDirectoryOutline::SameDriveLetter(char a, char b) {
-  auto up = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; };
-  return up(a) == up(b);
+  return AsciiUpper(a) == AsciiUpper(b);
 }
 
 void TDirectoryOutline::FillFromCurrentDirectory() {
@@ -284,7 +284,7 @@ bool TDirectoryOutline::IsWorkingDirectory(const std::string& path) {
 }
 
 void TDirectoryOutline::SetDrive(char letter) {
-  const char up = (letter >= 'a' && letter <= 'z') ? char(letter - 32) : letter;
+  const char up = AsciiUpper(letter);
   if (up < 'A' || up > 'Z') return;
   if (FDrive != '\0' && SameDriveLetter(letter, FDrive)) return;
   // Only a drive that could be entered is stored.

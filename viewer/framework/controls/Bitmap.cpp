@@ -16,6 +16,7 @@
 
 #include "core/FormNode.h"
 #include "core/Streams.h"
+#include "core/Ascii.h"
 
 namespace {
 
@@ -262,7 +263,7 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
 }
 
 std::string Lower(std::string s) {
-  for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : s) c = AsciiLower(c);
   return s;
 }
 

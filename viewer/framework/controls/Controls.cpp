@@ -22,6 +22,7 @@
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 #include "core/SysUtils.h"
+#include "core/Ascii.h"
 
 // ---------------------------------------------------------------------------
 // Type information of the enumerations
@@ -208,7 +209,6 @@ TCustomForm* GetParentForm(const TControl* control) {
   return const_cast<TCustomForm*>(dynamic_cast<const TCustomForm*>(c));
 }
 
-static char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
 bool IsAccel(Word vk, const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -217,7 +217,7 @@ bool IsAccel(Word vk, const std::string& caption) {
       ++i;
       continue;
     }
-    return Word(uint8_t(UpperAscii(caption[i + 1]))) == Word(uint8_t(UpperAscii(char(vk))));
+    return Word(uint8_t(AsciiUpper(caption[i + 1]))) == Word(uint8_t(AsciiUpper(char(vk))));
   }
   return false;
 }

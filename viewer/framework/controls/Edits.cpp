@@ -12,6 +12,7 @@
 
 #include "ClassicDrawing.h"
 #include "TextCodecs.h"
+#include "core/Ascii.h"
 
 const TEnumInfo& EditCharCaseEnumInfo() {
   static const TEnumInfo e{"TEditCharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"}};
@@ -151,8 +152,8 @@ std::string TCustomEdit::ApplyCharCase(const std::string& text) const {
   if (charCase_ == ecNormal) return text;
   std::string out = text;
   for (char& c : out) {
-    if (charCase_ == ecUpperCase && c >= 'a' && c <= 'z') c = char(c - 32);
-    if (charCase_ == ecLowerCase && c >= 'A' && c <= 'Z') c = char(c + 32);
+    if (charCase_ == ecUpperCase) c = AsciiUpper(c);
+    if (charCase_ == ecLowerCase) c = AsciiLower(c);
   }
   return out;
 }

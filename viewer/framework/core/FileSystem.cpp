@@ -12,6 +12,7 @@
 
 #include "Exceptions.h"
 #include "SysUtils.h"
+#include "Ascii.h"
 
 namespace {
 
@@ -23,9 +24,6 @@ struct TFoundEntry {
   int64_t size = 0;
 };
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
-bool IsLetter(char c) { return AsciiUpper(c) >= 'A' && AsciiUpper(c) <= 'Z'; }
 
 std::string WithBackslashes(std::string_view s) {
   std::string out(s);
@@ -89,7 +87,7 @@ bool FindEntryNamed(const std::string& dir, const std::string& name, std::string
 
 // Splits a Windows path into its drive letter (0 when none) and the rest.
 char SplitDrive(const std::string& path, std::string& rest) {
-  if (path.size() >= 2 && path[1] == ':' && IsLetter(path[0])) {
+  if (path.size() >= 2 && path[1] == ':' && IsAsciiLetter(path[0])) {
     rest = path.substr(2);
     return path[0];
   }

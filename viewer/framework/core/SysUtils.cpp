@@ -7,14 +7,13 @@
 #include <cstdlib>
 
 #include "Exceptions.h"
+#include "Ascii.h"
 
 bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-static char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
-static char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 static bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
 std::string LowerCase(std::string_view s) {

@@ -4,6 +4,7 @@
 #include "streaming/FormBinary.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormText.h"
+#include "core/Ascii.h"
 
 void ObjectBinaryToText(TStream& in, TStream& out) {
   FormInput input(in);
@@ -63,8 +64,7 @@ FormEncoding DetectFormEncoding(std::string_view head) {
   while (i < head.size() && (head[i] == ' ' || head[i] == '\t' || head[i] == '\r' || head[i] == '\n')) ++i;
   std::string six;
   for (size_t j = i; j < head.size() && six.size() < 6; ++j) {
-    char c = head[j];
-    six.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+    six.push_back(AsciiLower(head[j]));
   }
   if (six == "object" || six == "inheri" || six == "inline") return FormEncoding::Text;
   return FormEncoding::Resource;

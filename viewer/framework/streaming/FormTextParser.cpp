@@ -10,6 +10,7 @@
 #include "core/Exceptions.h"
 #include "streaming/FormText.h"
 #include "streaming/TextBytes.h"
+#include "core/Ascii.h"
 
 namespace {
 
@@ -39,16 +40,6 @@ constexpr struct HexTable {
   int operator[](unsigned char c) const { return v[c]; }
 } kHex;
 
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
 
 // The C locale, whatever the process's locale says about decimal points.
 locale_t CLocale() {
@@ -198,7 +189,7 @@ class TextParser {
   }
 
   static bool IsHeaderKeyword(std::string_view w) {
-    return SameText(w, "object") || SameText(w, "inherited") || SameText(w, "inline");
+    return SameTextAscii(w, "object") || SameTextAscii(w, "inherited") || SameTextAscii(w, "inline");
   }
   // At a header keyword that starts a child (not a property named like one).
   bool AtChildHeader() {
@@ -210,7 +201,7 @@ class TextParser {
   }
   bool AtEndKeyword() {
     std::string_view w = PeekIdent();
-    if (!SameText(w, "end")) return false;
+    if (!SameTextAscii(w, "end")) return false;
     const char* q = p_ + w.size();
     while (q < end_ && static_cast<unsigned char>(*q) <= ' ' && *q != '\0') ++q;
     return !(q < end_ && (*q == '=' || *q == '.'));
@@ -233,9 +224,9 @@ class TextParser {
     Enter();
     FormObjectHeader h;
     std::string_view kw = Ident("'object'");
-    if (SameText(kw, "inherited"))
+    if (SameTextAscii(kw, "inherited"))
       h.flags = ffInherited;
-    else if (SameText(kw, "inline"))
+    else if (SameTextAscii(kw, "inline"))
       h.flags = ffInline;
     std::string_view first = Dotted("Component name");
     SkipBlanks();
@@ -398,11 +389,11 @@ class TextParser {
     }
     if (IsIdentStart(c)) {
       std::string_view id = Dotted("Value");
-      if (SameText(id, "true"))
+      if (SameTextAscii(id, "true"))
         s.type = TValueType::vaTrue;
-      else if (SameText(id, "false"))
+      else if (SameTextAscii(id, "false"))
         s.type = TValueType::vaFalse;
-      else if (SameText(id, "nil"))
+      else if (SameTextAscii(id, "nil"))
         s.type = TValueType::vaNil;
       else {
         s.type = TValueType::vaIdent;
@@ -472,7 +463,7 @@ class TextParser {
       if (At('>')) break;
       if (p_ >= end_) Fail("'>' expected");
       std::string_view w = PeekIdent();
-      if (!SameText(w, "item")) Fail("'item' expected");
+      if (!SameTextAscii(w, "item")) Fail("'item' expected");
       p_ += w.size();
       SkipBlanks();
       bool hasOrder = false;
@@ -514,7 +505,7 @@ class TextParser {
     while (line < end_ && (IsIdentChar(static_cast<unsigned char>(*line)) || *line == '.')) ++line;
     const std::string_view w(word, static_cast<size_t>(line - word));
     if (w.empty() || !IsIdentStart(static_cast<unsigned char>(w[0]))) return false;
-    if (SameText(w, "end") || SameText(w, "item") || IsHeaderKeyword(w)) return true;
+    if (SameTextAscii(w, "end") || SameTextAscii(w, "item") || IsHeaderKeyword(w)) return true;
     while (line < end_ && (*line == ' ' || *line == '\t')) ++line;
     return line < end_ && *line == '=';
   }

@@ -9,6 +9,7 @@
 #include "streaming/FormBinary.h"
 #include "streaming/FormText.h"
 #include "streaming/TextBytes.h"
+#include "core/Ascii.h"
 
 namespace {
 
@@ -31,8 +32,7 @@ std::string Printable(std::string_view s) {
 bool IsSameText(std::string_view a, std::string_view lower) {
   if (a.size() != lower.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    char c = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
-    if (c != lower[i]) return false;
+    if (AsciiLower(a[i]) != lower[i]) return false;
   }
   return true;
 }
