@@ -12,6 +12,7 @@
 
 #include "RegisteredClassNames.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {

@@ -23,6 +23,7 @@
 #include "stock/StdCtrls.h"
 #include "components/Reader.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {

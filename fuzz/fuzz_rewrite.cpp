@@ -11,6 +11,7 @@
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
+#include "FormFiles.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 

@@ -46,6 +46,24 @@ for layer in "${layers[@]}"; do
   fi
 done
 
+# The load (viewer/: LoadTypes, FormFiles, rewrite, Ancestors, LoadForm,
+# LoadPreview, RegisteredClassNames) stands on the form-reading layers only;
+# LoadForm joins rewrite and Ancestors, which do not know each other.
+load_files=(LoadTypes.h FormFiles.h FormFiles.cpp rewrite.h rewrite.cpp Ancestors.h Ancestors.cpp LoadForm.h
+  LoadForm.cpp LoadPreview.h LoadPreview.cpp RegisteredClassNames.h RegisteredClassNames.cpp)
+for f in "${load_files[@]}"; do
+  while IFS= read -r line; do
+    complain "viewer/$f" "the load needs no widgets: $line"
+  done < <(grep -E '^\s*#include ("(controls|stock)/|"Unit[12]\.h"|<QWidget|<QPainter|<QImage)' "viewer/$f" || true)
+done
+for pair in "rewrite Ancestors" "Ancestors rewrite" "rewrite LoadForm" "Ancestors LoadForm" "rewrite LoadPreview" \
+  "Ancestors LoadPreview" "LoadForm LoadPreview"; do
+  set -- $pair
+  for f in "viewer/$1.h" "viewer/$1.cpp"; do
+    if grep -qE "^\s*#include \"$2\.h\"" "$f"; then complain "$f" "$1 must not include $2"; fi
+  done
+done
+
 # Our own controls stand on the framework, never on the viewer.
 viewer_headers=$(cd viewer && ls -- *.h | sed 's/\./\\./' | paste -sd'|')
 while IFS= read -r line; do

@@ -26,6 +26,8 @@
 #include "core/Strings.h"
 #include "ToolFiles.h"
 #include "LoadForm.h"
+#include "LoadPreview.h"
+#include "RegisteredClassNames.h"
 #include "rewrite.h"
 #include "stock/Menus.h"
 

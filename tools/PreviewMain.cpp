@@ -13,6 +13,7 @@
 #include "PreviewCommands.h"
 #include "SurveyForm.h"
 #include "ToolFiles.h"
+#include "RewriteCommand.h"
 #include "rewrite.h"
 
 namespace {

@@ -15,6 +15,7 @@
 #include "components/Reader.h"
 #include "controls/Render.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "FormFiles.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 #include "core/Streams.h"
@@ -12,6 +13,7 @@
 #include "core/SysUtils.h"
 #include "streaming/Converters.h"
 #include "streaming/FormOutput.h"
+#include "streaming/FormSource.h"
 #include "streaming/FormText.h"
 
 namespace fs = std::filesystem;
@@ -458,8 +460,13 @@ std::string InheritedRootClass(const TStringList& lines) {
 // ---------------------------------------------------------------------------
 // TInheritedForm
 
-TInheritedForm::TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered, TFormLoad& load)
-    : file_(formFile), isRegistered_(std::move(isRegistered)), load_(load), sources_(formFile, load.log) {
+TInheritedForm::TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered,
+                               RewriteLevelFn rewriteLevel, TFormLoad& load)
+    : file_(formFile),
+      isRegistered_(std::move(isRegistered)),
+      rewriteLevel_(std::move(rewriteLevel)),
+      load_(load),
+      sources_(formFile, load.log) {
   rewriteClasses_ = [this](std::string_view className) {
     if (isRegistered_(className)) return true;
     std::string_view bare = WithoutPosition(className);
@@ -553,19 +560,9 @@ std::unique_ptr<FormTreeNode> TInheritedForm::ReadLevel(const fs::path& file, TF
     input.WriteBuffer(bytes.data(), bytes.size());
     input.SetPosition(0);
     TStringList lines;
-    int start = FormTextStart(input);
-    if (start < 0) {
-      encoding = "binary form";
-      TMemoryStream text;
-      ObjectResourceToText(input, text);
-      text.SetPosition(0);
-      lines.LoadFromStream(text);
-      encoding = "form text converted from a binary form";
-    } else {
-      input.SetPosition(start);
-      lines.LoadFromStream(input);
-    }
-    RewriteFormLines(lines, load_.log, isRegistered_, rewriteClasses_);
+    if (FormTextStart(input) < 0) encoding = "binary form";
+    if (ReadFormLines(input, lines)) encoding = "form text converted from a binary form";
+    rewriteLevel_(lines, load_.log, rewriteClasses_);
     return ParseTree(lines);
   } catch (const Exception& e) {
     throw EReadError("In the " + std::string(what) + Shown(file) + " (" + encoding + "): " + e.what());

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,8 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "LoadForm.h"
-#include "rewrite.h"
+#include "LoadTypes.h"
 
 class FormEvents;
 class TStringList;
@@ -97,9 +97,15 @@ struct FormTreeNode;
 // One load's view of inherited forms and frames.
 class TInheritedForm {
  public:
+  // How an ancestor's or frame's form text is made loadable before it is
+  // read (the load's rewriting), given the classes to keep for its
+  // "inherited" and "inline" headers (RewriteClasses).
+  using RewriteLevelFn = std::function<void(TStringList& lines, TStrings& log, const ClassRegisteredFn& inherited)>;
+
   // Log lines go to load.log; every form file read is added to load.files,
   // and a missing ancestor's log line to load.missingAncestor.
-  TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered, TFormLoad& load);
+  TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered, RewriteLevelFn rewriteLevel,
+                 TFormLoad& load);
   ~TInheritedForm();
 
   // What the rewriting asks for "inherited" and "inline" headers: a class
@@ -139,6 +145,7 @@ class TInheritedForm {
   std::filesystem::path file_;
   ClassRegisteredFn isRegistered_;
   ClassRegisteredFn rewriteClasses_;
+  RewriteLevelFn rewriteLevel_;
   TFormLoad& load_;
   TFormSources sources_;
   std::vector<std::filesystem::path> reading_;  // the forms being read, outermost first

@@ -1,16 +1,14 @@
 #include "LoadForm.h"
 
-
-
 #include "Ancestors.h"
-#include "components/Reader.h"
-#include "controls/FontMapping.h"
-#include "core/DecodeBudget.h"
+#include "FormFiles.h"
 #include "core/Exceptions.h"
 #include "core/SysUtils.h"
+#include "rewrite.h"
 #include "streaming/Converters.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormOutput.h"
+#include "streaming/FormSource.h"
 
 void LoadForm(const std::string& path, TFormLoad& load, const ClassRegisteredFn& isRegistered) {
   TMemoryStream input;
@@ -22,21 +20,17 @@ void LoadForm(const std::string& path, TFormLoad& load, const ClassRegisteredFn&
   }
   input.SetPosition(0);
   TStringList lines;
-  int textStart = FormTextStart(input);
-  if (textStart < 0) {
-    TMemoryStream text;
-    ObjectResourceToText(input, text);
-    text.SetPosition(0);
-    lines.LoadFromStream(text);
-  } else {
-    input.SetPosition(textStart);
-    lines.LoadFromStream(input);
-  }
+  ReadFormLines(input, lines);
   input.Clear();
 
   // Only an "inherited" root and "inline" frames are looked up in the
   // project; every "object" header is judged by the registry alone.
-  TInheritedForm inherited(path, isRegistered, load);
+  TInheritedForm inherited(
+      path, isRegistered,
+      [&isRegistered](TStringList& levelLines, TStrings& log, const ClassRegisteredFn& inheritedClasses) {
+        RewriteFormLines(levelLines, log, isRegistered, inheritedClasses);
+      },
+      load);
   RewriteFormLines(lines, load.log, isRegistered, inherited.RewriteClasses());
   load.source.Assign(lines);
   load.rewritten = true;
@@ -52,13 +46,4 @@ void LoadForm(const std::string& path, TFormLoad& load, const ClassRegisteredFn&
     ObjectTextToResource(input, load.resource);
   }
   load.resource.SetPosition(0);
-}
-
-void PreviewLoadedForm(TFormLoad& load, TStrings& log, const PreviewAction& preview) {
-  ReadNoticeScope notices([&log](const std::string& line) { log.Add(line); });
-  TDecodeBudget budget;
-  // The text heights an earlier form stored speak for that form's fonts only.
-  ForgetStoredCellHeights();
-  preview(load.resource);
-  if (budget.Refused() > 0) log.Add(budget.LogLine());
 }

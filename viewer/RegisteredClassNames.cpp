@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "components/Registry.h"
 #include "core/SysUtils.h"
 
 const std::vector<std::string> kStandardFormClassNames = {
@@ -139,3 +140,5 @@ bool IsStandardFormClass(std::string_view name) {
                              [](const std::string& a, std::string_view b) { return CompareText(a, b) < 0; });
   return it != names.end() && CompareText(*it, name) == 0;
 }
+
+bool IsRegisteredClass(std::string_view className) { return GetClass(className) != nullptr; }

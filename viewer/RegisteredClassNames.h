@@ -16,3 +16,7 @@ extern const std::vector<std::string> kNotebookPageClassNames;
 // True when name equals one of kStandardFormClassNames or
 // kNotebookPageClassNames, ignoring ASCII case.
 bool IsStandardFormClass(std::string_view name);
+
+// True when the class registry knows the class (GetClass): what the
+// viewer's own loads ask.
+bool IsRegisteredClass(std::string_view className);

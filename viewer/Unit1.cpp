@@ -8,6 +8,7 @@
 #include "core/Streams.h"
 #include "core/SysUtils.h"
 #include "stock/StockControls.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 
 TForm1* Form1 = nullptr;

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
 #include <memory>
 
-#include "LoadForm.h"
-#include "RegisteredClassNames.h"
+#include "FormFiles.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
@@ -56,24 +54,14 @@ inline bool IsEventOrAction(std::string_view trimmed) {
 
 enum class HeaderKind { None, Object, Inherited, Inline };
 
-// A component header starts with its keyword as a whole word followed by a
-// blank. A property that happens to be named "Object" or "Inline"
-// ("Inline = True") is not a header: the word after its name is "=".
-bool IsKeyword(std::string_view trimmed, std::string_view keyword) {
-  if (trimmed.size() <= keyword.size() || !IsBlank(trimmed[keyword.size()])) return false;
-  if (!StartsWithNoCase(trimmed, keyword)) return false;
-  std::string_view rest = TrimView(trimmed.substr(keyword.size()));
-  return !rest.empty() && rest[0] != '=';
-}
-
 HeaderKind HeaderOf(std::string_view trimmed) {
   if (trimmed.size() < 7) return HeaderKind::None;
   switch (AsciiLower(trimmed[0])) {
     case 'o':
-      return IsKeyword(trimmed, "object") ? HeaderKind::Object : HeaderKind::None;
+      return IsHeaderKeyword(trimmed, "object") ? HeaderKind::Object : HeaderKind::None;
     case 'i':
-      if (IsKeyword(trimmed, "inherited")) return HeaderKind::Inherited;
-      if (IsKeyword(trimmed, "inline")) return HeaderKind::Inline;
+      if (IsHeaderKeyword(trimmed, "inherited")) return HeaderKind::Inherited;
+      if (IsHeaderKeyword(trimmed, "inline")) return HeaderKind::Inline;
       return HeaderKind::None;
     default:
       return HeaderKind::None;
@@ -524,118 +512,3 @@ void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn
   }
   entries.AppendTo(log);
 }
-
-int FormTextStart(TStream& input) {
-  static constexpr unsigned char kBom[3] = {0xEF, 0xBB, 0xBF};
-  auto isObject = [](const char* head) {
-    for (int k = 0; k < 6; ++k)
-      if (AsciiLower(head[k]) != "object"[k]) return false;
-    return true;
-  };
-  char head[6];
-  input.ReadBuffer(head, sizeof head);
-  input.Seek(0, soBeginning);
-  if (isObject(head)) return 0;
-  // Inherited forms and frames start with "inherited" or "inline"; editors
-  // may have put a byte-order mark or blank lines before them.
-  char more[256];
-  int64_t avail = std::min<int64_t>(input.Size(), int64_t(sizeof more));
-  input.ReadBuffer(more, size_t(avail));
-  input.Seek(0, soBeginning);
-  std::string_view text(more, size_t(avail));
-  size_t start = text.substr(0, 3) == std::string_view(reinterpret_cast<const char*>(kBom), 3) ? 3 : 0;
-  if (start == 3 && text.size() >= 9 && isObject(more + 3)) return 3;
-  while (start < text.size() && IsBlank(text[start])) ++start;
-  std::string_view word = text.substr(start);
-  if (IsKeyword(word, "inherited") || IsKeyword(word, "inline")) return int(start);
-  return -1;
-}
-
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview, const ClassRegisteredFn& isRegistered) {
-  logLines.BeginUpdate();
-  // Runs on every way out, also when a step or the preview raises: the
-  // panes get what the load did up to the failure.
-  auto load = std::make_unique<TFormLoad>();
-  struct CleanUp {
-    std::unique_ptr<TFormLoad>& load;
-    TStrings& log;
-    ~CleanUp() {
-      load.reset();
-      log.EndUpdate();
-    }
-  } cleanUp{load, logLines};
-  struct Panes {
-    TFormLoad& load;
-    TStrings& source;
-    TStrings& log;
-    bool shown = false;
-    void Show() {
-      if (shown) return;
-      shown = true;
-      log.AddStrings(load.log);
-      if (load.rewritten) source.Assign(load.source);
-    }
-    ~Panes() {
-      try {
-        Show();
-      } catch (...) {
-        // Out of memory while unwinding: the load's own error is the one to report.
-      }
-    }
-  } panes{*load, sourceLines, logLines};
-  LoadForm(path, *load, isRegistered);
-  panes.Show();
-  PreviewLoadedForm(*load, logLines, preview);
-}
-
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview) {
-  LoadFormFile(path, sourceLines, logLines, preview, IsRegisteredClass);
-}
-
-bool IsRegisteredClass(std::string_view className) { return GetClass(className) != nullptr; }
-
-int RunRewriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) {
-    err << "usage: tessaly-tool rewrite FILE\n";
-    return 2;
-  }
-  TStringList source;
-  TStringList log;
-  int status = 0;
-  std::string message;
-  try {
-    LoadFormFile(
-        args[0], source, log,
-        [](TStream& resource) {
-          TMemoryStream scratch;
-          ObjectResourceToText(resource, scratch);
-        },
-        IsStandardFormClass);
-  } catch (const std::exception& e) {
-    message = e.what();
-    status = 1;
-  }
-  for (const std::string& line : source.Lines()) {
-    out.write(line.data(), std::streamsize(line.size()));
-    out.put('\n');
-  }
-  for (const std::string& line : log.Lines()) {
-    err.write(line.data(), std::streamsize(line.size()));
-    err.put('\n');
-  }
-  if (status != 0) err << args[0] << ": " << message << '\n';
-  out.flush();
-  if (!out) {
-    err << "tessaly-tool: cannot write standard output\n";
-    status = 1;
-  }
-  err.flush();
-  return status;
-}
-
-int RunRewriteCommand(const std::vector<std::string>& args) {
-  return RunRewriteCommand(args, std::cout, std::cerr);
-}
-

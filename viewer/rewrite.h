@@ -1,6 +1,5 @@
-// Loading a form file for the viewer: the form text is rewritten so that it
-// loads without the project it came from, then handed to the preview as a
-// binary form resource.
+// The rewriting of a form's text, so that it loads without the project it
+// came from (LoadForm.h joins it with the reading and the resource).
 //
 // The rewriting blanks event and action bindings, and turns every component
 // whose class is not registered into a "TUnknown" placeholder that keeps only
@@ -8,20 +7,14 @@
 // numbers in the rewritten text match the original file.
 #pragma once
 
-#include <functional>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class TStream;
+#include "LoadTypes.h"
+
 class TStrings;
 class TStringList;
-
-// Tells whether a component class is registered (names compare ignoring case).
-using ClassRegisteredFn = std::function<bool(std::string_view className)>;
-// Receives the binary form resource of the rewritten form, positioned at 0.
-using PreviewAction = std::function<void(TStream& resource)>;
 
 // The properties a placeholder keeps (compared lower-case); every other
 // property line inside a placeholder is blanked. In order: "top", "left",
@@ -82,40 +75,4 @@ void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn
 // "Name =" is followed there. An unterminated value runs to the last line.
 int FormValueLastLine(const std::vector<std::string>& lines, int line);
 
-// Where the form text in a stream starts: 0 for form text (first six bytes are
-// "object" in any letter case), 3 for form text behind a UTF-8 byte-order
-// mark; for an inherited form or a frame ("inherited" or "inline" as the first
-// word, after an optional byte-order mark and blanks) the offset of that word;
-// -1 for anything else (binary). Reads from position 0 and leaves the stream
-// there. Raises EReadError when the stream has fewer than six bytes.
-int FormTextStart(TStream& input);
 
-// Loads a form file of either encoding through LoadForm (LoadForm.h): shows
-// the rewritten text in sourceLines, appends the component log to logLines
-// and runs the preview on the binary resource. An inherited form, or one
-// holding frames whose forms are found, is previewed with its ancestors and
-// frames; their log lines follow the form's own. Exceptions propagate after
-// the streams are freed and logLines has left its update state, with the
-// panes holding what the load did up to the failure:
-//   EFOpenError (file can't be opened), EReadError (fewer than six bytes),
-//   EInvalidImage (neither form text nor a valid resource), EStringListError
-//   (placeholder open at end of text; sourceLines unchanged), EParserError
-//   (rewritten text is malformed; sourceLines already shows it), and whatever
-//   the preview raises.
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview, const ClassRegisteredFn& isRegistered);
-
-// The same, asking the class registry which classes are registered.
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview);
-// True when the class registry knows the class (GetClass).
-bool IsRegisteredClass(std::string_view className);
-
-// `tessaly-tool rewrite FILE`; args are the operands after "rewrite". Loads
-// FILE as the viewer does, with a preview that converts the resource back to
-// text as a check. Writes the source pane's lines to out (LF line ends) and the
-// log lines to err; on failure also the exception's message, and returns 1.
-// Classes count as registered when they are among kStandardFormClassNames.
-// Returns 2 for a wrong number of operands.
-int RunRewriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunRewriteCommand(const std::vector<std::string>& args);

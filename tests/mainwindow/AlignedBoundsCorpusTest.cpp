@@ -33,6 +33,7 @@
 #include "controls/Controls.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 #include "streaming/FormSource.h"

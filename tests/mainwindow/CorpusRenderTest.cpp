@@ -18,6 +18,7 @@
 #include "controls/Render.h"
 #include "core/Exceptions.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {

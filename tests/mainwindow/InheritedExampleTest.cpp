@@ -11,6 +11,7 @@
 #include "stock/Frames.h"
 #include "stock/StockControls.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 
 TEST(InheritedExample, CustomerFormPreviewsWithItsBaseDialogAndAddressFrame) {

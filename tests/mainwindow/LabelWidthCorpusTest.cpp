@@ -19,6 +19,7 @@
 #include "components/Reader.h"
 #include "stock/StdCtrls.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 

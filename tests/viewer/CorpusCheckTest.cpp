@@ -17,6 +17,8 @@
 #include "core/Streams.h"
 #include "core/Strings.h"
 #include "core/SysUtils.h"
+#include "FormFiles.h"
+#include "LoadPreview.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 

@@ -13,6 +13,9 @@
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
+#include "FormFiles.h"
+#include "LoadPreview.h"
+#include "RewriteCommand.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 

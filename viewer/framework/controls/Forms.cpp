@@ -742,6 +742,9 @@ void TCustomForm::ChangeScale(int m, int d) {
 }
 
 void TCustomForm::ReadingStrings(const std::vector<std::string>& strings) {
+  // A form is about to be read: the text heights an earlier form stored
+  // spoke for that form's fonts only.
+  ForgetStoredCellHeights();
   const char* codePage = DetectAnsiCodePage(strings);
   TFont::SetNewFontsDefaultCodePage(codePage);
   Font()->SetDefaultCodePage(codePage);
