@@ -2,23 +2,11 @@
 
 #include <cstdlib>
 
-#include <QApplication>
-
+#include "FormText.h"
 #include "components/Registry.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
 
-namespace {
-// One QApplication for the whole test program, on the off-screen platform.
-QApplication* MakeApp() {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "controls_tests";
-  static char* argv[] = {name, nullptr};
-  return new QApplication(argc, argv);
-}
-QApplication* const g_app = MakeApp();
-}  // namespace
 
 const TClassInfo& TTestPanel::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TTestPanel>("TTestPanel", &TCustomControl::StaticClassInfo())
@@ -145,11 +133,5 @@ void RegisterTestControls() {
 
 TForm* FormFromText(const std::string& text) {
   RegisterTestControls();
-  TMemoryStream in;
-  in.WriteBuffer(text.data(), text.size());
-  in.SetPosition(0);
-  TMemoryStream res;
-  ObjectTextToResource(in, res);
-  res.SetPosition(0);
-  return new TForm(nullptr, res);
+  return FormFromResourceText(text).release();
 }

@@ -10,6 +10,7 @@
 #include "stock/MiscStock.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
+#include "FormText.h"
 
 namespace {
 
@@ -40,13 +41,7 @@ std::string WithoutEvents(const std::string& text) {
 std::unique_ptr<TForm> FormFromText(const std::string& text) {
   RegisterClasses({&TDirectoryOutline::StaticClassInfo(), &TOutline::StaticClassInfo(),
                    &TLabel::StaticClassInfo()});
-  TMemoryStream in;
-  in.WriteBuffer(text.data(), text.size());
-  in.SetPosition(0);
-  TMemoryStream res;
-  ObjectTextToResource(in, res);
-  res.SetPosition(0);
-  return std::make_unique<TForm>(nullptr, res);
+  return FormFromResourceText(text);
 }
 
 }  // namespace

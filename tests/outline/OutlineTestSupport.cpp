@@ -1,27 +1,8 @@
 #include "OutlineTestSupport.h"
 
-#include <QApplication>
-
 #include "core/Strings.h"
 
 namespace {
-
-class QtApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QApplication::instance()) app_ = new QApplication(argc_, argv_);
-  }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "outline_tests";
-  char* argv_[2] = {name_, nullptr};
-  QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 LPARAM At(int x, int y) { return MakeLParam(uint16_t(int16_t(x)), uint16_t(int16_t(y))); }
 

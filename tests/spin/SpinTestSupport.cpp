@@ -1,29 +1,11 @@
 #include "SpinTestSupport.h"
 
-#include <QApplication>
-
 #include "components/Registry.h"
 #include "core/Streams.h"
 #include "streaming/Converters.h"
+#include "FormText.h"
 
 namespace {
-
-class QtApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QApplication::instance()) app_ = new QApplication(argc_, argv_);
-  }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "spin_tests";
-  char* argv_[2] = {name_, nullptr};
-  QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 LPARAM At(int x, int y) { return MakeLParam(uint16_t(int16_t(x)), uint16_t(int16_t(y))); }
 
@@ -56,13 +38,7 @@ void CharTo(TWinControl* control, char ch) {
 
 std::unique_ptr<TForm> FormFromText(const std::string& text) {
   RegisterClasses({&TSpinButton::StaticClassInfo(), &TSpinEdit::StaticClassInfo()});
-  TMemoryStream in;
-  in.WriteBuffer(text.data(), text.size());
-  in.SetPosition(0);
-  TMemoryStream res;
-  ObjectTextToResource(in, res);
-  res.SetPosition(0);
-  return std::make_unique<TForm>(nullptr, res);
+  return FormFromResourceText(text);
 }
 
 void SpinFixture::SetUp() {

@@ -7,8 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include <QApplication>
-
 #include "components/Registry.h"
 #include "stock/StockControls.h"
 #include "controls/TextCodecs.h"
@@ -16,27 +14,6 @@
 #include "streaming/Converters.h"
 
 namespace {
-
-class QtApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QApplication::instance()) app_ = new QApplication(argc_, argv_);
-  }
-  void TearDown() override {
-    delete app_;
-    app_ = nullptr;
-  }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "stock_tests";
-  char* argv_[2] = {name_, nullptr};
-  QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 // What an unregistered component becomes: a crossed box.
 class TTestPlaceholder : public TCustomControl {
