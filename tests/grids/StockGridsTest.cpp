@@ -4,6 +4,7 @@
 #include "components/Reader.h"
 #include "components/Registry.h"
 #include "controls/ContentReport.h"
+#include "stock/DBCtrls.h"
 #include "stock/MiscStock.h"
 #include "stock/StringGrids.h"
 #include "streaming/FormText.h"

@@ -14,6 +14,7 @@
 #include "controls/ScrollingArea.h"
 #include "stock/ComCtrls.h"
 #include "stock/ExtCtrls.h"
+#include "stock/DBCtrls.h"
 #include "stock/MiscStock.h"
 #include "stock/StdCtrls.h"
 

@@ -20,12 +20,8 @@
 
 #include "ImgList.h"
 #include "core/FormNode.h"
+#include "StockEnum.h"
 
-#define STOCK_ENUM(Fn, Type, ...)                  \
-  static const TEnumInfo& Fn() {                   \
-    static const TEnumInfo e{Type, {__VA_ARGS__}}; \
-    return e;                                      \
-  }
 
 STOCK_ENUM(TabStyleEnumInfo, "TTabStyle", "tsTabs", "tsButtons", "tsFlatButtons")
 STOCK_ENUM(TabPositionEnumInfo, "TTabPosition", "tpTop", "tpBottom", "tpLeft", "tpRight")

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "StockEnum.h"
 #include "controls/Forms.h"
 
 std::function<bool(TOpenDialog&)> TOpenDialog::ExecuteHook;
@@ -252,4 +253,152 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     case IDNO: return mrNo;
     default: return mrNone;
   }
+}
+
+// ---------------------------------------------------------------------------
+// The other common dialogs: non-visual, their options kept.
+
+STOCK_ENUM(FontDialogDeviceEnumInfo, "TFontDialogDevice", "fdScreen", "fdPrinter", "fdBoth")
+STOCK_ENUM(FontDialogOptionEnumInfo, "TFontDialogOption", "fdAnsiOnly", "fdTrueTypeOnly", "fdEffects",
+           "fdFixedPitchOnly", "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations", "fdNoSizeSel",
+           "fdNoStyleSel", "fdNoVectorFonts", "fdShowHelp", "fdWysiwyg", "fdLimitSize", "fdScalableOnly",
+           "fdApplyButton")
+STOCK_ENUM(ColorDialogOptionEnumInfo, "TColorDialogOption", "cdFullOpen", "cdPreventFullOpen", "cdShowHelp",
+           "cdSolidColor", "cdAnyColor")
+STOCK_ENUM(PrintDialogOptionEnumInfo, "TPrintDialogOption", "poPrintToFile", "poPageNums", "poSelection",
+           "poWarning", "poHelp", "poDisablePrintToFile")
+STOCK_ENUM(PrintRangeEnumInfo, "TPrintRange", "prAllPages", "prSelection", "prPageNums")
+STOCK_ENUM(FindOptionEnumInfo, "TFindOption", "frDown", "frFindNext", "frHideMatchCase", "frHideWholeWord",
+           "frHideUpDown", "frMatchCase", "frDisableMatchCase", "frDisableUpDown", "frDisableWholeWord", "frReplace",
+           "frReplaceAll", "frWholeWord", "frShowHelp")
+STOCK_ENUM(PageSetupOptionEnumInfo, "TPageSetupDialogOption", "psoDefaultMinMargins", "psoDisableMargins",
+           "psoDisableOrientation", "psoDisablePagePainting", "psoDisablePaper", "psoDisablePrinter",
+           "psoMargins", "psoMinMargins", "psoShowHelp", "psoWarning", "psoNoNetworkButton")
+STOCK_ENUM(PageMeasureUnitsEnumInfo, "TPageMeasureUnits", "pmDefault", "pmMillimeters", "pmInches")
+
+template <class C>
+static void PublishDialog(ClassBuilder<C>& b) {
+  b.BoolField("Ctl3D", true).IntegerField("HelpContext", 0).Event("OnClose", &C::OnClose).Event("OnShow", &C::OnShow);
+}
+
+const TClassInfo& TSaveDialog::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TSaveDialog>("TSaveDialog", &TOpenDialog::StaticClassInfo()).Build();
+  return info;
+}
+const TClassInfo& TOpenPictureDialog::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TOpenPictureDialog>("TOpenPictureDialog", &TOpenDialog::StaticClassInfo()).Build();
+  return info;
+}
+const TClassInfo& TSavePictureDialog::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TSavePictureDialog>("TSavePictureDialog", &TOpenPictureDialog::StaticClassInfo()).Build();
+  return info;
+}
+
+const TClassInfo& TCommonDialog::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TCommonDialog>("TCommonDialog", &TComponent::StaticClassInfo()).Build();
+  return info;
+}
+
+const TClassInfo& TFontDialog::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TFontDialog> b("TFontDialog", &TCommonDialog::StaticClassInfo());
+    PublishDialog(b);
+    b.EnumField("Device", FontDialogDeviceEnumInfo(), 0)
+        .Object("Font", &TFont::StaticClassInfo, &TFontDialog::Font)
+        .IntegerField("MaxFontSize", 0)
+        .IntegerField("MinFontSize", 0)
+        .SetField("Options", FontDialogOptionEnumInfo(), 4)
+        .Event("OnApply", &TFontDialog::OnApply);
+    return b.Build();
+  }();
+  return info;
+}
+TFontDialog::TFontDialog(TComponent* owner) : TCommonDialog(owner), font_(std::make_unique<TFont>()) {}
+
+const TClassInfo& TColorDialog::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TColorDialog> b("TColorDialog", &TCommonDialog::StaticClassInfo());
+    PublishDialog(b);
+    b.ColorField("Color", clBlack)
+        .Object("CustomColors", &TStrings::StaticClassInfo, &TColorDialog::CustomColors)
+        .SetField("Options", ColorDialogOptionEnumInfo(), 0);
+    return b.Build();
+  }();
+  return info;
+}
+TColorDialog::TColorDialog(TComponent* owner) : TCommonDialog(owner), customColors_(std::make_unique<TStringList>()) {}
+
+const TClassInfo& TPrintDialog::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TPrintDialog> b("TPrintDialog", &TCommonDialog::StaticClassInfo());
+    PublishDialog(b);
+    b.BoolField("Collate", false)
+        .IntegerField("Copies", 0)
+        .IntegerField("FromPage", 0)
+        .IntegerField("MinPage", 0)
+        .IntegerField("MaxPage", 0)
+        .SetField("Options", PrintDialogOptionEnumInfo(), 0)
+        .EnumField("PrintRange", PrintRangeEnumInfo(), 0)
+        .BoolField("PrintToFile", false)
+        .IntegerField("ToPage", 0);
+    return b.Build();
+  }();
+  return info;
+}
+
+const TClassInfo& TPrinterSetupDialog::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TPrinterSetupDialog> b("TPrinterSetupDialog", &TCommonDialog::StaticClassInfo());
+    PublishDialog(b);
+    return b.Build();
+  }();
+  return info;
+}
+
+const TClassInfo& TFindDialog::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TFindDialog> b("TFindDialog", &TCommonDialog::StaticClassInfo());
+    PublishDialog(b);
+    b.StringField("FindText").SetField("Options", FindOptionEnumInfo(), 1).Event("OnFind", &TFindDialog::OnFind);
+    return b.Build();
+  }();
+  return info;
+}
+
+const TClassInfo& TReplaceDialog::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TReplaceDialog>("TReplaceDialog", &TFindDialog::StaticClassInfo())
+                                     .StringField("ReplaceText")
+                                     .Event("OnReplace", &TReplaceDialog::OnReplace)
+                                     .Build();
+  return info;
+}
+
+const TClassInfo& TPageSetupDialog::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TPageSetupDialog> b("TPageSetupDialog", &TCommonDialog::StaticClassInfo());
+    PublishDialog(b);
+    b.IntegerField("MinMarginLeft", 0)
+        .IntegerField("MinMarginTop", 0)
+        .IntegerField("MinMarginRight", 0)
+        .IntegerField("MinMarginBottom", 0)
+        .IntegerField("MarginLeft", 0)
+        .IntegerField("MarginTop", 0)
+        .IntegerField("MarginRight", 0)
+        .IntegerField("MarginBottom", 0)
+        .SetField("Options", PageSetupOptionEnumInfo(), 1)
+        .IntegerField("PageWidth", 0)
+        .IntegerField("PageHeight", 0)
+        .EnumField("Units", PageMeasureUnitsEnumInfo(), 0)
+        .Event("OnDrawEnvStamp", &TPageSetupDialog::OnDrawEnvStamp)
+        .Event("OnDrawFullPage", &TPageSetupDialog::OnDrawFullPage)
+        .Event("OnDrawGreekText", &TPageSetupDialog::OnDrawGreekText)
+        .Event("OnDrawMargin", &TPageSetupDialog::OnDrawMargin)
+        .Event("OnDrawMinMargin", &TPageSetupDialog::OnDrawMinMargin)
+        .Event("OnDrawRetAddress", &TPageSetupDialog::OnDrawRetAddress)
+        .Event("OnPrinterSetup", &TPageSetupDialog::OnPrinterSetup);
+    return b.Build();
+  }();
+  return info;
 }

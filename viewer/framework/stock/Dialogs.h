@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "components/Component.h"
+#include "controls/Graphics.h"
+#include "core/Strings.h"
 
 class QFileDialog;
 class TStrings;
@@ -94,3 +96,99 @@ constexpr TMsgDlgButtons MsgDlgButtons(std::initializer_list<TMsgDlgBtn> b) {
 void ShowMessage(const std::string& text);
 // Returns a modal result (mrOk, mrYes ...).
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
+
+// ---------------------------------------------------------------------------
+// Dialogs (non-visual)
+
+class TSaveDialog : public TOpenDialog {
+  TESSALY_CLASS(TSaveDialog)
+
+ public:
+  explicit TSaveDialog(TComponent* owner) : TOpenDialog(owner) {}
+
+ protected:
+  bool Saving() const override { return true; }
+};
+
+class TOpenPictureDialog : public TOpenDialog {
+  TESSALY_CLASS(TOpenPictureDialog)
+
+ public:
+  explicit TOpenPictureDialog(TComponent* owner) : TOpenDialog(owner) {}
+};
+
+class TSavePictureDialog : public TOpenPictureDialog {
+  TESSALY_CLASS(TSavePictureDialog)
+
+ public:
+  explicit TSavePictureDialog(TComponent* owner) : TOpenPictureDialog(owner) {}
+};
+
+class TCommonDialog : public TComponent {
+  TESSALY_CLASS(TCommonDialog)
+
+ public:
+  explicit TCommonDialog(TComponent* owner) : TComponent(owner) {}
+  TMethod OnClose, OnShow;
+};
+
+class TFontDialog : public TCommonDialog {
+  TESSALY_CLASS(TFontDialog)
+
+ public:
+  explicit TFontDialog(TComponent* owner);
+  TFont* Font() const { return font_.get(); }
+  TMethod OnApply;
+
+ private:
+  std::unique_ptr<TFont> font_;
+};
+
+class TColorDialog : public TCommonDialog {
+  TESSALY_CLASS(TColorDialog)
+
+ public:
+  explicit TColorDialog(TComponent* owner);
+  TStrings* CustomColors() const { return customColors_.get(); }
+
+ private:
+  std::unique_ptr<TStringList> customColors_;
+};
+
+class TPrintDialog : public TCommonDialog {
+  TESSALY_CLASS(TPrintDialog)
+
+ public:
+  explicit TPrintDialog(TComponent* owner) : TCommonDialog(owner) {}
+};
+
+class TPrinterSetupDialog : public TCommonDialog {
+  TESSALY_CLASS(TPrinterSetupDialog)
+
+ public:
+  explicit TPrinterSetupDialog(TComponent* owner) : TCommonDialog(owner) {}
+};
+
+class TFindDialog : public TCommonDialog {
+  TESSALY_CLASS(TFindDialog)
+
+ public:
+  explicit TFindDialog(TComponent* owner) : TCommonDialog(owner) {}
+  TMethod OnFind, OnReplace;
+};
+
+class TReplaceDialog : public TFindDialog {
+  TESSALY_CLASS(TReplaceDialog)
+
+ public:
+  explicit TReplaceDialog(TComponent* owner) : TFindDialog(owner) {}
+};
+
+class TPageSetupDialog : public TCommonDialog {
+  TESSALY_CLASS(TPageSetupDialog)
+
+ public:
+  explicit TPageSetupDialog(TComponent* owner) : TCommonDialog(owner) {}
+  TMethod OnDrawFullPage, OnDrawMinMargin, OnDrawMargin, OnDrawGreekText, OnDrawEnvStamp, OnDrawRetAddress,
+      OnPrinterSetup;
+};

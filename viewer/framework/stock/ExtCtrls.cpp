@@ -9,26 +9,22 @@
 #include "controls/ContentReport.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
+#include "StockEnum.h"
 
-#define STOCK_ENUM(Fn, Type, ...)                  \
-  const TEnumInfo& Fn() {                          \
-    static const TEnumInfo e{Type, {__VA_ARGS__}}; \
-    return e;                                      \
-  }
 
-STOCK_ENUM(BevelShapeEnumInfo, "TBevelShape", "bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine",
+STOCK_ENUM_SHARED(BevelShapeEnumInfo, "TBevelShape", "bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine",
            "bsRightLine", "bsSpacer")
-STOCK_ENUM(BevelStyleEnumInfo, "TBevelStyle", "bsLowered", "bsRaised")
-STOCK_ENUM(ShapeTypeEnumInfo, "TShapeType", "stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse",
+STOCK_ENUM_SHARED(BevelStyleEnumInfo, "TBevelStyle", "bsLowered", "bsRaised")
+STOCK_ENUM_SHARED(ShapeTypeEnumInfo, "TShapeType", "stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse",
            "stCircle")
-STOCK_ENUM(PanelBorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
-STOCK_ENUM(ResizeStyleEnumInfo, "TResizeStyle", "rsNone", "rsLine", "rsUpdate", "rsPattern")
-STOCK_ENUM(ColorBoxStyleEnumInfo, "TColorBoxStyles", "cbStandardColors", "cbExtendedColors", "cbSystemColors",
+STOCK_ENUM_SHARED(PanelBorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
+STOCK_ENUM_SHARED(ResizeStyleEnumInfo, "TResizeStyle", "rsNone", "rsLine", "rsUpdate", "rsPattern")
+STOCK_ENUM_SHARED(ColorBoxStyleEnumInfo, "TColorBoxStyles", "cbStandardColors", "cbExtendedColors", "cbSystemColors",
            "cbIncludeNone", "cbIncludeDefault", "cbCustomColor", "cbPrettyNames", "cbCustomColors")
-STOCK_ENUM(BandPaintOptionEnumInfo, "TBandPaintOption", "bpoGrabber", "bpoFrame", "bpoGradient", "bpoRoundRect")
-STOCK_ENUM(BandDrawingStyleEnumInfo, "TBandDrawingStyle", "dsNormal", "dsGradient")
-STOCK_ENUM(GradientDirectionEnumInfo, "TGradientDirection", "gdHorizontal", "gdVertical")
-STOCK_ENUM(HeaderBorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
+STOCK_ENUM_SHARED(BandPaintOptionEnumInfo, "TBandPaintOption", "bpoGrabber", "bpoFrame", "bpoGradient", "bpoRoundRect")
+STOCK_ENUM_SHARED(BandDrawingStyleEnumInfo, "TBandDrawingStyle", "dsNormal", "dsGradient")
+STOCK_ENUM_SHARED(GradientDirectionEnumInfo, "TGradientDirection", "gdHorizontal", "gdVertical")
+STOCK_ENUM_SHARED(HeaderBorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
 
 // ---------------------------------------------------------------------------
 // TCustomPanel

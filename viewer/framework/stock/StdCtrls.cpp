@@ -18,34 +18,30 @@
 #include "controls/Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
+#include "StockEnum.h"
 
 // ---------------------------------------------------------------------------
 // Enumerations
 
-#define STOCK_ENUM(Fn, Type, ...)              \
-  const TEnumInfo& Fn() {                      \
-    static const TEnumInfo e{Type, {__VA_ARGS__}}; \
-    return e;                                  \
-  }
 
-STOCK_ENUM(LeftRightEnumInfo, "TLeftRight", "taLeftJustify", "taRightJustify")
-STOCK_ENUM(VerticalAlignmentEnumInfo, "TVerticalAlignment", "taAlignTop", "taAlignBottom", "taVerticalCenter")
-STOCK_ENUM(TextLayoutEnumInfo, "TTextLayout", "tlTop", "tlCenter", "tlBottom")
-STOCK_ENUM(CheckBoxStateEnumInfo, "TCheckBoxState", "cbUnchecked", "cbChecked", "cbGrayed")
-STOCK_ENUM(ListBoxStyleEnumInfo, "TListBoxStyle", "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable",
+STOCK_ENUM_SHARED(LeftRightEnumInfo, "TLeftRight", "taLeftJustify", "taRightJustify")
+STOCK_ENUM_SHARED(VerticalAlignmentEnumInfo, "TVerticalAlignment", "taAlignTop", "taAlignBottom", "taVerticalCenter")
+STOCK_ENUM_SHARED(TextLayoutEnumInfo, "TTextLayout", "tlTop", "tlCenter", "tlBottom")
+STOCK_ENUM_SHARED(CheckBoxStateEnumInfo, "TCheckBoxState", "cbUnchecked", "cbChecked", "cbGrayed")
+STOCK_ENUM_SHARED(ListBoxStyleEnumInfo, "TListBoxStyle", "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable",
            "lbVirtual", "lbVirtualOwnerDraw")
-STOCK_ENUM(ComboBoxStyleEnumInfo, "TComboBoxStyle", "csDropDown", "csSimple", "csDropDownList",
+STOCK_ENUM_SHARED(ComboBoxStyleEnumInfo, "TComboBoxStyle", "csDropDown", "csSimple", "csDropDownList",
            "csOwnerDrawFixed", "csOwnerDrawVariable")
-STOCK_ENUM(StaticBorderStyleEnumInfo, "TStaticBorderStyle", "sbsNone", "sbsSingle", "sbsSunken")
-STOCK_ENUM(ScrollBarKindEnumInfo, "TScrollBarKind", "sbHorizontal", "sbVertical")
-STOCK_ENUM(ScrollCodeEnumInfo, "TScrollCode", "scLineUp", "scLineDown", "scPageUp", "scPageDown",
+STOCK_ENUM_SHARED(StaticBorderStyleEnumInfo, "TStaticBorderStyle", "sbsNone", "sbsSingle", "sbsSunken")
+STOCK_ENUM_SHARED(ScrollBarKindEnumInfo, "TScrollBarKind", "sbHorizontal", "sbVertical")
+STOCK_ENUM_SHARED(ScrollCodeEnumInfo, "TScrollCode", "scLineUp", "scLineDown", "scPageUp", "scPageDown",
            "scPosition", "scTrack", "scTop", "scBottom", "scEndScroll")
-STOCK_ENUM(EllipsisPositionEnumInfo, "TEllipsisPosition", "epNone", "epPathEllipsis", "epEndEllipsis",
+STOCK_ENUM_SHARED(EllipsisPositionEnumInfo, "TEllipsisPosition", "epNone", "epPathEllipsis", "epEndEllipsis",
            "epWordEllipsis")
-STOCK_ENUM(ButtonStyleEnumInfo, "TCustomButton.TButtonStyle", "bsPushButton", "bsCommandLink", "bsSplitButton")
-STOCK_ENUM(ImageAlignmentEnumInfo, "TImageAlignment", "iaLeft", "iaRight", "iaTop", "iaBottom", "iaCenter")
-STOCK_ENUM(EditAlignmentEnumInfo, "TAlignment", "taLeftJustify", "taRightJustify", "taCenter")
-STOCK_ENUM(AutoCompleteModeEnumInfo, "TAutoCompleteMode", "acNone", "acAppend", "acSuggest", "acSuggestAppend")
+STOCK_ENUM_SHARED(ButtonStyleEnumInfo, "TCustomButton.TButtonStyle", "bsPushButton", "bsCommandLink", "bsSplitButton")
+STOCK_ENUM_SHARED(ImageAlignmentEnumInfo, "TImageAlignment", "iaLeft", "iaRight", "iaTop", "iaBottom", "iaCenter")
+STOCK_ENUM_SHARED(EditAlignmentEnumInfo, "TAlignment", "taLeftJustify", "taRightJustify", "taCenter")
+STOCK_ENUM_SHARED(AutoCompleteModeEnumInfo, "TAutoCompleteMode", "acNone", "acAppend", "acSuggest", "acSuggestAppend")
 
 // ---------------------------------------------------------------------------
 // Helpers
