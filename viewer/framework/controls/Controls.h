@@ -66,7 +66,9 @@ class QMouseEvent;
 class QEvent;
 class TWinControl;
 class TCustomForm;
+namespace controls_detail {
 class TControlWidget;
+}
 class TContentReport;
 
 // ---------------------------------------------------------------------------
@@ -325,7 +327,7 @@ class TTouchManager;
 class TControl : public TComponent {
   TESSALY_CLASS(TControl)
   friend class TWinControl;
-  friend class TControlWidget;
+  friend class controls_detail::TControlWidget;
 
  public:
   explicit TControl(TComponent* owner);
@@ -638,7 +640,7 @@ enum : uint32_t {
 class TWinControl : public TControl {
   TESSALY_CLASS(TWinControl)
   friend class TControl;
-  friend class TControlWidget;
+  friend class controls_detail::TControlWidget;
   friend class TCustomForm;
 
  public:
@@ -818,7 +820,7 @@ class TWinControl : public TControl {
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;  // windowed children in tab order
   QPointer<QWidget> widget_;
-  QPointer<TControlWidget> ownWidget_;  // when widget_ is the framework's
+  QPointer<controls_detail::TControlWidget> ownWidget_;  // when widget_ is the framework's
   bool tabStop_ = false;
   int alignLevel_ = 0;
   std::unique_ptr<TPadding> padding_;

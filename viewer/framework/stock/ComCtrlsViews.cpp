@@ -1,13 +1,30 @@
 // Tree and list views: their native widgets, filled from the stored items,
 // with images from the views' image lists.
+#include "ComCtrls.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
 #include <QHeaderView>
-#include <QListWidget>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QSlider>
+#include <QStyleOptionButton>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <QTabBar>
 #include <QTreeWidget>
 
-#include "ComCtrls.h"
-#include "controls/ContentReport.h"
 #include "ImgList.h"
+#include "core/FormNode.h"
+#include "StockEnum.h"
+#include <QListWidget>
+#include "controls/ContentReport.h"
 #include "core/Exceptions.h"
 
 namespace {
@@ -264,4 +281,316 @@ void TComboBoxEx::ReportContent(TContentReport& report) const {
   std::vector<std::string> texts;
   for (int i = 0; i < itemsEx_->Count(); ++i) texts.push_back(Utf8(*Font(), itemsEx_->Items(i)->FieldOf("Caption").str));
   report.AddStrings("items", texts);
+}
+
+STOCK_ENUM(TreeViewCheckStyleEnumInfo, "TTreeViewCheckStyle", "csPartial", "csDimmed", "csExclusion")
+STOCK_ENUM(SortTypeEnumInfo, "TSortType", "stNone", "stData", "stText", "stBoth")
+STOCK_ENUM(MultiSelectStyleEnumInfo, "TMultiSelectStyles", "msControlSelect", "msShiftSelect",
+           "msVisibleOnly", "msSiblingOnly")
+STOCK_ENUM(ViewStyleEnumInfo, "TViewStyle", "vsIcon", "vsSmallIcon", "vsList", "vsReport")
+STOCK_ENUM(IconArrangementEnumInfo, "TIconArrangement", "iaTop", "iaLeft")
+STOCK_ENUM(HotTrackStyleEnumInfo, "THotTrackStyle", "htHandPoint", "htUnderlineCold", "htUnderlineHot")
+STOCK_ENUM(HeaderStyleEnumInfo, "THeaderStyle", "hsButtons", "hsFlat")
+STOCK_ENUM(HeaderSectionStyleEnumInfo, "THeaderSectionStyle", "hsText", "hsOwnerDraw")
+STOCK_ENUM(ListGroupStateEnumInfo, "TListGroupState", "lgsNormal", "lgsHidden", "lgsCollapsed",
+           "lgsNoHeader", "lgsCollapsible", "lgsFocused", "lgsSelected", "lgsSubseted", "lgsSubSetLinkFocused")
+STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
+
+// ---------------------------------------------------------------------------
+// TTreeView
+
+const TClassInfo& TTreeView::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TTreeView> b("TTreeView", &TWinControl::StaticClassInfo());
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
+    auto noRef = [](const TTreeView*) -> TComponent* { return nullptr; };
+    auto setNoRef = [](TTreeView*, TPersistent*) {};
+    b.BoolField("AutoExpand", false)
+        .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .IntegerField("BorderWidth", 0)
+        .IntegerField("ChangeDelay", 0)
+        .BoolField("CheckBoxes", false)
+        .SetField("CheckStyles", TreeViewCheckStyleEnumInfo(), 0)
+        .BoolField("HideSelection", true)
+        .BoolField("HotTrack", false)
+        .Reference("Images", &TComponent::StaticClassInfo, &TTreeView::Images,
+                   [](TTreeView* t, TPersistent* v) { t->SetImages(dynamic_cast<TComponent*>(v)); })
+        .IntegerField("Indent", 19)
+        .Object("Items", &TStockItemData::StaticClassInfo, &TTreeView::Items)
+        .BoolField("MultiSelect", false)
+        .SetField("MultiSelectStyle", MultiSelectStyleEnumInfo(), 1)
+        .BoolField("ReadOnly", false)
+        .BoolField("RightClickSelect", false)
+        .BoolField("RowSelect", false)
+        .BoolField("ShowButtons", true)
+        .BoolField("ShowLines", true)
+        .BoolField("ShowRoot", true)
+        .EnumField("SortType", SortTypeEnumInfo(), 0)
+        .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .BoolField("ToolTips", true)
+        .Event("OnAddition", &TTreeView::OnAddition)
+        .Event("OnCheckStateChanged", &TTreeView::OnCheckStateChanged)
+        .Event("OnAdvancedCustomDraw", &TTreeView::OnAdvancedCustomDraw)
+        .Event("OnAdvancedCustomDrawItem", &TTreeView::OnAdvancedCustomDrawItem)
+        .Event("OnCancelEdit", &TTreeView::OnCancelEdit)
+        .Event("OnChange", &TTreeView::OnChange)
+        .Event("OnChanging", &TTreeView::OnChanging)
+        .Event("OnCollapsed", &TTreeView::OnCollapsed)
+        .Event("OnCollapsing", &TTreeView::OnCollapsing)
+        .Event("OnCompare", &TTreeView::OnCompare)
+        .Event("OnCreateNodeClass", &TTreeView::OnCreateNodeClass)
+        .Event("OnCustomDraw", &TTreeView::OnCustomDraw)
+        .Event("OnCustomDrawItem", &TTreeView::OnCustomDrawItem)
+        .Event("OnDeletion", &TTreeView::OnDeletion)
+        .Event("OnEdited", &TTreeView::OnEdited)
+        .Event("OnEditing", &TTreeView::OnEditing)
+        .Event("OnExpanded", &TTreeView::OnExpanded)
+        .Event("OnExpanding", &TTreeView::OnExpanding)
+        .Event("OnGetImageIndex", &TTreeView::OnGetImageIndex)
+        .Event("OnGetSelectedIndex", &TTreeView::OnGetSelectedIndex)
+        .Event("OnHint", &TTreeView::OnHint);
+    return b.Build();
+  }();
+  return info;
+}
+
+TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TStockItemData>()) {
+  SetBounds(0, 0, 121, 97);
+  SetTabStop(true);
+  SetColor(clWindow);
+}
+TTreeView::~TTreeView() = default;
+
+// ---------------------------------------------------------------------------
+// TListView
+
+const TClassInfo& TListColumn::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TListColumn>("TListColumn", &TCollectionItem::StaticClassInfo())
+          .EnumField("Alignment", AlignmentEnumInfo(), 0)
+          .BoolField("AutoSize", false)
+          .StringField("Caption")
+          .IntegerField("ImageIndex", -1)
+          .IntegerField("MaxWidth", 0)
+          .IntegerField("MinWidth", 0)
+          .IntegerField("Tag", 0)
+          .IntegerField("Width", 50)
+          .Build();
+  return info;
+}
+
+void TListColumn::DefineProperties(TFiler& filer) {
+  TCollectionItem::DefineProperties(filer);
+  filer.DefineProperty(
+      "WidthType",
+      [](const TFormNode& v) {
+        const bool one = v.type == TValueType::vaList && v.list.size() == 1 && v.list[0].IsInteger();
+        if (!one && !v.IsInteger()) throw EReadError("Invalid property value");
+      },
+      nullptr, false);
+}
+
+const TClassInfo& TListGroup::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<TListGroup>("TListGroup", &TCollectionItem::StaticClassInfo())
+          .StringField("Header")
+          .StringField("Footer")
+          .IntegerField("GroupID", 0)
+          .SetField("State", ListGroupStateEnumInfo(), 0)
+          .EnumField("HeaderAlign", AlignmentEnumInfo(), 0)
+          .EnumField("FooterAlign", AlignmentEnumInfo(), 0)
+          .StringField("Subtitle")
+          .IntegerField("TitleImage", -1)
+          .StringField("Description")
+          .IntegerField("ExtendedImage", -1)
+          .Build();
+  return info;
+}
+
+const TClassInfo& TIconOptions::StaticClassInfo() {
+  static const TClassInfo info = ClassBuilder<TIconOptions>("TIconOptions", &TPersistent::StaticClassInfo())
+                                     .EnumField("Arrangement", IconArrangementEnumInfo(), 0)
+                                     .BoolField("AutoArrange", false)
+                                     .BoolField("WrapText", true)
+                                     .Build();
+  return info;
+}
+
+const TClassInfo& TListView::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<TListView> b("TListView", &TWinControl::StaticClassInfo());
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clWindow);
+    groups::PublishWindowed(b, 1);
+    groups::PublishBevels(b);
+    auto noRef = [](const TListView*) -> TComponent* { return nullptr; };
+    auto setNoRef = [](TListView*, TPersistent*) {};
+    b.Reference("Action", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IntegerField("AllocBy", 0)
+        .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .IntegerField("BorderWidth", 0)
+        .BoolField("Checkboxes", false)
+        .Object("Columns", &TCollection::StaticClassInfo, &TListView::Columns)
+        .BoolField("ColumnClick", true)
+        .BoolField("FlatScrollBars", false)
+        .BoolField("FullDrag", false)
+        .BoolField("GridLines", false)
+        .Object("Groups", &TCollection::StaticClassInfo, &TListView::Groups)
+        .BoolField("GroupView", false)
+        .BoolField("HideSelection", true)
+        .BoolField("HotTrack", false)
+        .SetField("HotTrackStyles", HotTrackStyleEnumInfo(), 0)
+        .IntegerField("HoverTime", -1)
+        .Object("IconOptions", &TIconOptions::StaticClassInfo, &TListView::IconOptions)
+        .Object("Items", &TStockItemData::StaticClassInfo, &TListView::Items)
+        .Reference("LargeImages", &TComponent::StaticClassInfo, &TListView::LargeImages,
+                   [](TListView* l, TPersistent* v) { l->SetLargeImages(dynamic_cast<TComponent*>(v)); })
+        .BoolField("MultiSelect", false)
+        .BoolField("OwnerData", false)
+        .BoolField("OwnerDraw", false)
+        .BoolField("ReadOnly", false)
+        .BoolField("RowSelect", false)
+        .Reference("GroupHeaderImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .BoolField("ShowColumnHeaders", true)
+        .BoolField("ShowWorkAreas", false)
+        .Reference("SmallImages", &TComponent::StaticClassInfo, &TListView::SmallImages,
+                   [](TListView* l, TPersistent* v) { l->SetSmallImages(dynamic_cast<TComponent*>(v)); })
+        .EnumField("SortType", SortTypeEnumInfo(), 0)
+        .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .Enum("ViewStyle", ViewStyleEnumInfo(), &TListView::ViewStyle, &TListView::SetViewStyle, 0)
+        .Event("OnAdvancedCustomDraw", &TListView::OnAdvancedCustomDraw)
+        .Event("OnAdvancedCustomDrawItem", &TListView::OnAdvancedCustomDrawItem)
+        .Event("OnAdvancedCustomDrawSubItem", &TListView::OnAdvancedCustomDrawSubItem)
+        .Event("OnCancelEdit", &TListView::OnCancelEdit)
+        .Event("OnChange", &TListView::OnChange)
+        .Event("OnChanging", &TListView::OnChanging)
+        .Event("OnColumnClick", &TListView::OnColumnClick)
+        .Event("OnColumnDragged", &TListView::OnColumnDragged)
+        .Event("OnColumnRightClick", &TListView::OnColumnRightClick)
+        .Event("OnCompare", &TListView::OnCompare)
+        .Event("OnCreateItemClass", &TListView::OnCreateItemClass)
+        .Event("OnCustomDraw", &TListView::OnCustomDraw)
+        .Event("OnCustomDrawItem", &TListView::OnCustomDrawItem)
+        .Event("OnCustomDrawSubItem", &TListView::OnCustomDrawSubItem)
+        .Event("OnData", &TListView::OnData)
+        .Event("OnDataFind", &TListView::OnDataFind)
+        .Event("OnDataHint", &TListView::OnDataHint)
+        .Event("OnDataStateChange", &TListView::OnDataStateChange)
+        .Event("OnDeletion", &TListView::OnDeletion)
+        .Event("OnDrawItem", &TListView::OnDrawItem)
+        .Event("OnEdited", &TListView::OnEdited)
+        .Event("OnEditing", &TListView::OnEditing)
+        .Event("OnGetImageIndex", &TListView::OnGetImageIndex)
+        .Event("OnGetSubItemImage", &TListView::OnGetSubItemImage)
+        .Event("OnInfoTip", &TListView::OnInfoTip)
+        .Event("OnInsert", &TListView::OnInsert)
+        .Event("OnItemChecked", &TListView::OnItemChecked)
+        .Event("OnItemClick", &TListView::OnItemClick)
+        .Event("OnSelectItem", &TListView::OnSelectItem);
+    return b.Build();
+  }();
+  return info;
+}
+
+TListView::TListView(TComponent* owner)
+    : TWinControl(owner),
+      columns_(std::make_unique<TCollection>(TListColumn::StaticClassInfo())),
+      groups_(std::make_unique<TCollection>(TListGroup::StaticClassInfo())),
+      iconOptions_(std::make_unique<TIconOptions>()),
+      items_(std::make_unique<TStockItemData>()) {
+  SetBounds(0, 0, 250, 150);
+  SetTabStop(true);
+  SetColor(clWindow);
+  columns_->OnChange = [this](TCollection&) { Apply(); };
+}
+TListView::~TListView() { columns_->OnChange = nullptr; }
+
+// ---------------------------------------------------------------------------
+// THeaderControl
+
+const TClassInfo& THeaderSection::StaticClassInfo() {
+  static const TClassInfo info =
+      ClassBuilder<THeaderSection>("THeaderSection", &TCollectionItem::StaticClassInfo())
+          .EnumField("Alignment", AlignmentEnumInfo(), 0)
+          .BoolField("AllowClick", true)
+          .BoolField("AutoSize", false)
+          .EnumField("BiDiMode", BiDiModeEnumInfo(), 0)
+          .BoolField("CheckBox", false)
+          .BoolField("Checked", false)
+          .BoolField("FixedWidth", false)
+          .IntegerField("ImageIndex", -1)
+          .IntegerField("MaxWidth", 10000)
+          .IntegerField("MinWidth", 0)
+          .BoolField("ParentBiDiMode", true)
+          .EnumField("Style", HeaderSectionStyleEnumInfo(), 0)
+          .StringField("Text")
+          .IntegerField("Width", 50)
+          .Build();
+  return info;
+}
+
+const TClassInfo& THeaderControl::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    ClassBuilder<THeaderControl> b("THeaderControl", &TCustomControl::StaticClassInfo());
+    groups::PublishControl(b);
+    groups::PublishLooks(b, clBtnFace);
+    groups::PublishWindowed(b);
+    b.Publish("Align", alTop)
+        .IntegerField("BorderWidth", 0)
+        .BoolField("DragReorder", false)
+        .BoolField("FullDrag", true)
+        .BoolField("HotTrack", false)
+        .Reference("Images", &TComponent::StaticClassInfo,
+                   [](const THeaderControl*) -> TComponent* { return nullptr; }, [](THeaderControl*, TPersistent*) {})
+        .BoolField("CheckBoxes", false)
+        .BoolField("NoSizing", false)
+        .BoolField("OverFlow", false)
+        .Object("Sections", &TCollection::StaticClassInfo, &THeaderControl::Sections)
+        .EnumField("Style", HeaderStyleEnumInfo(), 0)
+        .Event("OnCreateSectionClass", &THeaderControl::OnCreateSectionClass)
+        .Event("OnDrawSection", &THeaderControl::OnDrawSection)
+        .Event("OnSectionCheck", &THeaderControl::OnSectionCheck)
+        .Event("OnSectionClick", &THeaderControl::OnSectionClick)
+        .Event("OnSectionDrag", &THeaderControl::OnSectionDrag)
+        .Event("OnSectionEndDrag", &THeaderControl::OnSectionEndDrag)
+        .Event("OnSectionResize", &THeaderControl::OnSectionResize)
+        .Event("OnSectionTrack", &THeaderControl::OnSectionTrack);
+    return b.Build();
+  }();
+  return info;
+}
+
+THeaderControl::THeaderControl(TComponent* owner)
+    : TCustomControl(owner), sections_(std::make_unique<TCollection>(THeaderSection::StaticClassInfo())) {
+  SetBounds(0, 0, 250, 17);
+  SetAlign(alTop);
+  SetColor(clBtnFace);
+  SetParentColor(false);
+  sections_->OnChange = [this](TCollection&) { Invalidate(); };
+}
+THeaderControl::~THeaderControl() { sections_->OnChange = nullptr; }
+
+void THeaderControl::Paint() {
+  TCanvas& c = *Canvas();
+  c.SetFont(*Font());
+  int x = 0;
+  for (int i = 0; i < sections_->Count(); ++i) {
+    TCollectionItem* s = sections_->Items(i);
+    const TFieldValue* w = s->FindField("Width");
+    TRect r = Rect(x, 0, x + (w ? int(w->ord) : 50), Height());
+    Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
+    const TFieldValue* t = s->FindField("Text");
+    const TFieldValue* a = s->FindField("Alignment");
+    if (t)
+      DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right - 3, r.Bottom), Font()->Decode(t->str),
+                      a ? int(a->ord) : 0, 1, false, false);
+    x = r.Right + 1;
+  }
+  if (x < Width()) {
+    TRect r = Rect(x, 0, Width(), Height());
+    Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
+  }
 }
