@@ -3,20 +3,24 @@
 #   1. the unit tests (ctest, headless on Qt's off-screen platform);
 #   2. the same tests under AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. each fuzz target for TESSALY_FUZZ_SECONDS (default 60) seconds.
-# First of all it checks that every include points down the layers.
+# First of all it checks the house rules that need no build: includes point
+# down the layers, and no product file or function grows past its limit.
+# After the build it checks that no library calls up the layers.
 # TESSALY_QUICK=1 runs step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
-echo "== Layers"
+echo "== Layers and sizes"
 bash scripts/check_layers.sh
+python3 scripts/check_sizes.py
 
 bash scripts/install-deps.sh
 
 echo "== Unit tests"
 bash scripts/build.sh build
+python3 scripts/check_links.py build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if [ "${TESSALY_QUICK:-0}" = "1" ]; then exit 0; fi

@@ -11,18 +11,11 @@ namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-bool StartsWithLower(std::string_view s, std::string_view lower) {
-  if (s.size() < lower.size()) return false;
-  for (size_t k = 0; k < lower.size(); ++k)
-    if (AsciiLower(s[k]) != lower[k]) return false;
-  return true;
-}
-
 }  // namespace
 
 bool IsHeaderKeyword(std::string_view trimmed, std::string_view keyword) {
   if (trimmed.size() <= keyword.size() || !IsBlank(trimmed[keyword.size()])) return false;
-  if (!StartsWithLower(trimmed, keyword)) return false;
+  if (!StartsWithLowerAscii(trimmed, keyword)) return false;
   std::string_view rest = trimmed.substr(keyword.size());
   while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
   while (!rest.empty() && IsBlank(rest.back())) rest.remove_suffix(1);
@@ -34,7 +27,7 @@ int FormTextStart(TStream& input) {
   char head[6];
   input.ReadBuffer(head, sizeof head);
   input.Seek(0, soBeginning);
-  if (StartsWithLower(std::string_view(head, sizeof head), "object")) return 0;
+  if (StartsWithLowerAscii(std::string_view(head, sizeof head), "object")) return 0;
   // Inherited forms and frames start with "inherited" or "inline"; editors
   // may have put a byte-order mark or blank lines before them.
   char more[256];
@@ -43,7 +36,7 @@ int FormTextStart(TStream& input) {
   input.Seek(0, soBeginning);
   std::string_view text(more, size_t(avail));
   size_t start = text.substr(0, 3) == kBom ? 3 : 0;
-  if (start == 3 && StartsWithLower(text.substr(3), "object")) return 3;
+  if (start == 3 && StartsWithLowerAscii(text.substr(3), "object")) return 3;
   while (start < text.size() && IsBlank(text[start])) ++start;
   std::string_view word = text.substr(start);
   if (IsHeaderKeyword(word, "inherited") || IsHeaderKeyword(word, "inline")) return int(start);

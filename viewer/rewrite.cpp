@@ -32,16 +32,8 @@ std::string_view TrimView(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-// prefix must be lower-case.
-inline bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
-  if (s.size() < prefix.size()) return false;
-  for (size_t k = 0; k < prefix.size(); ++k)
-    if (AsciiLower(s[k]) != prefix[k]) return false;
-  return true;
-}
-
 inline bool EqualsNoCase(std::string_view s, std::string_view lower) {
-  return s.size() == lower.size() && StartsWithNoCase(s, lower);
+  return s.size() == lower.size() && StartsWithLowerAscii(s, lower);
 }
 
 inline bool EndsWith(std::string_view s, char c) { return !s.empty() && s.back() == c; }
@@ -49,7 +41,7 @@ inline bool EndsWith(std::string_view s, char c) { return !s.empty() && s.back()
 // Event bindings ("OnClick = ...") and action links ("Action = ...",
 // "ActionBars = <...") refer to code and objects outside the form file.
 inline bool IsEventOrAction(std::string_view trimmed) {
-  return StartsWithNoCase(trimmed, "on") || StartsWithNoCase(trimmed, "action");
+  return StartsWithLowerAscii(trimmed, "on") || StartsWithLowerAscii(trimmed, "action");
 }
 
 enum class HeaderKind { None, Object, Inherited, Inline };

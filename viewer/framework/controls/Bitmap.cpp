@@ -63,197 +63,251 @@ struct Channel {
   }
 };
 
-QImage DecodeDibImpl(std::string_view dib, int64_t pixelOffset) {
+enum DibCompression : uint32_t {
+  BI_RGB = 0,
+  BI_RLE8 = 1,
+  BI_RLE4 = 2,
+  BI_BITFIELDS = 3,
+  BI_JPEG = 4,
+  BI_PNG = 5,
+  BI_ALPHABITFIELDS = 6
+};
+
+// What a device-independent bitmap's header says of its pixels.
+struct DibHeader {
+  uint32_t headerSize = 0;
+  int64_t width = 0, height = 0;
+  bool topDown = false;
+  uint32_t bpp = 0, compression = BI_RGB, colorsUsed = 0;
+  size_t paletteEntry = 4;       // bytes per colour table entry: 3 in the old core header
+  uint32_t masks[3] = {0, 0, 0};  // red, green and blue of 16- and 32-bit pixels
+};
+
+// Reads the core or info header, refuses sizes and depths this decoder
+// cannot hold, and charges the image's size to the decoding budget.
+DibHeader ReadDibHeader(std::string_view dib) {
   if (dib.size() < 12) Invalid("header truncated");
-  const uint32_t headerSize = U32(dib, 0);
-  if (!IsDibHeaderSize(headerSize)) Invalid("unknown header size " + std::to_string(headerSize));
-  if (headerSize > dib.size()) Invalid("header truncated");
-  int64_t width, height;
-  uint32_t bpp, compression = 0, colorsUsed = 0;
-  size_t paletteEntry = 4;
-  if (headerSize == 12) {
-    width = U16(dib, 4);
-    height = int16_t(U16(dib, 6));
-    bpp = U16(dib, 10);
-    paletteEntry = 3;
+  DibHeader h;
+  h.headerSize = U32(dib, 0);
+  if (!IsDibHeaderSize(h.headerSize)) Invalid("unknown header size " + std::to_string(h.headerSize));
+  if (h.headerSize > dib.size()) Invalid("header truncated");
+  if (h.headerSize == 12) {
+    h.width = U16(dib, 4);
+    h.height = int16_t(U16(dib, 6));
+    h.bpp = U16(dib, 10);
+    h.paletteEntry = 3;
   } else {
-    if (headerSize < 16) Invalid("header truncated");
-    width = int32_t(U32(dib, 4));
-    height = int32_t(U32(dib, 8));
-    bpp = U16(dib, 14);
-    if (headerSize >= 20) compression = U32(dib, 16);
-    if (headerSize >= 36) colorsUsed = U32(dib, 32);
+    if (h.headerSize < 16) Invalid("header truncated");
+    h.width = int32_t(U32(dib, 4));
+    h.height = int32_t(U32(dib, 8));
+    h.bpp = U16(dib, 14);
+    if (h.headerSize >= 20) h.compression = U32(dib, 16);
+    if (h.headerSize >= 36) h.colorsUsed = U32(dib, 32);
   }
-  const bool topDown = height < 0;
-  if (topDown) height = -height;
-  if (width <= 0 || height <= 0) Invalid("empty or negative size");
-  if (width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels) {
-    Invalid("image too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+  h.topDown = h.height < 0;
+  if (h.topDown) h.height = -h.height;
+  if (h.width <= 0 || h.height <= 0) Invalid("empty or negative size");
+  if (h.width > kMaxImageSide || h.height > kMaxImageSide || h.width * h.height > kMaxImagePixels) {
+    Invalid("image too large (" + std::to_string(h.width) + " x " + std::to_string(h.height) + ")");
   }
+  const uint32_t bpp = h.bpp;
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
     Invalid("unsupported bit count " + std::to_string(bpp));
   }
-  TDecodeBudget::Charge(width, height);
-  enum { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3, BI_JPEG = 4, BI_PNG = 5,
-         BI_ALPHABITFIELDS = 6 };
-  size_t pos = headerSize;
-  uint32_t masks[3] = {0, 0, 0};
-  if (compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS) {
-    if (bpp != 16 && bpp != 32) Invalid("bit fields need 16 or 32 bits per pixel");
-    if (headerSize >= 52) {
-      for (int i = 0; i < 3; ++i) masks[i] = U32(dib, 40 + 4 * size_t(i));
+  TDecodeBudget::Charge(h.width, h.height);
+  return h;
+}
+
+// Reads the colour masks of bit-field pixels (inside a long header or just
+// after a short one) or sets the fixed ones of uncompressed 16- and 32-bit
+// pixels, and checks that the compression suits the depth. Returns where
+// the colour table starts.
+size_t ReadColourMasks(std::string_view dib, DibHeader& h) {
+  size_t pos = h.headerSize;
+  if (h.compression == BI_BITFIELDS || h.compression == BI_ALPHABITFIELDS) {
+    if (h.bpp != 16 && h.bpp != 32) Invalid("bit fields need 16 or 32 bits per pixel");
+    if (h.headerSize >= 52) {
+      for (int i = 0; i < 3; ++i) h.masks[i] = U32(dib, 40 + 4 * size_t(i));
     } else {
-      size_t n = compression == BI_ALPHABITFIELDS ? 4 : 3;
+      size_t n = h.compression == BI_ALPHABITFIELDS ? 4 : 3;
       if (dib.size() < pos + 4 * n) Invalid("colour masks truncated");
-      for (int i = 0; i < 3; ++i) masks[i] = U32(dib, pos + 4 * size_t(i));
+      for (int i = 0; i < 3; ++i) h.masks[i] = U32(dib, pos + 4 * size_t(i));
       pos += 4 * n;
     }
-  } else if (bpp == 16) {
-    masks[0] = 0x7C00;
-    masks[1] = 0x03E0;
-    masks[2] = 0x001F;
+  } else if (h.bpp == 16) {
+    h.masks[0] = 0x7C00;
+    h.masks[1] = 0x03E0;
+    h.masks[2] = 0x001F;
   } else {
-    masks[0] = 0xFF0000;
-    masks[1] = 0x00FF00;
-    masks[2] = 0x0000FF;
+    h.masks[0] = 0xFF0000;
+    h.masks[1] = 0x00FF00;
+    h.masks[2] = 0x0000FF;
   }
-  if (compression == BI_RLE8 && bpp != 8) Invalid("RLE8 needs 8 bits per pixel");
-  if (compression == BI_RLE4 && bpp != 4) Invalid("RLE4 needs 4 bits per pixel");
-  if (compression > BI_ALPHABITFIELDS) Invalid("unknown compression " + std::to_string(compression));
+  if (h.compression == BI_RLE8 && h.bpp != 8) Invalid("RLE8 needs 8 bits per pixel");
+  if (h.compression == BI_RLE4 && h.bpp != 4) Invalid("RLE4 needs 4 bits per pixel");
+  if (h.compression > BI_ALPHABITFIELDS) Invalid("unknown compression " + std::to_string(h.compression));
+  return pos;
+}
 
-  // Colour table.
+// Reads the colour table at `pos` and moves `pos` past it. Indexed pixels
+// get a palette of every index their depth reaches (black where the table
+// stops); deeper pixels may carry an optional table, which is skipped.
+std::vector<uint32_t> ReadPalette(std::string_view dib, const DibHeader& h, size_t& pos) {
   std::vector<uint32_t> palette;
   size_t tableEntries = 0;
-  if (bpp <= 8) {
-    tableEntries = colorsUsed ? colorsUsed : (size_t(1) << bpp);
-    if (tableEntries > 256 && colorsUsed > 256) {
+  if (h.bpp <= 8) {
+    tableEntries = h.colorsUsed ? h.colorsUsed : (size_t(1) << h.bpp);
+    if (tableEntries > 256 && h.colorsUsed > 256) {
       // More entries than indices can reach: read only the reachable ones.
-      tableEntries = colorsUsed;
+      tableEntries = h.colorsUsed;
     }
   } else {
-    tableEntries = colorsUsed;  // an optional table before the pixels
+    tableEntries = h.colorsUsed;  // an optional table before the pixels
   }
-  if (tableEntries > (dib.size() - std::min(dib.size(), pos)) / paletteEntry) {
+  if (tableEntries > (dib.size() - std::min(dib.size(), pos)) / h.paletteEntry) {
     Invalid("colour table truncated");
   }
-  if (bpp <= 8) {
-    size_t n = std::min<size_t>(tableEntries, size_t(1) << bpp);
-    palette.resize(size_t(1) << bpp, 0xFF000000u);
+  if (h.bpp <= 8) {
+    size_t n = std::min<size_t>(tableEntries, size_t(1) << h.bpp);
+    palette.resize(size_t(1) << h.bpp, 0xFF000000u);
     for (size_t i = 0; i < n; ++i) {
-      size_t at = pos + i * paletteEntry;
-      palette[i] = 0xFF000000u | uint32_t(uint8_t(dib[at + 2])) << 16 |
-                   uint32_t(uint8_t(dib[at + 1])) << 8 | uint32_t(uint8_t(dib[at]));
+      size_t at = pos + i * h.paletteEntry;
+      palette[i] = 0xFF000000u | uint32_t(uint8_t(dib[at + 2])) << 16 | uint32_t(uint8_t(dib[at + 1])) << 8 |
+                   uint32_t(uint8_t(dib[at]));
     }
   }
-  pos += tableEntries * paletteEntry;
-  // The file header's pixel offset wins when it is plausible.
-  if (pixelOffset >= int64_t(headerSize) && pixelOffset < int64_t(dib.size())) {
-    pos = size_t(pixelOffset);
-  }
-  if (pos > dib.size()) Invalid("pixel data missing");
-  std::string_view pixels = dib.substr(pos);
+  pos += tableEntries * h.paletteEntry;
+  return palette;
+}
 
-  if (compression == BI_JPEG || compression == BI_PNG) {
-    // The header's size was charged above; the embedded file is decoded
-    // only when it declares no more.
-    QImageReader reader;
-    QByteArray data = QByteArray::fromRawData(pixels.data(), qsizetype(std::min<size_t>(pixels.size(), INT32_MAX)));
-    QBuffer buffer(&data);
-    reader.setDevice(&buffer);
-    const QSize declared = reader.size();
-    if (!declared.isValid() || int64_t(declared.width()) * declared.height() > width * height)
-      Invalid("embedded image larger than its header");
-    QImage img = reader.read();
-    if (img.isNull()) Invalid("embedded image cannot be decoded");
-    return img.convertToFormat(QImage::Format_RGB32);
-  }
+// A JPEG or PNG file in place of the pixels. The header's size was charged
+// to the budget; the embedded file is decoded only when it declares no more.
+QImage DecodeEmbeddedImage(std::string_view pixels, const DibHeader& h) {
+  QImageReader reader;
+  QByteArray data = QByteArray::fromRawData(pixels.data(), qsizetype(std::min<size_t>(pixels.size(), INT32_MAX)));
+  QBuffer buffer(&data);
+  reader.setDevice(&buffer);
+  const QSize declared = reader.size();
+  if (!declared.isValid() || int64_t(declared.width()) * declared.height() > h.width * h.height)
+    Invalid("embedded image larger than its header");
+  QImage img = reader.read();
+  if (img.isNull()) Invalid("embedded image cannot be decoded");
+  return img.convertToFormat(QImage::Format_RGB32);
+}
 
-  QImage image(int(width), int(height), QImage::Format_RGB32);
-  if (image.isNull()) Invalid("out of memory");
-  const int w = int(width), h = int(height);
-  auto rowOf = [&](int fileRow) {
-    int y = topDown ? fileRow : h - 1 - fileRow;
-    return reinterpret_cast<uint32_t*>(image.scanLine(y));
+// The scan line of the image that holds a row of the file: bottom-up
+// bitmaps store their last row first.
+uint32_t* RowOf(QImage& image, const DibHeader& h, int fileRow) {
+  const int y = h.topDown ? fileRow : int(h.height) - 1 - fileRow;
+  return reinterpret_cast<uint32_t*>(image.scanLine(y));
+}
+
+// Run-length encoded 8- or 4-bit pixels: runs of one index, absolute runs,
+// line ends and jumps. What the runs leave untouched keeps the first colour.
+void DecodeRunLengths(std::string_view pixels, const DibHeader& h, const std::vector<uint32_t>& palette,
+                      QImage& image) {
+  if (h.topDown) Invalid("compressed bitmaps cannot be top-down");
+  image.fill(palette[0]);
+  const bool rle8 = h.compression == BI_RLE8;
+  const int w = int(h.width), height = int(h.height);
+  int x = 0, row = 0;
+  size_t i = 0;
+  auto put = [&](int index) {
+    if (x < w && row < height) RowOf(image, h, row)[x] = palette[size_t(index) % palette.size()];
+    ++x;
   };
-
-  if (compression == BI_RLE8 || compression == BI_RLE4) {
-    if (topDown) Invalid("compressed bitmaps cannot be top-down");
-    image.fill(palette[0]);
-    int x = 0, row = 0;
-    size_t i = 0;
-    auto put = [&](int index) {
-      if (x < w && row < h) rowOf(row)[x] = palette[size_t(index) % palette.size()];
-      ++x;
-    };
-    while (i + 1 < pixels.size() + 1 && row < h) {
+  while (i + 1 < pixels.size() + 1 && row < height) {
+    if (i + 2 > pixels.size()) Invalid("compressed data truncated");
+    uint8_t count = uint8_t(pixels[i]), value = uint8_t(pixels[i + 1]);
+    i += 2;
+    if (count > 0) {
+      for (int k = 0; k < count; ++k) put(rle8 ? value : (k % 2 == 0 ? value >> 4 : value & 0x0F));
+    } else if (value == 0) {  // end of line
+      x = 0;
+      ++row;
+    } else if (value == 1) {  // end of bitmap
+      break;
+    } else if (value == 2) {  // delta
       if (i + 2 > pixels.size()) Invalid("compressed data truncated");
-      uint8_t count = uint8_t(pixels[i]), value = uint8_t(pixels[i + 1]);
+      x += uint8_t(pixels[i]);
+      row += uint8_t(pixels[i + 1]);
       i += 2;
-      if (count > 0) {
-        for (int k = 0; k < count; ++k) {
-          put(compression == BI_RLE8 ? value : (k % 2 == 0 ? value >> 4 : value & 0x0F));
-        }
-      } else if (value == 0) {  // end of line
-        x = 0;
-        ++row;
-      } else if (value == 1) {  // end of bitmap
-        break;
-      } else if (value == 2) {  // delta
-        if (i + 2 > pixels.size()) Invalid("compressed data truncated");
-        x += uint8_t(pixels[i]);
-        row += uint8_t(pixels[i + 1]);
-        i += 2;
-      } else {  // absolute run of `value` pixels, padded to 16 bits
-        size_t bytes = compression == BI_RLE8 ? value : (size_t(value) + 1) / 2;
-        if (i + bytes > pixels.size()) Invalid("compressed data truncated");
-        for (int k = 0; k < value; ++k) {
-          uint8_t b = uint8_t(pixels[i + (compression == BI_RLE8 ? size_t(k) : size_t(k) / 2)]);
-          put(compression == BI_RLE8 ? b : (k % 2 == 0 ? b >> 4 : b & 0x0F));
-        }
-        i += (bytes + 1) & ~size_t(1);
+    } else {  // absolute run of `value` pixels, padded to 16 bits
+      size_t bytes = rle8 ? value : (size_t(value) + 1) / 2;
+      if (i + bytes > pixels.size()) Invalid("compressed data truncated");
+      for (int k = 0; k < value; ++k) {
+        uint8_t b = uint8_t(pixels[i + (rle8 ? size_t(k) : size_t(k) / 2)]);
+        put(rle8 ? b : (k % 2 == 0 ? b >> 4 : b & 0x0F));
       }
+      i += (bytes + 1) & ~size_t(1);
     }
-    return image;
   }
+}
 
-  const size_t stride = ((size_t(w) * bpp + 31) / 32) * 4;
-  const size_t lastRow = (size_t(w) * bpp + 7) / 8;
-  if (pixels.size() < stride * size_t(h - 1) + lastRow) Invalid("pixel data truncated");
-  const Channel r(masks[0]), g(masks[1]), b(masks[2]);
-  for (int fr = 0; fr < h; ++fr) {
+// One row of uncompressed pixels into 32-bit colours.
+void DecodeRow(const uint8_t* src, uint32_t* dst, int w, const DibHeader& h, const std::vector<uint32_t>& palette) {
+  const Channel r(h.masks[0]), g(h.masks[1]), b(h.masks[2]);
+  switch (h.bpp) {
+    case 1:
+      for (int x = 0; x < w; ++x) dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+      break;
+    case 4:
+      for (int x = 0; x < w; ++x) dst[x] = palette[(x & 1) ? src[x >> 1] & 0x0F : src[x >> 1] >> 4];
+      break;
+    case 8:
+      for (int x = 0; x < w; ++x) dst[x] = palette[src[x]];
+      break;
+    case 16:
+      for (int x = 0; x < w; ++x) {
+        uint32_t v = uint32_t(src[2 * x]) | uint32_t(src[2 * x + 1]) << 8;
+        dst[x] = 0xFF000000u | r.Get(v) << 16 | g.Get(v) << 8 | b.Get(v);
+      }
+      break;
+    case 24:
+      for (int x = 0; x < w; ++x) {
+        const uint8_t* p = src + 3 * x;
+        dst[x] = 0xFF000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+      }
+      break;
+    case 32:
+      for (int x = 0; x < w; ++x) {
+        const uint8_t* p = src + 4 * x;
+        uint32_t v = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+        dst[x] = 0xFF000000u | r.Get(v) << 16 | g.Get(v) << 8 | b.Get(v);
+      }
+      break;
+  }
+}
+
+// Uncompressed pixels: rows padded to 32 bits, except that the last row
+// needs only its own bytes.
+void DecodeRows(std::string_view pixels, const DibHeader& h, const std::vector<uint32_t>& palette, QImage& image) {
+  const int w = int(h.width), height = int(h.height);
+  const size_t stride = ((size_t(w) * h.bpp + 31) / 32) * 4;
+  const size_t lastRow = (size_t(w) * h.bpp + 7) / 8;
+  if (pixels.size() < stride * size_t(height - 1) + lastRow) Invalid("pixel data truncated");
+  for (int fr = 0; fr < height; ++fr) {
     const uint8_t* src = reinterpret_cast<const uint8_t*>(pixels.data()) + stride * size_t(fr);
-    uint32_t* dst = rowOf(fr);
-    switch (bpp) {
-      case 1:
-        for (int x = 0; x < w; ++x) dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
-        break;
-      case 4:
-        for (int x = 0; x < w; ++x) dst[x] = palette[(x & 1) ? src[x >> 1] & 0x0F : src[x >> 1] >> 4];
-        break;
-      case 8:
-        for (int x = 0; x < w; ++x) dst[x] = palette[src[x]];
-        break;
-      case 16:
-        for (int x = 0; x < w; ++x) {
-          uint32_t v = uint32_t(src[2 * x]) | uint32_t(src[2 * x + 1]) << 8;
-          dst[x] = 0xFF000000u | r.Get(v) << 16 | g.Get(v) << 8 | b.Get(v);
-        }
-        break;
-      case 24:
-        for (int x = 0; x < w; ++x) {
-          const uint8_t* p = src + 3 * x;
-          dst[x] = 0xFF000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
-        }
-        break;
-      case 32:
-        for (int x = 0; x < w; ++x) {
-          const uint8_t* p = src + 4 * x;
-          uint32_t v = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
-                       uint32_t(p[3]) << 24;
-          dst[x] = 0xFF000000u | r.Get(v) << 16 | g.Get(v) << 8 | b.Get(v);
-        }
-        break;
-    }
+    DecodeRow(src, RowOf(image, h, fr), w, h, palette);
+  }
+}
+
+QImage DecodeDibImpl(std::string_view dib, int64_t pixelOffset) {
+  DibHeader h = ReadDibHeader(dib);
+  size_t pos = ReadColourMasks(dib, h);
+  const std::vector<uint32_t> palette = ReadPalette(dib, h, pos);
+  // The file header's pixel offset wins when it is plausible.
+  if (pixelOffset >= int64_t(h.headerSize) && pixelOffset < int64_t(dib.size())) pos = size_t(pixelOffset);
+  if (pos > dib.size()) Invalid("pixel data missing");
+  const std::string_view pixels = dib.substr(pos);
+  if (h.compression == BI_JPEG || h.compression == BI_PNG) return DecodeEmbeddedImage(pixels, h);
+
+  QImage image(int(h.width), int(h.height), QImage::Format_RGB32);
+  if (image.isNull()) Invalid("out of memory");
+  if (h.compression == BI_RLE8 || h.compression == BI_RLE4) {
+    DecodeRunLengths(pixels, h, palette, image);
+  } else {
+    DecodeRows(pixels, h, palette, image);
   }
   return image;
 }

@@ -23,3 +23,12 @@ constexpr bool SameTextAscii(std::string_view a, std::string_view b) {
     if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   return true;
 }
+
+// True when `s` starts with `lower`, an ASCII prefix written in lower case,
+// in any case.
+constexpr bool StartsWithLowerAscii(std::string_view s, std::string_view lower) {
+  if (s.size() < lower.size()) return false;
+  for (size_t k = 0; k < lower.size(); ++k)
+    if (AsciiLower(s[k]) != lower[k]) return false;
+  return true;
+}

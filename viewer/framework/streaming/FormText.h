@@ -54,6 +54,10 @@ class FormTextWriter : public FormEvents {
   void BeforeValue();
   void AfterValue();
   void WriteString8(std::string_view bytes);
+  void WriteUtf8String(std::string_view bytes);
+  void WriteWideString(std::string_view bytes);
+  void WriteIdent(std::string_view name);
+  void WriteSet(const std::vector<std::string_view>& items);
   void WriteUnits(const char16_t* units, size_t count, bool eightBit);
   template <typename Unit, typename Quotable>
   void LayOutString(const Unit* units, size_t count, Quotable quotable);

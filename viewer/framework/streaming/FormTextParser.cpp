@@ -591,6 +591,40 @@ class TextParser {
     for (size_t i = 0; i < n; ++i) str16_.push_back(static_cast<unsigned char>(p[i]));
   }
 
+  // A quoted segment: '' inside stands for one quote.
+  void QuotedSegment() {
+    const char* open = p_;
+    ++p_;
+    for (;;) {
+      const char* q = FindQuoteOrLineEnd(p_, end_);
+      if (q >= end_ || *q != '\'') FailAt(open, "Unterminated string");
+      AddRaw(p_, static_cast<size_t>(q - p_));
+      p_ = q + 1;
+      if (!At('\'')) break;
+      AddRaw("'", 1);
+      ++p_;
+    }
+  }
+
+  // A character code: # and a decimal number, or #$ and a hexadecimal one.
+  void CharacterCode() {
+    const char* hash = p_;
+    ++p_;
+    const bool hex = At('$');
+    if (hex) ++p_;
+    const uint32_t base = hex ? 16 : 10;
+    auto digit = [hex](unsigned char c) { return hex ? HexValue(c) : (IsDigit(c) ? c - '0' : -1); };
+    uint32_t u = 0;
+    const char* d = p_;
+    while (p_ < end_ && digit(static_cast<unsigned char>(*p_)) >= 0) {
+      u = u * base + static_cast<uint32_t>(digit(static_cast<unsigned char>(*p_)));
+      if (u > 0xFFFF) FailAt(hash, "Character code above 65535");
+      ++p_;
+    }
+    if (p_ == d) FailAt(hash, "Character code expected after '#'");
+    AddUnit(u);
+  }
+
   void String() {
     str8_.clear();
     wide_ = false;
@@ -598,50 +632,12 @@ class TextParser {
     for (;;) {
       // One or more adjacent segments.
       bool any = false;
-      for (;;) {
-        if (At('\'')) {
-          const char* open = p_;
-          ++p_;
-          for (;;) {
-            const char* q = FindQuoteOrLineEnd(p_, end_);
-            if (q >= end_ || *q != '\'') FailAt(open, "Unterminated string");
-            AddRaw(p_, static_cast<size_t>(q - p_));
-            p_ = q + 1;
-            if (At('\'')) {
-              AddRaw("'", 1);
-              ++p_;
-              continue;
-            }
-            break;
-          }
-          any = true;
-        } else if (At('#')) {
-          const char* hash = p_;
-          ++p_;
-          uint32_t u = 0;
-          if (At('$')) {
-            ++p_;
-            const char* d = p_;
-            while (p_ < end_ && HexValue(static_cast<unsigned char>(*p_)) >= 0) {
-              u = u * 16 + static_cast<uint32_t>(HexValue(static_cast<unsigned char>(*p_)));
-              if (u > 0xFFFF) FailAt(hash, "Character code above 65535");
-              ++p_;
-            }
-            if (p_ == d) FailAt(hash, "Character code expected after '#'");
-          } else {
-            const char* d = p_;
-            while (p_ < end_ && IsDigit(static_cast<unsigned char>(*p_))) {
-              u = u * 10 + static_cast<uint32_t>(*p_ - '0');
-              if (u > 0xFFFF) FailAt(hash, "Character code above 65535");
-              ++p_;
-            }
-            if (p_ == d) FailAt(hash, "Character code expected after '#'");
-          }
-          AddUnit(u);
-          any = true;
-        } else {
-          break;
-        }
+      while (At('\'') || At('#')) {
+        if (At('\''))
+          QuotedSegment();
+        else
+          CharacterCode();
+        any = true;
       }
       if (!any) Fail("String expected");
       // "+" joins the next part, usually on the next line.
@@ -656,6 +652,13 @@ class TextParser {
       p_ = save;
       break;
     }
+    StringScalar();
+  }
+
+  // The string read, in the narrowest type that holds it: 8-bit text as
+  // it stands, wide text as UTF-8 when every unit fits in a byte (the
+  // writer's choice too), UTF-16 otherwise.
+  void StringScalar() {
     FormScalar& s = scalar_;
     if (!wide_) {
       s.type = str8_.size() <= 255 ? TValueType::vaString : TValueType::vaLString;

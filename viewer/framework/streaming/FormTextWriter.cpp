@@ -365,6 +365,73 @@ void FormTextWriter::PutExtended(long double v) {
   PutFloat(FormatFormExtendedExact(v), 0);
 }
 
+// UTF-8 bytes decoded to UTF-16 units; bytes that are not UTF-8 cannot be
+// written, as no text would read back as them.
+void FormTextWriter::WriteUtf8String(std::string_view bytes) {
+  units_.clear();
+  const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
+  const auto* e = p + bytes.size();
+  while (p < e) {
+    uint32_t c = *p;
+    int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+    bool ok = extra >= 0 && e - p > extra;
+    if (ok && extra > 0) {
+      c &= 0x3F >> extra;
+      for (int i = 1; i <= extra; ++i) {
+        if ((p[i] & 0xC0) != 0x80) {
+          ok = false;
+          break;
+        }
+        c = c << 6 | (p[i] & 0x3F);
+      }
+      static const uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+      if (ok && (c < kMin[extra] || c > 0x10FFFF)) ok = false;
+    }
+    if (!ok) CannotWrite("the UTF-8 string of " + Printable(PropertyName()) + ": it holds bytes that are not UTF-8");
+    p += extra + 1;
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      units_.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+      units_.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    } else {
+      units_.push_back(static_cast<char16_t>(c));
+    }
+  }
+  WriteUnits(units_.data(), units_.size(), false);
+}
+
+void FormTextWriter::WriteWideString(std::string_view bytes) {
+  size_t n = bytes.size() / 2;
+  units_.resize(n);
+  const auto* b = reinterpret_cast<const uint8_t*>(bytes.data());
+  for (size_t i = 0; i < n; ++i) units_[i] = static_cast<char16_t>(b[2 * i] | b[2 * i + 1] << 8);
+  WriteUnits(units_.data(), n, false);
+}
+
+// An identifier value; one spelled like a keyword would read back as that
+// keyword, so it cannot be written.
+void FormTextWriter::WriteIdent(std::string_view name) {
+  bool isName = false;
+  char* d = CopyTextName(out_.Room(name.size() + kTextBytesSlack), name, true, isName);
+  if (!isName) RequireName(name, "the identifier");
+  for (std::string_view keyword : {"true", "false", "nil"})
+    if (IsSameText(name, keyword))
+      CannotWrite("the identifier '" + std::string(name) + "': it would read back as a keyword");
+  out_.Advance(d);
+}
+
+void FormTextWriter::WriteSet(const std::vector<std::string_view>& items) {
+  out_.Put('[');
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!IsFormTextSetElement(items[i]))
+      CannotWrite("the set element '" + Printable(items[i]) + "': it is not an identifier");
+    char* d = out_.Room(2 + items[i].size() + kTextBytesSlack);
+    if (i) d = CopyTextBytes(d, ", ", 2);
+    out_.Advance(CopyTextBytes(d, items[i].data(), items[i].size()));
+  }
+  out_.Put(']');
+}
+
 void FormTextWriter::Scalar(const FormScalar& s) {
   BeforeValue();
   switch (s.type) {
@@ -382,72 +449,13 @@ void FormTextWriter::Scalar(const FormScalar& s) {
       break;
     case TValueType::vaString:
     case TValueType::vaLString: WriteString8(s.bytes); break;
-    case TValueType::vaUTF8String: {
-      // Decode to UTF-16 units; a byte that starts no valid sequence stands for itself.
-      units_.clear();
-      const auto* p = reinterpret_cast<const uint8_t*>(s.bytes.data());
-      const auto* e = p + s.bytes.size();
-      while (p < e) {
-        uint32_t c = *p;
-        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        bool ok = extra >= 0 && e - p > extra;
-        if (ok && extra > 0) {
-          c &= 0x3F >> extra;
-          for (int i = 1; i <= extra; ++i) {
-            if ((p[i] & 0xC0) != 0x80) {
-              ok = false;
-              break;
-            }
-            c = c << 6 | (p[i] & 0x3F);
-          }
-          static const uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-          if (ok && (c < kMin[extra] || c > 0x10FFFF)) ok = false;
-        }
-        if (!ok) CannotWrite("the UTF-8 string of " + Printable(PropertyName()) + ": it holds bytes that are not UTF-8");
-        p += extra + 1;
-        if (c >= 0x10000) {
-          c -= 0x10000;
-          units_.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-          units_.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-          units_.push_back(static_cast<char16_t>(c));
-        }
-      }
-      WriteUnits(units_.data(), units_.size(), false);
-      break;
-    }
-    case TValueType::vaWString: {
-      size_t n = s.bytes.size() / 2;
-      units_.resize(n);
-      const auto* b = reinterpret_cast<const uint8_t*>(s.bytes.data());
-      for (size_t i = 0; i < n; ++i) units_[i] = static_cast<char16_t>(b[2 * i] | b[2 * i + 1] << 8);
-      WriteUnits(units_.data(), n, false);
-      break;
-    }
-    case TValueType::vaIdent: {
-      bool isName = false;
-      char* d = CopyTextName(out_.Room(s.bytes.size() + kTextBytesSlack), s.bytes, true, isName);
-      if (!isName) RequireName(s.bytes, "the identifier");
-      for (std::string_view keyword : {"true", "false", "nil"})
-        if (IsSameText(s.bytes, keyword))
-          CannotWrite("the identifier '" + std::string(s.bytes) + "': it would read back as a keyword");
-      out_.Advance(d);
-      break;
-    }
+    case TValueType::vaUTF8String: WriteUtf8String(s.bytes); break;
+    case TValueType::vaWString: WriteWideString(s.bytes); break;
+    case TValueType::vaIdent: WriteIdent(s.bytes); break;
     case TValueType::vaFalse: out_.Put("False"); break;
     case TValueType::vaTrue: out_.Put("True"); break;
     case TValueType::vaNil: out_.Put("nil"); break;
-    case TValueType::vaSet:
-      out_.Put('[');
-      for (size_t i = 0; i < s.setItems.size(); ++i) {
-        if (!IsFormTextSetElement(s.setItems[i]))
-          CannotWrite("the set element '" + Printable(s.setItems[i]) + "': it is not an identifier");
-        char* d = out_.Room(2 + s.setItems[i].size() + kTextBytesSlack);
-        if (i) d = CopyTextBytes(d, ", ", 2);
-        out_.Advance(CopyTextBytes(d, s.setItems[i].data(), s.setItems[i].size()));
-      }
-      out_.Put(']');
-      break;
+    case TValueType::vaSet: WriteSet(s.setItems); break;
     case TValueType::vaBinary: WriteBinary(s.bytes); break;
     default: throw EWriteError("Cannot write value type " + std::to_string(int(s.type)) + " as text");
   }
