@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format clang-tidy
   fonts-wqy-microhei fonts-dejavu-core
   fonts-wine fonts-liberation2 fonts-arphic-uming libuchardet-dev
   fonts-liberation fonts-crosextra-carlito fonts-crosextra-caladea

@@ -19,7 +19,7 @@ python3 scripts/check_sizes.py
 bash scripts/install-deps.sh
 
 echo "== Unit tests"
-bash scripts/build.sh build
+bash scripts/build.sh build -DTESSALY_WERROR=ON
 python3 scripts/check_links.py build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
@@ -30,7 +30,7 @@ echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # thread-local storage of libraries loaded at run time (Qt's image format
 # plugins and libjpeg, libgomp behind them) and crashes its own tracer; the
 # leak check therefore leaves thread-local storage out of its roots.
-bash scripts/build.sh build-asan -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+bash scripts/build.sh build-asan -DTESSALY_WERROR=ON -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS="use_tls=0:print_suppressions=0:suppressions=$(pwd)/scripts/lsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"

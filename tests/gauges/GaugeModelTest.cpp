@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
         SetterCase{"Text", [](TGauge& g) { g.SetText("Load"); }},
         SetterCase{"MinValue", [](TGauge& g) { g.SetMinValue(-10); }},
         SetterCase{"MaxValue", [](TGauge& g) { g.SetMaxValue(1000); }}),
-    [](const ::testing::TestParamInfo<SetterCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SetterCase>& test) { return std::string(test.param.name); });
 
 TEST(TextSetter, ComparesCaseSensitively) {
   TProbeGauge g;
@@ -217,8 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The bounds wrap at the ends of the integer range.
         RangeErrorCase{"MinAboveLowestMax", INT_MIN, INT_MIN, true, 0, -2147483647, INT_MAX},
         RangeErrorCase{"MaxBelowHighestMin", INT_MAX, INT_MAX, false, 0, INT_MIN, INT_MAX}),
-    [](const ::testing::TestParamInfo<RangeErrorCase>& info) {
-      return std::string(info.param.name);
+    [](const ::testing::TestParamInfo<RangeErrorCase>& test) {
+      return std::string(test.param.name);
     });
 
 TEST(RangeBoundary, MinEqualToMaxIsAcceptedAndRaisesProgress) {

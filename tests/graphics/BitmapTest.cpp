@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DepthCase{"Bpp8CoreHeader", Layout8(false, true)},
                       DepthCase{"Bpp16BitFields", Layout16()}, DepthCase{"Bpp24", Layout24(false)},
                       DepthCase{"Bpp24TopDown", Layout24(true)}, DepthCase{"Bpp32", Layout32()}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(DibDecoding, OneBitPerPixelUsesTheTwoColourPalette) {
   // 10 pixels wide so a row spans two bytes: 1011001110 / 0100110001.
@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"BadBitCount", Patched(12, 0x00070001)},
                       BadCase{"PaletteTruncated", PaletteMissing()},
                       BadCase{"UnknownCompression", Patched(16, 99)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(BitmapFileDecoding, RejectsDataWithoutTheFileHeader) {
   EXPECT_THROW(DecodeBitmapFile("XX" + std::string(60, '\0')), EInvalidImage);
@@ -242,11 +242,11 @@ TEST(Bitmap, TransparentColorIsTheBottomLeftPixelUnlessFixed) {
 class RecordingFiler : public TFiler {
  public:
   void DefineProperty(const std::string& name, std::function<void(const TFormNode&)> read,
-                      std::function<TFormNode()> write, bool hasData) override {
+                      std::function<TFormNode()> write, bool stored) override {
     names.push_back(name);
     reader = std::move(read);
     writer = std::move(write);
-    this->hasData = hasData;
+    hasData = stored;
   }
   std::vector<std::string> names;
   std::function<void(const TFormNode&)> reader;
@@ -310,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadDataCase{"NotABitmapFile", SizePrefixed(std::string(60, 'x'))},
                       BadDataCase{"TruncatedPixels",
                                   SizePrefixed(dib::File(Truncated()))}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(BitmapStreams, SaveAndLoadBitmapFiles) {
   TBitmap a(3, 2);

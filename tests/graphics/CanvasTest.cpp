@@ -388,7 +388,7 @@ INSTANTIATE_TEST_SUITE_P(
                      RGB(0xEF, 0xDF, 0xCF)},
         CopyModeCase{"NotSrcCopy", cmNotSrcCopy, RGB(0x10, 0x20, 0x30), clWhite,
                      RGB(0xEF, 0xDF, 0xCF)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CanvasCopyRect, CopiesOnlyTheDestinationRectangle) {
   Surface src(10, 10, clRed), dst(10, 10, clWhite);

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SystemColorCase{"clCaptionText", clCaptionText, RGB(255, 255, 255)},
                       SystemColorCase{"clAppWorkSpace", clAppWorkSpace, RGB(128, 128, 128)},
                       SystemColorCase{"clBackground", clBackground, RGB(58, 110, 165)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ColorResolution, PlainColorsKeepTheirRgbBytes) {
   EXPECT_EQ(ColorToRGB(clRed), 0x0000FF);

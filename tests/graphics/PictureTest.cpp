@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"PngObject", "TPNGObject", false, "PNG"},
                       PictureCase{"Jpeg", "TJPEGImage", true, "BMP"},  // lossless stand-in
                       PictureCase{"Bitmap", "TBitmap", true, "BMP"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PictureData, JpegImagesDecode) {
   QImage big(16, 16, QImage::Format_RGB32);
@@ -120,9 +120,9 @@ TEST(PictureData, BrokenBitmapsRaiseInvalidImage) {
 
 TEST(PictureData, DefinesDataOnlyWhenItHoldsAGraphic) {
   struct Filer : TFiler {
-    void DefineProperty(const std::string& name, std::function<void(const TFormNode&)> read,
+    void DefineProperty(const std::string& propertyName, std::function<void(const TFormNode&)> read,
                         std::function<TFormNode()> write, bool has) override {
-      this->name = name;
+      name = propertyName;
       reader = std::move(read);
       writer = std::move(write);
       hasData = has;

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         CodePageCase{"Mac", MAC_CHARSET, "\x8A", "ä"},
         CodePageCase{"Symbol", SYMBOL_CHARSET, "\xB7", "·"},
         CodePageCase{"AsciiEverywhere", GB2312_CHARSET, "Button1", "Button1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(DecodeFormString, InvalidSequencesBecomeReplacementCharacters) {
   // A GBK lead byte followed by a byte no GBK character uses, then text.

@@ -242,5 +242,7 @@ TEST(AlignedBoundsCorpus, AlignedControlsLandWithinAPixelOfTheirStoredBounds) {
   // two pixels taller than the designer's. The floors catch a regression
   // without failing on a newly loading form.
   EXPECT_GE(share, 70.0);
-  if (known >= 20) EXPECT_GE(knownShare, 90.0);
+  if (known >= 20) {
+    EXPECT_GE(knownShare, 90.0);
+  }
 }

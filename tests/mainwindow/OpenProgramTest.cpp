@@ -133,8 +133,8 @@ TEST_F(OpenProgram, AProgramDroppedOnTheWindowOpensLikeAChosenOne) {
 }
 
 TEST_F(OpenProgram, AFormFileOpensWithoutAnyPick) {
-  const std::string form = std::string(TESSALY_SOURCE_DIR) + "/examples/program/AboutBox.dfm";
-  EXPECT_EQ(ChooseFormToOpen(form), form);
+  const std::string formFile = std::string(TESSALY_SOURCE_DIR) + "/examples/program/AboutBox.dfm";
+  EXPECT_EQ(ChooseFormToOpen(formFile), formFile);
   EXPECT_TRUE(offered.empty());
 }
 

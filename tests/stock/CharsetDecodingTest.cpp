@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Hauteur et largeur de la feuille", "Fichier", "Sélectionnez l'imprimante à utiliser"},
         Localised{"English", "CP1252", "Page Setup", "Cancel", "Portrait", "Landscape", "File",
                   "Paper width and height"}),
-    [](const ::testing::TestParamInfo<Localised>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Localised>& test) { return std::string(test.param.name); });
 
 TEST(DefaultCharsetForm, ExplicitCharsetsKeepTheirCodePage) {
   // A Russian form in which one label says it is Western: its Latin-1 text

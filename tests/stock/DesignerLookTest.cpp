@@ -171,7 +171,9 @@ TEST(PageControlTabs, EveryTabOfAMultiLineRowFitsTheControl) {
   ASSERT_GE(rows.size(), 2) << "seven captions need two rows in 420 pixels";
   for (const QTabBar* row : rows)
     for (int i = 0; i < row->count(); ++i) {
-      if (row->isTabVisible(i)) EXPECT_LE(row->tabRect(i).right(), row->width()) << row->tabText(i).toStdString();
+      if (row->isTabVisible(i)) {
+        EXPECT_LE(row->tabRect(i).right(), row->width()) << row->tabText(i).toStdString();
+      }
     }
 }
 

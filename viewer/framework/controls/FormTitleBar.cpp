@@ -28,8 +28,7 @@ const TClassInfo& TTitleBar::StaticClassInfo() {
   constexpr int64_t none = 0x1FFFFFFF;
   static const TClassInfo info =
       ClassBuilder<TTitleBar>("TTitleBar", &TPersistent::StaticClassInfo())
-          .Reference("Control", &TComponent::StaticClassInfo, [](const TTitleBar*) -> TComponent* { return nullptr; },
-                     [](TTitleBar*, TPersistent*) {})
+          .IgnoredReference("Control", &TComponent::StaticClassInfo)
           .BoolField("Enabled", false)
           .IntegerField("Height", 31)
           .BoolField("ShowCaption", true)

@@ -78,7 +78,7 @@ const TClassInfo& TControlScrollBar::StaticClassInfo() {
           .IntegerField("Range", 0)
           .BoolField("Smooth", false)
           .IntegerField("Size", 0)
-          .EnumField("Style", ScrollBarStyleEnumInfo(), 0)
+          .EnumField("Style", ScrollBarStyleEnumInfo(), "ssRegular")
           .IntegerField("ThumbSize", 0)
           .BoolField("Tracking", false)
           .BoolField("Visible", true)
@@ -575,9 +575,7 @@ void TCustomForm::DefineProperties(TFiler& filer) {
 const TClassInfo& TForm::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TForm>("TForm", &TCustomForm::StaticClassInfo())
-          .Reference("Action", &TComponent::StaticClassInfo,
-                     [](const TForm*) -> TComponent* { return nullptr; },
-                     [](TForm*, TPersistent*) {})
+          .IgnoredReference("Action", &TComponent::StaticClassInfo)
           .Publish("ActiveControl")
           .Publish("Align")
           .Publish("AlignWithMargins")
@@ -618,16 +616,12 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("Padding")
           .Publish("Menu")
           .Publish("OldCreateOrder")
-          .Reference("ObjectMenuItem", &TComponent::StaticClassInfo,
-                     [](const TForm*) -> TComponent* { return nullptr; },
-                     [](TForm*, TPersistent*) {})
+          .IgnoredReference("ObjectMenuItem", &TComponent::StaticClassInfo)
           .Publish("ParentBiDiMode")
           .Publish("ParentDoubleBuffered")
           .Publish("PopupMenu")
           .EnumField("PopupMode", PopupModeEnumInfo(), pmNone)
-          .Reference("PopupParent", &TComponent::StaticClassInfo,
-                     [](const TForm*) -> TComponent* { return nullptr; },
-                     [](TForm*, TPersistent*) {})
+          .IgnoredReference("PopupParent", &TComponent::StaticClassInfo)
           .Publish("Position")
           .EnumField("PrintScale", PrintScaleEnumInfo(), poProportional)
           .Publish("Scaled")
@@ -648,9 +642,7 @@ const TClassInfo& TForm::StaticClassInfo() {
           .Publish("VertScrollBar")
           .Publish("Visible", false)
           .Publish("WindowState")
-          .Reference("WindowMenu", &TComponent::StaticClassInfo,
-                     [](const TForm*) -> TComponent* { return nullptr; },
-                     [](TForm*, TPersistent*) {})
+          .IgnoredReference("WindowMenu", &TComponent::StaticClassInfo)
           .Publish("OnActivate")
           .Event("OnAfterMonitorDpiChanged", &TForm::OnAfterMonitorDpiChanged)
           .Publish("OnAlignInsertBefore")

@@ -59,13 +59,13 @@ const TClassInfo& TCustomGrid::StaticClassInfo() {
   using G = TCustomGrid;
   static const TClassInfo info =
       ClassBuilder<G>("TCustomGrid", &TCustomControl::StaticClassInfo())
-          .Enum("BorderStyle", GridBorderStyleEnumInfo(), &G::BorderStyle, &G::SetBorderStyle, 1).Protected()
+          .Enum("BorderStyle", GridBorderStyleEnumInfo(), &G::BorderStyle, &G::SetBorderStyle, "bsSingle").Protected()
           .Integer("ColCount", &G::ColCount, &G::SetColCount, 5).Protected()
           .Integer("DefaultColWidth", &G::DefaultColWidth, &G::SetDefaultColWidth, 64).Protected()
           .BoolField("DefaultColAlignment", false).Protected()
           .Bool("DefaultDrawing", &G::DefaultDrawing, &G::SetDefaultDrawing, true).Protected()
           .Integer("DefaultRowHeight", &G::DefaultRowHeight, &G::SetDefaultRowHeight, 24).Protected()
-          .EnumField("DrawingStyle", GridDrawingStyleEnumInfo(), 1).Protected()
+          .EnumField("DrawingStyle", GridDrawingStyleEnumInfo(), "gdsThemed").Protected()
           .Color("FixedColor", &G::FixedColor, &G::SetFixedColor, clBtnFace).Protected()
           .Integer("FixedCols", &G::FixedCols, &G::SetFixedCols, 1).Protected()
           .Integer("FixedRows", &G::FixedRows, &G::SetFixedRows, 1).Protected()

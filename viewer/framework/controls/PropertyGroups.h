@@ -71,11 +71,16 @@ ClassBuilder<C>& PublishLooks(ClassBuilder<C>& b, std::optional<int64_t> colorDe
       "ParentCtl3D");
 }
 
+// TabStop's default as a class publishes it: TWinControl's (False), or True
+// for the controls that take the focus by default and so store TabStop
+// only when it is False.
+enum class TabStop { DefaultFalse, DefaultTrue };
+
 // What windowed controls add.
 template <class C>
-ClassBuilder<C>& PublishWindowed(ClassBuilder<C>& b, std::optional<int64_t> tabStopDefault = {}) {
-  if (tabStopDefault)
-    b.Publish("TabStop", tabStopDefault);
+ClassBuilder<C>& PublishWindowed(ClassBuilder<C>& b, TabStop tabStop = TabStop::DefaultFalse) {
+  if (tabStop == TabStop::DefaultTrue)
+    b.Publish("TabStop", 1);
   else
     b.Publish("TabStop");
   return b.Publish("TabOrder")

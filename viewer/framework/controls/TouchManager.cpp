@@ -25,8 +25,7 @@ const TClassInfo& TTouchManager::StaticClassInfo() {
   // the reference is accepted and let go.
   static const TClassInfo info =
       ClassBuilder<TTouchManager>("TTouchManager", &TPersistent::StaticClassInfo())
-          .Reference("GestureManager", &TComponent::StaticClassInfo,
-                     [](const TTouchManager*) -> TComponent* { return nullptr; }, [](TTouchManager*, TPersistent*) {})
+          .IgnoredReference("GestureManager", &TComponent::StaticClassInfo)
           .SetField("InteractiveGestures", InteractiveGestureEnumInfo(), 0x12)  // igPan, igPressAndTap
           .SetField("InteractiveGestureOptions", InteractiveGestureOptionEnumInfo(), 0x1F)
           .BoolField("ParentTabletOptions", true)

@@ -126,6 +126,11 @@ class ClassBuilder {
     p.enumInfo = &type;
     return Add(std::move(p));
   }
+  // An enumeration whose default is named: Enum(..., "bsSingle").
+  template <class G, class S>
+  ClassBuilder& Enum(std::string name, const TEnumInfo& type, G get, S set, std::string_view def) {
+    return Enum(std::move(name), type, get, set, std::optional<int64_t>(type.OrdinalOf(def)));
+  }
   // A set of an enumeration: the value is a bit mask, bit n for ordinal n.
   template <class G, class S>
   ClassBuilder& Set(std::string name, const TEnumInfo& element, G get, S set,
@@ -194,6 +199,12 @@ class ClassBuilder {
     info_.MutableProperties().back().isReference = true;
     return *this;
   }
+  // A reference the preview reads and drops: resolved by name when reading
+  // ends (so a dangling name still fails), never kept, never written.
+  ClassBuilder& IgnoredReference(std::string name, const TClassInfo& (*type)()) {
+    return Reference(
+        std::move(name), type, [](const C*) -> TPersistent* { return nullptr; }, [](C*, TPersistent*) {});
+  }
   // An event; `field` is a pointer to a TMethod member of C.
   ClassBuilder& Event(std::string name, TMethod C::*field) {
     TPropInfo p{};
@@ -223,6 +234,9 @@ class ClassBuilder {
     TPropInfo p = FieldOrd(std::move(name), TTypeKind::tkEnumeration, def);
     p.enumInfo = &type;
     return Add(std::move(p));
+  }
+  ClassBuilder& EnumField(std::string name, const TEnumInfo& type, std::string_view def) {
+    return EnumField(std::move(name), type, std::optional<int64_t>(type.OrdinalOf(def)));
   }
   ClassBuilder& SetField(std::string name, const TEnumInfo& element, std::optional<int64_t> def = {}) {
     TPropInfo p = FieldOrd(std::move(name), TTypeKind::tkSet, def);

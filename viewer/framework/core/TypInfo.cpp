@@ -1,11 +1,19 @@
 #include "TypInfo.h"
 
+#include <stdexcept>
+
 #include "SysUtils.h"
 
 int TEnumInfo::IndexOf(std::string_view name) const {
   for (size_t i = 0; i < names.size(); ++i)
     if (SameText(names[i], name)) return static_cast<int>(i);
   return -1;
+}
+
+int64_t TEnumInfo::OrdinalOf(std::string_view name) const {
+  for (size_t i = 0; i < names.size(); ++i)
+    if (names[i] == name) return static_cast<int64_t>(i);
+  throw std::logic_error(typeName + " has no value " + std::string(name));
 }
 
 const std::string& TEnumInfo::NameOf(int ordinal) const {

@@ -40,6 +40,9 @@ struct TEnumInfo {
 
   // Ordinal of an identifier (ASCII case-insensitive), or -1.
   int IndexOf(std::string_view name) const;
+  // Ordinal of a value the program names (a table's default): a name the
+  // type lacks is the program's error, raised when the table is built.
+  int64_t OrdinalOf(std::string_view name) const;
   const std::string& NameOf(int ordinal) const;  // "" when out of range
 };
 

@@ -128,7 +128,7 @@ const TClassInfo& TCustomActionList::StaticClassInfo() {
       ClassBuilder<TCustomActionList>("TCustomActionList", &TComponent::StaticClassInfo())
           .Reference("Images", &TComponent::StaticClassInfo, &TCustomActionList::Images,
                      [](TCustomActionList* l, TPersistent* v) { l->SetImages(dynamic_cast<TComponent*>(v)); })
-          .EnumField("State", ActionListStateEnumInfo(), 0)
+          .EnumField("State", ActionListStateEnumInfo(), "asNormal")
           .Event("OnChange", &TCustomActionList::OnChange)
           .Event("OnExecute", &TCustomActionList::OnExecute)
           .Event("OnStateChange", &TCustomActionList::OnStateChange)
@@ -172,7 +172,7 @@ void TCustomActionList::Notification(TComponent* component, TOperation operation
 
 const TClassInfo& TActionClients::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TActionClients>("TActionClients", &TCollection::StaticClassInfo())
-                                     .EnumField("CaptionOptions", CaptionOptionsEnumInfo(), 1)
+                                     .EnumField("CaptionOptions", CaptionOptionsEnumInfo(), "coSelective")
                                      .BoolField("Customizable", true)
                                      .BoolField("HideUnused", true)
                                      .BoolField("SmallIcons", true)
@@ -200,12 +200,10 @@ class TCommandProperties : public TPersistent {
 const TClassInfo& TCommandProperties::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TCommandProperties>("TCommandProperties", &TPersistent::StaticClassInfo())
-          .EnumField("ButtonSize", ButtonSizeEnumInfo(), 0)
-          .EnumField("ButtonType", ButtonTypeEnumInfo(), 0)
-          .EnumField("GroupPosition", GroupPositionEnumInfo(), 0)
-          .Reference("ContainedControl", &TComponent::StaticClassInfo,
-                     [](const TCommandProperties*) -> TComponent* { return nullptr; },
-                     [](TCommandProperties*, TPersistent*) {})
+          .EnumField("ButtonSize", ButtonSizeEnumInfo(), "bsSmall")
+          .EnumField("ButtonType", ButtonTypeEnumInfo(), "btNone")
+          .EnumField("GroupPosition", GroupPositionEnumInfo(), "gpNone")
+          .IgnoredReference("ContainedControl", &TComponent::StaticClassInfo)
           .Object("Font", &TFont::StaticClassInfo, &TCommandProperties::Font)
           .IntegerField("LabelWidth", -1)
           .BoolField("ParentFont", true)
@@ -233,11 +231,11 @@ const TClassInfo& TActionBars::StaticClassInfo() {
 template <class C>
 static void ClientItemProperties(ClassBuilder<C>& b) {
   b.Object("Background", &TPicture::StaticClassInfo, &C::Background)
-      .EnumField("BackgroundLayout", BackgroundLayoutEnumInfo(), 0)
+      .EnumField("BackgroundLayout", BackgroundLayoutEnumInfo(), "blNormal")
       .SetField("ChangesAllowed", ChangesAllowedEnumInfo(), 7)
       .ColorField("Color", clDefault)
       .Object("ContextItems", &TActionClients::StaticClassInfo, &C::ContextItems)
-      .EnumField("GlyphLayout", GlyphLayoutEnumInfo(), 0)
+      .EnumField("GlyphLayout", GlyphLayoutEnumInfo(), "blGlyphLeft")
       .Object("Items", &TActionClients::StaticClassInfo, &C::Items)
       .BoolField("ShowCaption", true)
       .BoolField("Visible", true)
@@ -252,7 +250,7 @@ const TClassInfo& TActionClientItem::StaticClassInfo() {
                 [](TActionClientItem* i, TPersistent* v) { i->SetAction(dynamic_cast<TComponent*>(v)); })
         .StringField("Caption")
         .Object("CommandProperties", &TCommandProperties::StaticClassInfo, &TActionClientItem::CommandProperties)
-        .EnumField("CommandStyle", CommandStyleEnumInfo(), 0)
+        .EnumField("CommandStyle", CommandStyleEnumInfo(), "csButton")
         .IntegerField("ImageIndex", -1)
         .StringField("KeyTip")
         .IntegerField("LastSession", 0)
@@ -307,8 +305,7 @@ class TActionListItem : public TCollectionItem {
 const TClassInfo& TActionListItem::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TActionListItem>("TActionListItem", &TCollectionItem::StaticClassInfo())
-          .Reference("ActionList", &TComponent::StaticClassInfo,
-                     [](const TActionListItem*) -> TComponent* { return nullptr; }, [](TActionListItem*, TPersistent*) {})
+          .IgnoredReference("ActionList", &TComponent::StaticClassInfo)
           .StringField("Caption")
           .Build();
   return info;
@@ -317,13 +314,11 @@ const TClassInfo& TActionListItem::StaticClassInfo() {
 const TClassInfo& TActionManager::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TActionManager> b("TActionManager", &TCustomActionList::StaticClassInfo());
-    auto noRef = [](const TActionManager*) -> TComponent* { return nullptr; };
-    auto setNoRef = [](TActionManager*, TPersistent*) {};
     b.Object("ActionBars", &TActionBars::StaticClassInfo, &TActionManager::ActionBars)
-        .Reference("DisabledImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IgnoredReference("DisabledImages", &TComponent::StaticClassInfo)
         .StringField("FileName")
-        .Reference("LargeDisabledImages", &TComponent::StaticClassInfo, noRef, setNoRef)
-        .Reference("LargeImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IgnoredReference("LargeDisabledImages", &TComponent::StaticClassInfo)
+        .IgnoredReference("LargeImages", &TComponent::StaticClassInfo)
         .Object("LinkedActionLists", &TCollection::StaticClassInfo, &TActionManager::LinkedActionLists)
         .Object("PrioritySchedule", &TStrings::StaticClassInfo, &TActionManager::PrioritySchedule)
         .StringField("StyleName")
@@ -406,16 +401,16 @@ static void PublishActionBar(ClassBuilder<C>& b) {
   b.Reference("ActionManager", &TComponent::StaticClassInfo, &C::ActionManager,
               [](C* c, TPersistent* v) { c->SetActionManager(dynamic_cast<TComponent*>(v)); })
       .BoolField("AllowHiding", false)
-      .EnumField("AnimationStyle", AnimationStyleEnumInfo(), 1)
+      .EnumField("AnimationStyle", AnimationStyleEnumInfo(), "asDefault")
       .Object("Background", &TPicture::StaticClassInfo, &C::Background)
-      .EnumField("BackgroundLayout", BackgroundLayoutEnumInfo(), 0)
+      .EnumField("BackgroundLayout", BackgroundLayoutEnumInfo(), "blNormal")
       .Publish("Caption")
       .Object("ColorMap", &TCustomActionBarColorMap::StaticClassInfo, &C::ColorMap)
       .SetField("EdgeBorders", EdgeBorderEnumInfo(), 0)
-      .EnumField("EdgeInner", EdgeStyleEnumInfo(), 1)
-      .EnumField("EdgeOuter", EdgeStyleEnumInfo(), 2)
+      .EnumField("EdgeInner", EdgeStyleEnumInfo(), "esRaised")
+      .EnumField("EdgeOuter", EdgeStyleEnumInfo(), "esLowered")
       .IntegerField("HorzMargin", 1)
-      .EnumField("Orientation", BarOrientationEnumInfo(), 0)
+      .EnumField("Orientation", BarOrientationEnumInfo(), "boLeftToRight")
       .BoolField("PersistentHotKeys", false)
       .BoolField("Shadows", true)
       .IntegerField("Spacing", 0)
@@ -519,8 +514,7 @@ TActionToolBar::TActionToolBar(TComponent* owner) : TCustomActionBar(owner) {}
 const TClassInfo& TCustomizeDlg::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TCustomizeDlg>("TCustomizeDlg", &TComponent::StaticClassInfo())
-          .Reference("ActionManager", &TComponent::StaticClassInfo,
-                     [](const TCustomizeDlg*) -> TComponent* { return nullptr; }, [](TCustomizeDlg*, TPersistent*) {})
+          .IgnoredReference("ActionManager", &TComponent::StaticClassInfo)
           .BoolField("StayOnTop", true)
           .Event("OnClose", &TCustomizeDlg::OnClose)
           .Event("OnShow", &TCustomizeDlg::OnShow)

@@ -16,8 +16,7 @@ const TClassInfo& TSpeedButton::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TSpeedButton> b("TSpeedButton", &TGraphicControl::StaticClassInfo());
     groups::PublishControl(b);
-    b.Reference("Action", &TComponent::StaticClassInfo, [](const TSpeedButton*) -> TComponent* { return nullptr; },
-                [](TSpeedButton*, TPersistent*) {})
+    b.IgnoredReference("Action", &TComponent::StaticClassInfo)
         .Bool("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
         .Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex, 0)
         .Bool("Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
@@ -33,8 +32,8 @@ const TClassInfo& TSpeedButton::StaticClassInfo() {
         .Bool("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent, true)
         .IntegerField("ImageIndex", -1)
         .StringField("ImageName")
-        .Reference("Images", &TComponent::StaticClassInfo, [](const TSpeedButton* b) { return b->images_; },
-                   [](TSpeedButton* b, TComponent* c) { b->images_ = c; })
+        .Reference("Images", &TComponent::StaticClassInfo, [](const TSpeedButton* button) { return button->images_; },
+                   [](TSpeedButton* button, TComponent* c) { button->images_ = c; })
         .IntegerField("DisabledImageIndex", -1)
         .StringField("DisabledImageName")
         .IntegerField("HotImageIndex", -1)

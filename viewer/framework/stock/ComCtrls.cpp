@@ -74,11 +74,11 @@ void TStockItemData::DefineProperties(TFiler& filer) {
 const TClassInfo& TStatusPanel::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TStatusPanel>("TStatusPanel", &TCollectionItem::StaticClassInfo())
-          .Enum("Alignment", AlignmentEnumInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, 0)
-          .Enum("Bevel", StatusPanelBevelEnumInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel, 1)
-          .EnumField("BiDiMode", BiDiModeEnumInfo(), 0)
+          .Enum("Alignment", AlignmentEnumInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, "taLeftJustify")
+          .Enum("Bevel", StatusPanelBevelEnumInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel, "pbLowered")
+          .EnumField("BiDiMode", BiDiModeEnumInfo(), "bdLeftToRight")
           .BoolField("ParentBiDiMode", true)
-          .Enum("Style", StatusPanelStyleEnumInfo(), &TStatusPanel::Style, &TStatusPanel::SetStyle, 0)
+          .Enum("Style", StatusPanelStyleEnumInfo(), &TStatusPanel::Style, &TStatusPanel::SetStyle, "psText")
           .String("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
           .Integer("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
           .Build();
@@ -93,8 +93,7 @@ const TClassInfo& TStatusBar::StaticClassInfo() {
     groups::PublishWindowed(b);
     b.Publish("Align", alBottom)
         .Publish("AutoSize")
-        .Reference("Action", &TComponent::StaticClassInfo, [](const TStatusBar*) -> TComponent* { return nullptr; },
-                   [](TStatusBar*, TPersistent*) {})
+        .IgnoredReference("Action", &TComponent::StaticClassInfo)
         .BoolField("AutoHint", false)
         .IntegerField("BorderWidth", 0)
         .Object("Panels", &TCollection::StaticClassInfo, &TStatusBar::Panels)
@@ -172,13 +171,13 @@ const TClassInfo& TProgressBar::StaticClassInfo() {
         .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax, 100)
         .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin, 0)
         .Enum("Orientation", ProgressBarOrientationEnumInfo(), &TProgressBar::Orientation,
-              &TProgressBar::SetOrientation, 0)
+              &TProgressBar::SetOrientation, "pbHorizontal")
         .Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition, 0)
         .BoolField("Smooth", false)
         .BoolField("SmoothReverse", false)
-        .EnumField("State", ProgressBarStateEnumInfo(), 0)
+        .EnumField("State", ProgressBarStateEnumInfo(), "pbsNormal")
         .IntegerField("Step", 10)
-        .EnumField("Style", ProgressBarStyleEnumInfo(), 0);
+        .EnumField("Style", ProgressBarStyleEnumInfo(), "pbstNormal");
     return b.Build();
   }();
   return info;
@@ -211,24 +210,24 @@ const TClassInfo& TTrackBar::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TTrackBar> b("TTrackBar", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     b.Publish("Ctl3D").Publish("ParentCtl3D").Publish("Color").Publish("ParentColor").Publish("Font").Publish("ParentFont");
     b.IntegerField("BorderWidth", 0);
     b.Integer("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency, 1)
         .Integer("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1)
         .Integer("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10)
         .Integer("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0)
-        .Enum("Orientation", TrackBarOrientationEnumInfo(), &TTrackBar::Orientation, &TTrackBar::SetOrientation, 0)
+        .Enum("Orientation", TrackBarOrientationEnumInfo(), &TTrackBar::Orientation, &TTrackBar::SetOrientation, "trHorizontal")
         .Integer("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize, 2)
         .Integer("Position", &TTrackBar::Position, &TTrackBar::SetPosition, 0)
-        .EnumField("PositionToolTip", PositionToolTipEnumInfo(), 0)
+        .EnumField("PositionToolTip", PositionToolTipEnumInfo(), "ptNone")
         .IntegerField("SelEnd", 0)
         .IntegerField("SelStart", 0)
         .BoolField("ShowSelRange", true)
         .BoolField("SliderVisible", true)
         .IntegerField("ThumbLength", 20)
-        .Enum("TickMarks", TickMarkEnumInfo(), &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, 0)
-        .Enum("TickStyle", TickStyleEnumInfo(), &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, 1)
+        .Enum("TickMarks", TickMarkEnumInfo(), &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, "tmBottomRight")
+        .Enum("TickStyle", TickStyleEnumInfo(), &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, "tsAuto")
         .Event("OnChange", &TTrackBar::OnChange);
     return b.Build();
   }();
@@ -294,14 +293,14 @@ const TClassInfo& TUpDown::StaticClassInfo() {
     ClassBuilder<TUpDown> b("TUpDown", &TCustomControl::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishWindowed(b);
-    b.EnumField("AlignButton", UDAlignButtonEnumInfo(), 1)
+    b.EnumField("AlignButton", UDAlignButtonEnumInfo(), "udRight")
         .BoolField("ArrowKeys", true)
         .Reference("Associate", &TComponent::StaticClassInfo, &TUpDown::Associate,
                    [](TUpDown* u, TPersistent* v) { u->SetAssociate(dynamic_cast<TComponent*>(v)); })
         .IntegerField("Increment", 1)
         .IntegerField("Max", 100)
         .IntegerField("Min", 0)
-        .Enum("Orientation", UDOrientationEnumInfo(), &TUpDown::Orientation, &TUpDown::SetOrientation, 1)
+        .Enum("Orientation", UDOrientationEnumInfo(), &TUpDown::Orientation, &TUpDown::SetOrientation, "udVertical")
         .IntegerField("Position", 0)
         .BoolField("Thousands", true)
         .BoolField("Wrap", false)
@@ -362,7 +361,7 @@ const TClassInfo& THotKey::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<THotKey> b("THotKey", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
     b.Publish("AutoSize")
         .Publish("Color")
@@ -424,7 +423,7 @@ const TClassInfo& TAnimate::StaticClassInfo() {
           .Publish("AutoSize")
           .IntegerField("BorderWidth", 0)
           .BoolField("Center", true)
-          .EnumField("CommonAVI", CommonAVIEnumInfo(), 0)
+          .EnumField("CommonAVI", CommonAVIEnumInfo(), "aviNone")
           .StringField("FileName")
           .BoolField("Open", false)
           .IntegerField("Repetitions", 0)

@@ -58,18 +58,18 @@ const TClassInfo& TDateTimePicker::StaticClassInfo() {
     ClassBuilder<TDateTimePicker> b("TDateTimePicker", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
-    b.EnumField("CalAlignment", DTCalAlignmentEnumInfo(), 0)
+    b.EnumField("CalAlignment", DTCalAlignmentEnumInfo(), "dtaLeft")
         .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TDateTimePicker::CalColors)
         .BoolField("Checked", true)
         .Float("Date", &TDateTimePicker::Date, &TDateTimePicker::SetDate)
         .Float("Time", &TDateTimePicker::Time, &TDateTimePicker::SetTime)
         .Publish("AutoSize")
-        .EnumField("DateFormat", DTDateFormatEnumInfo(), 0)
-        .EnumField("DateMode", DTDateModeEnumInfo(), 0)
+        .EnumField("DateFormat", DTDateFormatEnumInfo(), "dfShort")
+        .EnumField("DateMode", DTDateModeEnumInfo(), "dmComboBox")
         .StringField("Format")
-        .Enum("Kind", DateTimeKindEnumInfo(), &TDateTimePicker::Kind, &TDateTimePicker::SetKind, 0)
+        .Enum("Kind", DateTimeKindEnumInfo(), &TDateTimePicker::Kind, &TDateTimePicker::SetKind, "dtkDate")
         .FloatField("MaxDate")
         .FloatField("MinDate")
         .BoolField("ParseInput", false)
@@ -125,13 +125,13 @@ const TClassInfo& TMonthCalendar::StaticClassInfo() {
     ClassBuilder<TMonthCalendar> b("TMonthCalendar", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     b.Publish("AutoSize")
         .IntegerField("BorderWidth", 0)
         .Object("CalColors", &TMonthCalColors::StaticClassInfo, &TMonthCalendar::CalColors)
         .Float("Date", &TMonthCalendar::Date, &TMonthCalendar::SetDate)
         .FloatField("EndDate")
-        .EnumField("FirstDayOfWeek", CalDayOfWeekEnumInfo(), 7)
+        .EnumField("FirstDayOfWeek", CalDayOfWeekEnumInfo(), "dowLocaleDefault")
         .FloatField("MaxDate")
         .FloatField("MinDate")
         .IntegerField("MaxSelectRange", 31)

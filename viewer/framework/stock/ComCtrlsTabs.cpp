@@ -491,7 +491,7 @@ template <class C>
 static void PublishTabControl(ClassBuilder<C>& b) {
   groups::PublishControl(b);
   b.Publish("Font").Publish("ParentFont").Publish("Color").Publish("ParentColor");
-  groups::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   b.BoolField("HotTrack", false)
       .Reference("Images", &TComponent::StaticClassInfo, &C::Images,
                  [](C* c, TPersistent* v) { c->SetImages(dynamic_cast<TComponent*>(v)); })
@@ -500,9 +500,9 @@ static void PublishTabControl(ClassBuilder<C>& b) {
       .BoolField("OwnerDraw", false)
       .BoolField("RaggedRight", false)
       .BoolField("ScrollOpposite", false)
-      .Enum("Style", TabStyleEnumInfo(), &C::Style, &C::SetStyle, 0)
+      .Enum("Style", TabStyleEnumInfo(), &C::Style, &C::SetStyle, "tsTabs")
       .Integer("TabHeight", &C::TabHeight, &C::SetTabHeight, 0)
-      .Enum("TabPosition", TabPositionEnumInfo(), &C::TabPosition, &C::SetTabPosition, 0)
+      .Enum("TabPosition", TabPositionEnumInfo(), &C::TabPosition, &C::SetTabPosition, "tpTop")
       .Integer("TabWidth", &C::TabWidth, &C::SetTabWidth, 0)
       .Event("OnChange", &C::OnChange)
       .Event("OnChanging", &C::OnChanging)

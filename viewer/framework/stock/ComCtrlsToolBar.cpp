@@ -149,8 +149,6 @@ const TClassInfo& TToolBar::StaticClassInfo() {
     groups::PublishControl(b);
     groups::PublishLooks(b, clBtnFace);
     groups::PublishWindowed(b);
-    auto noRef = [](const TToolBar*) -> TComponent* { return nullptr; };
-    auto setNoRef = [](TToolBar*, TPersistent*) {};
     b.Publish("Align", alTop)
         .Publish("AutoSize")
         .Publish("Caption")
@@ -159,23 +157,23 @@ const TClassInfo& TToolBar::StaticClassInfo() {
         .Integer("ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight, 22)
         .Integer("ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth, 23)
         .BoolField("Customizable", false)
-        .Reference("DisabledImages", &TComponent::StaticClassInfo, noRef, setNoRef)
-        .EnumField("DrawingStyle", TBDrawingStyleEnumInfo(), 0)
+        .IgnoredReference("DisabledImages", &TComponent::StaticClassInfo)
+        .EnumField("DrawingStyle", TBDrawingStyleEnumInfo(), "dsNormal")
         .SetField("EdgeBorders", EdgeBorderEnumInfo(), 2)
-        .EnumField("EdgeInner", EdgeStyleEnumInfo(), 1)
-        .EnumField("EdgeOuter", EdgeStyleEnumInfo(), 2)
+        .EnumField("EdgeInner", EdgeStyleEnumInfo(), "esRaised")
+        .EnumField("EdgeOuter", EdgeStyleEnumInfo(), "esLowered")
         .Bool("Flat", &TToolBar::Flat, &TToolBar::SetFlat, true)
         .ColorField("GradientEndColor", clBtnFace)
         .ColorField("GradientStartColor", clWindow)
         .SetField("GradientDrawingOptions", TBGradientDrawingOptionEnumInfo(), 3)
         .BoolField("HideClippedButtons", false)
         .ColorField("HotTrackColor", 0xEFD3C6)
-        .Reference("HotImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IgnoredReference("HotImages", &TComponent::StaticClassInfo)
         .Reference("Images", &TComponent::StaticClassInfo, &TToolBar::Images,
                    [](TToolBar* t, TPersistent* v) { t->SetImages(dynamic_cast<TComponent*>(v)); })
         .Integer("Indent", &TToolBar::Indent, &TToolBar::SetIndent, 0)
         .Bool("List", &TToolBar::List, &TToolBar::SetList, false)
-        .Reference("Menu", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IgnoredReference("Menu", &TComponent::StaticClassInfo)
         .Bool("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions, false)
         .BoolField("Transparent", false)
         .Bool("Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable, true)
@@ -250,22 +248,20 @@ const TClassInfo& TToolButton::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TToolButton> b("TToolButton", &TGraphicControl::StaticClassInfo());
     groups::PublishControl(b);
-    auto noRef = [](const TToolButton*) -> TComponent* { return nullptr; };
-    auto setNoRef = [](TToolButton*, TPersistent*) {};
-    b.Reference("Action", &TComponent::StaticClassInfo, noRef, setNoRef)
+    b.IgnoredReference("Action", &TComponent::StaticClassInfo)
         .BoolField("AllowAllUp", false)
         .Publish("AutoSize")
         .Publish("Caption")
         .Bool("Down", &TToolButton::Down, &TToolButton::SetDown, false)
-        .Reference("DropdownMenu", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IgnoredReference("DropdownMenu", &TComponent::StaticClassInfo)
         .BoolField("EnableDropdown", false)
         .BoolField("Grouped", false)
         .Integer("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex, -1)
         .StringField("ImageName")
         .BoolField("Indeterminate", false)
         .BoolField("Marked", false)
-        .Reference("MenuItem", &TComponent::StaticClassInfo, noRef, setNoRef)
-        .Enum("Style", ToolButtonStyleEnumInfo(), &TToolButton::Style, &TToolButton::SetStyle, 0)
+        .IgnoredReference("MenuItem", &TComponent::StaticClassInfo)
+        .Enum("Style", ToolButtonStyleEnumInfo(), &TToolButton::Style, &TToolButton::SetStyle, "tbsButton")
         .Bool("Wrap", &TToolButton::Wrap, &TToolButton::SetWrap, false);
     return b.Build();
   }();
@@ -327,7 +323,7 @@ const TClassInfo& TCoolBand::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TCoolBand>("TCoolBand", &TCollectionItem::StaticClassInfo())
           .Object("Bitmap", &TBitmap::StaticClassInfo, &TCoolBand::Bitmap)
-          .EnumField("BorderStyle", BorderStyleEnumInfo(), 0)
+          .EnumField("BorderStyle", BorderStyleEnumInfo(), "bsNone")
           .BoolField("Break", true)
           .ColorField("Color", clBtnFace)
           .Reference("Control", &TComponent::StaticClassInfo, &TCoolBand::Control,
@@ -359,15 +355,14 @@ const TClassInfo& TCoolBar::StaticClassInfo() {
           .Publish("BevelWidth")
           .IntegerField("BorderWidth", 0)
           .Object("Bitmap", &TBitmap::StaticClassInfo, &TCoolBar::Bitmap)
-          .EnumField("BandBorderStyle", BorderStyleEnumInfo(), 1)
-          .EnumField("BandMaximize", CoolBandMaximizeEnumInfo(), 2)
+          .EnumField("BandBorderStyle", BorderStyleEnumInfo(), "bsSingle")
+          .EnumField("BandMaximize", CoolBandMaximizeEnumInfo(), "bmDblClick")
           .SetField("EdgeBorders", EdgeBorderEnumInfo(), 2)
-          .EnumField("EdgeInner", EdgeStyleEnumInfo(), 1)
-          .EnumField("EdgeOuter", EdgeStyleEnumInfo(), 2)
+          .EnumField("EdgeInner", EdgeStyleEnumInfo(), "esRaised")
+          .EnumField("EdgeOuter", EdgeStyleEnumInfo(), "esLowered")
           .BoolField("FixedOrder", false)
           .BoolField("FixedSize", false)
-          .Reference("Images", &TComponent::StaticClassInfo, [](const TCoolBar*) -> TComponent* { return nullptr; },
-                     [](TCoolBar*, TPersistent*) {})
+          .IgnoredReference("Images", &TComponent::StaticClassInfo)
           .BoolField("ShowText", true)
           .BoolField("Vertical", false)
           .Event("OnChange", &TCoolBar::OnChange)
@@ -393,11 +388,10 @@ const TClassInfo& TPageScroller::StaticClassInfo() {
           .BoolField("AutoScroll", false)
           .IntegerField("BorderWidth", 0)
           .IntegerField("ButtonSize", 12)
-          .Reference("Control", &TComponent::StaticClassInfo,
-                     [](const TPageScroller*) -> TComponent* { return nullptr; }, [](TPageScroller*, TPersistent*) {})
+          .IgnoredReference("Control", &TComponent::StaticClassInfo)
           .BoolField("DragScroll", true)
           .IntegerField("Margin", 0)
-          .EnumField("Orientation", PageScrollerOrientationEnumInfo(), 0)
+          .EnumField("Orientation", PageScrollerOrientationEnumInfo(), "soHorizontal")
           .IntegerField("Position", 0)
           .Event("OnScroll", &TPageScroller::OnScroll)
           .Build();
@@ -422,18 +416,16 @@ const TClassInfo& TComboBoxEx::StaticClassInfo() {
     ClassBuilder<TComboBoxEx> b("TComboBoxEx", &TCustomComboBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
-    b.Reference("Action", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
-                [](TComboBoxEx*, TPersistent*) {})
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
+    b.IgnoredReference("Action", &TComponent::StaticClassInfo)
         .SetField("AutoCompleteOptions", AutoCompleteOptionEnumInfo(), 2)
         .IntegerField("DropDownCount", 8)
-        .Reference("Images", &TComponent::StaticClassInfo, [](const TComboBoxEx*) -> TComponent* { return nullptr; },
-                   [](TComboBoxEx*, TPersistent*) {})
+        .IgnoredReference("Images", &TComponent::StaticClassInfo)
         .Integer("ItemIndex", &TComboBoxEx::ItemIndex, &TComboBoxEx::SetItemIndex, -1)
         .Object("ItemsEx", &TCollection::StaticClassInfo, &TComboBoxEx::ItemsEx)
         .IntegerField("ItemHeight", 16)
         .IntegerField("MaxLength", 0)
-        .EnumField("Style", ComboBoxExStyleEnumInfo(), 0)
+        .EnumField("Style", ComboBoxExStyleEnumInfo(), "csExDropDown")
         .SetField("StyleEx", ComboBoxExStyleExEnumInfo(), 0)
         .Publish("Text")
         .StringField("TextHint")

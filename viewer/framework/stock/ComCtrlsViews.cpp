@@ -304,12 +304,10 @@ const TClassInfo& TTreeView::StaticClassInfo() {
     ClassBuilder<TTreeView> b("TTreeView", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
-    auto noRef = [](const TTreeView*) -> TComponent* { return nullptr; };
-    auto setNoRef = [](TTreeView*, TPersistent*) {};
     b.BoolField("AutoExpand", false)
-        .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .EnumField("BorderStyle", BorderStyleEnumInfo(), "bsSingle")
         .IntegerField("BorderWidth", 0)
         .IntegerField("ChangeDelay", 0)
         .BoolField("CheckBoxes", false)
@@ -328,8 +326,8 @@ const TClassInfo& TTreeView::StaticClassInfo() {
         .BoolField("ShowButtons", true)
         .BoolField("ShowLines", true)
         .BoolField("ShowRoot", true)
-        .EnumField("SortType", SortTypeEnumInfo(), 0)
-        .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .EnumField("SortType", SortTypeEnumInfo(), "stNone")
+        .IgnoredReference("StateImages", &TComponent::StaticClassInfo)
         .BoolField("ToolTips", true)
         .Event("OnAddition", &TTreeView::OnAddition)
         .Event("OnCheckStateChanged", &TTreeView::OnCheckStateChanged)
@@ -370,7 +368,7 @@ TTreeView::~TTreeView() = default;
 const TClassInfo& TListColumn::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TListColumn>("TListColumn", &TCollectionItem::StaticClassInfo())
-          .EnumField("Alignment", AlignmentEnumInfo(), 0)
+          .EnumField("Alignment", AlignmentEnumInfo(), "taLeftJustify")
           .BoolField("AutoSize", false)
           .StringField("Caption")
           .IntegerField("ImageIndex", -1)
@@ -400,8 +398,8 @@ const TClassInfo& TListGroup::StaticClassInfo() {
           .StringField("Footer")
           .IntegerField("GroupID", 0)
           .SetField("State", ListGroupStateEnumInfo(), 0)
-          .EnumField("HeaderAlign", AlignmentEnumInfo(), 0)
-          .EnumField("FooterAlign", AlignmentEnumInfo(), 0)
+          .EnumField("HeaderAlign", AlignmentEnumInfo(), "taLeftJustify")
+          .EnumField("FooterAlign", AlignmentEnumInfo(), "taLeftJustify")
           .StringField("Subtitle")
           .IntegerField("TitleImage", -1)
           .StringField("Description")
@@ -412,7 +410,7 @@ const TClassInfo& TListGroup::StaticClassInfo() {
 
 const TClassInfo& TIconOptions::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TIconOptions>("TIconOptions", &TPersistent::StaticClassInfo())
-                                     .EnumField("Arrangement", IconArrangementEnumInfo(), 0)
+                                     .EnumField("Arrangement", IconArrangementEnumInfo(), "iaTop")
                                      .BoolField("AutoArrange", false)
                                      .BoolField("WrapText", true)
                                      .Build();
@@ -424,13 +422,11 @@ const TClassInfo& TListView::StaticClassInfo() {
     ClassBuilder<TListView> b("TListView", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
-    auto noRef = [](const TListView*) -> TComponent* { return nullptr; };
-    auto setNoRef = [](TListView*, TPersistent*) {};
-    b.Reference("Action", &TComponent::StaticClassInfo, noRef, setNoRef)
+    b.IgnoredReference("Action", &TComponent::StaticClassInfo)
         .IntegerField("AllocBy", 0)
-        .EnumField("BorderStyle", BorderStyleEnumInfo(), 1)
+        .EnumField("BorderStyle", BorderStyleEnumInfo(), "bsSingle")
         .IntegerField("BorderWidth", 0)
         .BoolField("Checkboxes", false)
         .Object("Columns", &TCollection::StaticClassInfo, &TListView::Columns)
@@ -453,14 +449,14 @@ const TClassInfo& TListView::StaticClassInfo() {
         .BoolField("OwnerDraw", false)
         .BoolField("ReadOnly", false)
         .BoolField("RowSelect", false)
-        .Reference("GroupHeaderImages", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IgnoredReference("GroupHeaderImages", &TComponent::StaticClassInfo)
         .BoolField("ShowColumnHeaders", true)
         .BoolField("ShowWorkAreas", false)
         .Reference("SmallImages", &TComponent::StaticClassInfo, &TListView::SmallImages,
                    [](TListView* l, TPersistent* v) { l->SetSmallImages(dynamic_cast<TComponent*>(v)); })
-        .EnumField("SortType", SortTypeEnumInfo(), 0)
-        .Reference("StateImages", &TComponent::StaticClassInfo, noRef, setNoRef)
-        .Enum("ViewStyle", ViewStyleEnumInfo(), &TListView::ViewStyle, &TListView::SetViewStyle, 0)
+        .EnumField("SortType", SortTypeEnumInfo(), "stNone")
+        .IgnoredReference("StateImages", &TComponent::StaticClassInfo)
+        .Enum("ViewStyle", ViewStyleEnumInfo(), &TListView::ViewStyle, &TListView::SetViewStyle, "vsIcon")
         .Event("OnAdvancedCustomDraw", &TListView::OnAdvancedCustomDraw)
         .Event("OnAdvancedCustomDrawItem", &TListView::OnAdvancedCustomDrawItem)
         .Event("OnAdvancedCustomDrawSubItem", &TListView::OnAdvancedCustomDrawSubItem)
@@ -514,10 +510,10 @@ TListView::~TListView() { columns_->OnChange = nullptr; }
 const TClassInfo& THeaderSection::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<THeaderSection>("THeaderSection", &TCollectionItem::StaticClassInfo())
-          .EnumField("Alignment", AlignmentEnumInfo(), 0)
+          .EnumField("Alignment", AlignmentEnumInfo(), "taLeftJustify")
           .BoolField("AllowClick", true)
           .BoolField("AutoSize", false)
-          .EnumField("BiDiMode", BiDiModeEnumInfo(), 0)
+          .EnumField("BiDiMode", BiDiModeEnumInfo(), "bdLeftToRight")
           .BoolField("CheckBox", false)
           .BoolField("Checked", false)
           .BoolField("FixedWidth", false)
@@ -525,7 +521,7 @@ const TClassInfo& THeaderSection::StaticClassInfo() {
           .IntegerField("MaxWidth", 10000)
           .IntegerField("MinWidth", 0)
           .BoolField("ParentBiDiMode", true)
-          .EnumField("Style", HeaderSectionStyleEnumInfo(), 0)
+          .EnumField("Style", HeaderSectionStyleEnumInfo(), "hsText")
           .StringField("Text")
           .IntegerField("Width", 50)
           .Build();
@@ -543,13 +539,12 @@ const TClassInfo& THeaderControl::StaticClassInfo() {
         .BoolField("DragReorder", false)
         .BoolField("FullDrag", true)
         .BoolField("HotTrack", false)
-        .Reference("Images", &TComponent::StaticClassInfo,
-                   [](const THeaderControl*) -> TComponent* { return nullptr; }, [](THeaderControl*, TPersistent*) {})
+        .IgnoredReference("Images", &TComponent::StaticClassInfo)
         .BoolField("CheckBoxes", false)
         .BoolField("NoSizing", false)
         .BoolField("OverFlow", false)
         .Object("Sections", &TCollection::StaticClassInfo, &THeaderControl::Sections)
-        .EnumField("Style", HeaderStyleEnumInfo(), 0)
+        .EnumField("Style", HeaderStyleEnumInfo(), "hsButtons")
         .Event("OnCreateSectionClass", &THeaderControl::OnCreateSectionClass)
         .Event("OnDrawSection", &THeaderControl::OnDrawSection)
         .Event("OnSectionCheck", &THeaderControl::OnSectionCheck)

@@ -63,18 +63,18 @@ template <class C>
 static void PublishComboLike(ClassBuilder<C>& b) {
   groups::PublishControl(b);
   groups::PublishLooks(b, clWindow);
-  groups::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   groups::PublishBevels(b);
   b.BoolField("AutoComplete", true)
       .BoolField("AutoDropDown", false)
-      .EnumField("CharCase", EditCharCaseEnumInfo(), 0)
+      .EnumField("CharCase", EditCharCaseEnumInfo(), "ecNormal")
       .IntegerField("DropDownCount", 8)
       .IntegerField("ItemHeight", 16)
       .Integer("ItemIndex", &C::ItemIndex, &C::SetItemIndex, -1)
       .Object("Items", &TStrings::StaticClassInfo, &C::Items, &C::SetItems)
       .IntegerField("MaxLength", 0)
       .Bool("Sorted", &C::Sorted, &C::SetSorted, false)
-      .Enum("Style", ComboBoxStyleEnumInfo(), &C::Style, &C::SetStyle, 0)
+      .Enum("Style", ComboBoxStyleEnumInfo(), &C::Style, &C::SetStyle, "csDropDown")
       .Publish("Text")
       .Event("OnChange", &C::OnChange)
       .Event("OnCloseUp", &C::OnCloseUp)
@@ -89,7 +89,7 @@ static void PublishComboLike(ClassBuilder<C>& b) {
 
 const TClassInfo& TColumnTitle::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TColumnTitle>("TColumnTitle", &TPersistent::StaticClassInfo())
-                                     .EnumField("Alignment", AlignmentEnumInfo(), 0)
+                                     .EnumField("Alignment", AlignmentEnumInfo(), "taLeftJustify")
                                      .StringField("Caption")
                                      .ColorField("Color", clBtnFace)
                                      .Object("Font", &TFont::StaticClassInfo, &TColumnTitle::Font)
@@ -100,8 +100,8 @@ const TClassInfo& TColumnTitle::StaticClassInfo() {
 const TClassInfo& TColumn::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TColumn>("TColumn", &TCollectionItem::StaticClassInfo())
-          .EnumField("Alignment", AlignmentEnumInfo(), 0)
-          .EnumField("ButtonStyle", ColumnButtonStyleEnumInfo(), 0)
+          .EnumField("Alignment", AlignmentEnumInfo(), "taLeftJustify")
+          .EnumField("ButtonStyle", ColumnButtonStyleEnumInfo(), "cbsAuto")
           .ColorField("Color", clWindow)
           .IntegerField("DropDownRows", 7)
           .BoolField("Expanded", true)
@@ -110,8 +110,7 @@ const TClassInfo& TColumn::StaticClassInfo() {
           .EnumField("ImeMode", ImeModeEnumInfo(), imDontCare)
           .StringField("ImeName")
           .Object("PickList", &TStrings::StaticClassInfo, &TColumn::PickList)
-          .Reference("PopupMenu", &TComponent::StaticClassInfo, [](const TColumn*) -> TComponent* { return nullptr; },
-                     [](TColumn*, TPersistent*) {})
+          .IgnoredReference("PopupMenu", &TComponent::StaticClassInfo)
           .BoolField("ReadOnly", false)
           .Object("Title", &TColumnTitle::StaticClassInfo, &TColumn::Title)
           .BoolField("Visible", true)
@@ -125,7 +124,7 @@ const TClassInfo& TDBGrid::StaticClassInfo() {
     ClassBuilder<TDBGrid> b("TDBGrid", &TCustomGrid::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
     PublishDataLink(b);
     b.Publish("BorderStyle")
@@ -233,9 +232,8 @@ const TClassInfo& TDBNavigator::StaticClassInfo() {
         .BoolField("ConfirmDelete", true)
         .BoolField("Flat", false)
         .Object("Hints", &TStrings::StaticClassInfo, &TDBNavigator::Hints)
-        .Reference("Images", &TComponent::StaticClassInfo, [](const TDBNavigator*) -> TComponent* { return nullptr; },
-                   [](TDBNavigator*, TPersistent*) {})
-        .EnumField("Kind", NavKindEnumInfo(), 0)
+        .IgnoredReference("Images", &TComponent::StaticClassInfo)
+        .EnumField("Kind", NavKindEnumInfo(), "dbnHorizontal")
         .Set("VisibleButtons", NavigateBtnEnumInfo(), &TDBNavigator::VisibleButtons, &TDBNavigator::SetVisibleButtons,
              0x3FF)
         .Event("BeforeAction", &TDBNavigator::BeforeAction);
@@ -322,7 +320,7 @@ template <class C>
 static void PublishMemoLike(ClassBuilder<C>& b) {
   groups::PublishControl(b);
   groups::PublishLooks(b, clWindow);
-  groups::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   groups::PublishBevels(b);
   PublishDataLink(b);
   b.Enum("Alignment", AlignmentEnumInfo(), &C::Alignment, &C::SetAlignment, taLeftJustify)
@@ -367,7 +365,7 @@ const TClassInfo& TDBImage::StaticClassInfo() {
     ClassBuilder<TDBImage> b("TDBImage", &TStockBox::StaticClassInfo());
     PublishDataLink(b);
     b.BoolField("AutoDisplay", true)
-        .EnumField("BorderStyle", EditBorderStyleEnumInfo(), 1)
+        .EnumField("BorderStyle", EditBorderStyleEnumInfo(), "bsSingle")
         .BoolField("Center", true)
         .BoolField("Proportional", false)
         .BoolField("QuickDraw", true)
@@ -409,7 +407,7 @@ const TClassInfo& TDBCheckBox::StaticClassInfo() {
     ClassBuilder<TDBCheckBox> b("TDBCheckBox", &TCustomCheckBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     PublishDataLink(b);
     b.Enum("Alignment", LeftRightEnumInfo(), &TDBCheckBox::Alignment, &TDBCheckBox::SetAlignment, taRightJustify)
         .Bool("AllowGrayed", &TDBCheckBox::AllowGrayed, &TDBCheckBox::SetAllowGrayed, false)
@@ -449,11 +447,11 @@ const TClassInfo& TDBLookupListBox::StaticClassInfo() {
     ClassBuilder<TDBLookupListBox> b("TDBLookupListBox", &TCustomListBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
     PublishDataLink(b);
     PublishLookup(b);
-    b.EnumField("BorderStyle", EditBorderStyleEnumInfo(), 1).BoolField("ReadOnly", false).IntegerField("RowCount", 7);
+    b.EnumField("BorderStyle", EditBorderStyleEnumInfo(), "bsSingle").BoolField("ReadOnly", false).IntegerField("RowCount", 7);
     return b.Build();
   }();
   return info;
@@ -464,11 +462,11 @@ const TClassInfo& TDBLookupComboBox::StaticClassInfo() {
     ClassBuilder<TDBLookupComboBox> b("TDBLookupComboBox", &TCustomComboBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
     PublishDataLink(b);
     PublishLookup(b);
-    b.EnumField("DropDownAlign", DropDownAlignEnumInfo(), 0)
+    b.EnumField("DropDownAlign", DropDownAlignEnumInfo(), "daLeft")
         .IntegerField("DropDownRows", 7)
         .IntegerField("DropDownWidth", 0)
         .BoolField("ReadOnly", false)
@@ -484,10 +482,10 @@ const TClassInfo& TDBLookupList::StaticClassInfo() {
     ClassBuilder<TDBLookupList> b("TDBLookupList", &TCustomListBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     PublishDataLink(b);
     PublishOldLookup(b);
-    b.EnumField("BorderStyle", EditBorderStyleEnumInfo(), 1);
+    b.EnumField("BorderStyle", EditBorderStyleEnumInfo(), "bsSingle");
     return b.Build();
   }();
   return info;
@@ -498,10 +496,10 @@ const TClassInfo& TDBLookupCombo::StaticClassInfo() {
     ClassBuilder<TDBLookupCombo> b("TDBLookupCombo", &TCustomComboBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     PublishDataLink(b);
     PublishOldLookup(b);
-    b.EnumField("Style", DBLookupComboStyleEnumInfo(), 0);
+    b.EnumField("Style", DBLookupComboStyleEnumInfo(), "csDropDown");
     return b.Build();
   }();
   return info;
@@ -514,8 +512,8 @@ const TClassInfo& TDBCtrlGrid::StaticClassInfo() {
     b.BoolField("AllowDelete", true)
         .BoolField("AllowInsert", true)
         .IntegerField("ColCount", 1)
-        .EnumField("Orientation", DBCtrlGridOrientationEnumInfo(), 0)
-        .EnumField("PanelBorder", DBCtrlGridBorderEnumInfo(), 1)
+        .EnumField("Orientation", DBCtrlGridOrientationEnumInfo(), "goVertical")
+        .EnumField("PanelBorder", DBCtrlGridBorderEnumInfo(), "gbRaised")
         .IntegerField("PanelHeight", 72)
         .IntegerField("PanelWidth", 200)
         .IntegerField("RowCount", 3)

@@ -38,7 +38,7 @@ const TClassInfo& TOpenDialog::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TOpenDialog>("TOpenDialog", &TComponent::StaticClassInfo())
           .String("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)
-          .EnumField("FileEditStyle", FileEditStyleEnumInfo(), 0)
+          .EnumField("FileEditStyle", FileEditStyleEnumInfo(), "fsEdit")
           .String("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName)
           .String("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter)
           .Integer("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex, 1)
@@ -305,7 +305,7 @@ const TClassInfo& TFontDialog::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TFontDialog> b("TFontDialog", &TCommonDialog::StaticClassInfo());
     PublishDialog(b);
-    b.EnumField("Device", FontDialogDeviceEnumInfo(), 0)
+    b.EnumField("Device", FontDialogDeviceEnumInfo(), "fdScreen")
         .Object("Font", &TFont::StaticClassInfo, &TFontDialog::Font)
         .IntegerField("MaxFontSize", 0)
         .IntegerField("MinFontSize", 0)
@@ -340,7 +340,7 @@ const TClassInfo& TPrintDialog::StaticClassInfo() {
         .IntegerField("MinPage", 0)
         .IntegerField("MaxPage", 0)
         .SetField("Options", PrintDialogOptionEnumInfo(), 0)
-        .EnumField("PrintRange", PrintRangeEnumInfo(), 0)
+        .EnumField("PrintRange", PrintRangeEnumInfo(), "prAllPages")
         .BoolField("PrintToFile", false)
         .IntegerField("ToPage", 0);
     return b.Build();
@@ -390,7 +390,7 @@ const TClassInfo& TPageSetupDialog::StaticClassInfo() {
         .SetField("Options", PageSetupOptionEnumInfo(), 1)
         .IntegerField("PageWidth", 0)
         .IntegerField("PageHeight", 0)
-        .EnumField("Units", PageMeasureUnitsEnumInfo(), 0)
+        .EnumField("Units", PageMeasureUnitsEnumInfo(), "pmDefault")
         .Event("OnDrawEnvStamp", &TPageSetupDialog::OnDrawEnvStamp)
         .Event("OnDrawFullPage", &TPageSetupDialog::OnDrawFullPage)
         .Event("OnDrawGreekText", &TPageSetupDialog::OnDrawGreekText)

@@ -48,7 +48,7 @@ const TClassInfo& TPanel::StaticClassInfo() {
         .Enum("BevelOuter", BevelCutEnumInfo(), &TPanel::BevelOuter, &TPanel::SetBevelOuter, bvRaised)
         .Integer("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth, 1)
         .Integer("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth, 0)
-        .Enum("BorderStyle", PanelBorderStyleEnumInfo(), &TPanel::BorderStyle, &TPanel::SetBorderStyle, 0)
+        .Enum("BorderStyle", PanelBorderStyleEnumInfo(), &TPanel::BorderStyle, &TPanel::SetBorderStyle, "bsNone")
         .Publish("Caption")
         .BoolField("FullRepaint", true)
         .BoolField("Locked", false)
@@ -470,7 +470,7 @@ const TClassInfo& TSplitter::StaticClassInfo() {
         .Publish("Color")
         .Publish("ParentColor")
         .IntegerField("MinSize", 30)
-        .EnumField("ResizeStyle", ResizeStyleEnumInfo(), 3)
+        .EnumField("ResizeStyle", ResizeStyleEnumInfo(), "rsPattern")
         .Event("OnMoved", &TSplitter::OnMoved)
         .Event("OnPaint", &TSplitter::OnPaint);
     return b.Build();
@@ -589,7 +589,7 @@ const TClassInfo& THeader::StaticClassInfo() {
     groups::PublishLooks(b);
     groups::PublishWindowed(b);
     b.BoolField("AllowResize", true)
-        .EnumField("BorderStyle", HeaderBorderStyleEnumInfo(), 1)
+        .EnumField("BorderStyle", HeaderBorderStyleEnumInfo(), "bsSingle")
         .Object("Sections", &TStrings::StaticClassInfo, &THeader::Sections, &THeader::SetSections)
         .Event("OnSized", &THeader::OnSized)
         .Event("OnSizing", &THeader::OnSizing);
@@ -630,10 +630,10 @@ const TClassInfo& TControlBar::StaticClassInfo() {
           .Publish("BevelOuter")
           .Publish("BevelWidth")
           .IntegerField("CornerEdge", 12)
-          .EnumField("DrawingStyle", BandDrawingStyleEnumInfo(), 0)
+          .EnumField("DrawingStyle", BandDrawingStyleEnumInfo(), "dsNormal")
           .ColorField("GradientStartColor", clWindow)
           .ColorField("GradientEndColor", clBtnFace)
-          .EnumField("GradientDirection", GradientDirectionEnumInfo(), 1)
+          .EnumField("GradientDirection", GradientDirectionEnumInfo(), "gdVertical")
           .Object("Picture", &TPicture::StaticClassInfo, &TControlBar::Picture)
           .SetField("DrawingStyleOptions", BandPaintOptionEnumInfo(), 3)
           .IntegerField("RowSize", 26)
@@ -678,7 +678,7 @@ const TClassInfo& TColorBox::StaticClassInfo() {
     ClassBuilder<TColorBox> b("TColorBox", &TCustomComboBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     b.BoolField("AutoComplete", true)
         .IntegerField("AutoCompleteDelay", 500)
         .BoolField("AutoDropDown", false)

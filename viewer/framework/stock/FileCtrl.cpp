@@ -20,11 +20,10 @@ const TClassInfo& TFileListBox::StaticClassInfo() {
     ClassBuilder<TFileListBox> b("TFileListBox", &TCustomListBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     b.StringField("Directory")
         .BoolField("ExtendedSelect", true)
-        .Reference("FileEdit", &TComponent::StaticClassInfo, [](const TFileListBox*) -> TComponent* { return nullptr; },
-                   [](TFileListBox*, TPersistent*) {})
+        .IgnoredReference("FileEdit", &TComponent::StaticClassInfo)
         .StringField("FileName")
         .SetField("FileType", FileTypeEnumInfo(), 0x40)
         .BoolField("IntegralHeight", false)
@@ -59,12 +58,10 @@ const TClassInfo& TDirectoryListBox::StaticClassInfo() {
     ClassBuilder<TDirectoryListBox> b("TDirectoryListBox", &TCustomListBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
-    auto noRef = [](const TDirectoryListBox*) -> TComponent* { return nullptr; };
-    auto setNoRef = [](TDirectoryListBox*, TPersistent*) {};
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     b.StringField("Directory")
-        .Reference("DirLabel", &TComponent::StaticClassInfo, noRef, setNoRef)
-        .Reference("FileList", &TComponent::StaticClassInfo, noRef, setNoRef)
+        .IgnoredReference("DirLabel", &TComponent::StaticClassInfo)
+        .IgnoredReference("FileList", &TComponent::StaticClassInfo)
         .IntegerField("ItemHeight", 16)
         .Event("OnChange", &TDirectoryListBox::OnChange);
     return b.Build();
@@ -89,10 +86,9 @@ const TClassInfo& TDriveComboBox::StaticClassInfo() {
     ClassBuilder<TDriveComboBox> b("TDriveComboBox", &TCustomComboBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
-    b.Reference("DirList", &TComponent::StaticClassInfo, [](const TDriveComboBox*) -> TComponent* { return nullptr; },
-                [](TDriveComboBox*, TPersistent*) {})
-        .EnumField("TextCase", TextCaseEnumInfo(), 0)
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
+    b.IgnoredReference("DirList", &TComponent::StaticClassInfo)
+        .EnumField("TextCase", TextCaseEnumInfo(), "tcLowerCase")
         .Event("OnChange", &TDriveComboBox::OnChange)
         .Event("OnDropDown", &TDriveComboBox::OnDropDown);
     return b.Build();
@@ -111,9 +107,8 @@ const TClassInfo& TFilterComboBox::StaticClassInfo() {
     ClassBuilder<TFilterComboBox> b("TFilterComboBox", &TCustomComboBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
-    b.Reference("FileList", &TComponent::StaticClassInfo, [](const TFilterComboBox*) -> TComponent* { return nullptr; },
-                [](TFilterComboBox*, TPersistent*) {})
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
+    b.IgnoredReference("FileList", &TComponent::StaticClassInfo)
         .String("Filter", &TFilterComboBox::Filter, &TFilterComboBox::SetFilter)
         .Event("OnChange", &TFilterComboBox::OnChange)
         .Event("OnDropDown", &TFilterComboBox::OnDropDown);

@@ -75,17 +75,15 @@ std::string ShortCutToText(int shortcut) {
 const TClassInfo& TMenuItem::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TMenuItem>("TMenuItem", &TComponent::StaticClassInfo())
-          .Reference("Action", &TComponent::StaticClassInfo, [](const TMenuItem*) -> TComponent* { return nullptr; },
-                     [](TMenuItem*, TPersistent*) {})
+          .IgnoredReference("Action", &TComponent::StaticClassInfo)
           .BoolField("AutoCheck", false)
-          .EnumField("AutoHotkeys", MenuAutoFlagEnumInfo(), 2)
-          .EnumField("AutoLineReduction", MenuAutoFlagEnumInfo(), 2)
+          .EnumField("AutoHotkeys", MenuAutoFlagEnumInfo(), "maParent")
+          .EnumField("AutoLineReduction", MenuAutoFlagEnumInfo(), "maParent")
           .Object("Bitmap", &TBitmap::StaticClassInfo, &TMenuItem::Bitmap)
-          .EnumField("Break", MenuBreakEnumInfo(), 0)
+          .EnumField("Break", MenuBreakEnumInfo(), "mbNone")
           .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
           .Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked, false)
-          .Reference("SubMenuImages", &TComponent::StaticClassInfo,
-                     [](const TMenuItem*) -> TComponent* { return nullptr; }, [](TMenuItem*, TPersistent*) {})
+          .IgnoredReference("SubMenuImages", &TComponent::StaticClassInfo)
           .Bool("Default", &TMenuItem::Default, &TMenuItem::SetDefault, false)
           .Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled, true)
           .Integer("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex, 0)
@@ -162,9 +160,9 @@ void TMenuItem::Changed() {
 
 const TClassInfo& TMenu::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TMenu>("TMenu", &TComponent::StaticClassInfo())
-                                     .EnumField("AutoHotkeys", MenuAutoFlagEnumInfo(), 0)
-                                     .EnumField("AutoLineReduction", MenuAutoFlagEnumInfo(), 0)
-                                     .EnumField("BiDiMode", BiDiModeEnumInfo(), 0)
+                                     .EnumField("AutoHotkeys", MenuAutoFlagEnumInfo(), "maAutomatic")
+                                     .EnumField("AutoLineReduction", MenuAutoFlagEnumInfo(), "maAutomatic")
+                                     .EnumField("BiDiMode", BiDiModeEnumInfo(), "bdLeftToRight")
                                      .Reference("Images", &TComponent::StaticClassInfo, &TMenu::Images,
                                                 [](TMenu* m, TPersistent* v) { m->SetImages(dynamic_cast<TComponent*>(v)); })
                                      .BoolField("OwnerDraw", false)
@@ -329,11 +327,11 @@ void TMainMenu::Loaded() {
 
 const TClassInfo& TPopupMenu::StaticClassInfo() {
   static const TClassInfo info = ClassBuilder<TPopupMenu>("TPopupMenu", &TMenu::StaticClassInfo())
-                                     .EnumField("Alignment", PopupAlignmentEnumInfo(), 0)
+                                     .EnumField("Alignment", PopupAlignmentEnumInfo(), "paLeft")
                                      .BoolField("AutoPopup", true)
                                      .IntegerField("HelpContext", 0)
                                      .SetField("MenuAnimation", MenuAnimationsEnumInfo(), 0)
-                                     .EnumField("TrackButton", TrackButtonEnumInfo(), 0)
+                                     .EnumField("TrackButton", TrackButtonEnumInfo(), "tbRightButton")
                                      .Event("OnClose", &TPopupMenu::OnClose)
                                      .Event("OnPopup", &TPopupMenu::OnPopup)
                                      .Build();

@@ -34,14 +34,13 @@ const TClassInfo& TMediaPlayer::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TMediaPlayer> b("TMediaPlayer", &TCustomControl::StaticClassInfo());
     groups::PublishControl(b);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     b.BoolField("AutoEnable", true)
         .BoolField("AutoOpen", false)
         .BoolField("AutoRewind", true)
         .SetField("ColoredButtons", MPBtnTypeEnumInfo(), 0x1FF)
-        .EnumField("DeviceType", MPDeviceTypeEnumInfo(), 0)
-        .Reference("Display", &TComponent::StaticClassInfo, [](const TMediaPlayer*) -> TComponent* { return nullptr; },
-                   [](TMediaPlayer*, TPersistent*) {})
+        .EnumField("DeviceType", MPDeviceTypeEnumInfo(), "dtAutoSelect")
+        .IgnoredReference("Display", &TComponent::StaticClassInfo)
         .SetField("EnabledButtons", MPBtnTypeEnumInfo(), 0x1FF)
         .StringField("FileName")
         .BoolField("Shareable", false)
@@ -89,14 +88,14 @@ const TClassInfo& TOleContainer::StaticClassInfo() {
       ClassBuilder<TOleContainer>("TOleContainer", &TStockBox::StaticClassInfo())
           .BoolField("AllowActiveDoc", true)
           .BoolField("AllowInPlace", true)
-          .EnumField("AutoActivate", AutoActivateEnumInfo(), 2)
+          .EnumField("AutoActivate", AutoActivateEnumInfo(), "aaDoubleClick")
           .BoolField("AutoVerbMenu", true)
-          .EnumField("BorderStyle", EditBorderStyleEnumInfo(), 1)
+          .EnumField("BorderStyle", EditBorderStyleEnumInfo(), "bsSingle")
           .Publish("Caption")
           .BoolField("CopyOnSave", true)
           .BoolField("Iconic", false)
           .BoolField("OldStreamFormat", false)
-          .EnumField("SizeMode", SizeModeEnumInfo(), 0)
+          .EnumField("SizeMode", SizeModeEnumInfo(), "smClip")
           .Event("OnActivate", &TOleContainer::OnActivate)
           .Event("OnDeactivate", &TOleContainer::OnDeactivate)
           .Event("OnObjectMove", &TOleContainer::OnObjectMove)
@@ -158,7 +157,7 @@ const TClassInfo& TScrollBox::StaticClassInfo() {
     groups::PublishBevels(b);
     b.Publish("AutoSize")
         .BoolField("AutoScroll", true)
-        .Enum("BorderStyle", EditBorderStyleEnumInfo(), &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, 1)
+        .Enum("BorderStyle", EditBorderStyleEnumInfo(), &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, "bsSingle")
         .Object("HorzScrollBar", &TControlScrollBar::StaticClassInfo, &TScrollBox::HorzScrollBar)
         .Object("VertScrollBar", &TControlScrollBar::StaticClassInfo, &TScrollBox::VertScrollBar)
         .BoolField("UseWheelForScrolling", false);
@@ -282,17 +281,16 @@ const TClassInfo& TTabSet::StaticClassInfo() {
         .ColorField("BackgroundColor", clBtnFace)
         .BoolField("DitherBackground", true)
         .IntegerField("EndMargin", 5)
-        .Reference("Images", &TComponent::StaticClassInfo, [](const TTabSet*) -> TComponent* { return nullptr; },
-                   [](TTabSet*, TPersistent*) {})
+        .IgnoredReference("Images", &TComponent::StaticClassInfo)
         .ColorField("SelectedColor", clBtnFace)
         .BoolField("ShowFocus", true)
         .BoolField("SoftTop", false)
         .IntegerField("StartMargin", 5)
-        .EnumField("Style", TabStyleEnumInfo(), 0)
+        .EnumField("Style", TabStyleEnumInfo(), "tsStandard")
         .IntegerField("TabHeight", 20)
         .Integer("TabIndex", &TTabSet::TabIndex, &TTabSet::SetTabIndex, -1)
         .Object("Tabs", &TStrings::StaticClassInfo, &TTabSet::Tabs, &TTabSet::SetTabs)
-        .Enum("TabPosition", TabSetPositionEnumInfo(), &TTabSet::TabPosition, &TTabSet::SetTabPosition, 1)
+        .Enum("TabPosition", TabSetPositionEnumInfo(), &TTabSet::TabPosition, &TTabSet::SetTabPosition, "tpBottom")
         .ColorField("UnselectedColor", clWindow)
         .BoolField("Visible", true)
         .Event("OnChange", &TTabSet::OnChange)
@@ -371,7 +369,7 @@ const TClassInfo& TOutline::StaticClassInfo() {
     ClassBuilder<TOutline> b("TOutline", &TCustomOutline::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     b.Publish("BorderStyle")
         .Publish("ItemHeight")
         .Publish("ItemSeparator")
@@ -486,7 +484,7 @@ const TClassInfo& TColorGrid::StaticClassInfo() {
         .BoolField("ClickEnablesColor", false)
         .BoolField("ForegroundEnabled", true)
         .IntegerField("ForegroundIndex", 0)
-        .Enum("GridOrdering", GridOrderingEnumInfo(), &TColorGrid::GridOrdering, &TColorGrid::SetGridOrdering, 2)
+        .Enum("GridOrdering", GridOrderingEnumInfo(), &TColorGrid::GridOrdering, &TColorGrid::SetGridOrdering, "go4x4")
         .IntegerField("Selection", 0)
         .Event("OnChange", &TColorGrid::OnChange);
     return b.Build();

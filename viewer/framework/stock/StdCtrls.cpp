@@ -327,7 +327,7 @@ const TClassInfo& TLabel::StaticClassInfo() {
     b.Enum("Alignment", AlignmentEnumInfo(), &TLabel::Alignment, &TLabel::SetAlignment, taLeftJustify)
         .Publish("AutoSize", 1)
         .Publish("Caption")
-        .EnumField("EllipsisPosition", EllipsisPositionEnumInfo(), 0)
+        .EnumField("EllipsisPosition", EllipsisPositionEnumInfo(), "epNone")
         .Reference("FocusControl", &TComponent::StaticClassInfo, &TLabel::FocusControl,
                    [](TLabel* l, TPersistent* v) { l->SetFocusControl(dynamic_cast<TComponent*>(v)); })
         .IntegerField("GlowSize", 0)
@@ -440,8 +440,8 @@ const TClassInfo& TScrollBar::StaticClassInfo() {
     ClassBuilder<TScrollBar> b("TScrollBar", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
     b.Publish("Ctl3D").Publish("ParentCtl3D");
-    groups::PublishWindowed(b, 1);
-    b.Enum("Kind", ScrollBarKindEnumInfo(), &TScrollBar::Kind, &TScrollBar::SetKind, 0)
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
+    b.Enum("Kind", ScrollBarKindEnumInfo(), &TScrollBar::Kind, &TScrollBar::SetKind, "sbHorizontal")
         .Integer("LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange, 1)
         .Integer("Max", &TScrollBar::Max, &TScrollBar::SetMax, 100)
         .Integer("Min", &TScrollBar::Min, &TScrollBar::SetMin, 0)

@@ -36,16 +36,14 @@ const TClassInfo& TButton::StaticClassInfo() {
     ClassBuilder<TButton> b("TButton", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b);
-    groups::PublishWindowed(b, 1);
-    b.Reference("Action", &TComponent::StaticClassInfo, [](const TButton*) -> TComponent* { return nullptr; },
-                [](TButton*, TPersistent*) {})
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
+    b.IgnoredReference("Action", &TComponent::StaticClassInfo)
         .Bool("Cancel", &TButton::Cancel, &TButton::SetCancel, false)
         .Publish("Caption")
         .StringField("CommandLinkHint")
         .Bool("Default", &TButton::Default, &TButton::SetDefault, false)
         .IntegerField("DisabledImageIndex", -1)
-        .Reference("DropDownMenu", &TComponent::StaticClassInfo,
-                   [](const TButton*) -> TComponent* { return nullptr; }, [](TButton*, TPersistent*) {})
+        .IgnoredReference("DropDownMenu", &TComponent::StaticClassInfo)
         .BoolField("ElevationRequired", false)
         .IntegerField("HotImageIndex", -1)
         .StringField("DisabledImageName")
@@ -53,15 +51,14 @@ const TClassInfo& TButton::StaticClassInfo() {
         .StringField("ImageName")
         .StringField("PressedImageName")
         .StringField("SelectedImageName")
-        .Reference("Images", &TComponent::StaticClassInfo,
-                   [](const TButton*) -> TComponent* { return nullptr; }, [](TButton*, TPersistent*) {})
-        .EnumField("ImageAlignment", ImageAlignmentEnumInfo(), 0)
+        .IgnoredReference("Images", &TComponent::StaticClassInfo)
+        .EnumField("ImageAlignment", ImageAlignmentEnumInfo(), "iaLeft")
         .IntegerField("ImageIndex", -1)
         .Object("ImageMargins", &TMargins::StaticClassInfo, &TButton::ImageMargins)
         .Integer("ModalResult", &TButton::ModalResult, &TButton::SetModalResult, 0)
         .IntegerField("PressedImageIndex", -1)
         .IntegerField("SelectedImageIndex", -1)
-        .EnumField("Style", ButtonStyleEnumInfo(), 0)
+        .EnumField("Style", ButtonStyleEnumInfo(), "bsPushButton")
         .Bool("WordWrap", &TButton::WordWrap, &TButton::SetWordWrap, false)
         .Event("OnDropDownClick", &TButton::OnDropDownClick);
     return b.Build();
@@ -201,9 +198,8 @@ const TClassInfo& TCheckBox::StaticClassInfo() {
     ClassBuilder<TCheckBox> b("TCheckBox", &TCustomCheckBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b);
-    groups::PublishWindowed(b, 1);
-    b.Reference("Action", &TComponent::StaticClassInfo, [](const TCheckBox*) -> TComponent* { return nullptr; },
-                [](TCheckBox*, TPersistent*) {})
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
+    b.IgnoredReference("Action", &TComponent::StaticClassInfo)
         .Enum("Alignment", LeftRightEnumInfo(), &TCheckBox::Alignment, &TCheckBox::SetAlignment, taRightJustify)
         .Bool("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed, false)
         .Publish("Caption")
@@ -262,8 +258,7 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
     groups::PublishControl(b);
     groups::PublishLooks(b);
     groups::PublishWindowed(b);
-    b.Reference("Action", &TComponent::StaticClassInfo,
-                [](const TRadioButton*) -> TComponent* { return nullptr; }, [](TRadioButton*, TPersistent*) {})
+    b.IgnoredReference("Action", &TComponent::StaticClassInfo)
         .Enum("Alignment", LeftRightEnumInfo(), &TRadioButton::Alignment, &TRadioButton::SetAlignment,
               taRightJustify)
         .Publish("Caption")

@@ -29,7 +29,7 @@ const TClassInfo& TEdit::StaticClassInfo() {
     ClassBuilder<TEdit> b("TEdit", &TCustomEdit::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
     b.EnumField("Alignment", AlignmentEnumInfo(), taLeftJustify)
         .Publish("AutoSelect")
@@ -146,7 +146,7 @@ const TClassInfo& TMemo::StaticClassInfo() {
     ClassBuilder<TMemo> b("TMemo", &TCustomMemo::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
     b.Enum("Alignment", AlignmentEnumInfo(), &TMemo::Alignment, &TMemo::SetAlignment, taLeftJustify)
         .Enum("BorderStyle", EditBorderStyleEnumInfo(), &TMemo::BorderStyle, &TMemo::SetBorderStyle, ebsSingle)

@@ -34,7 +34,7 @@ template <class C>
 static void PublishListBox(ClassBuilder<C>& b) {
   groups::PublishControl(b);
   groups::PublishLooks(b, clWindow);
-  groups::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   groups::PublishBevels(b);
   b.BoolField("AutoComplete", true)
       .IntegerField("AutoCompleteDelay", 500)
@@ -164,7 +164,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
     ClassBuilder<TComboBox> b("TComboBox", &TCustomComboBox::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishLooks(b, clWindow);
-    groups::PublishWindowed(b, 1);
+    groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
     groups::PublishBevels(b);
     b.BoolField("AutoComplete", true)
         .IntegerField("AutoCompleteDelay", 500)

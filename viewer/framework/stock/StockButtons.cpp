@@ -50,7 +50,7 @@ const TClassInfo& TBitBtn::StaticClassInfo() {
           .Integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1)
           .Integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs, 1)
           .Integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing, 4)
-          .EnumField("Style", ButtonStyleEnumInfoBB(), 0)
+          .EnumField("Style", ButtonStyleEnumInfoBB(), "bsAutoDetect")
           .Build();
   return info;
 }

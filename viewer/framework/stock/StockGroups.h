@@ -13,9 +13,9 @@ template <class C>
 void PublishEditLike(ClassBuilder<C>& b) {
   groups::PublishControl(b);
   groups::PublishLooks(b, clWindow);
-  groups::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   groups::PublishBevels(b);
-  b.EnumField("Alignment", AlignmentEnumInfo(), 0)
+  b.EnumField("Alignment", AlignmentEnumInfo(), "taLeftJustify")
       .Publish("AutoSelect")
       .Publish("AutoSize", 1)
       .Publish("BorderStyle")
@@ -33,7 +33,7 @@ template <class C>
 void PublishListLike(ClassBuilder<C>& b) {
   groups::PublishControl(b);
   groups::PublishLooks(b, clWindow);
-  groups::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   groups::PublishBevels(b);
   b.BoolField("AutoComplete", true)
       .Enum("BorderStyle", EditBorderStyleEnumInfo(), &C::BorderStyle, &C::SetBorderStyle, ebsSingle)
@@ -44,7 +44,7 @@ void PublishListLike(ClassBuilder<C>& b) {
       .Object("Items", &TStrings::StaticClassInfo, &C::Items, &C::SetItems)
       .Bool("MultiSelect", &C::MultiSelect, &C::SetMultiSelect, false)
       .Bool("Sorted", &C::Sorted, &C::SetSorted, false)
-      .EnumField("Style", ListBoxStyleEnumInfo(), 0)
+      .EnumField("Style", ListBoxStyleEnumInfo(), "lbStandard")
       .IntegerField("TabWidth", 0)
       .Event("OnDrawItem", &C::OnDrawItem)
       .Event("OnMeasureItem", &C::OnMeasureItem);

@@ -21,7 +21,7 @@ template <class C>
 void PublishGrid(ClassBuilder<C>& b, const std::map<std::string, int64_t>& defaults = {}) {
   groups::PublishControl(b);
   groups::PublishLooks(b, clWindow);
-  groups::PublishWindowed(b, 1);
+  groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   groups::PublishBevels(b);
   for (const char* name : {"BorderStyle", "ColCount", "DefaultColWidth", "DefaultColAlignment", "DefaultDrawing",
                            "DefaultRowHeight", "DrawingStyle", "FixedColor", "FixedCols", "FixedRows",
