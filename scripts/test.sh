@@ -5,7 +5,8 @@
 #   3. each fuzz target for TESSALY_FUZZ_SECONDS (default 60) seconds.
 # First of all it checks the house rules that need no build: includes point
 # down the layers, and no product file or function grows past its limit.
-# After the build it checks that no library calls up the layers.
+# After the build it checks that no library calls up the layers, and runs
+# clang-tidy on the sources the newest commit changed.
 # TESSALY_QUICK=1 runs step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +22,7 @@ bash scripts/install-deps.sh
 echo "== Unit tests"
 bash scripts/build.sh build -DTESSALY_WERROR=ON
 python3 scripts/check_links.py build
+bash scripts/tidy_changed.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if [ "${TESSALY_QUICK:-0}" = "1" ]; then exit 0; fi

@@ -132,7 +132,7 @@ void TStatusBar::Paint() {
     DrawControlText(c, r, Font()->Decode(text), alignment, 1, false, false);
   };
   if (simplePanel_ || panels_->Count() == 0) {
-    panel(0, Width(), simplePanel_ ? simpleText_ : std::string(), simplePanel_ ? 0 : 0, 0);
+    panel(0, Width(), simplePanel_ ? simpleText_ : std::string(), 0, 0);
   } else {
     int x = 0;
     for (int i = 0; i < panels_->Count(); ++i) {

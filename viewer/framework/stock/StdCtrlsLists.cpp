@@ -98,7 +98,7 @@ void TCustomListBox::SetSorted(bool v) {
 void TCustomListBox::SetColumns(int v) {
   columns_ = v;
   if (list_) {
-    list_->setFlow(v > 0 ? QListView::TopToBottom : QListView::TopToBottom);
+    list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(v > 0);
   }
 }
