@@ -11,9 +11,9 @@
 #include <QTreeWidget>
 
 #include "StockTestSupport.h"
+#include "controls/ContentReport.h"
 #include "controls/Render.h"
 #include "stock/ComCtrls.h"
-#include "controls/ContentReport.h"
 
 namespace {
 
@@ -54,20 +54,21 @@ T* Find(TForm& form, const char* name) {  // nullptr fails at the first use
 }  // namespace
 
 TEST(TreeViewContent, StoredItemsShowInTheWidgetAndTheReport) {
-  const std::string data = Int32(1) + OldTreeNode("Animals", 0, 2) + OldTreeNode("Cat", 1, 0) +
-                           OldTreeNode("Dog", 2, 0);
-  auto form = LoadFormText("object Form1: TForm1\r\n  object Tree1: TTreeView\r\n    Items.Data = {" + Hex(data) +
-                           "}\r\n  end\r\nend\r\n");
+  const std::string data =
+      Int32(1) + OldTreeNode("Animals", 0, 2) + OldTreeNode("Cat", 1, 0) + OldTreeNode("Dog", 2, 0);
+  auto form = LoadFormText(
+      "object Form1: TForm1\r\n  object Tree1: TTreeView\r\n    Items.Data = {" + Hex(data) + "}\r\n  end\r\nend\r\n");
   form->HandleNeeded();
   auto* tree = Find<TTreeView>(*form, "Tree1");
   ASSERT_NE(tree->TreeWidget(), nullptr);
   ASSERT_EQ(tree->TreeWidget()->topLevelItemCount(), 1);
   EXPECT_EQ(tree->TreeWidget()->topLevelItem(0)->childCount(), 2);
   EXPECT_EQ(tree->TreeWidget()->topLevelItem(0)->child(1)->text(0), "Dog");
-  EXPECT_EQ(Member(*tree, "items"),
-            "[{\"text\": \"Animals\", \"level\": 0, \"imageIndex\": 0}, "
-            "{\"text\": \"Cat\", \"level\": 1, \"imageIndex\": 1}, "
-            "{\"text\": \"Dog\", \"level\": 1, \"imageIndex\": 2}]");
+  EXPECT_EQ(
+      Member(*tree, "items"),
+      "[{\"text\": \"Animals\", \"level\": 0, \"imageIndex\": 0}, "
+      "{\"text\": \"Cat\", \"level\": 1, \"imageIndex\": 1}, "
+      "{\"text\": \"Dog\", \"level\": 1, \"imageIndex\": 2}]");
 }
 
 TEST(TreeViewContent, UndecodableItemsShowNothingAndTheFormStillLoads) {
@@ -91,7 +92,9 @@ TEST(ListViewContent, ReportStyleShowsColumnsAndItemsWithSubItems) {
   auto form = LoadFormText(
       "object Form1: TForm1\r\n  object List1: TListView\r\n    Width = 200\r\n    Height = 100\r\n"
       "    Columns = <\r\n      item\r\n        Caption = 'Name'\r\n      end\r\n      item\r\n"
-      "        Caption = 'Size'\r\n      end>\r\n    Items.ItemData = {" + Hex(data) + "}\r\n"
+      "        Caption = 'Size'\r\n      end>\r\n    Items.ItemData = {" +
+      Hex(data) +
+      "}\r\n"
       "    ViewStyle = vsReport\r\n  end\r\nend\r\n");
   form->HandleNeeded();
   auto* list = Find<TListView>(*form, "List1");
@@ -101,16 +104,18 @@ TEST(ListViewContent, ReportStyleShowsColumnsAndItemsWithSubItems) {
   ASSERT_EQ(list->TreeWidget()->topLevelItemCount(), 2);
   EXPECT_EQ(list->TreeWidget()->topLevelItem(1)->text(1), "20");
   EXPECT_EQ(list->TreeWidget()->headerItem()->text(1), "Size");
-  EXPECT_EQ(Member(*list, "items"),
-            "[{\"text\": \"alpha\", \"subItems\": [\"10\"], \"imageIndex\": 1}, "
-            "{\"text\": \"beta\", \"subItems\": [\"20\"], \"imageIndex\": 2}]");
+  EXPECT_EQ(
+      Member(*list, "items"),
+      "[{\"text\": \"alpha\", \"subItems\": [\"10\"], \"imageIndex\": 1}, "
+      "{\"text\": \"beta\", \"subItems\": [\"20\"], \"imageIndex\": 2}]");
 }
 
 TEST(ListViewContent, IconStylesUseTheIconViewAndIconOptionsLoad) {
   std::string data = Int32(0) + Int32(1) + Int32(0) + Int32(-1) + Int32(-1) + Int32(0) + Int32(0) + "\x03one";
   auto form = LoadFormText(
       "object Form1: TForm1\r\n  object List1: TListView\r\n    IconOptions.Arrangement = iaLeft\r\n"
-      "    IconOptions.WrapText = False\r\n    Items.Data = {" + Hex(data) + "}\r\n  end\r\nend\r\n");
+      "    IconOptions.WrapText = False\r\n    Items.Data = {" +
+      Hex(data) + "}\r\n  end\r\nend\r\n");
   form->HandleNeeded();
   auto* list = Find<TListView>(*form, "List1");
   EXPECT_TRUE(list->TreeWidget()->isHidden());
@@ -132,17 +137,17 @@ TEST(TabLayout, RowsBreakBeforeATabThatWouldCrossTheEdge) {
 
 TEST(TabLayout, DisplayAreaLeavesTheStripOnTheTabsSide) {
   const TRect client = Rect(0, 0, 200, 100);
-  const TRect top = TabDisplayRect(client, 20, 0, 0);
+  const TRect top = TabDisplayRect(client, 20, tpTop, tsTabs);
   EXPECT_EQ(top.Top, 24);
   EXPECT_EQ(top.Bottom, 96);
-  const TRect bottom = TabDisplayRect(client, 20, 1, 0);
+  const TRect bottom = TabDisplayRect(client, 20, tpBottom, tsTabs);
   EXPECT_EQ(bottom.Top, 4);
   EXPECT_EQ(bottom.Bottom, 76);
-  const TRect left = TabDisplayRect(client, 20, 2, 0);
+  const TRect left = TabDisplayRect(client, 20, tpLeft, tsTabs);
   EXPECT_EQ(left.Left, 24);
-  const TRect right = TabDisplayRect(client, 20, 3, 0);
+  const TRect right = TabDisplayRect(client, 20, tpRight, tsTabs);
   EXPECT_EQ(right.Right, 176);
-  const TRect buttons = TabDisplayRect(client, 20, 0, 1);
+  const TRect buttons = TabDisplayRect(client, 20, tpTop, tsButtons);
   EXPECT_EQ(buttons.Top, 23) << "button styles have no frame, only a gap";
   EXPECT_EQ(buttons.Left, 0);
 }
@@ -152,8 +157,10 @@ TEST(PageControlLayout, BottomTabsAndMultiLineMovePagesAndReportTabs) {
   for (int i = 0; i < 6; ++i)
     sheets += "    object Sheet" + std::to_string(i) + ": TTabSheet\r\n      Caption = 'Sheet number " +
               std::to_string(i) + "'\r\n    end\r\n";
-  auto form = LoadFormText("object Form1: TForm1\r\n  object Pages: TPageControl\r\n    Width = 200\r\n"
-                           "    Height = 150\r\n    TabPosition = tpBottom\r\n" + sheets + "  end\r\nend\r\n");
+  auto form = LoadFormText(
+      "object Form1: TForm1\r\n  object Pages: TPageControl\r\n    Width = 200\r\n"
+      "    Height = 150\r\n    TabPosition = tpBottom\r\n" +
+      sheets + "  end\r\nend\r\n");
   form->HandleNeeded();
   auto* pages = Find<TPageControl>(*form, "Pages");
   EXPECT_EQ(pages->Pages(0)->Top(), 4) << "tabs at the bottom leave the top to the page";
@@ -162,7 +169,7 @@ TEST(PageControlLayout, BottomTabsAndMultiLineMovePagesAndReportTabs) {
   pages->SetMultiLine(true);
   EXPECT_GT(pages->TabStripExtent(), oneRow) << "six long captions need several rows in 200 pixels";
   EXPECT_EQ(pages->Pages(0)->Top() + pages->Pages(0)->Height(), 150 - pages->TabStripExtent() - 4);
-  pages->SetTabPosition(0);
+  pages->SetTabPosition(tpTop);
   EXPECT_EQ(pages->Pages(0)->Top(), pages->TabStripExtent() + 4);
   EXPECT_EQ(Member(*pages, "items").rfind("[\"Sheet number 0\", \"Sheet number 1\"", 0), 0u);
 }
@@ -172,12 +179,14 @@ TEST(PageControlLayout, BottomTabsAndMultiLineMovePagesAndReportTabs) {
 TEST(TabControlStyle, ButtonStylesDrawPressedAndRaisedOrFlatButtons) {
   for (const int style : {1, 2}) {
     SCOPED_TRACE(style);
-    auto form = LoadFormText(std::string("object Form1: TForm1\r\n  Width = 300\r\n  Height = 200\r\n"
-                                         "  object Tabs1: TTabControl\r\n    Width = 250\r\n    Height = 120\r\n"
-                                         "    Style = ") +
-                             (style == 1 ? "tsButtons" : "tsFlatButtons") +
-                             "\r\n    Tabs.Strings = (\r\n      'First'\r\n      'Second')\r\n"
-                             "    TabIndex = 0\r\n  end\r\nend\r\n");
+    auto form = LoadFormText(
+        std::string(
+            "object Form1: TForm1\r\n  Width = 300\r\n  Height = 200\r\n"
+            "  object Tabs1: TTabControl\r\n    Width = 250\r\n    Height = 120\r\n"
+            "    Style = ") +
+        (style == 1 ? "tsButtons" : "tsFlatButtons") +
+        "\r\n    Tabs.Strings = (\r\n      'First'\r\n      'Second')\r\n"
+        "    TabIndex = 0\r\n  end\r\nend\r\n");
     form->HandleNeeded();
     const QImage image = RenderFormClient(form.get());
     auto* bar = form->Handle()->findChild<QTabBar*>();

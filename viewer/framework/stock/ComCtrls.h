@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "controls/Bitmap.h"
 #include "StdCtrls.h"
 #include "ViewItems.h"
 #include "components/Collection.h"
+#include "controls/Bitmap.h"
 
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
@@ -70,10 +70,14 @@ class TTabSheet : public TCustomControl {
 // How many tabs of the given widths go in each row when rows may be
 // `available` pixels wide (at least one tab per row).
 std::vector<int> TabRowSizes(const std::vector<int>& widths, int available);
+// The side a tab control's tabs sit on, and how they look.
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+
 // The area for pages or children: the client less the tab strip on the
-// tabs' side (tpTop, tpBottom, tpLeft, tpRight), inside the frame of the
-// tabs style, or apart from the strip in the button styles.
-TRect TabDisplayRect(const TRect& client, int stripExtent, int position, int style);
+// tabs' side, inside the frame of the tabs style, or apart from the strip
+// in the button styles.
+TRect TabDisplayRect(const TRect& client, int stripExtent, TTabPosition position, TTabStyle style);
 
 // Shared by the page and tab controls: a Qt tab bar along the top and a
 // raised frame around the display area.
@@ -86,15 +90,30 @@ class TCustomTabControl : public TCustomControl {
   virtual void SetTabIndex(int v);
   // Fixed tab sizes (0: from the text).
   int TabHeight() const { return tabHeight_; }
-  void SetTabHeight(int v) { tabHeight_ = std::max(0, v); UpdateTabs(); }
+  void SetTabHeight(int v) {
+    tabHeight_ = std::max(0, v);
+    UpdateTabs();
+  }
   int TabWidth() const { return tabWidth_; }
-  void SetTabWidth(int v) { tabWidth_ = std::max(0, v); UpdateTabs(); }
-  int TabPosition() const { return tabPosition_; }  // tpTop, tpBottom, tpLeft, tpRight
-  void SetTabPosition(int v) { tabPosition_ = v; UpdateTabs(); }
-  int Style() const { return style_; }  // tsTabs, tsButtons, tsFlatButtons
-  void SetStyle(int v) { style_ = v; UpdateTabs(); }
+  void SetTabWidth(int v) {
+    tabWidth_ = std::max(0, v);
+    UpdateTabs();
+  }
+  TTabPosition TabPosition() const { return tabPosition_; }
+  void SetTabPosition(TTabPosition v) {
+    tabPosition_ = v;
+    UpdateTabs();
+  }
+  TTabStyle Style() const { return style_; }
+  void SetStyle(TTabStyle v) {
+    style_ = v;
+    UpdateTabs();
+  }
   bool MultiLine() const { return multiLine_; }
-  void SetMultiLine(bool v) { multiLine_ = v; UpdateTabs(); }
+  void SetMultiLine(bool v) {
+    multiLine_ = v;
+    UpdateTabs();
+  }
   TComponent* Images() const { return images_; }
   void SetImages(TComponent* c);
   // How far the tabs reach into the control from the side they sit on.
@@ -120,7 +139,7 @@ class TCustomTabControl : public TCustomControl {
   // The image of a tab, by its index among the tabs shown (-1: none).
   virtual int TabImageIndex(int index) const { return index; }
   void Notification(TComponent* component, TOperation operation) override;
-  int RowExtent() const;              // one row of tabs, across
+  int RowExtent() const;  // one row of tabs, across
   // Tabs per row. Measured once per change of the tabs, the font or the
   // width and kept: layout asks for it on every child's alignment.
   std::vector<int> RowSizes() const;
@@ -135,7 +154,9 @@ class TCustomTabControl : public TCustomControl {
 
   int tabIndex_ = -1;
   int tabCount_ = 0;  // tabs shown (kept by UpdateTabs)
-  int tabHeight_ = 0, tabWidth_ = 0, tabPosition_ = 0, style_ = 0;
+  int tabHeight_ = 0, tabWidth_ = 0;
+  TTabPosition tabPosition_ = tpTop;
+  TTabStyle style_ = tsTabs;
   bool multiLine_ = false;
   TComponent* images_ = nullptr;
   // One bar per row of tabs (one unless MultiLine wraps them).
@@ -190,7 +211,9 @@ class TTabControl : public TCustomTabControl {
   explicit TTabControl(TComponent* owner);
   ~TTabControl() override;
   TStrings* TabStrings() const { return tabs_.get(); }
-  void SetTabStrings(TStrings* s) { if (s) tabs_->Assign(*s); }
+  void SetTabStrings(TStrings* s) {
+    if (s) tabs_->Assign(*s);
+  }
   void Loaded() override;
 
  protected:
@@ -209,15 +232,30 @@ class TStatusPanel : public TCollectionItem {
  public:
   TStatusPanel() = default;
   const std::string& Text() const { return text_; }
-  void SetText(const std::string& v) { text_ = v; Changed(); }
+  void SetText(const std::string& v) {
+    text_ = v;
+    Changed();
+  }
   int Width() const { return width_; }
-  void SetWidth(int v) { width_ = v; Changed(); }
+  void SetWidth(int v) {
+    width_ = v;
+    Changed();
+  }
   int Alignment() const { return alignment_; }
-  void SetAlignment(int v) { alignment_ = v; Changed(); }
+  void SetAlignment(int v) {
+    alignment_ = v;
+    Changed();
+  }
   int Bevel() const { return bevel_; }
-  void SetBevel(int v) { bevel_ = v; Changed(); }
+  void SetBevel(int v) {
+    bevel_ = v;
+    Changed();
+  }
   int Style() const { return style_; }
-  void SetStyle(int v) { style_ = v; Changed(); }
+  void SetStyle(int v) {
+    style_ = v;
+    Changed();
+  }
 
  private:
   std::string text_;
@@ -235,11 +273,20 @@ class TStatusBar : public TCustomControl {
   ~TStatusBar() override;
   TCollection* Panels() const { return panels_.get(); }
   bool SimplePanel() const { return simplePanel_; }
-  void SetSimplePanel(bool v) { simplePanel_ = v; Invalidate(); }
+  void SetSimplePanel(bool v) {
+    simplePanel_ = v;
+    Invalidate();
+  }
   const std::string& SimpleText() const { return simpleText_; }
-  void SetSimpleText(const std::string& v) { simpleText_ = v; Invalidate(); }
+  void SetSimpleText(const std::string& v) {
+    simpleText_ = v;
+    Invalidate();
+  }
   bool SizeGrip() const { return sizeGrip_; }
-  void SetSizeGrip(bool v) { sizeGrip_ = v; Invalidate(); }
+  void SetSizeGrip(bool v) {
+    sizeGrip_ = v;
+    Invalidate();
+  }
 
   TMethod OnDrawPanel, OnHint, OnCreatePanelClass;
 
@@ -262,13 +309,25 @@ class TProgressBar : public TWinControl {
  public:
   explicit TProgressBar(TComponent* owner);
   int Min() const { return min_; }
-  void SetMin(int v) { min_ = v; Apply(); }
+  void SetMin(int v) {
+    min_ = v;
+    Apply();
+  }
   int Max() const { return max_; }
-  void SetMax(int v) { max_ = v; Apply(); }
+  void SetMax(int v) {
+    max_ = v;
+    Apply();
+  }
   int Position() const { return position_; }
-  void SetPosition(int v) { position_ = v; Apply(); }
+  void SetPosition(int v) {
+    position_ = v;
+    Apply();
+  }
   int Orientation() const { return orientation_; }
-  void SetOrientation(int v) { orientation_ = v; Apply(); }
+  void SetOrientation(int v) {
+    orientation_ = v;
+    Apply();
+  }
   QProgressBar* Bar() const { return bar_.data(); }
 
  protected:
@@ -287,23 +346,44 @@ class TTrackBar : public TWinControl {
  public:
   explicit TTrackBar(TComponent* owner);
   int Min() const { return min_; }
-  void SetMin(int v) { min_ = v; Apply(); }
+  void SetMin(int v) {
+    min_ = v;
+    Apply();
+  }
   int Max() const { return max_; }
-  void SetMax(int v) { max_ = v; Apply(); }
+  void SetMax(int v) {
+    max_ = v;
+    Apply();
+  }
   int Position() const { return position_; }
   void SetPosition(int v);
   int Orientation() const { return orientation_; }
   void SetOrientation(int v);
   int Frequency() const { return frequency_; }
-  void SetFrequency(int v) { frequency_ = v; Apply(); }
+  void SetFrequency(int v) {
+    frequency_ = v;
+    Apply();
+  }
   int TickMarks() const { return tickMarks_; }
-  void SetTickMarks(int v) { tickMarks_ = v; Apply(); }
+  void SetTickMarks(int v) {
+    tickMarks_ = v;
+    Apply();
+  }
   int TickStyle() const { return tickStyle_; }
-  void SetTickStyle(int v) { tickStyle_ = v; Apply(); }
+  void SetTickStyle(int v) {
+    tickStyle_ = v;
+    Apply();
+  }
   int LineSize() const { return lineSize_; }
-  void SetLineSize(int v) { lineSize_ = v; Apply(); }
+  void SetLineSize(int v) {
+    lineSize_ = v;
+    Apply();
+  }
   int PageSize() const { return pageSize_; }
-  void SetPageSize(int v) { pageSize_ = v; Apply(); }
+  void SetPageSize(int v) {
+    pageSize_ = v;
+    Apply();
+  }
   QSlider* Slider() const { return slider_.data(); }
 
   TMethod OnChange;
@@ -328,7 +408,10 @@ class TUpDown : public TCustomControl {
   TComponent* Associate() const { return associate_; }
   void SetAssociate(TComponent* c);
   int Orientation() const { return orientation_; }
-  void SetOrientation(int v) { orientation_ = v; Invalidate(); }
+  void SetOrientation(int v) {
+    orientation_ = v;
+    Invalidate();
+  }
 
   TMethod OnChanging, OnChangingEx;
 
@@ -385,7 +468,10 @@ class TDateTimePicker : public TWinControl {
   double Time() const { return time_; }
   void SetTime(double v);
   int Kind() const { return kind_; }
-  void SetKind(int v) { kind_ = v; Apply(); }
+  void SetKind(int v) {
+    kind_ = v;
+    Apply();
+  }
   TMonthCalColors* CalColors() const { return calColors_.get(); }
   QDateTimeEdit* Editor() const { return edit_.data(); }
 
@@ -441,10 +527,9 @@ class TTreeView : public TWinControl {
   void Loaded() override;
   void ReportContent(TContentReport& report) const override;
 
-  TMethod OnAddition, OnAdvancedCustomDraw, OnAdvancedCustomDrawItem, OnChange, OnChanging, OnCollapsed,
-      OnCollapsing, OnCompare, OnCreateNodeClass, OnCustomDraw, OnCustomDrawItem, OnDeletion, OnEdited,
-      OnEditing, OnExpanded, OnExpanding, OnGetImageIndex, OnGetSelectedIndex, OnHint, OnCancelEdit,
-      OnCheckStateChanged;
+  TMethod OnAddition, OnAdvancedCustomDraw, OnAdvancedCustomDrawItem, OnChange, OnChanging, OnCollapsed, OnCollapsing,
+      OnCompare, OnCreateNodeClass, OnCustomDraw, OnCustomDrawItem, OnDeletion, OnEdited, OnEditing, OnExpanded,
+      OnExpanding, OnGetImageIndex, OnGetSelectedIndex, OnHint, OnCancelEdit, OnCheckStateChanged;
 
  protected:
   QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
@@ -494,7 +579,10 @@ class TListView : public TWinControl {
   TIconOptions* IconOptions() const { return iconOptions_.get(); }
   TStockItemData* Items() const { return items_.get(); }
   int ViewStyle() const { return viewStyle_; }
-  void SetViewStyle(int v) { viewStyle_ = v; Apply(); }
+  void SetViewStyle(int v) {
+    viewStyle_ = v;
+    Apply();
+  }
   // The report view (vsReport) and the icon/list view (the other styles);
   // the one for the current style is shown.
   QTreeWidget* TreeWidget() const { return tree_.data(); }
@@ -509,10 +597,10 @@ class TListView : public TWinControl {
   void ReportContent(TContentReport& report) const override;
 
   TMethod OnAdvancedCustomDraw, OnAdvancedCustomDrawItem, OnAdvancedCustomDrawSubItem, OnChange, OnChanging,
-      OnColumnClick, OnColumnDragged, OnColumnRightClick, OnCompare, OnCreateItemClass, OnCustomDraw,
-      OnCustomDrawItem, OnCustomDrawSubItem, OnData, OnDataFind, OnDataHint, OnDataStateChange, OnDeletion,
-      OnDrawItem, OnEdited, OnEditing, OnGetImageIndex, OnGetSubItemImage, OnInfoTip, OnInsert,
-      OnItemChecked, OnSelectItem, OnCancelEdit, OnItemClick;
+      OnColumnClick, OnColumnDragged, OnColumnRightClick, OnCompare, OnCreateItemClass, OnCustomDraw, OnCustomDrawItem,
+      OnCustomDrawSubItem, OnData, OnDataFind, OnDataHint, OnDataStateChange, OnDeletion, OnDrawItem, OnEdited,
+      OnEditing, OnGetImageIndex, OnGetSubItemImage, OnInfoTip, OnInsert, OnItemChecked, OnSelectItem, OnCancelEdit,
+      OnItemClick;
 
  protected:
   QWidget* CreateWindowHandle(const TCreateParams& params, QWidget* parentWidget) override;
@@ -572,8 +660,8 @@ struct TToolSlot {
 // Places the slots left to right from `indent`, all `rowHeight` high, starting a
 // new row after a slot that asks for it and, when `wrapable`, before a slot
 // that would cross `barWidth`. Hidden slots get an empty rectangle.
-std::vector<TRect> ToolBarLayout(const std::vector<TToolSlot>& places, int barWidth, int indent, int rowHeight,
-                                 bool wrapable);
+std::vector<TRect> ToolBarLayout(
+    const std::vector<TToolSlot>& places, int barWidth, int indent, int rowHeight, bool wrapable);
 
 class TToolBar : public TCustomControl {
   TESSALY_CLASS(TToolBar)
@@ -581,15 +669,30 @@ class TToolBar : public TCustomControl {
  public:
   explicit TToolBar(TComponent* owner);
   int ButtonWidth() const { return buttonWidth_; }
-  void SetButtonWidth(int v) { buttonWidth_ = v; ArrangeButtons(); }
+  void SetButtonWidth(int v) {
+    buttonWidth_ = v;
+    ArrangeButtons();
+  }
   int ButtonHeight() const { return buttonHeight_; }
-  void SetButtonHeight(int v) { buttonHeight_ = v; ArrangeButtons(); }
+  void SetButtonHeight(int v) {
+    buttonHeight_ = v;
+    ArrangeButtons();
+  }
   bool List() const { return list_; }
-  void SetList(bool v) { list_ = v; ArrangeButtons(); }
+  void SetList(bool v) {
+    list_ = v;
+    ArrangeButtons();
+  }
   bool Wrapable() const { return wrapable_; }
-  void SetWrapable(bool v) { wrapable_ = v; ArrangeButtons(); }
+  void SetWrapable(bool v) {
+    wrapable_ = v;
+    ArrangeButtons();
+  }
   int Indent() const { return indent_; }
-  void SetIndent(int v) { indent_ = v; ArrangeButtons(); }
+  void SetIndent(int v) {
+    indent_ = v;
+    ArrangeButtons();
+  }
   // Places the tool buttons in their order (by position, as stored) in
   // rows of the button size.
   void ArrangeButtons();
@@ -599,9 +702,15 @@ class TToolBar : public TCustomControl {
   TComponent* Images() const { return images_; }
   void SetImages(TComponent* c);
   bool Flat() const { return flat_; }
-  void SetFlat(bool v) { flat_ = v; Invalidate(); }
+  void SetFlat(bool v) {
+    flat_ = v;
+    Invalidate();
+  }
   bool ShowCaptions() const { return showCaptions_; }
-  void SetShowCaptions(bool v) { showCaptions_ = v; ArrangeButtons(); }
+  void SetShowCaptions(bool v) {
+    showCaptions_ = v;
+    ArrangeButtons();
+  }
 
   TMethod OnAdvancedCustomDraw, OnAdvancedCustomDrawButton, OnCustomDraw, OnCustomDrawButton, OnCustomizeAdded,
       OnCustomizeCanDelete, OnCustomizeCanInsert, OnCustomized, OnCustomizeDelete, OnCustomizeNewButton,
@@ -628,9 +737,15 @@ class TToolButton : public TGraphicControl {
   int Style() const { return style_; }
   void SetStyle(int v);
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int v) { imageIndex_ = v; Invalidate(); }
+  void SetImageIndex(int v) {
+    imageIndex_ = v;
+    Invalidate();
+  }
   bool Down() const { return down_; }
-  void SetDown(bool v) { down_ = v; Invalidate(); }
+  void SetDown(bool v) {
+    down_ = v;
+    Invalidate();
+  }
   bool Wrap() const { return wrap_; }
   void SetWrap(bool v);
   bool IsSeparator() const { return style_ == 3 || style_ == 4; }

@@ -21,8 +21,8 @@
 #include <QTreeWidget>
 
 #include "ImgList.h"
-#include "core/FormNode.h"
 #include "StockEnum.h"
+#include "core/FormNode.h"
 
 STOCK_ENUM(TabStyleEnumInfo, "TTabStyle", "tsTabs", "tsButtons", "tsFlatButtons")
 STOCK_ENUM(TabPositionEnumInfo, "TTabPosition", "tpTop", "tpBottom", "tpLeft", "tpRight")
@@ -56,16 +56,17 @@ const TClassInfo& TTabSheet::StaticClassInfo() {
         .Publish("Visible")
         .IntegerField("BorderWidth", 0)
         .BoolField("Highlighted", false)
-        .Integer("ImageIndex", &TTabSheet::ImageIndex,
-                 [](TTabSheet* sheet, int v) {
-                   if (v == sheet->ImageIndex()) return;
-                   sheet->SetImageIndex(v);
-                   // A new image shows on the sheet's tab at once; while a
-                   // form is read, the page control lays its tabs out once
-                   // loaded.
-                   if (sheet->pageControl_ && !sheet->HasState(csLoading)) sheet->pageControl_->UpdateTabs();
-                 },
-                 0)
+        .Integer(
+            "ImageIndex", &TTabSheet::ImageIndex,
+            [](TTabSheet* sheet, int v) {
+              if (v == sheet->ImageIndex()) return;
+              sheet->SetImageIndex(v);
+              // A new image shows on the sheet's tab at once; while a
+              // form is read, the page control lays its tabs out once
+              // loaded.
+              if (sheet->pageControl_ && !sheet->HasState(csLoading)) sheet->pageControl_->UpdateTabs();
+            },
+            0)
         .StringField("ImageName")
         .Integer("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex)
         .StoredWhen([](const TTabSheet*) { return false; })
@@ -164,7 +165,7 @@ namespace {
 // only the selected one's edges.
 class TTabRow : public QTabBar {
  public:
-  TTabRow(QWidget* parent, int fixedWidth, int fixedHeight, int tabStyle)
+  TTabRow(QWidget* parent, int fixedWidth, int fixedHeight, TTabStyle tabStyle)
       : QTabBar(parent), fixedWidth_(fixedWidth), fixedHeight_(fixedHeight), tabStyle_(tabStyle) {}
   int firstTab = 0;  // the control's index of this row's first tab
   int tabsInRow = 0;
@@ -175,11 +176,11 @@ class TTabRow : public QTabBar {
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    if (tabStyle_ == 0 && (Vertical() || lengths.empty())) {
+    if (tabStyle_ == tsTabs && (Vertical() || lengths.empty())) {
       QTabBar::paintEvent(event);
       return;
     }
-    if (tabStyle_ == 0) {
+    if (tabStyle_ == tsTabs) {
       PaintTabs();
       return;
     }
@@ -195,7 +196,7 @@ class TTabRow : public QTabBar {
       button.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
       if (i == currentIndex())
         button.state |= QStyle::State_Sunken | QStyle::State_On;
-      else if (tabStyle_ == 2)
+      else if (tabStyle_ == tsFlatButtons)
         button.features |= QStyleOptionButton::Flat;
       else
         button.state |= QStyle::State_Raised;
@@ -224,8 +225,9 @@ class TTabRow : public QTabBar {
         painter.drawPixmap(x, area.top() + (area.height() - icon.height()) / 2, icon);
         x += icon.width() + gap;
       }
-      painter.drawItemText(QRect(x, area.top(), textWidth + 1, area.height()), Qt::AlignLeft | Qt::AlignVCenter |
-                           Qt::TextShowMnemonic, tab.palette, isTabEnabled(i), tab.text, QPalette::WindowText);
+      painter.drawItemText(
+          QRect(x, area.top(), textWidth + 1, area.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+          tab.palette, isTabEnabled(i), tab.text, QPalette::WindowText);
     };
     for (int i = 0; i < count(); ++i)
       if (isTabVisible(i) && i != currentIndex()) paintTab(i);
@@ -234,7 +236,7 @@ class TTabRow : public QTabBar {
 
   QSize tabSizeHint(int index) const override {
     QSize size = QTabBar::tabSizeHint(index);
-    if (tabStyle_ != 0) (Vertical() ? size.rheight() : size.rwidth()) += kButtonGap;  // buttons stand apart
+    if (tabStyle_ != tsTabs) (Vertical() ? size.rheight() : size.rwidth()) += kButtonGap;  // buttons stand apart
     const bool vertical = shape() == RoundedWest || shape() == RoundedEast;
     int& along = vertical ? size.rheight() : size.rwidth();
     int& across = vertical ? size.rwidth() : size.rheight();
@@ -247,14 +249,15 @@ class TTabRow : public QTabBar {
  private:
   bool Vertical() const { return shape() == RoundedWest || shape() == RoundedEast; }
   static constexpr int kButtonGap = 3;
-  int fixedWidth_, fixedHeight_, tabStyle_;
+  int fixedWidth_, fixedHeight_;
+  TTabStyle tabStyle_;
 };
 
-QTabBar::Shape TabShape(int position) {
+QTabBar::Shape TabShape(TTabPosition position) {
   switch (position) {
-    case 1: return QTabBar::RoundedSouth;
-    case 2: return QTabBar::RoundedWest;
-    case 3: return QTabBar::RoundedEast;
+    case tpBottom: return QTabBar::RoundedSouth;
+    case tpLeft: return QTabBar::RoundedWest;
+    case tpRight: return QTabBar::RoundedEast;
     default: return QTabBar::RoundedNorth;
   }
 }
@@ -275,16 +278,16 @@ std::vector<int> TabRowSizes(const std::vector<int>& widths, int available) {
   return rows;
 }
 
-TRect TabDisplayRect(const TRect& client, int stripExtent, int position, int style) {
+TRect TabDisplayRect(const TRect& client, int stripExtent, TTabPosition position, TTabStyle style) {
   TRect r = client;
-  const int gap = style == 0 ? 0 : 3;  // buttons stand apart from the display
+  const int gap = style == tsTabs ? 0 : 3;  // buttons stand apart from the display
   switch (position) {
-    case 1: r.Bottom -= stripExtent + gap; break;
-    case 2: r.Left += stripExtent + gap; break;
-    case 3: r.Right -= stripExtent + gap; break;
+    case tpBottom: r.Bottom -= stripExtent + gap; break;
+    case tpLeft: r.Left += stripExtent + gap; break;
+    case tpRight: r.Right -= stripExtent + gap; break;
     default: r.Top += stripExtent + gap; break;
   }
-  if (style == 0) InflateRect(r, -4, -4);  // inside the raised frame
+  if (style == tsTabs) InflateRect(r, -4, -4);  // inside the raised frame
   return r;
 }
 
@@ -299,7 +302,7 @@ std::vector<int> TCustomTabControl::RowSizes() const {
   // Rows run along the tabs' side: across the control for tabs at the top
   // or bottom, down it for tabs at the left or right. A change of side
   // forgets the rows (UpdateTabs), so the length alone keys them.
-  const int length = tabPosition_ < 2 ? Width() : Height();
+  const int length = tabPosition_ == tpTop || tabPosition_ == tpBottom ? Width() : Height();
   if (rowSizesWidth_ == length) return rowSizes_;
   const std::vector<std::string> texts = Tabs();
   rowSizesWidth_ = length;
@@ -355,8 +358,7 @@ std::vector<int> FirstTabs(const std::vector<int>& rows) {
 
 // The rows from the outer edge towards the display area, the selected
 // tab's row last; reversed when the tabs sit below or right of the display.
-std::vector<size_t> RowOrder(const std::vector<int>& rows, const std::vector<int>& firsts, int tabIndex,
-                             bool farSide) {
+std::vector<size_t> RowOrder(const std::vector<int>& rows, const std::vector<int>& firsts, int tabIndex, bool farSide) {
   size_t selectedRow = rows.size() - 1;
   for (size_t i = 0; i < rows.size(); ++i)
     if (tabIndex >= firsts[i] && tabIndex < firsts[i] + rows[i]) selectedRow = i;
@@ -370,11 +372,11 @@ std::vector<size_t> RowOrder(const std::vector<int>& rows, const std::vector<int
 
 // Where a row's bar goes in a control of the given size: `strip` is the
 // room of all the rows, `offset` this row's place in it.
-QRect RowGeometry(int tabPosition, int width, int height, int strip, int offset, int extent) {
+QRect RowGeometry(TTabPosition tabPosition, int width, int height, int strip, int offset, int extent) {
   switch (tabPosition) {
-    case 1: return QRect(2, height - strip + offset - 2, std::max(0, width - 4), extent + 2);
-    case 2: return QRect(offset, 2, extent + 2, std::max(0, height - 4));
-    case 3: return QRect(width - strip + offset - 2, 2, extent + 2, std::max(0, height - 4));
+    case tpBottom: return QRect(2, height - strip + offset - 2, std::max(0, width - 4), extent + 2);
+    case tpLeft: return QRect(offset, 2, extent + 2, std::max(0, height - 4));
+    case tpRight: return QRect(width - strip + offset - 2, 2, extent + 2, std::max(0, height - 4));
     default: return QRect(2, offset, std::max(0, width - 4), extent + 2);
   }
 }
@@ -398,7 +400,7 @@ void TCustomTabControl::UpdateTabs() {
   for (auto& bar : rowBars_) delete bar.data();
   rowBars_.clear();
   const std::vector<int> firsts = FirstTabs(rows);
-  const bool farSide = tabPosition_ == 1 || tabPosition_ == 3;  // bottom, right: display first
+  const bool farSide = tabPosition_ == tpBottom || tabPosition_ == tpRight;  // display first
   const std::vector<size_t> order = RowOrder(rows, firsts, tabIndex_, farSide);
   const TFont& font = *Font();
   const int extent = RowExtent();
@@ -437,7 +439,8 @@ void TCustomTabControl::UpdateTabs() {
       TabClicked(index);
       updatingTabs_ = false;
       tabIndex_ = index;
-      QMetaObject::invokeMethod(bar, [this] { UpdateTabs(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          bar, [this] { UpdateTabs(); }, Qt::QueuedConnection);
     });
     bar->setGeometry(RowGeometry(tabPosition_, Width(), Height(), strip, int(slot) * extent, extent));
     bar->setVisible(bar->tabsInRow > 0);
@@ -470,7 +473,7 @@ int TPageControl::TabImageIndex(int index) const {
 }
 
 void TCustomTabControl::Paint() {
-  if (style_ != 0) return;  // button styles have no frame around the display
+  if (style_ != tsTabs) return;  // button styles have no frame around the display
   TCanvas& c = *Canvas();
   TRect r = DisplayRect();
   InflateRect(r, 4, 4);
@@ -500,9 +503,9 @@ static void PublishTabControl(ClassBuilder<C>& b) {
       .BoolField("OwnerDraw", false)
       .BoolField("RaggedRight", false)
       .BoolField("ScrollOpposite", false)
-      .Enum("Style", TabStyleEnumInfo(), &C::Style, &C::SetStyle, "tsTabs")
+      .Enum("Style", TabStyleEnumInfo(), &C::Style, &C::SetStyle, tsTabs)
       .Integer("TabHeight", &C::TabHeight, &C::SetTabHeight, 0)
-      .Enum("TabPosition", TabPositionEnumInfo(), &C::TabPosition, &C::SetTabPosition, "tpTop")
+      .Enum("TabPosition", TabPositionEnumInfo(), &C::TabPosition, &C::SetTabPosition, tpTop)
       .Integer("TabWidth", &C::TabWidth, &C::SetTabWidth, 0)
       .Event("OnChange", &C::OnChange)
       .Event("OnChanging", &C::OnChanging)
