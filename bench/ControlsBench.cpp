@@ -47,23 +47,25 @@ class TBenchLabel : public TGraphicControl {
 };
 
 const TClassInfo& TBenchPanel::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TBenchPanel>("TBenchPanel", &TCustomControl::StaticClassInfo())
-                                     .Publish("Align")
-                                     .Publish("Caption")
-                                     .Publish("Color")
-                                     .Publish("Font")
-                                     .Publish("ParentFont")
-                                     .Publish("TabOrder")
-                                     .Publish("TabStop")
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TBenchPanel>("TBenchPanel", &TCustomControl::StaticClassInfo())
+          .Publish("Align")
+          .Publish("Caption")
+          .Publish("Color")
+          .Publish("Font")
+          .Publish("ParentFont")
+          .Publish("TabOrder")
+          .Publish("TabStop")
+          .Build();
   return info;
 }
 const TClassInfo& TBenchLabel::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TBenchLabel>("TBenchLabel", &TGraphicControl::StaticClassInfo())
-                                     .Publish("Caption")
-                                     .Publish("Color")
-                                     .Publish("Font")
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TBenchLabel>("TBenchLabel", &TGraphicControl::StaticClassInfo())
+          .Publish("Caption")
+          .Publish("Color")
+          .Publish("Font")
+          .Build();
   return info;
 }
 
@@ -83,15 +85,15 @@ std::string FormResource(bool withLabels) {
   int n = 0;
   if (!withLabels) {
     for (int i = 0; i < 1000; ++i, ++n)
-      t += "  object P" + std::to_string(i) + ": TBenchPanel\n    Left = " + std::to_string(i % 40 * 20) +
-           "\n    Top = " + std::to_string(i / 40 * 24) +
-           "\n    Width = 20\n    Height = 24\n    Caption = 'Panel'\n    TabOrder = " + std::to_string(i) +
-           "\n  end\n";
+      t +=
+          "  object P" + std::to_string(i) + ": TBenchPanel\n    Left = " + std::to_string(i % 40 * 20) +
+          "\n    Top = " + std::to_string(i / 40 * 24) +
+          "\n    Width = 20\n    Height = 24\n    Caption = 'Panel'\n    TabOrder = " + std::to_string(i) + "\n  end\n";
   } else {
     for (int p = 0; p < 40; ++p, ++n) {
       t += "  object P" + std::to_string(p) + ": TBenchPanel\n    Left = " + std::to_string(p % 8 * 100) +
-           "\n    Top = " + std::to_string(p / 8 * 120) + "\n    Width = 100\n    Height = 120\n    TabOrder = " +
-           std::to_string(p) + "\n";
+           "\n    Top = " + std::to_string(p / 8 * 120) +
+           "\n    Width = 100\n    Height = 120\n    TabOrder = " + std::to_string(p) + "\n";
       for (int l = 0; l < 24; ++l, ++n)
         t += "    object L" + std::to_string(p) + "_" + std::to_string(l) + ": TBenchLabel\n      Left = " +
              std::to_string(l % 2 * 50) + "\n      Top = " + std::to_string(l / 2 * 10) +

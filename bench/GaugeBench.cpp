@@ -36,8 +36,7 @@ void BM_GaugePaint(benchmark::State& state, TGaugeKind kind, bool framed) {
   }
 }
 
-BENCHMARK_CAPTURE(BM_GaugePaint, HorizontalBar, gkHorizontalBar, false)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_GaugePaint, HorizontalBar, gkHorizontalBar, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_GaugePaint, FramedBar, gkHorizontalBar, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_GaugePaint, Pie, gkPie, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_GaugePaint, Needle, gkNeedle, false)->Unit(benchmark::kMicrosecond);

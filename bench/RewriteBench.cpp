@@ -10,9 +10,9 @@
 #include <type_traits>
 #include <vector>
 
+#include "LoadPreview.h"
 #include "RegisteredClassNames.h"
 #include "core/Strings.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {
@@ -136,9 +136,7 @@ void RunRewrite(benchmark::State& state) {
     } else {
       logLines = log.size();
     }
-    {
-      Log gone = std::move(log);
-    }
+    { Log gone = std::move(log); }
     state.ResumeTiming();
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));

@@ -18,13 +18,13 @@
 #include <string>
 #include <string_view>
 
+#include "LoadPreview.h"
 #include "Unit1.h"
 #include "Unit2.h"
-#include "stock/StdCtrls.h"
 #include "components/Reader.h"
 #include "core/Strings.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
+#include "stock/StdCtrls.h"
 
 namespace {
 
@@ -57,22 +57,25 @@ void ForEachControl(PanelFn onPanel, ChildFn onChild) {
 std::string GeneratedFormPath() {
   static std::string path;
   if (!path.empty()) return path;
-  std::string text = "object Form1: TForm1\r\n  Caption = 'Bench'\r\n  ClientWidth = 1200\r\n"
-                     "  ClientHeight = 900\r\n  OnCreate = FormCreate\r\n";
+  std::string text =
+      "object Form1: TForm1\r\n  Caption = 'Bench'\r\n  ClientWidth = 1200\r\n"
+      "  ClientHeight = 900\r\n  OnCreate = FormCreate\r\n";
   bool open = false;
   ForEachControl(
       [&](int panel, int left, int top) {
         if (open) text += "  end\r\n";
         open = true;
-        text += "  object Panel" + std::to_string(panel) + ": TPanel\r\n    Left = " + std::to_string(left) +
-                "\r\n    Top = " + std::to_string(top) + "\r\n    Width = 118\r\n    Height = 88\r\n    TabOrder = " +
-                std::to_string(panel) + "\r\n";
+        text +=
+            "  object Panel" + std::to_string(panel) + ": TPanel\r\n    Left = " + std::to_string(left) +
+            "\r\n    Top = " + std::to_string(top) +
+            "\r\n    Width = 118\r\n    Height = 88\r\n    TabOrder = " + std::to_string(panel) + "\r\n";
       },
       [&](const ChildSpec& c) {
         const bool edit = std::string_view(c.kind) == "TEdit";
-        text += "    object " + c.name + ": " + c.kind + "\r\n      Left = " + std::to_string(c.left) +
-                "\r\n      Top = " + std::to_string(c.top) + "\r\n      Width = 36\r\n      Height = 21\r\n      " +
-                (edit ? "Text" : "Caption") + " = '" + c.name + "'\r\n      OnClick = Clicked\r\n    end\r\n";
+        text +=
+            "    object " + c.name + ": " + c.kind + "\r\n      Left = " + std::to_string(c.left) +
+            "\r\n      Top = " + std::to_string(c.top) + "\r\n      Width = 36\r\n      Height = 21\r\n      " +
+            (edit ? "Text" : "Caption") + " = '" + c.name + "'\r\n      OnClick = Clicked\r\n    end\r\n";
       });
   text += "  end\r\nend\r\n";
   path = "/tmp/tessaly_viewer_bench.dfm";

@@ -25,7 +25,11 @@ void GenerateForm(FormEvents& sink, size_t components) {
   FormScalar s;
   auto integer = [&](std::string_view name, int64_t v) {
     sink.Property(name);
-    s.type = v >= -128 && v <= 127 ? TValueType::vaInt8 : v >= -32768 && v <= 32767 ? TValueType::vaInt16 : TValueType::vaInt32;
+    s.type =
+        v >= -128 && v <= 127 ? TValueType::vaInt8
+        : v >= -32768 && v <= 32767
+            ? TValueType::vaInt16
+            : TValueType::vaInt32;
     s.integer = v;
     sink.Scalar(s);
   };

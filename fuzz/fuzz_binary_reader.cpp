@@ -16,11 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   try {
     ReadFormBinary(bytes, sink);
-  } catch (const Exception&) {
-  }
+  } catch (const Exception&) {}
   try {
     ReadFormResource(bytes, sink);
-  } catch (const Exception&) {
-  }
+  } catch (const Exception&) {}
   return 0;
 }

@@ -32,7 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::unique_ptr<TForm2> preview(new TForm2(Application));
   try {
     ReadComponentRes(resource, preview.get());
-  } catch (const Exception&) {
-  }
+  } catch (const Exception&) {}
   return 0;
 }

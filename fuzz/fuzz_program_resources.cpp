@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         __builtin_trap();
       (void)FormFileBytes(form);
     }
-  } catch (const Exception&) {
-  }
+  } catch (const Exception&) {}
   return 0;
 }

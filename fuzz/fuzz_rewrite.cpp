@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "FormFiles.h"
 #include "RegisteredClassNames.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
-#include "FormFiles.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 
@@ -38,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     input.SetPosition(0);
     work.Clear();
     ObjectTextToResource(input, work);
-  } catch (const Exception&) {
-  }
+  } catch (const Exception&) {}
   return 0;
 }

@@ -14,7 +14,7 @@ import sys
 MAX_FILE_LINES = 900
 MAX_FUNCTION_LINES = 80
 PRODUCT_DIRS = ["viewer", "controls", "tools"]
-TABLES = re.compile(r"\b(StaticClassInfo|\w*Idents|\w*EnumInfo)\s*\(")
+TABLES = re.compile(r"\b(StaticClassInfo|\w*Idents|\w*EnumInfo|Register\w*Classes)\s*\(")
 
 
 def strip_code(text):

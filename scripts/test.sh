@@ -4,7 +4,8 @@
 #   2. the same tests under AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. each fuzz target for TESSALY_FUZZ_SECONDS (default 60) seconds.
 # First of all it checks the house rules that need no build: includes point
-# down the layers, and no product file or function grows past its limit.
+# down the layers and, once the tools are installed, no product file or
+# function grows past its limit and every source is formatted.
 # After the build it checks that no library calls up the layers, and runs
 # clang-tidy on the sources the newest commit changed.
 # TESSALY_QUICK=1 runs step 1 only.
@@ -13,11 +14,13 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
-echo "== Layers and sizes"
+echo "== Layers"
 bash scripts/check_layers.sh
-python3 scripts/check_sizes.py
 
 bash scripts/install-deps.sh
+echo "== Sizes and format"
+python3 scripts/check_sizes.py
+bash scripts/check_format.sh
 
 echo "== Unit tests"
 bash scripts/build.sh build -DTESSALY_WERROR=ON

@@ -69,8 +69,8 @@ int RunImagesCommand(const std::vector<std::string>& args) {
   }
   for (const TFormPicture& p : pictures) {
     if (!p.skipped.empty()) {
-      std::fprintf(stderr, "%s: skipped %s (%s): %s\n", a.form.c_str(), p.fileName.c_str(), p.kind.c_str(),
-                   p.skipped.c_str());
+      std::fprintf(
+          stderr, "%s: skipped %s (%s): %s\n", a.form.c_str(), p.fileName.c_str(), p.kind.c_str(), p.skipped.c_str());
       continue;
     }
     if (a.list) {

@@ -4,19 +4,23 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QMessageLogContext>
 #include <QMenuBar>
+#include <QMessageLogContext>
 #include <QPainter>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "LoadForm.h"
+#include "LoadPreview.h"
+#include "RegisteredClassNames.h"
+#include "ToolFiles.h"
 #include "Unit2.h"
 #include "components/Reader.h"
 #include "controls/ContentReport.h"
@@ -24,10 +28,6 @@
 #include "controls/Render.h"
 #include "core/Exceptions.h"
 #include "core/Strings.h"
-#include "ToolFiles.h"
-#include "LoadForm.h"
-#include "LoadPreview.h"
-#include "RegisteredClassNames.h"
 #include "rewrite.h"
 #include "stock/Menus.h"
 
@@ -55,8 +55,8 @@ void PrintLog(const TStringList& log) {
 // the preview window from its resource and hands it to `use` instead of
 // showing it. The component log goes to stderr, also when the load fails.
 // `read` gets every form file the load read.
-int LoadIntoPreview(const std::string& path, const std::function<void(TForm2&)>& use,
-                    std::vector<std::string>* read = nullptr) {
+int LoadIntoPreview(
+    const std::string& path, const std::function<void(TForm2&)>& use, std::vector<std::string>* read = nullptr) {
   try {
     CheckPreviewInput(path);
   } catch (const std::exception& e) {
@@ -209,19 +209,23 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   QByteArray png;
   std::string refused;
   std::vector<std::string> read;
-  int status = LoadIntoPreview(file, [&](TForm2& preview) {
-    const int width = preview.ClientWidth(), height = preview.ClientHeight();
-    if (width > kMaxRenderSide || height > kMaxRenderSide) {
-      refused = "the form's client area of " + std::to_string(width) + " x " + std::to_string(height) +
-                " pixels is larger than render draws (" + std::to_string(kMaxRenderSide) + " x " +
-                std::to_string(kMaxRenderSide) + ")";
-      return;
-    }
-    QImage image = RenderPreviewWindow(preview);
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) refused = "cannot encode the image as PNG";
-  }, &read);
+  int status = LoadIntoPreview(
+      file,
+      [&](TForm2& preview) {
+        const int width = preview.ClientWidth(), height = preview.ClientHeight();
+        if (width > kMaxRenderSide || height > kMaxRenderSide) {
+          refused =
+              "the form's client area of " + std::to_string(width) + " x " + std::to_string(height) +
+              " pixels is larger than render draws (" + std::to_string(kMaxRenderSide) + " x " +
+              std::to_string(kMaxRenderSide) + ")";
+          return;
+        }
+        QImage image = RenderPreviewWindow(preview);
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) refused = "cannot encode the image as PNG";
+      },
+      &read);
   if (status != kExitOk) return status;
   // Nor any ancestor or frame form the load read.
   try {

@@ -11,9 +11,9 @@
 #include "ImageCommands.h"
 #include "InheritedCommands.h"
 #include "PreviewCommands.h"
+#include "RewriteCommand.h"
 #include "SurveyForm.h"
 #include "ToolFiles.h"
-#include "RewriteCommand.h"
 #include "rewrite.h"
 
 namespace {

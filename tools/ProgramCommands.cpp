@@ -9,9 +9,9 @@
 
 #include "ToolFiles.h"
 #include "core/SysUtils.h"
+#include "streaming/Converters.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormText.h"
-#include "streaming/Converters.h"
 #include "streaming/ProgramResources.h"
 
 namespace {

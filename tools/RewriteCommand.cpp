@@ -45,7 +45,4 @@ int RunRewriteCommand(const std::vector<std::string>& args, std::ostream& out, s
   return status;
 }
 
-int RunRewriteCommand(const std::vector<std::string>& args) {
-  return RunRewriteCommand(args, std::cout, std::cerr);
-}
-
+int RunRewriteCommand(const std::vector<std::string>& args) { return RunRewriteCommand(args, std::cout, std::cerr); }

@@ -5,9 +5,9 @@
 #include <charconv>
 
 #include "RegisteredClassNames.h"
-#include "streaming/Converters.h"
-#include "core/FormValue.h"
 #include "core/Ascii.h"
+#include "core/FormValue.h"
+#include "streaming/Converters.h"
 
 namespace {
 
@@ -130,8 +130,8 @@ std::vector<PasToken> TokenizePascal(std::string_view s) {
       size_t start = i++;
       while (i < s.size()) {
         const unsigned char d = static_cast<unsigned char>(s[i]);
-        const bool dotted = d == '.' && i + 1 < s.size() &&
-                            (std::isalpha(static_cast<unsigned char>(s[i + 1])) || s[i + 1] == '_');
+        const bool dotted =
+            d == '.' && i + 1 < s.size() && (std::isalpha(static_cast<unsigned char>(s[i + 1])) || s[i + 1] == '_');
         if (!(std::isalnum(d) || d == '_' || dotted)) break;
         ++i;
       }
@@ -158,8 +158,9 @@ FormCensus TakeFormCensus(std::string_view data) {
 }
 
 std::string FormCensusToTsv(const FormCensus& c) {
-  std::string out = "root\t" + c.rootClass + "\t" + c.rootName + "\t" + (c.inherited ? "1" : "0") + "\t" +
-                    std::to_string(c.componentCount) + "\n";
+  std::string out =
+      "root\t" + c.rootClass + "\t" + c.rootName + "\t" + (c.inherited ? "1" : "0") + "\t" +
+      std::to_string(c.componentCount) + "\n";
   for (const auto& [cls, count] : c.classes) out += "class\t" + cls + "\t" + std::to_string(count) + "\n";
   for (const std::string& cls : c.frames) out += "frame\t" + cls + "\n";
   for (const auto& [cls, props] : c.unknownProperties)
@@ -307,8 +308,8 @@ std::string ClassTableCsv(const std::vector<CensusClassRow>& rows) {
     for (const auto& [name, count] : r.properties)
       props += (props.empty() ? "" : "; ") + name + "=" + std::to_string(count);
     out += CsvField(r.name) + "," + std::to_string(r.count) + "," + std::to_string(r.forms.size()) + "," +
-           (r.known ? "yes" : "no") + "," + (r.frame ? "yes" : "no") + "," + CsvField(r.unit) + "," +
-           CsvField(paths) + "," + CsvField(props) + "\r\n";
+           (r.known ? "yes" : "no") + "," + (r.frame ? "yes" : "no") + "," + CsvField(r.unit) + "," + CsvField(paths) +
+           "," + CsvField(props) + "\r\n";
   }
   return out;
 }

@@ -13,14 +13,14 @@
 // What one form holds, from its description alone.
 struct FormCensus {
   std::string rootClass, rootName;
-  bool inherited = false;                  // root header "inherited"
-  std::map<std::string, int> classes;      // class of every component below the root -> count
-  std::set<std::string> frames;            // classes of components stored "inline" (frames)
+  bool inherited = false;              // root header "inherited"
+  std::map<std::string, int> classes;  // class of every component below the root -> count
+  std::set<std::string> frames;        // classes of components stored "inline" (frames)
   // Properties set on components of classes the preview does not know:
   // class -> property -> count. Properties of collection items are named
   // "Collection.Property".
   std::map<std::string, std::map<std::string, int>> unknownProperties;
-  int componentCount = 0;                  // below the root
+  int componentCount = 0;  // below the root
 };
 
 // Reads one form description (either encoding). Raises the streaming core's
@@ -59,8 +59,8 @@ void ScanUnitSource(std::string_view unitName, std::string_view source, UnitDecl
 
 // One form of a survey as the census sees it.
 struct CensusForm {
-  std::string path;      // relative to the surveyed tree
-  std::string error;     // non-empty when the description could not be read
+  std::string path;   // relative to the surveyed tree
+  std::string error;  // non-empty when the description could not be read
   FormCensus census;
 };
 
@@ -68,10 +68,10 @@ struct CensusForm {
 struct CensusClassRow {
   std::string name;
   int count = 0;
-  std::vector<std::string> forms;  // paths, sorted, each once
-  bool known = false;              // the preview builds it (otherwise a placeholder)
-  bool frame = false;              // some form holds it inline
-  std::string unit;                // declaring unit, where the sources say
+  std::vector<std::string> forms;         // paths, sorted, each once
+  bool known = false;                     // the preview builds it (otherwise a placeholder)
+  bool frame = false;                     // some form holds it inline
+  std::string unit;                       // declaring unit, where the sources say
   std::map<std::string, int> properties;  // set on it, for unknown classes
 };
 

@@ -293,10 +293,11 @@ int RunSurveyCommand(const std::vector<std::string>& args) {
   SurveyOptions o;
   std::string error;
   if (!ParseSurveyArgs(args, o, error)) {
-    std::fprintf(stderr,
-                 "tessaly-tool: %s\nusage: tessaly-tool survey DIR -o OUT [-j N] [--shard K/N] "
-                 "[--time-limit SECONDS] [--memory-limit MB, 0 for none]\n",
-                 error.c_str());
+    std::fprintf(
+        stderr,
+        "tessaly-tool: %s\nusage: tessaly-tool survey DIR -o OUT [-j N] [--shard K/N] "
+        "[--time-limit SECONDS] [--memory-limit MB, 0 for none]\n",
+        error.c_str());
     return kExitUsage;
   }
   return Survey(o);
@@ -336,8 +337,7 @@ int RunCensusCommand(const std::vector<std::string>& args) {
   const std::vector<CensusClassRow> rows = BuildClassTable(forms, units);
   const std::string table = csv ? ClassTableCsv(rows) : ClassTableText(rows);
   std::fwrite(table.data(), 1, table.size(), stdout);
-  if (!csv)
-    std::fprintf(stdout, "%zu forms (%d unreadable), %zu classes\n", work.size(), unreadable, rows.size());
+  if (!csv) std::fprintf(stdout, "%zu forms (%d unreadable), %zu classes\n", work.size(), unreadable, rows.size());
   return kExitOk;
 }
 
@@ -345,9 +345,12 @@ int RunSurveyMergeCommand(const std::vector<std::string>& args) {
   std::string out;
   std::vector<std::string> shards;
   for (size_t i = 0; i < args.size(); ++i) {
-    if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size()) out = args[++i];
-    else if (!args[i].empty() && args[i][0] != '-') shards.push_back(args[i]);
-    else shards.clear(), out.clear(), i = args.size();
+    if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size())
+      out = args[++i];
+    else if (!args[i].empty() && args[i][0] != '-')
+      shards.push_back(args[i]);
+    else
+      shards.clear(), out.clear(), i = args.size();
   }
   if (out.empty() || shards.empty()) {
     std::fprintf(stderr, "usage: tessaly-tool survey-merge -o OUT SHARD_OUT...\n");
@@ -375,7 +378,7 @@ int RunSurveyMergeCommand(const std::vector<std::string>& args) {
   Prune(formsDir, keys);
   WriteFile(fs::path(out) / "units.tsv", units.ToTsv());
   WriteSurveyReport(out, ReadSurveyRecords(out), units);
-  std::fprintf(stderr, "tessaly-tool: %zu forms from %zu shards; report in %s/index.html\n", keys.size(),
-               shards.size(), out.c_str());
+  std::fprintf(stderr, "tessaly-tool: %zu forms from %zu shards; report in %s/index.html\n", keys.size(), shards.size(),
+               out.c_str());
   return kExitOk;
 }

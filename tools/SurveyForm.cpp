@@ -9,13 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "LoadPreview.h"
 #include "PreviewCommands.h"
 #include "ToolFiles.h"
 #include "Unit2.h"
 #include "components/Reader.h"
 #include "controls/Render.h"
 #include "core/Strings.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {
@@ -108,8 +108,9 @@ int RunSurveyFormCommand(const std::vector<std::string>& args) {
     if (source.Count() > 0) WriteFile(dir + "/rewritten.txt", JoinLines(source));
     WriteFile(dir + "/log.txt", JoinLines(log));
     if (!tree.empty()) WriteFile(dir + "/tree.json", tree);
-    std::string tsv = "status\t" + result.status + "\nwidth\t" + std::to_string(result.width) + "\nheight\t" +
-                      std::to_string(result.height) + "\n";
+    std::string tsv =
+        "status\t" + result.status + "\nwidth\t" + std::to_string(result.width) + "\nheight\t" +
+        std::to_string(result.height) + "\n";
     if (!result.error.empty()) tsv += "error\t" + result.error + "\n";
     if (!result.note.empty()) tsv += "note\t" + result.note + "\n";
     WriteFile(dir + "/result.tsv", tsv);

@@ -55,11 +55,11 @@ std::string SearchText(const SurveyRecord& r) {
 
 std::string Card(const SurveyRecord& r) {
   const std::string href = "forms/" + r.key + "/index.html";
-  std::string html = "<a class=\"card " + r.status + "\" href=\"" + href + "\" data-search=\"" +
-                     HtmlEscape(SearchText(r)) + "\" data-name=\"" + HtmlEscape(Lower(DisplayUtf8(r.path))) +
-                     "\" data-status=\"" + r.status + "\" data-area=\"" +
-                     std::to_string(int64_t(r.width) * r.height) + "\" data-components=\"" +
-                     std::to_string(r.census.componentCount) + "\">";
+  std::string html =
+      "<a class=\"card " + r.status + "\" href=\"" + href + "\" data-search=\"" + HtmlEscape(SearchText(r)) +
+      "\" data-name=\"" + HtmlEscape(Lower(DisplayUtf8(r.path))) + "\" data-status=\"" + r.status + "\" data-area=\"" +
+      std::to_string(int64_t(r.width) * r.height) + "\" data-components=\"" + std::to_string(r.census.componentCount) +
+      "\">";
   if (r.hasPreview)
     html += "<img src=\"forms/" + r.key + "/thumb.png\" alt=\"\" loading=\"lazy\">";
   else
@@ -74,31 +74,33 @@ std::string IndexPage(const std::vector<SurveyRecord>& records, const std::vecto
   int failed = 0, placeholders = 0;
   for (const SurveyRecord& r : records) failed += r.status != "ok";
   for (const CensusClassRow& row : rows) placeholders += !row.known;
-  std::string html = PageHead("Tessaly survey", "") + "<body class=\"index\">\n" + Nav("") +
-                     "<header><h1>" + std::to_string(records.size()) + " forms</h1><p>" +
-                     std::to_string(records.size() - failed) + " loaded, " + std::to_string(failed) +
-                     " failed; " + std::to_string(rows.size()) + " component classes, " +
-                     std::to_string(placeholders) + " shown as placeholders</p>\n"
-                     "<div class=\"controls\"><input id=\"filter\" type=\"search\" "
-                     "placeholder=\"Filter by form, class or error\" autofocus>\n"
-                     "<select id=\"sort\"><option value=\"name\">by name</option>"
-                     "<option value=\"status\">failures first</option><option value=\"area\">largest first</option>"
-                     "<option value=\"components\">most components first</option></select>\n"
-                     "<span id=\"shown\"></span></div></header>\n<main id=\"grid\">\n";
+  std::string html =
+      PageHead("Tessaly survey", "") + "<body class=\"index\">\n" + Nav("") + "<header><h1>" +
+      std::to_string(records.size()) + " forms</h1><p>" + std::to_string(records.size() - failed) + " loaded, " +
+      std::to_string(failed) + " failed; " + std::to_string(rows.size()) + " component classes, " +
+      std::to_string(placeholders) +
+      " shown as placeholders</p>\n"
+      "<div class=\"controls\"><input id=\"filter\" type=\"search\" "
+      "placeholder=\"Filter by form, class or error\" autofocus>\n"
+      "<select id=\"sort\"><option value=\"name\">by name</option>"
+      "<option value=\"status\">failures first</option><option value=\"area\">largest first</option>"
+      "<option value=\"components\">most components first</option></select>\n"
+      "<span id=\"shown\"></span></div></header>\n<main id=\"grid\">\n";
   for (const SurveyRecord& r : records) html += Card(r);
   return html + "</main>\n<script src=\"report.js\"></script>\n</body>\n</html>\n";
 }
 
-std::string CensusPage(const std::vector<SurveyRecord>& records, const std::vector<CensusClassRow>& rows,
-                       const UnitDeclarations& units) {
+std::string CensusPage(
+    const std::vector<SurveyRecord>& records, const std::vector<CensusClassRow>& rows, const UnitDeclarations& units) {
   std::map<std::string, std::string> keyOfPath;
   for (const SurveyRecord& r : records) keyOfPath[r.path] = r.key;
-  std::string html = PageHead("Tessaly survey: census", "") + "<body class=\"census\">\n" + Nav("") +
-                     "<header><h1>Component classes</h1>\n<div class=\"controls\"><input id=\"filter\" "
-                     "type=\"search\" placeholder=\"Filter by class, unit or form\"><span id=\"shown\"></span>"
-                     "</div></header>\n<table id=\"classes\" class=\"sortable\"><thead><tr><th>Class</th>"
-                     "<th data-numeric>Count</th><th data-numeric>Forms</th><th>Preview</th><th>Unit</th>"
-                     "<th>Properties set (unknown classes)</th><th>Used in</th></tr></thead><tbody>\n";
+  std::string html =
+      PageHead("Tessaly survey: census", "") + "<body class=\"census\">\n" + Nav("") +
+      "<header><h1>Component classes</h1>\n<div class=\"controls\"><input id=\"filter\" "
+      "type=\"search\" placeholder=\"Filter by class, unit or form\"><span id=\"shown\"></span>"
+      "</div></header>\n<table id=\"classes\" class=\"sortable\"><thead><tr><th>Class</th>"
+      "<th data-numeric>Count</th><th data-numeric>Forms</th><th>Preview</th><th>Unit</th>"
+      "<th>Properties set (unknown classes)</th><th>Used in</th></tr></thead><tbody>\n";
   for (const CensusClassRow& row : rows) {
     std::string used, props;
     for (const std::string& p : row.forms)
@@ -106,20 +108,22 @@ std::string CensusPage(const std::vector<SurveyRecord>& records, const std::vect
     for (const auto& [name, count] : row.properties)
       props += HtmlEscape(DisplayUtf8(name)) + "&nbsp;(" + std::to_string(count) + ") ";
     const std::string state = row.known ? "known" : row.frame ? "frame" : "placeholder";
-    html += "<tr class=\"" + state + "\" data-search=\"" +
-            HtmlEscape(Lower(DisplayUtf8(row.name + " " + row.unit + " " + state))) + "\"><td>" +
-            HtmlEscape(DisplayUtf8(row.name)) + "</td><td>" + std::to_string(row.count) + "</td><td>" +
-            std::to_string(row.forms.size()) + "</td><td>" + state + "</td><td>" + HtmlEscape(row.unit) +
-            "</td><td class=\"props\">" + props + "</td><td class=\"used\">" + used + "</td></tr>\n";
+    html +=
+        "<tr class=\"" + state + "\" data-search=\"" +
+        HtmlEscape(Lower(DisplayUtf8(row.name + " " + row.unit + " " + state))) + "\"><td>" +
+        HtmlEscape(DisplayUtf8(row.name)) + "</td><td>" + std::to_string(row.count) + "</td><td>" +
+        std::to_string(row.forms.size()) + "</td><td>" + state + "</td><td>" + HtmlEscape(row.unit) +
+        "</td><td class=\"props\">" + props + "</td><td class=\"used\">" + used + "</td></tr>\n";
   }
-  html += "</tbody></table>\n<h2>Inherited forms</h2>\n<table><thead><tr><th>Form</th><th>Class chain</th>"
-          "</tr></thead><tbody>\n";
+  html +=
+      "</tbody></table>\n<h2>Inherited forms</h2>\n<table><thead><tr><th>Form</th><th>Class chain</th>"
+      "</tr></thead><tbody>\n";
   for (const SurveyRecord& r : records) {
     if (!r.census.inherited) continue;
     std::string chain;
     for (const std::string& c : units.Chain(r.census.rootClass)) chain += (chain.empty() ? "" : " \xE2\x86\x92 ") + c;
-    html += "<tr><td><a href=\"forms/" + r.key + "/index.html\">" + HtmlEscape(DisplayUtf8(r.path)) +
-            "</a></td><td>" + HtmlEscape(DisplayUtf8(chain)) + "</td></tr>\n";
+    html += "<tr><td><a href=\"forms/" + r.key + "/index.html\">" + HtmlEscape(DisplayUtf8(r.path)) + "</a></td><td>" +
+            HtmlEscape(DisplayUtf8(chain)) + "</td></tr>\n";
   }
   return html + "</tbody></table>\n<script src=\"report.js\"></script>\n</body>\n</html>\n";
 }
@@ -130,10 +134,11 @@ std::string Section(const std::string& title, const std::string& body) {
 
 std::string FormPage(const SurveyRecord& r, const fs::path& dir, const UnitDeclarations& units) {
   const std::string path = DisplayUtf8(r.path);
-  std::string html = PageHead(path + " \xE2\x80\x93 Tessaly survey", "../../") + "<body class=\"form\">\n" +
-                     Nav("../../") + "<header><h1>" + HtmlEscape(path) + "</h1><p class=\"meta\">" +
-                     HtmlEscape(DisplayUtf8(r.census.rootName + ": " + r.census.rootClass)) + " " + Size(r) +
-                     " <b>" + r.status + "</b>";
+  std::string html =
+      PageHead(path + " \xE2\x80\x93 Tessaly survey", "../../") + "<body class=\"form\">\n" + Nav("../../") +
+      "<header><h1>" + HtmlEscape(path) + "</h1><p class=\"meta\">" +
+      HtmlEscape(DisplayUtf8(r.census.rootName + ": " + r.census.rootClass)) + " " + Size(r) + " <b>" + r.status +
+      "</b>";
   if (r.census.inherited) {
     std::string chain;
     for (const std::string& c : units.Chain(r.census.rootClass)) chain += (chain.empty() ? "" : " \xE2\x86\x92 ") + c;
@@ -144,16 +149,23 @@ std::string FormPage(const SurveyRecord& r, const fs::path& dir, const UnitDecla
   if (!r.note.empty()) html += "<p class=\"note\">" + HtmlEscape(r.note) + "</p>\n";
   html += "</header>\n";
   if (r.hasPreview)
-    html += Section("Preview", "<img id=\"preview\" src=\"preview.png\" alt=\"preview of " + HtmlEscape(path) + "\">\n");
+    html +=
+        Section("Preview", "<img id=\"preview\" src=\"preview.png\" alt=\"preview of " + HtmlEscape(path) + "\">\n");
   if (fs::exists(dir / "tree.json")) html += Section("Components", "<div id=\"tree\"></div>\n");
   std::string classes = "<table><thead><tr><th>Class</th><th>Count</th><th>Preview</th></tr></thead><tbody>\n";
   for (const auto& [cls, count] : r.census.classes)
-    classes += "<tr><td>" + HtmlEscape(DisplayUtf8(cls)) + "</td><td>" + std::to_string(count) + "</td><td>" +
-               (IsStandardFormClass(cls) ? "known" : r.census.frames.count(cls) ? "frame" : "placeholder") +
-               "</td></tr>\n";
+    classes +=
+        "<tr><td>" + HtmlEscape(DisplayUtf8(cls)) + "</td><td>" + std::to_string(count) + "</td><td>" +
+        (IsStandardFormClass(cls) ? "known"
+         : r.census.frames.count(cls)
+             ? "frame"
+             : "placeholder") +
+        "</td></tr>\n";
   html += Section("Classes", classes + "</tbody></table>\n");
   if (fs::exists(dir / "rewritten.txt"))
-    html += Section("Rewritten text", "<pre class=\"text\">" + HtmlEscape(DisplayUtf8(ReadText(dir / "rewritten.txt"))) + "</pre>\n");
+    html += Section(
+        "Rewritten text",
+        "<pre class=\"text\">" + HtmlEscape(DisplayUtf8(ReadText(dir / "rewritten.txt"))) + "</pre>\n");
   html += Section("Log", "<pre class=\"log\">" + HtmlEscape(DisplayUtf8(ReadText(dir / "log.txt"))) + "</pre>\n");
   html += "<script src=\"../../report.js\"></script>\n";
   if (fs::exists(dir / "tree.json")) html += "<script src=\"tree.js\"></script>\n";
@@ -163,8 +175,9 @@ std::string FormPage(const SurveyRecord& r, const fs::path& dir, const UnitDecla
 }  // namespace
 
 std::string SurveyRecord::RecordTsv() const {
-  std::string out = "path\t" + path + "\nstatus\t" + status + "\nwidth\t" + std::to_string(width) + "\nheight\t" +
-                    std::to_string(height) + "\nseconds\t" + Number(seconds, 3) + "\n";
+  std::string out =
+      "path\t" + path + "\nstatus\t" + status + "\nwidth\t" + std::to_string(width) + "\nheight\t" +
+      std::to_string(height) + "\nseconds\t" + Number(seconds, 3) + "\n";
   if (!error.empty()) out += "error\t" + error + "\n";
   if (!note.empty()) out += "note\t" + note + "\n";
   if (!censusError.empty()) out += "census_error\t" + censusError + "\n";
@@ -178,14 +191,22 @@ void ParseRecordTsv(std::string_view tsv, SurveyRecord& r) {
     const size_t tab = line.find('\t');
     if (tab == std::string::npos) continue;
     const std::string key = line.substr(0, tab), value = line.substr(tab + 1);
-    if (key == "path") r.path = value;
-    else if (key == "status") r.status = value;
-    else if (key == "error") r.error = value;
-    else if (key == "note") r.note = value;
-    else if (key == "census_error") r.censusError = value;
-    else if (key == "width") r.width = std::atoi(value.c_str());
-    else if (key == "height") r.height = std::atoi(value.c_str());
-    else if (key == "seconds") r.seconds = std::atof(value.c_str());
+    if (key == "path")
+      r.path = value;
+    else if (key == "status")
+      r.status = value;
+    else if (key == "error")
+      r.error = value;
+    else if (key == "note")
+      r.note = value;
+    else if (key == "census_error")
+      r.censusError = value;
+    else if (key == "width")
+      r.width = std::atoi(value.c_str());
+    else if (key == "height")
+      r.height = std::atoi(value.c_str());
+    else if (key == "seconds")
+      r.seconds = std::atof(value.c_str());
   }
 }
 
@@ -202,8 +223,9 @@ std::vector<SurveyRecord> ReadSurveyRecords(const std::string& out) {
     r.hasPreview = fs::exists(dir / "thumb.png");
     records.push_back(std::move(r));
   }
-  std::sort(records.begin(), records.end(),
-            [](const SurveyRecord& a, const SurveyRecord& b) { return a.path < b.path; });
+  std::sort(records.begin(), records.end(), [](const SurveyRecord& a, const SurveyRecord& b) {
+    return a.path < b.path;
+  });
   return records;
 }
 
@@ -220,17 +242,17 @@ std::string FormsCsv(const std::vector<SurveyRecord>& records, const UnitDeclara
       if (!IsStandardFormClass(cls)) unknown += (unknown.empty() ? "" : "; ") + cls;
     for (const std::string& f : c.frames) frames += (frames.empty() ? "" : "; ") + f;
     const std::string error = !r.error.empty() ? r.error : r.censusError;
-    out += CsvField(r.path) + "," + r.key + "," + r.status + "," + CsvField(c.rootClass) + "," +
-           CsvField(c.rootName) + "," + (c.inherited ? "yes" : "no") + "," + CsvField(ancestors) + "," +
-           std::to_string(r.width) + "," + std::to_string(r.height) + "," + std::to_string(c.componentCount) + "," +
-           std::to_string(c.classes.size()) + "," + CsvField(unknown) + "," + CsvField(frames) + "," +
-           Number(r.seconds, 3) + "," + CsvField(error) + "\r\n";
+    out +=
+        CsvField(r.path) + "," + r.key + "," + r.status + "," + CsvField(c.rootClass) + "," + CsvField(c.rootName) +
+        "," + (c.inherited ? "yes" : "no") + "," + CsvField(ancestors) + "," + std::to_string(r.width) + "," +
+        std::to_string(r.height) + "," + std::to_string(c.componentCount) + "," + std::to_string(c.classes.size()) +
+        "," + CsvField(unknown) + "," + CsvField(frames) + "," + Number(r.seconds, 3) + "," + CsvField(error) + "\r\n";
   }
   return out;
 }
 
-void WriteSurveyReport(const std::string& out, const std::vector<SurveyRecord>& records,
-                       const UnitDeclarations& units) {
+void WriteSurveyReport(
+    const std::string& out, const std::vector<SurveyRecord>& records, const UnitDeclarations& units) {
   const fs::path base(out);
   std::vector<CensusForm> forms;
   for (const SurveyRecord& r : records) forms.push_back({r.path, r.censusError, r.census});
@@ -241,7 +263,8 @@ void WriteSurveyReport(const std::string& out, const std::vector<SurveyRecord>& 
   WriteText(base / "report.js", kSurveyReportJs);
   for (const SurveyRecord& r : records) {
     const fs::path dir = base / "forms" / r.key;
-    if (fs::exists(dir / "tree.json")) WriteText(dir / "tree.js", "tessalyShowTree(" + ReadText(dir / "tree.json") + ");\n");
+    if (fs::exists(dir / "tree.json"))
+      WriteText(dir / "tree.js", "tessalyShowTree(" + ReadText(dir / "tree.json") + ");\n");
     WriteText(dir / "index.html", FormPage(r, dir, units));
   }
   WriteText(base / "census.html", CensusPage(records, rows, units));

@@ -37,8 +37,7 @@ std::string FormsCsv(const std::vector<SurveyRecord>& records, const UnitDeclara
 
 // Writes census.csv, forms.csv, the web pages and their style and script
 // into out. Raises EToolOutputError when a file cannot be written.
-void WriteSurveyReport(const std::string& out, const std::vector<SurveyRecord>& records,
-                       const UnitDeclarations& units);
+void WriteSurveyReport(const std::string& out, const std::vector<SurveyRecord>& records, const UnitDeclarations& units);
 
 // A whole file of an output folder ("" when it cannot be read), and one
 // written atomically (raises EToolOutputError).

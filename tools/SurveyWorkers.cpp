@@ -89,14 +89,10 @@ WorkerOutcome Outcome(int status, Clock::time_point start) {
 
 std::string WorkerOutcome::What() const {
   switch (kind) {
-    case Exited:
-      return "exit status " + std::to_string(code);
-    case Signalled:
-      return "killed by signal " + std::to_string(code) + " (" + strsignal(code) + ")";
-    case TimedOut:
-      return "still running after its time limit, killed";
-    case NotStarted:
-      return "could not be started";
+    case Exited: return "exit status " + std::to_string(code);
+    case Signalled: return "killed by signal " + std::to_string(code) + " (" + strsignal(code) + ")";
+    case TimedOut: return "still running after its time limit, killed";
+    case NotStarted: return "could not be started";
   }
   return {};
 }

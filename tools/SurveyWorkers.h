@@ -9,8 +9,8 @@
 #include <vector>
 
 struct WorkerLimits {
-  int seconds = 60;                                // wall-clock time per form
-  uint64_t memoryBytes = uint64_t(4) << 30;        // address space per form; 0: none
+  int seconds = 60;                          // wall-clock time per form
+  uint64_t memoryBytes = uint64_t(4) << 30;  // address space per form; 0: none
 };
 
 // One child: program and arguments (argv[0] first). Its standard output is
@@ -23,8 +23,8 @@ struct WorkerJob {
 struct WorkerOutcome {
   enum Kind { Exited, Signalled, TimedOut, NotStarted };
   Kind kind = Exited;
-  int code = 0;        // exit status, or the signal's number
-  double seconds = 0;  // wall-clock time
+  int code = 0;              // exit status, or the signal's number
+  double seconds = 0;        // wall-clock time
   std::string What() const;  // "exit status 1", "killed by signal 11 (...)", ...
 };
 

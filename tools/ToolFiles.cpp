@@ -8,15 +8,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
+#include "core/Ascii.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormText.h"
-#include "core/Ascii.h"
 
 namespace {
 
@@ -114,8 +114,10 @@ ToolInput::ToolInput(const std::string& path, bool regularOnly) : path_(path) {
   if (S_ISDIR(st.st_mode)) Refuse("is a folder");
   identity_ = FileIdentity{st.st_dev, st.st_ino};
   if (!S_ISREG(st.st_mode)) {
-    if (regularOnly) Refuse(S_ISFIFO(st.st_mode) ? "is a pipe; this command reads regular files only"
-                                                 : "is not a regular file; this command reads regular files only");
+    if (regularOnly)
+      Refuse(S_ISFIFO(st.st_mode)
+                 ? "is a pipe; this command reads regular files only"
+                 : "is not a regular file; this command reads regular files only");
     // A FIFO opened without blocking has no writer yet or gave an end of file;
     // from here on reads wait for data as usual.
     if (fd != STDIN_FILENO) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -146,8 +148,7 @@ void ToolInput::ReadRegular(int fd, uint64_t size) {
   // give back the ends.
   const size_t extra = large ? kLargePage : 0;
   void* raw = ::mmap(nullptr, rounded + extra, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (raw == MAP_FAILED && errno == ENOMEM)
-    throw EToolOutOfMemory(OutOfMemoryWhileReading(path_));
+  if (raw == MAP_FAILED && errno == ENOMEM) throw EToolOutOfMemory(OutOfMemoryWhileReading(path_));
   if (raw == MAP_FAILED) Refuse("cannot be read: " + Reason(errno));
   auto* start = static_cast<char*>(raw);
   if (large) {
@@ -174,8 +175,9 @@ void ToolInput::ReadStream(int fd, const std::string& path) {
   size_t used = 0;
   bool checked = false;
   auto grow = [&](size_t wanted) {
-    void* moved = map_ ? ::mremap(map_, mapSize_, wanted, MREMAP_MAYMOVE)
-                       : ::mmap(nullptr, wanted, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* moved =
+        map_ ? ::mremap(map_, mapSize_, wanted, MREMAP_MAYMOVE)
+             : ::mmap(nullptr, wanted, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (moved == MAP_FAILED) {
       if (errno == ENOMEM) throw EToolOutOfMemory(OutOfMemoryWhileReading(path));
       Refuse("cannot be read: " + Reason(errno));
@@ -358,8 +360,9 @@ void RefuseOverwritingInput(const std::string& target, const std::vector<std::st
   for (const std::string& input : inputs) {
     const std::string file = input == "-" ? input : SplitFormArgument(input).file;
     if (IdentityOfArgument(file, STDIN_FILENO) == out)
-      throw EToolOutputError("refusing to write " + (toStandardOutput ? std::string("standard output") : target) +
-                             ": it is the input " + (input == "-" ? std::string("standard input") : input));
+      throw EToolOutputError(
+          "refusing to write " + (toStandardOutput ? std::string("standard output") : target) + ": it is the input " +
+          (input == "-" ? std::string("standard input") : input));
   }
 }
 
@@ -409,8 +412,9 @@ void CheckPreviewInput(const std::string& path) {
   } catch (const EInvalidImage&) {
     // A header that starts right but is cut short says where.
     if (data.substr(0, 3) == std::string_view("\xFF\x0A\x00", 3)) throw;
-    Refuse("is neither form text (starting with \"object\", \"inherited\" or \"inline\") nor a binary form "
-           "(it has no resource header)");
+    Refuse(
+        "is neither form text (starting with \"object\", \"inherited\" or \"inline\") nor a binary form "
+        "(it has no resource header)");
   }
 }
 

@@ -136,7 +136,7 @@ class ToolOutput : public TStream {
   int fd_ = -1;
   int64_t written_ = 0;
   int64_t flushStarted_ = 0;  // writeback was asked for up to here
-  bool replacing_ = false;     // the temporary file will replace an existing one
+  bool replacing_ = false;    // the temporary file will replace an existing one
   bool seekable_ = false;
   bool ownsFd_ = false;
 };

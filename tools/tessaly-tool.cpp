@@ -11,11 +11,11 @@
 // Each subcommand is one entry of kCommands; add new ones there.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <new>
@@ -209,18 +209,22 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"totext", CmdToText, "totext FILE... [-o OUT] [--force]  write form text (either encoding in)\n  totext --flatten FILE [-o OUT]  an inherited form with its ancestors as one text"},
+    {"totext", CmdToText,
+     "totext FILE... [-o OUT] [--force]  write form text (either encoding in)\n  totext --flatten FILE [-o OUT]  an "
+     "inherited form with its ancestors as one text"},
     {"tobinary", CmdToBinary, "tobinary FILE... [-o OUT] [--force]  write binary form files (resource header)"},
     {"forms", RunFormsCommand, "forms PROGRAM              list the forms in a program or .res file"},
     {"extract", RunExtractCommand, "extract PROGRAM [-o DIR] [--text]  write them as NAME.dfm"},
     {"images", nullptr, "images FORM [-o DIR] [--list]  write the pictures a form stores"},
     {"rewrite", nullptr, "rewrite FILE               rewrite a form as the viewer loads it"},
     {"render", nullptr, "render FILE -o OUT.png     draw the form's preview off-screen"},
-    {"tree", nullptr, "tree FILE [--all-cells]    the preview's controls as JSON (at most 100000 cells per grid\n"
-             "                             unless --all-cells; \"cellsOmitted\" counts the rest)"},
+    {"tree", nullptr,
+     "tree FILE [--all-cells]    the preview's controls as JSON (at most 100000 cells per grid\n"
+     "                             unless --all-cells; \"cellsOmitted\" counts the rest)"},
     {"ancestors", nullptr, "ancestors FORM.dfm         the form files a form is read with: ancestors, then frames"},
-    {"survey", RunSurveyCommand, "survey DIR -o OUT [-j N] [--shard K/N] [--time-limit S] [--memory-limit MB]\n"
-                                 "                             every form of a tree: previews, census, a web report"},
+    {"survey", RunSurveyCommand,
+     "survey DIR -o OUT [-j N] [--shard K/N] [--time-limit S] [--memory-limit MB]\n"
+     "                             every form of a tree: previews, census, a web report"},
     {"census", RunCensusCommand, "census DIR [--csv]         the component classes of a tree's forms"},
     {"survey-merge", RunSurveyMergeCommand, "survey-merge -o OUT SHARD_OUT...  join the outputs of survey shards"},
 };
@@ -230,8 +234,10 @@ void Usage(std::FILE* to) {
   for (const Command& c : kCommands) std::fprintf(to, "  %s\n", c.help);
   std::fprintf(to, "With several files, -o names a folder; each result is written there under the input's name.\n");
   std::fprintf(to, "A FILE or FORM may be PROGRAM:NAME, a form inside a Windows program or resource file.\n");
-  std::fprintf(to, "An output is never one of the inputs. A read-only output or another user's file is replaced\n"
-                   "only with --force; an output that is a symbolic link replaces the file the link points to.\n");
+  std::fprintf(
+      to,
+      "An output is never one of the inputs. A read-only output or another user's file is replaced\n"
+      "only with --force; an output that is a symbolic link replaces the file the link points to.\n");
 }
 
 }  // namespace

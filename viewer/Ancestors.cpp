@@ -63,8 +63,7 @@ std::unordered_map<std::string, std::string> ClassDeclarations(const std::string
   const std::string text = StripPascal(source);
   const std::string upper = UpperCase(text);
   for (size_t at = upper.find("CLASS"); at != std::string::npos; at = upper.find("CLASS", at + 5)) {
-    if ((at > 0 && IsIdentChar(text[at - 1])) || (at + 5 < text.size() && IsIdentChar(text[at + 5])))
-      continue;
+    if ((at > 0 && IsIdentChar(text[at - 1])) || (at + 5 < text.size() && IsIdentChar(text[at + 5]))) continue;
     size_t b = at;
     while (b > 0 && IsBlank(text[b - 1])) --b;
     if (b == 0 || text[b - 1] != '=') continue;
@@ -113,10 +112,9 @@ std::string_view WithoutPosition(std::string_view className) {
 }  // namespace
 
 bool IsFrameworkFormClass(std::string_view className) {
-  static const char* const kNames[] = {"TForm",        "TCustomForm",  "TFrame",       "TCustomFrame",
-                                       "TDataModule",  "TScrollingWinControl", "TWinControl",
-                                       "TControl",     "TComponent",   "TPersistent",  "TObject",
-                                       "TCustomControl", "TInterfacedObject"};
+  static const char* const kNames[] = {
+      "TForm",    "TCustomForm", "TFrame",      "TCustomFrame", "TDataModule",    "TScrollingWinControl", "TWinControl",
+      "TControl", "TComponent",  "TPersistent", "TObject",      "TCustomControl", "TInterfacedObject"};
   for (const char* n : kNames)
     if (SameText(className, n)) return true;
   return false;
@@ -149,8 +147,9 @@ TFormSources::TFormSources(const std::string& formFile, TStrings& log) : log_(lo
 }
 
 std::string TFormSources::Where() const {
-  std::string where = project_ ? root_.string() + " and its sub-folders"
-                               : root_.string() + " (no project file found within three folders up)";
+  std::string where =
+      project_ ? root_.string() + " and its sub-folders"
+               : root_.string() + " (no project file found within three folders up)";
   if (truncated_) where += " (cut short by the search bounds)";
   return where;
 }
@@ -460,8 +459,8 @@ std::string InheritedRootClass(const TStringList& lines) {
 // ---------------------------------------------------------------------------
 // TInheritedForm
 
-TInheritedForm::TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered,
-                               RewriteLevelFn rewriteLevel, TFormLoad& load)
+TInheritedForm::TInheritedForm(
+    const std::string& formFile, ClassRegisteredFn isRegistered, RewriteLevelFn rewriteLevel, TFormLoad& load)
     : file_(formFile),
       isRegistered_(std::move(isRegistered)),
       rewriteLevel_(std::move(rewriteLevel)),
@@ -517,17 +516,17 @@ void TInheritedForm::Enter(const fs::path& file, int depth) {
       throw EReadError("Inherited forms form a loop: " + loop + Shown(canonical));
     }
   if (depth > kMaxAncestorDepth)
-    throw EReadError("Inherited forms nest deeper than " + std::to_string(kMaxAncestorDepth) +
-                     " levels at " + Shown(canonical));
+    throw EReadError(
+        "Inherited forms nest deeper than " + std::to_string(kMaxAncestorDepth) + " levels at " + Shown(canonical));
   reading_.push_back(canonical);
 }
 
 void TInheritedForm::Grow(size_t by) {
   resolvedSize_ += by;
   if (resolvedSize_ > kMaxResolvedSize)
-    throw EReadError("The form resolved with its ancestors and frames holds more than " +
-                     std::to_string(kMaxResolvedSize) +
-                     " components and properties (frames placed many times in frames that are placed many times)");
+    throw EReadError(
+        "The form resolved with its ancestors and frames holds more than " + std::to_string(kMaxResolvedSize) +
+        " components and properties (frames placed many times in frames that are placed many times)");
 }
 
 std::unique_ptr<FormTreeNode> TInheritedForm::Copy(const FormTreeNode& node) {
@@ -569,8 +568,8 @@ std::unique_ptr<FormTreeNode> TInheritedForm::ReadLevel(const fs::path& file, TF
   }
 }
 
-std::unique_ptr<FormTreeNode> TInheritedForm::LoadLevel(const fs::path& file, TFormFileRead::Role role,
-                                                        const std::string& logLine, int depth) {
+std::unique_ptr<FormTreeNode> TInheritedForm::LoadLevel(
+    const fs::path& file, TFormFileRead::Role role, const std::string& logLine, int depth) {
   std::error_code ec;
   fs::path canonical = fs::weakly_canonical(file, ec);
   if (auto it = resolved_.find(canonical); it != resolved_.end()) return Copy(*it->second);
@@ -583,8 +582,8 @@ std::unique_ptr<FormTreeNode> TInheritedForm::LoadLevel(const fs::path& file, TF
   return copy;
 }
 
-std::unique_ptr<FormTreeNode> TInheritedForm::Flatten(std::unique_ptr<FormTreeNode> level, const fs::path& file,
-                                                      int depth) {
+std::unique_ptr<FormTreeNode> TInheritedForm::Flatten(
+    std::unique_ptr<FormTreeNode> level, const fs::path& file, int depth) {
   std::unique_ptr<FormTreeNode> base;
   if (level->flags & ffInherited) {
     std::string ancestor = sources_.AncestorOf(file, level->className);
@@ -631,8 +630,8 @@ void TInheritedForm::Apply(FormTreeNode& source, FormTreeNode& parent, FormTreeN
     std::unique_ptr<FormTreeNode> node;
     // Only a frame ("inline") is read from a form of its own.
     const bool frameHeader = (source.flags & ffInline) != 0;
-    fs::path frame = !frameHeader || isRegistered_(source.className) ? fs::path()
-                                                                     : sources_.FormOfClass(source.className);
+    fs::path frame =
+        !frameHeader || isRegistered_(source.className) ? fs::path() : sources_.FormOfClass(source.className);
     if (!frame.empty()) {
       node = LoadLevel(frame, TFormFileRead::frFrame, "Frame [" + source.className + "] from ", depth + 1);
       node->flags = ffInline;

@@ -76,8 +76,7 @@ class TFormSources {
   bool InsideRoot(const std::filesystem::path& canonical) const;
   const Unit& UnitAt(const std::filesystem::path& pas);
   // The file in `dir` whose name is `stem` + `ext`, ignoring letter case.
-  std::filesystem::path Beside(const std::filesystem::path& dir, std::string_view stem,
-                               std::string_view ext);
+  std::filesystem::path Beside(const std::filesystem::path& dir, std::string_view stem, std::string_view ext);
 
   std::filesystem::path formDir_, root_;
   TStrings& log_;
@@ -104,8 +103,8 @@ class TInheritedForm {
 
   // Log lines go to load.log; every form file read is added to load.files,
   // and a missing ancestor's log line to load.missingAncestor.
-  TInheritedForm(const std::string& formFile, ClassRegisteredFn isRegistered, RewriteLevelFn rewriteLevel,
-                 TFormLoad& load);
+  TInheritedForm(
+      const std::string& formFile, ClassRegisteredFn isRegistered, RewriteLevelFn rewriteLevel, TFormLoad& load);
   ~TInheritedForm();
 
   // What the rewriting asks for "inherited" and "inline" headers: a class
@@ -128,10 +127,10 @@ class TInheritedForm {
   void Resolve(const TStringList& rewritten, FormEvents& sink);
 
  private:
-  std::unique_ptr<FormTreeNode> Flatten(std::unique_ptr<FormTreeNode> level, const std::filesystem::path& file,
-                                        int depth);
-  std::unique_ptr<FormTreeNode> LoadLevel(const std::filesystem::path& file, TFormFileRead::Role role,
-                                          const std::string& logLine, int depth);
+  std::unique_ptr<FormTreeNode> Flatten(
+      std::unique_ptr<FormTreeNode> level, const std::filesystem::path& file, int depth);
+  std::unique_ptr<FormTreeNode> LoadLevel(
+      const std::filesystem::path& file, TFormFileRead::Role role, const std::string& logLine, int depth);
   std::unique_ptr<FormTreeNode> ReadLevel(const std::filesystem::path& file, TFormFileRead::Role role);
   std::unique_ptr<FormTreeNode> Copy(const FormTreeNode& node);
   void Grow(size_t by);

@@ -14,11 +14,11 @@
 
 #include "controls/Bitmap.h"
 #include "controls/Forms.h"
+#include "core/FormValue.h"
 #include "core/SysUtils.h"
 #include "stock/ImgList.h"
 #include "streaming/Converters.h"
 #include "streaming/FormSource.h"
-#include "core/FormValue.h"
 
 namespace {
 
@@ -168,7 +168,8 @@ void AddImageList(PictureList& out, const BinaryValue& v) {
   int width = v.listWidth, height = v.listHeight;
   // The list's own header knows its image size better than defaults do.
   if (v.bytes.size() >= 28 && StartsWith(v.bytes, "IL")) {
-    const int w = uint8_t(v.bytes[10]) | uint8_t(v.bytes[11]) << 8, h = uint8_t(v.bytes[12]) | uint8_t(v.bytes[13]) << 8;
+    const int w = uint8_t(v.bytes[10]) | uint8_t(v.bytes[11]) << 8,
+              h = uint8_t(v.bytes[12]) | uint8_t(v.bytes[13]) << 8;
     if (w > 0 && h > 0) width = w, height = h;
   }
   list.SetWidth(width);
@@ -229,7 +230,8 @@ void AddValue(PictureList& out, const BinaryValue& v) {
     return out.Add(v, "icon", "ico", std::string(data));
   }
   // A PNG, JPEG or GIF file stored as it is (a PNG image list's images).
-  if (const std::string extension = EncodedExtension(file); extension == "png" || extension == "jpg" || extension == "gif") {
+  if (const std::string extension = EncodedExtension(file);
+      extension == "png" || extension == "jpg" || extension == "gif") {
     TEncodedGraphic graphic("");
     graphic.LoadFromBytes(data);
     if (graphic.ToImage().isNull()) return out.Skip(v, extension, "the " + extension + " data does not decode");

@@ -14,8 +14,8 @@ void PreviewLoadedForm(TFormLoad& load, TStrings& log, const PreviewAction& prev
   if (budget.Refused() > 0) log.Add(budget.LogLine());
 }
 
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview, const ClassRegisteredFn& isRegistered) {
+void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines, const PreviewAction& preview,
+                  const ClassRegisteredFn& isRegistered) {
   logLines.BeginUpdate();
   // Runs on every way out, also when a step or the preview raises: the
   // panes get what the load did up to the failure.
@@ -52,8 +52,6 @@ void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logL
   PreviewLoadedForm(*load, logLines, preview);
 }
 
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview) {
+void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines, const PreviewAction& preview) {
   LoadFormFile(path, sourceLines, logLines, preview, IsRegisteredClass);
 }
-

@@ -24,9 +24,8 @@ void PreviewLoadedForm(TFormLoad& load, TStrings& log, const PreviewAction& prev
 //   (placeholder open at end of text; sourceLines unchanged), EParserError
 //   (rewritten text is malformed; sourceLines already shows it), and whatever
 //   the preview raises.
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview, const ClassRegisteredFn& isRegistered);
+void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines, const PreviewAction& preview,
+                  const ClassRegisteredFn& isRegistered);
 
 // The same, asking the class registry which classes are registered.
-void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines,
-                  const PreviewAction& preview);
+void LoadFormFile(const std::string& path, TStrings& sourceLines, TStrings& logLines, const PreviewAction& preview);

@@ -22,8 +22,8 @@ int PickForm(const std::string& path, const std::vector<std::string>& items) {
   QStringList list;
   for (const std::string& item : items) list << QString::fromStdString(item);
   bool ok = false;
-  const QString chosen = QInputDialog::getItem(nullptr, "Tessaly",
-                                               QString::fromStdString("Forms in " + path + ":"), list, 0, false, &ok);
+  const QString chosen =
+      QInputDialog::getItem(nullptr, "Tessaly", QString::fromStdString("Forms in " + path + ":"), list, 0, false, &ok);
   return ok ? int(list.indexOf(chosen)) : -1;
 }
 

@@ -126,8 +126,7 @@ const std::vector<std::string>& SortedNames() {
   static const std::vector<std::string> sorted = [] {
     std::vector<std::string> v = kStandardFormClassNames;
     v.insert(v.end(), kNotebookPageClassNames.begin(), kNotebookPageClassNames.end());
-    std::sort(v.begin(), v.end(),
-              [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
+    std::sort(v.begin(), v.end(), [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
     return v;
   }();
   return sorted;
@@ -136,8 +135,9 @@ const std::vector<std::string>& SortedNames() {
 
 bool IsStandardFormClass(std::string_view name) {
   const auto& names = SortedNames();
-  auto it = std::lower_bound(names.begin(), names.end(), name,
-                             [](const std::string& a, std::string_view b) { return CompareText(a, b) < 0; });
+  auto it = std::lower_bound(names.begin(), names.end(), name, [](const std::string& a, std::string_view b) {
+    return CompareText(a, b) < 0;
+  });
   return it != names.end() && CompareText(*it, name) == 0;
 }
 

@@ -2,22 +2,23 @@
 
 #include <QFile>
 
+#include "LoadPreview.h"
 #include "OpenProgram.h"
 #include "Unit2.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/SysUtils.h"
-#include "stock/StockControls.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
+#include "stock/StockControls.h"
 
 TForm1* Form1 = nullptr;
 
 const TClassInfo& TForm1::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TForm1>("TForm1", &TForm::StaticClassInfo())
-                                     .Method("btn1Click", &TForm1::btn1Click)
-                                     .Method("btn2Click", &TForm1::btn2Click)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TForm1>("TForm1", &TForm::StaticClassInfo())
+          .Method("btn1Click", &TForm1::btn1Click)
+          .Method("btn2Click", &TForm1::btn2Click)
+          .Build();
   return info;
 }
 

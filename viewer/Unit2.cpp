@@ -23,10 +23,14 @@ const TClassInfo& TUnknown::StaticClassInfo() {
       ClassBuilder<TUnknown>("TUnknown", &TCustomControl::StaticClassInfo())
           // The position and size a placeholder keeps may come from a
           // component that stores them as floats.
-          .Publish("Left").RoundingFloats()
-          .Publish("Top").RoundingFloats()
-          .Publish("Width").RoundingFloats()
-          .Publish("Height").RoundingFloats()
+          .Publish("Left")
+          .RoundingFloats()
+          .Publish("Top")
+          .RoundingFloats()
+          .Publish("Width")
+          .RoundingFloats()
+          .Publish("Height")
+          .RoundingFloats()
           .Build();
   return info;
 }
@@ -64,8 +68,7 @@ namespace {
 // A form description carried in the program's resources.
 void LoadOwnDescription(TComponent* form, const char* resourcePath) {
   QFile file(resourcePath);
-  if (!file.open(QIODevice::ReadOnly))
-    throw EFOpenError(std::string("Missing form description ") + resourcePath);
+  if (!file.open(QIODevice::ReadOnly)) throw EFOpenError(std::string("Missing form description ") + resourcePath);
   QByteArray bytes = file.readAll();
   TMemoryStream stream;
   stream.WriteBuffer(bytes.constData(), size_t(bytes.size()));
@@ -75,9 +78,8 @@ void LoadOwnDescription(TComponent* form, const char* resourcePath) {
 }  // namespace
 
 const TClassInfo& TForm2::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TForm2>("TForm2", &TForm::StaticClassInfo())
-                                     .Method("FormMouseMove", &TForm2::FormMouseMove)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TForm2>("TForm2", &TForm::StaticClassInfo()).Method("FormMouseMove", &TForm2::FormMouseMove).Build();
   return info;
 }
 
@@ -103,61 +105,116 @@ void ShowFormPreview(TStream& resource) {
 
 void RegisterPreviewClasses() {
   RegisterClasses({
-      &TUnknown::StaticClassInfo(),         &TForm::StaticClassInfo(),
-      &TFont::StaticClassInfo(),            &TFrame::StaticClassInfo(),
-      &TMainMenu::StaticClassInfo(),        &TPopupMenu::StaticClassInfo(),
-      &TLabel::StaticClassInfo(),           &TEdit::StaticClassInfo(),
-      &TMemo::StaticClassInfo(),            &TButton::StaticClassInfo(),
-      &TCheckBox::StaticClassInfo(),        &TRadioButton::StaticClassInfo(),
-      &TListBox::StaticClassInfo(),         &TComboBox::StaticClassInfo(),
-      &TScrollBar::StaticClassInfo(),       &TGroupBox::StaticClassInfo(),
-      &TRadioGroup::StaticClassInfo(),      &TPanel::StaticClassInfo(),
-      &TActionList::StaticClassInfo(),      &TMenuItem::StaticClassInfo(),
-      &TAction::StaticClassInfo(),          &TTimer::StaticClassInfo(),
-      &TPaintBox::StaticClassInfo(),        &TMediaPlayer::StaticClassInfo(),
-      &TOleContainer::StaticClassInfo(),    &TBitBtn::StaticClassInfo(),
-      &TSpeedButton::StaticClassInfo(),     &TMaskEdit::StaticClassInfo(),
-      &TStringGrid::StaticClassInfo(),      &TDrawGrid::StaticClassInfo(),
-      &TImage::StaticClassInfo(),           &TShape::StaticClassInfo(),
-      &TBevel::StaticClassInfo(),           &TScrollBox::StaticClassInfo(),
-      &TCheckListBox::StaticClassInfo(),    &TSplitter::StaticClassInfo(),
-      &TStaticText::StaticClassInfo(),      &TControlBar::StaticClassInfo(),
-      &TApplicationEvents::StaticClassInfo(), &TValueListEditor::StaticClassInfo(),
-      &TColorBox::StaticClassInfo(),        &TActionManager::StaticClassInfo(),
-      &TActionMainMenuBar::StaticClassInfo(), &TActionToolBar::StaticClassInfo(),
-      &TXPColorMap::StaticClassInfo(),      &TStandardColorMap::StaticClassInfo(),
-      &TTwilightColorMap::StaticClassInfo(), &TCustomizeDlg::StaticClassInfo(),
-      &TTabControl::StaticClassInfo(),      &TPageControl::StaticClassInfo(),
-      &TImageList::StaticClassInfo(),       &TTrackBar::StaticClassInfo(),
-      &TProgressBar::StaticClassInfo(),     &TUpDown::StaticClassInfo(),
-      &THotKey::StaticClassInfo(),          &TAnimate::StaticClassInfo(),
-      &TDateTimePicker::StaticClassInfo(),  &TMonthCalendar::StaticClassInfo(),
-      &TTreeView::StaticClassInfo(),        &TListView::StaticClassInfo(),
-      &THeaderControl::StaticClassInfo(),   &TStatusBar::StaticClassInfo(),
-      &TToolBar::StaticClassInfo(),         &TCoolBar::StaticClassInfo(),
-      &TPageScroller::StaticClassInfo(),    &TComboBoxEx::StaticClassInfo(),
-      &TTabSheet::StaticClassInfo(),        &TToolButton::StaticClassInfo(),
-      &TDBLookupList::StaticClassInfo(),    &TDBLookupCombo::StaticClassInfo(),
-      &TTabSet::StaticClassInfo(),          &TOutline::StaticClassInfo(),
-      &TTabbedNotebook::StaticClassInfo(),  &TNotebook::StaticClassInfo(),
-      &THeader::StaticClassInfo(),          &TFileListBox::StaticClassInfo(),
-      &TDirectoryListBox::StaticClassInfo(), &TDriveComboBox::StaticClassInfo(),
-      &TFilterComboBox::StaticClassInfo(),  &TOpenDialog::StaticClassInfo(),
-      &TSaveDialog::StaticClassInfo(),      &TOpenPictureDialog::StaticClassInfo(),
-      &TSavePictureDialog::StaticClassInfo(), &TFontDialog::StaticClassInfo(),
-      &TColorDialog::StaticClassInfo(),     &TPrintDialog::StaticClassInfo(),
-      &TPrinterSetupDialog::StaticClassInfo(), &TFindDialog::StaticClassInfo(),
-      &TReplaceDialog::StaticClassInfo(),   &TPageSetupDialog::StaticClassInfo(),
-      &TGauge::StaticClassInfo(),           &TColorGrid::StaticClassInfo(),
-      &TSpinButton::StaticClassInfo(),      &TSpinEdit::StaticClassInfo(),
-      &TDirectoryOutline::StaticClassInfo(), &TCalendar::StaticClassInfo(),
-      &TDBGrid::StaticClassInfo(),          &TDBNavigator::StaticClassInfo(),
-      &TDBText::StaticClassInfo(),          &TDBEdit::StaticClassInfo(),
-      &TDBMemo::StaticClassInfo(),          &TDBImage::StaticClassInfo(),
-      &TDBListBox::StaticClassInfo(),       &TDBComboBox::StaticClassInfo(),
-      &TDBCheckBox::StaticClassInfo(),      &TDBRadioGroup::StaticClassInfo(),
-      &TDBLookupListBox::StaticClassInfo(), &TDBLookupComboBox::StaticClassInfo(),
-      &TDBRichEdit::StaticClassInfo(),      &TDBCtrlGrid::StaticClassInfo(),
+      &TUnknown::StaticClassInfo(),
+      &TForm::StaticClassInfo(),
+      &TFont::StaticClassInfo(),
+      &TFrame::StaticClassInfo(),
+      &TMainMenu::StaticClassInfo(),
+      &TPopupMenu::StaticClassInfo(),
+      &TLabel::StaticClassInfo(),
+      &TEdit::StaticClassInfo(),
+      &TMemo::StaticClassInfo(),
+      &TButton::StaticClassInfo(),
+      &TCheckBox::StaticClassInfo(),
+      &TRadioButton::StaticClassInfo(),
+      &TListBox::StaticClassInfo(),
+      &TComboBox::StaticClassInfo(),
+      &TScrollBar::StaticClassInfo(),
+      &TGroupBox::StaticClassInfo(),
+      &TRadioGroup::StaticClassInfo(),
+      &TPanel::StaticClassInfo(),
+      &TActionList::StaticClassInfo(),
+      &TMenuItem::StaticClassInfo(),
+      &TAction::StaticClassInfo(),
+      &TTimer::StaticClassInfo(),
+      &TPaintBox::StaticClassInfo(),
+      &TMediaPlayer::StaticClassInfo(),
+      &TOleContainer::StaticClassInfo(),
+      &TBitBtn::StaticClassInfo(),
+      &TSpeedButton::StaticClassInfo(),
+      &TMaskEdit::StaticClassInfo(),
+      &TStringGrid::StaticClassInfo(),
+      &TDrawGrid::StaticClassInfo(),
+      &TImage::StaticClassInfo(),
+      &TShape::StaticClassInfo(),
+      &TBevel::StaticClassInfo(),
+      &TScrollBox::StaticClassInfo(),
+      &TCheckListBox::StaticClassInfo(),
+      &TSplitter::StaticClassInfo(),
+      &TStaticText::StaticClassInfo(),
+      &TControlBar::StaticClassInfo(),
+      &TApplicationEvents::StaticClassInfo(),
+      &TValueListEditor::StaticClassInfo(),
+      &TColorBox::StaticClassInfo(),
+      &TActionManager::StaticClassInfo(),
+      &TActionMainMenuBar::StaticClassInfo(),
+      &TActionToolBar::StaticClassInfo(),
+      &TXPColorMap::StaticClassInfo(),
+      &TStandardColorMap::StaticClassInfo(),
+      &TTwilightColorMap::StaticClassInfo(),
+      &TCustomizeDlg::StaticClassInfo(),
+      &TTabControl::StaticClassInfo(),
+      &TPageControl::StaticClassInfo(),
+      &TImageList::StaticClassInfo(),
+      &TTrackBar::StaticClassInfo(),
+      &TProgressBar::StaticClassInfo(),
+      &TUpDown::StaticClassInfo(),
+      &THotKey::StaticClassInfo(),
+      &TAnimate::StaticClassInfo(),
+      &TDateTimePicker::StaticClassInfo(),
+      &TMonthCalendar::StaticClassInfo(),
+      &TTreeView::StaticClassInfo(),
+      &TListView::StaticClassInfo(),
+      &THeaderControl::StaticClassInfo(),
+      &TStatusBar::StaticClassInfo(),
+      &TToolBar::StaticClassInfo(),
+      &TCoolBar::StaticClassInfo(),
+      &TPageScroller::StaticClassInfo(),
+      &TComboBoxEx::StaticClassInfo(),
+      &TTabSheet::StaticClassInfo(),
+      &TToolButton::StaticClassInfo(),
+      &TDBLookupList::StaticClassInfo(),
+      &TDBLookupCombo::StaticClassInfo(),
+      &TTabSet::StaticClassInfo(),
+      &TOutline::StaticClassInfo(),
+      &TTabbedNotebook::StaticClassInfo(),
+      &TNotebook::StaticClassInfo(),
+      &THeader::StaticClassInfo(),
+      &TFileListBox::StaticClassInfo(),
+      &TDirectoryListBox::StaticClassInfo(),
+      &TDriveComboBox::StaticClassInfo(),
+      &TFilterComboBox::StaticClassInfo(),
+      &TOpenDialog::StaticClassInfo(),
+      &TSaveDialog::StaticClassInfo(),
+      &TOpenPictureDialog::StaticClassInfo(),
+      &TSavePictureDialog::StaticClassInfo(),
+      &TFontDialog::StaticClassInfo(),
+      &TColorDialog::StaticClassInfo(),
+      &TPrintDialog::StaticClassInfo(),
+      &TPrinterSetupDialog::StaticClassInfo(),
+      &TFindDialog::StaticClassInfo(),
+      &TReplaceDialog::StaticClassInfo(),
+      &TPageSetupDialog::StaticClassInfo(),
+      &TGauge::StaticClassInfo(),
+      &TColorGrid::StaticClassInfo(),
+      &TSpinButton::StaticClassInfo(),
+      &TSpinEdit::StaticClassInfo(),
+      &TDirectoryOutline::StaticClassInfo(),
+      &TCalendar::StaticClassInfo(),
+      &TDBGrid::StaticClassInfo(),
+      &TDBNavigator::StaticClassInfo(),
+      &TDBText::StaticClassInfo(),
+      &TDBEdit::StaticClassInfo(),
+      &TDBMemo::StaticClassInfo(),
+      &TDBImage::StaticClassInfo(),
+      &TDBListBox::StaticClassInfo(),
+      &TDBComboBox::StaticClassInfo(),
+      &TDBCheckBox::StaticClassInfo(),
+      &TDBRadioGroup::StaticClassInfo(),
+      &TDBLookupListBox::StaticClassInfo(),
+      &TDBLookupComboBox::StaticClassInfo(),
+      &TDBRichEdit::StaticClassInfo(),
+      &TDBCtrlGrid::StaticClassInfo(),
   });
   // The notebooks' page classes, which their units register themselves so
   // that the pages a form stores inside a notebook load as pages.

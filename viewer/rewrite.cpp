@@ -5,18 +5,17 @@
 #include <memory>
 
 #include "FormFiles.h"
+#include "components/Registry.h"
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
-#include "components/Registry.h"
 #include "core/SysUtils.h"
 #include "streaming/Converters.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormOutput.h"
-#include "core/Ascii.h"
 
-const std::vector<std::string> PlaceholderPropertyNames = {"top",    "left",      "width",
-                                                           "height", "taborder1", "align1"};
+const std::vector<std::string> PlaceholderPropertyNames = {"top", "left", "width", "height", "taborder1", "align1"};
 
 namespace {
 
@@ -49,14 +48,12 @@ enum class HeaderKind { None, Object, Inherited, Inline };
 HeaderKind HeaderOf(std::string_view trimmed) {
   if (trimmed.size() < 7) return HeaderKind::None;
   switch (AsciiLower(trimmed[0])) {
-    case 'o':
-      return IsHeaderKeyword(trimmed, "object") ? HeaderKind::Object : HeaderKind::None;
+    case 'o': return IsHeaderKeyword(trimmed, "object") ? HeaderKind::Object : HeaderKind::None;
     case 'i':
       if (IsHeaderKeyword(trimmed, "inherited")) return HeaderKind::Inherited;
       if (IsHeaderKeyword(trimmed, "inline")) return HeaderKind::Inline;
       return HeaderKind::None;
-    default:
-      return HeaderKind::None;
+    default: return HeaderKind::None;
   }
 }
 
@@ -198,14 +195,10 @@ int ValueLastLine(const Lines& lines, int line, std::string_view trimmed) {
   }
   switch (value[0]) {
     case '(':
-    case '[':
-      return BracketValueEnd(lines, first, value);
-    case '{':
-      return BinaryValueEnd(lines, first, value);
-    case '<':
-      return CollectionValueEnd(lines, first, value);
-    default:
-      return StringValueEnd(lines, first, value);
+    case '[': return BracketValueEnd(lines, first, value);
+    case '{': return BinaryValueEnd(lines, first, value);
+    case '<': return CollectionValueEnd(lines, first, value);
+    default: return StringValueEnd(lines, first, value);
   }
 }
 
@@ -213,9 +206,7 @@ inline void BlankLines(Lines& lines, int from, int to) {
   for (int k = from; k <= to; ++k) lines[size_t(k)].clear();
 }
 
-bool IsPlaceholderProperty(std::string_view lowerName) {
-  return AnsiMatchText(lowerName, PlaceholderPropertyNames);
-}
+bool IsPlaceholderProperty(std::string_view lowerName) { return AnsiMatchText(lowerName, PlaceholderPropertyNames); }
 
 enum class Frame : unsigned char {
   Placeholder,  // an unregistered component: only its position and size stay
@@ -226,10 +217,14 @@ class Rewriter {
  public:
   Rewriter(TStringList& list, RewriteLog& log, const ClassRegisteredFn& isRegistered,
            const ClassRegisteredFn& inheritedClasses)
-      : list_(list), lines_(list.Lines()), log_(log), isRegistered_(isRegistered),
+      : list_(list),
+        lines_(list.Lines()),
+        log_(log),
+        isRegistered_(isRegistered),
         inheritedClasses_(inheritedClasses),
-        positionsFollowClasses_(!lines_.empty() && HeaderOf(TrimView(lines_[0])) != HeaderKind::Object &&
-                                HeaderOf(TrimView(lines_[0])) != HeaderKind::None) {}
+        positionsFollowClasses_(
+            !lines_.empty() && HeaderOf(TrimView(lines_[0])) != HeaderKind::Object &&
+            HeaderOf(TrimView(lines_[0])) != HeaderKind::None) {}
 
   void Run() {
     const int n = int(lines_.size());
@@ -260,8 +255,7 @@ class Rewriter {
       case HeaderKind::Inline:
         if (InheritedHeader(i, L)) stack_.push_back(Frame::Placeholder);
         return i + 1;
-      case HeaderKind::None:
-        break;
+      case HeaderKind::None: break;
     }
     return EventTest(i, L);
   }
@@ -321,8 +315,7 @@ class Rewriter {
       case HeaderKind::Inline:
         stack_.push_back(InheritedHeader(i, L) ? Frame::Placeholder : Frame::Component);
         return true;
-      case HeaderKind::None:
-        return false;
+      case HeaderKind::None: return false;
     }
     return false;
   }
@@ -405,7 +398,7 @@ class Rewriter {
   RewriteLog& log_;
   const ClassRegisteredFn& isRegistered_;
   const ClassRegisteredFn& inheritedClasses_;  // asked for "inherited" and "inline" headers
-  const bool positionsFollowClasses_;  // the root is "inherited" or "inline"
+  const bool positionsFollowClasses_;          // the root is "inherited" or "inline"
   std::vector<Frame> stack_;
 };
 
@@ -476,8 +469,7 @@ void RewriteFormLines(TStringList& lines, RewriteLog& log, const ClassRegistered
   Rewriter(lines, log, isRegistered, inheritedClasses).Run();
 }
 
-void RewriteFormLines(TStringList& lines, std::vector<std::string>& log,
-                      const ClassRegisteredFn& isRegistered) {
+void RewriteFormLines(TStringList& lines, std::vector<std::string>& log, const ClassRegisteredFn& isRegistered) {
   // The log keeps what was appended before a failure.
   RewriteLog entries;
   try {

@@ -61,8 +61,7 @@ void RewriteFormLines(TStringList& lines, RewriteLog& log, const ClassRegistered
 void RewriteFormLines(TStringList& lines, RewriteLog& log, const ClassRegisteredFn& isRegistered,
                       const ClassRegisteredFn& inheritedClasses);
 // The same, appending the log lines to a vector (also when it raises).
-void RewriteFormLines(TStringList& lines, std::vector<std::string>& log,
-                      const ClassRegisteredFn& isRegistered);
+void RewriteFormLines(TStringList& lines, std::vector<std::string>& log, const ClassRegisteredFn& isRegistered);
 // The same, appending to a list of log lines (also when it raises).
 void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn& isRegistered);
 void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn& isRegistered,
@@ -74,5 +73,3 @@ void RewriteFormLines(TStringList& lines, TStrings& log, const ClassRegisteredFn
 // "+", the line that closes it. A value that opens on the line after
 // "Name =" is followed there. An unterminated value runs to the last line.
 int FormValueLastLine(const std::vector<std::string>& lines, int line);
-
-

@@ -28,14 +28,16 @@ const TClassInfo& TCalendar::StaticClassInfo() {
           .Publish("Color", clWindow)
           .Publish("Constraints")
           .Publish("Ctl3D")
-          .Integer("Day", &C::Day, &C::SetDay).StoredWhen(never)
+          .Integer("Day", &C::Day, &C::SetDay)
+          .StoredWhen(never)
           .Publish("DragCursor")
           .Publish("DragKind")
           .Publish("DragMode")
           .Publish("Enabled")
           .Publish("Font")
           .Publish("GridLineWidth")
-          .Integer("Month", &C::Month, &C::SetMonth).StoredWhen(never)
+          .Integer("Month", &C::Month, &C::SetMonth)
+          .StoredWhen(never)
           .Publish("ParentColor", 0)
           .Publish("ParentFont")
           .Publish("ParentShowHint")
@@ -47,7 +49,8 @@ const TClassInfo& TCalendar::StaticClassInfo() {
           .Publish("TabStop", 1)
           .Bool("UseCurrentDate", &C::UseCurrentDate, &C::SetUseCurrentDate, true)
           .Publish("Visible")
-          .Integer("Year", &C::Year, &C::SetYear).StoredWhen(never)
+          .Integer("Year", &C::Year, &C::SetYear)
+          .StoredWhen(never)
           .Publish("OnClick")
           .Event("OnChange", &C::OnChange)
           .Publish("OnDblClick")
@@ -108,8 +111,7 @@ void TCalendar::SetDatePart(int index, int value) {
       if (value > CurrentMonthLength() || value == day) return;
       day = uint16_t(value);
       break;
-    default:
-      return;
+    default: return;
   }
   date_ = EncodeDate(year, month, day);
   useCurrentDate_ = false;
@@ -142,9 +144,7 @@ int TCalendar::CurrentMonthLength() const {
   return MonthLength(Year(), month);
 }
 
-bool TCalendar::LeapYear(int year) const {
-  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
+bool TCalendar::LeapYear(int year) const { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
 // --- layout
 

@@ -115,9 +115,7 @@ std::string TDirectoryOutline::DirectoryOfItem(int index) const {
   return path;
 }
 
-bool TDirectoryOutline::SameDriveLetter(char a, char b) {
-  return AsciiUpper(a) == AsciiUpper(b);
-}
+bool TDirectoryOutline::SameDriveLetter(char a, char b) { return AsciiUpper(a) == AsciiUpper(b); }
 
 void TDirectoryOutline::FillFromCurrentDirectory() {
   const std::string d = ConvertCase(GetDir(0));
@@ -185,9 +183,10 @@ void TDirectoryOutline::ListChildren(int index) {
           info->NewItem = AddChild(index, name);
         } else {
           info->InsertPosition = FindInsertPosition(info->Node, name);
-          info->NewItem = info->InsertPosition == kInvalidOutlineIndex
-                              ? Add(info->Node->GetLastChild(), name)
-                              : Insert(info->InsertPosition, name);
+          info->NewItem =
+              info->InsertPosition == kInvalidOutlineIndex
+                  ? Add(info->Node->GetLastChild(), name)
+                  : Insert(info->InsertPosition, name);
         }
         hostNames_[Items(info->NewItem)] = rec.Name;
       }
@@ -321,9 +320,7 @@ void TDirectoryOutline::Loaded() {
   RebuildTree();
 }
 
-std::string TDirectoryOutline::DisplayText(const TOutlineNode& node) const {
-  return FormStringFromUtf8(node.Text());
-}
+std::string TDirectoryOutline::DisplayText(const TOutlineNode& node) const { return FormStringFromUtf8(node.Text()); }
 
 void TDirectoryOutline::KeyPress(char& key) {
   const int selected = SelectedItem();

@@ -16,8 +16,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <map>
+#include <string>
 #include <string_view>
 
 #include "controls/Outline.h"

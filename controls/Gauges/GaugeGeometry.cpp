@@ -8,9 +8,7 @@
 namespace {
 
 // x rounded to the nearest integer, ties to even.
-int32_t Nearest(double x) {
-  return static_cast<int32_t>(std::nearbyint(x));
-}
+int32_t Nearest(double x) { return static_cast<int32_t>(std::nearbyint(x)); }
 
 // Percentage * extent div 100 with the product wrapped to 32 bits, as the
 // framed bar's edge is defined; computed in 64 bits so the wrap is defined.
@@ -27,9 +25,7 @@ TRect GaugePaintRect(int32_t width, int32_t height, bool singleBorder) {
   return r;
 }
 
-TSize BarExtent(const TRect& r) {
-  return {r.Right - r.Left + 1, r.Bottom - r.Top + 1};
-}
+TSize BarExtent(const TRect& r) { return {r.Right - r.Left + 1, r.Bottom - r.Top + 1}; }
 
 TRect PlainHorizontalFill(const TRect& r, int32_t percentage) {
   const TSize e = BarExtent(r);
@@ -69,23 +65,18 @@ TPoint PieStartPoint(TSize extent, int32_t percentage) {
   const int32_t mx = extent.cx / 2;
   const int32_t my = extent.cy / 2;
   // The angle is formed in extended precision and then held as a double.
-  const auto angle = static_cast<double>(std::numbers::pi_v<long double> *
-                                         (static_cast<long double>(percentage) / 50 + 0.5L));
+  const auto angle =
+      static_cast<double>(std::numbers::pi_v<long double> * (static_cast<long double>(percentage) / 50 + 0.5L));
   return {Nearest(mx * (1 - std::cos(angle))), Nearest(my * (1 - std::sin(angle)))};
 }
 
-TPoint PieEndPoint(TSize extent) {
-  return {extent.cx / 2, 0};
-}
+TPoint PieEndPoint(TSize extent) { return {extent.cx / 2, 0}; }
 
-TPoint NeedlePivot(int32_t controlWidth, const TRect& r) {
-  return {controlWidth / 2, r.Bottom - 1};
-}
+TPoint NeedlePivot(int32_t controlWidth, const TRect& r) { return {controlWidth / 2, r.Bottom - 1}; }
 
 TPoint NeedleTip(int32_t controlWidth, const TRect& r, int32_t percentage) {
   const TPoint pivot = NeedlePivot(controlWidth, r);
-  const auto angle = static_cast<double>(static_cast<long double>(percentage) / 100 *
-                                         std::numbers::pi_v<long double>);
+  const auto angle = static_cast<double>(static_cast<long double>(percentage) / 100 * std::numbers::pi_v<long double>);
   return {Nearest(pivot.X * (1 - std::cos(angle))), Nearest(pivot.Y * (1 - std::sin(angle)))};
 }
 

@@ -9,9 +9,7 @@
 #include "GaugeGeometry.h"
 #include "Gauges.h"
 
-TRect TGauge::PaintRect() const {
-  return GaugePaintRect(Width(), Height(), borderStyle_ == bsSingle);
-}
+TRect TGauge::PaintRect() const { return GaugePaintRect(Width(), Height(), borderStyle_ == bsSingle); }
 
 void TGauge::Paint() {
   // Heap-allocated so that large gauges do not weigh on the stack; freed on
@@ -68,21 +66,12 @@ void TGauge::DrawTextOverlay(TBitmap& image, const TRect& r) const {
 
 void TGauge::DrawKind(TCanvas& canvas, const TRect& r) const {
   switch (kind_) {
-    case gkText:
-      DrawPlain(canvas, r);
-      break;
+    case gkText: DrawPlain(canvas, r); break;
     case gkHorizontalBar:
-    case gkVerticalBar:
-      DrawBar(canvas, r);
-      break;
-    case gkPie:
-      DrawPie(canvas, r);
-      break;
-    case gkNeedle:
-      DrawNeedle(canvas, r);
-      break;
-    default:
-      break;  // an unknown ordinal leaves the image black
+    case gkVerticalBar: DrawBar(canvas, r); break;
+    case gkPie: DrawPie(canvas, r); break;
+    case gkNeedle: DrawNeedle(canvas, r); break;
+    default: break;  // an unknown ordinal leaves the image black
   }
 }
 
@@ -102,8 +91,7 @@ void TGauge::DrawBar(TCanvas& canvas, const TRect& r) const {
 
 void TGauge::DrawPlainBar(TCanvas& canvas, const TRect& r) const {
   canvas.Brush()->SetColor(foreColor_);
-  const TRect fill = kind_ == gkVerticalBar ? PlainVerticalFill(r, Percentage())
-                                            : PlainHorizontalFill(r, Percentage());
+  const TRect fill = kind_ == gkVerticalBar ? PlainVerticalFill(r, Percentage()) : PlainHorizontalFill(r, Percentage());
   if (!fill.IsEmpty()) canvas.FillRect(fill);
 }
 

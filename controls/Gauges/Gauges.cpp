@@ -14,9 +14,7 @@ constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
 
 // a + b in 32-bit two's complement (the range message's bounds wrap at the
 // ends of the integer range instead of overflowing).
-int32_t WrappingAdd(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<int64_t>(a) + b);
-}
+int32_t WrappingAdd(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<int64_t>(a) + b); }
 
 [[noreturn]] void RaiseOutOfRange(int32_t low, int32_t high) {
   throw EInvalidOperation(Format(Msg::SOutOfRange, low, high));
@@ -25,8 +23,7 @@ int32_t WrappingAdd(int32_t a, int32_t b) {
 }  // namespace
 
 const TEnumInfo& GaugeKindEnumInfo() {
-  static const TEnumInfo info{"TGaugeKind",
-                              {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie", "gkNeedle"}};
+  static const TEnumInfo info{"TGaugeKind", {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie", "gkNeedle"}};
   return info;
 }
 
@@ -39,8 +36,7 @@ const TEnumInfo& GaugeBorderStyleEnumInfo() {
 // TBltBitmap
 
 const TClassInfo& TBltBitmap::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TBltBitmap>("TBltBitmap", &TBitmap::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TBltBitmap>("TBltBitmap", &TBitmap::StaticClassInfo()).Build();
   return info;
 }
 
@@ -63,15 +59,12 @@ const TClassInfo& TGauge::StaticClassInfo() {
           .Publish("Anchors")
           .Color("BackColor", &TGauge::BackColor, &TGauge::SetBackColor, clWhite)
           .Color("BorderColor", &TGauge::BorderColor, &TGauge::SetBorderColor, 0x636563)
-          .Color("BaseInnerHighColor", &TGauge::BaseInnerHighColor, &TGauge::SetBaseInnerHighColor,
-                 0xBDBEBD)
-          .Color("BaseInnerLowColor", &TGauge::BaseInnerLowColor, &TGauge::SetBaseInnerLowColor,
-                 clWhite)
+          .Color("BaseInnerHighColor", &TGauge::BaseInnerHighColor, &TGauge::SetBaseInnerHighColor, 0xBDBEBD)
+          .Color("BaseInnerLowColor", &TGauge::BaseInnerLowColor, &TGauge::SetBaseInnerLowColor, clWhite)
           .Color("InnerHighColor", &TGauge::InnerHighColor, &TGauge::SetInnerHighColor, 0xCEA684)
           .Color("InnerLowCOlor", &TGauge::InnerLowCOlor, &TGauge::SetInnerLowCOlor, 0x7B4910)
           .Bool("RealOneStyle", &TGauge::RealOneStyle, &TGauge::SetRealOneStyle, false)
-          .Enum("BorderStyle", GaugeBorderStyleEnumInfo(), &TGauge::BorderStyle,
-                &TGauge::SetBorderStyle, bsSingle)
+          .Enum("BorderStyle", GaugeBorderStyleEnumInfo(), &TGauge::BorderStyle, &TGauge::SetBorderStyle, bsSingle)
           .Publish("Color")
           .Publish("Constraints")
           .Publish("Enabled")
@@ -124,42 +117,18 @@ void TGauge::Change(T& field, T value) {
   Refresh();
 }
 
-void TGauge::SetKind(TGaugeKind value) {
-  Change(kind_, value);
-}
-void TGauge::SetShowText(bool value) {
-  Change(showText_, value);
-}
-void TGauge::SetShowPercent(bool value) {
-  Change(showPercent_, value);
-}
-void TGauge::SetRealOneStyle(bool value) {
-  Change(realOneStyle_, value);
-}
-void TGauge::SetBorderStyle(TBorderStyle value) {
-  Change(borderStyle_, value);
-}
-void TGauge::SetForeColor(TColor value) {
-  Change(foreColor_, value);
-}
-void TGauge::SetBackColor(TColor value) {
-  Change(backColor_, value);
-}
-void TGauge::SetBorderColor(TColor value) {
-  Change(borderColor_, value);
-}
-void TGauge::SetBaseInnerHighColor(TColor value) {
-  Change(baseInnerHighColor_, value);
-}
-void TGauge::SetBaseInnerLowColor(TColor value) {
-  Change(baseInnerLowColor_, value);
-}
-void TGauge::SetInnerHighColor(TColor value) {
-  Change(innerHighColor_, value);
-}
-void TGauge::SetInnerLowCOlor(TColor value) {
-  Change(innerLowCOlor_, value);
-}
+void TGauge::SetKind(TGaugeKind value) { Change(kind_, value); }
+void TGauge::SetShowText(bool value) { Change(showText_, value); }
+void TGauge::SetShowPercent(bool value) { Change(showPercent_, value); }
+void TGauge::SetRealOneStyle(bool value) { Change(realOneStyle_, value); }
+void TGauge::SetBorderStyle(TBorderStyle value) { Change(borderStyle_, value); }
+void TGauge::SetForeColor(TColor value) { Change(foreColor_, value); }
+void TGauge::SetBackColor(TColor value) { Change(backColor_, value); }
+void TGauge::SetBorderColor(TColor value) { Change(borderColor_, value); }
+void TGauge::SetBaseInnerHighColor(TColor value) { Change(baseInnerHighColor_, value); }
+void TGauge::SetBaseInnerLowColor(TColor value) { Change(baseInnerLowColor_, value); }
+void TGauge::SetInnerHighColor(TColor value) { Change(innerHighColor_, value); }
+void TGauge::SetInnerLowCOlor(TColor value) { Change(innerLowCOlor_, value); }
 
 void TGauge::SetText(const std::string& value) {
   if (value == Text()) return;
@@ -171,8 +140,7 @@ void TGauge::SetMinValue(int32_t value) {
   if (value == minValue_) return;
   // The message names MaxValue - 1 as the upper bound, yet MaxValue itself
   // is accepted (an empty range).
-  if (value > maxValue_ && !HasState(csLoading))
-    RaiseOutOfRange(-kMaxInt, WrappingAdd(maxValue_, -1));
+  if (value > maxValue_ && !HasState(csLoading)) RaiseOutOfRange(-kMaxInt, WrappingAdd(maxValue_, -1));
   minValue_ = value;
   if (progress_ < value) progress_ = value;
   Refresh();
@@ -180,8 +148,7 @@ void TGauge::SetMinValue(int32_t value) {
 
 void TGauge::SetMaxValue(int32_t value) {
   if (value == maxValue_) return;
-  if (value < minValue_ && !HasState(csLoading))
-    RaiseOutOfRange(WrappingAdd(minValue_, 1), kMaxInt);
+  if (value < minValue_ && !HasState(csLoading)) RaiseOutOfRange(WrappingAdd(minValue_, 1), kMaxInt);
   maxValue_ = value;
   if (progress_ > value) progress_ = value;
   Refresh();
@@ -203,8 +170,7 @@ void TGauge::SetProgress(int32_t value) {
 }
 
 int32_t TGauge::Percentage() const {
-  return PercentOf(static_cast<int64_t>(progress_) - minValue_,
-                   static_cast<int64_t>(maxValue_) - minValue_);
+  return PercentOf(static_cast<int64_t>(progress_) - minValue_, static_cast<int64_t>(maxValue_) - minValue_);
 }
 
 std::string TGauge::DisplayText() const {

@@ -36,8 +36,7 @@ struct TimerStopper {
 
 const TClassInfo& TTimerSpeedButton::StaticClassInfo() {
   static const TClassInfo info =
-      ClassBuilder<TTimerSpeedButton>("TTimerSpeedButton", &TSpeedButton::StaticClassInfo())
-          .Build();
+      ClassBuilder<TTimerSpeedButton>("TTimerSpeedButton", &TSpeedButton::StaticClassInfo()).Build();
   return info;
 }
 
@@ -95,23 +94,21 @@ const TClassInfo& TSpinButton::StaticClassInfo() {
           .Publish("Anchors")
           .Publish("Constraints")
           .Publish("Ctl3D")
-          .Object("DownGlyph", &TBitmap::StaticClassInfo, &TSpinButton::DownGlyph,
-                  &TSpinButton::SetDownGlyph)
+          .Object("DownGlyph", &TBitmap::StaticClassInfo, &TSpinButton::DownGlyph, &TSpinButton::SetDownGlyph)
           .Integer("DownNumGlyphs", &TSpinButton::DownNumGlyphs, &TSpinButton::SetDownNumGlyphs, 1)
           .Publish("DragCursor")
           .Publish("DragKind")
           .Publish("DragMode")
           .Publish("Enabled")
-          .Reference("FocusControl", &TWinControl::StaticClassInfo, &TSpinButton::FocusControl,
-                     &TSpinButton::SetFocusControl)
+          .Reference(
+              "FocusControl", &TWinControl::StaticClassInfo, &TSpinButton::FocusControl, &TSpinButton::SetFocusControl)
           .Publish("ParentCtl3D")
           .Publish("ParentShowHint")
           .Publish("PopupMenu")
           .Publish("ShowHint")
           .Publish("TabOrder")
           .Publish("TabStop")
-          .Object("UpGlyph", &TBitmap::StaticClassInfo, &TSpinButton::UpGlyph,
-                  &TSpinButton::SetUpGlyph)
+          .Object("UpGlyph", &TBitmap::StaticClassInfo, &TSpinButton::UpGlyph, &TSpinButton::SetUpGlyph)
           .Integer("UpNumGlyphs", &TSpinButton::UpNumGlyphs, &TSpinButton::SetUpNumGlyphs, 1)
           .Publish("Visible")
           .Event("OnDownClick", &TSpinButton::OnDownClick)
@@ -152,8 +149,9 @@ TSpinButton::TSpinButton(TComponent* owner) : TWinControl(owner) {
 TTimerSpeedButton* TSpinButton::MakeButton() {
   auto* button = new TTimerSpeedButton(this);
   button->OnClick.code = [this](TPersistent* sender) { ChildClick(sender); };
-  button->OnMouseDownProc = [this](TPersistent* sender, TMouseButton mb, TShiftState shift, int x,
-                                   int y) { ChildMouseDown(sender, mb, shift, x, y); };
+  button->OnMouseDownProc = [this](TPersistent* sender, TMouseButton mb, TShiftState shift, int x, int y) {
+    ChildMouseDown(sender, mb, shift, x, y);
+  };
   button->SetVisible(true);
   button->SetEnabled(true);
   button->SetRepeatFlags(RepeatFlag(rfAutoRepeat));
@@ -181,8 +179,7 @@ void TSpinButton::SetBounds(int left, int top, int width, int height) {
 void TSpinButton::FitToLayout() {
   int width = Width(), height = Height();
   LayOutButtons(width, height);
-  if (width != Width() || height != Height())
-    TWinControl::SetBounds(Left(), Top(), width, height);
+  if (width != Width() || height != Height()) TWinControl::SetBounds(Left(), Top(), width, height);
 }
 
 void TSpinButton::WMSize(TWMSize& msg) {
@@ -264,9 +261,7 @@ void TSpinButton::SetKeyButton(TTimerSpeedButton* button) {
 void TSpinButton::KeyDown(Word& key, TShiftState shift) {
   (void)shift;
   switch (key) {
-    case VK_SPACE:
-      keyButton_->Click();
-      break;
+    case VK_SPACE: keyButton_->Click(); break;
     case VK_UP:
       SetKeyButton(upperButton_);
       upperButton_->Click();
@@ -275,22 +270,19 @@ void TSpinButton::KeyDown(Word& key, TShiftState shift) {
       SetKeyButton(lowerButton_);
       lowerButton_->Click();
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
 // --- mouse and clicks
 
-void TSpinButton::ChildMouseDown(TPersistent* sender, TMouseButton button, TShiftState shift,
-                                 int x, int y) {
+void TSpinButton::ChildMouseDown(TPersistent* sender, TMouseButton button, TShiftState shift, int x, int y) {
   (void)shift;
   (void)x;
   (void)y;
   if (button != mbLeft) return;
   if (auto* pressed = dynamic_cast<TTimerSpeedButton*>(sender)) SetKeyButton(pressed);
-  if (focusControl_ && focusControl_->TabStop() && focusControl_->CanFocus() &&
-      FindFocusedControl() != focusControl_) {
+  if (focusControl_ && focusControl_->TabStop() && focusControl_->CanFocus() && FindFocusedControl() != focusControl_) {
     focusControl_->SetFocus();
     return;
   }

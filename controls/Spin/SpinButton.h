@@ -15,8 +15,8 @@
 
 #include <cstdint>
 
-#include "stock/Buttons.h"
 #include "controls/Controls.h"
+#include "stock/Buttons.h"
 #include "stock/Timers.h"
 
 enum TRepeatFlag : uint8_t { rfFocusMark, rfAutoRepeat };

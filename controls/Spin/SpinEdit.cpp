@@ -86,9 +86,7 @@ void TSpinEdit::GetChildren(const std::function<void(TComponent*)>& proc, TCompo
 
 // --- value
 
-int32_t TSpinEdit::ClampValue(int32_t value) const {
-  return spin::ClampValue(value, minValue_, maxValue_);
-}
+int32_t TSpinEdit::ClampValue(int32_t value) const { return spin::ClampValue(value, minValue_, maxValue_); }
 
 int32_t TSpinEdit::Value() const {
   try {
@@ -120,9 +118,7 @@ void TSpinEdit::StepDown(TPersistent* sender) {
 
 // --- typing
 
-bool TSpinEdit::AcceptsChar(char key) const {
-  return spin::AcceptsSpinChar(key, DecimalSeparator, editorEnabled_);
-}
+bool TSpinEdit::AcceptsChar(char key) const { return spin::AcceptsSpinChar(key, DecimalSeparator, editorEnabled_); }
 
 void TSpinEdit::KeyPress(char& key) {
   if (!AcceptsChar(key)) {
@@ -166,8 +162,7 @@ void TSpinEdit::UpdateTextArea() {
 }
 
 int TSpinEdit::MinimumHeight() const {
-  return spin::MinimumEditHeight(TextMetricHeight(*Font()), kScreenFontHeight,
-                                 kSystemBorderHeight);
+  return spin::MinimumEditHeight(TextMetricHeight(*Font()), kScreenFontHeight, kSystemBorderHeight);
 }
 
 void TSpinEdit::WMSize(TWMSize& msg) {
@@ -188,8 +183,7 @@ void TSpinEdit::FitToSize() {
   }
   if (!spinner_) return;
   const bool threeD = NewStyleControls && Ctl3D();
-  spinner_->SetBoundsRect(
-      spin::EmbeddedButtonBounds(Width(), Height(), spinner_->Width(), threeD));
+  spinner_->SetBoundsRect(spin::EmbeddedButtonBounds(Width(), Height(), spinner_->Width(), threeD));
   UpdateTextArea();
 }
 

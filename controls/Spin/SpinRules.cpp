@@ -28,14 +28,13 @@ int32_t ClampValue(int32_t value, int32_t minValue, int32_t maxValue) {
 
 int32_t StepValue(int32_t value, int32_t increment, bool up) {
   const int64_t next = up ? int64_t(value) + increment : int64_t(value) - increment;
-  return int32_t(std::clamp<int64_t>(next, std::numeric_limits<int32_t>::min(),
-                                     std::numeric_limits<int32_t>::max()));
+  return int32_t(std::clamp<int64_t>(next, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 bool AcceptsSpinChar(char key, char decimalSeparator, bool editorEnabled) {
   const unsigned char code = static_cast<unsigned char>(key);
-  bool accepted = key == '+' || key == '-' || (key >= '0' && key <= '9') ||
-                  key == decimalSeparator || (code < 32 && code != 13);
+  bool accepted =
+      key == '+' || key == '-' || (key >= '0' && key <= '9') || key == decimalSeparator || (code < 32 && code != 13);
   if (accepted && !editorEnabled && (code >= 32 || code == 8)) accepted = false;
   return accepted;
 }
@@ -45,8 +44,7 @@ int32_t MinimumEditHeight(int32_t fontHeight, int32_t screenFontHeight, int32_t 
   return fontHeight + smaller / 4 + 4 * borderHeight + 2;
 }
 
-TRect EmbeddedButtonBounds(int32_t editWidth, int32_t editHeight, int32_t buttonWidth,
-                           bool threeD) {
+TRect EmbeddedButtonBounds(int32_t editWidth, int32_t editHeight, int32_t buttonWidth, bool threeD) {
   if (threeD) return Bounds(editWidth - buttonWidth - 5, 0, buttonWidth, editHeight - 5);
   return Bounds(editWidth - buttonWidth, 1, buttonWidth, editHeight - 3);
 }

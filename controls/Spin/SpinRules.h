@@ -48,8 +48,7 @@ int32_t MinimumEditHeight(int32_t fontHeight, int32_t screenFontHeight, int32_t 
 
 // The embedded spin button's bounds in an edit of outer size width x height
 // (new-style 3-D border: inside the sunken frame; flat: flush right).
-TRect EmbeddedButtonBounds(int32_t editWidth, int32_t editHeight, int32_t buttonWidth,
-                           bool threeD);
+TRect EmbeddedButtonBounds(int32_t editWidth, int32_t editHeight, int32_t buttonWidth, bool threeD);
 
 // The edit's text area: stops 2 pixels short of the embedded button.
 TRect EditTextArea(int32_t clientWidth, int32_t clientHeight, int32_t buttonWidth);

@@ -12,9 +12,7 @@ struct Snapshot {
   bool useCurrentDate;
   friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
-Snapshot Take(const TCalendar* c) {
-  return {c->CalendarDate(), c->DayBase(), c->Col(), c->Row(), c->UseCurrentDate()};
-}
+Snapshot Take(const TCalendar* c) { return {c->CalendarDate(), c->DayBase(), c->Col(), c->Row(), c->UseCurrentDate()}; }
 
 }  // namespace
 

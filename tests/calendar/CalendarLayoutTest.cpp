@@ -85,7 +85,7 @@ TEST_F(CalendarFixture, StartOfWeekMovesTheCellsButNotTheDateAndFiresNoChange) {
 }
 
 TEST_F(CalendarFixture, CellsTheGridDoesNotHaveRaiseTheRuntimesErrors) {
-  SetDate(2026, 2, 1);  // FDayBase 1
+  SetDate(2026, 2, 1);                                 // FDayBase 1
   EXPECT_THROW(cal->CellCaption(-1, 0), ERangeError);  // weekday index 0
   EXPECT_THROW(cal->CellCaption(INT_MAX, 1), EIntOverflow);
   EXPECT_THROW(cal->CellCaption(0, INT_MIN), EIntOverflow);

@@ -8,9 +8,9 @@
 #include "components/Registry.h"
 #include "components/Writer.h"
 #include "controls/ContentReport.h"
-#include "stock/StdCtrls.h"
-#include "core/SysUtils.h"
 #include "core/Streams.h"
+#include "core/SysUtils.h"
+#include "stock/StdCtrls.h"
 #include "streaming/Converters.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormText.h"
@@ -97,13 +97,12 @@ TEST_F(CalendarStreaming, AnOrderThatPassesAnImpossibleDateFailsTheRead) {
   EXPECT_ANY_THROW(Read("    Month = 1\n    Day = 31\n    Month = 4\n"));
 }
 
-TEST_F(CalendarStreaming, AWeekdayOutsideTheTypeIsRefused) {
-  EXPECT_ANY_THROW(Read("    StartOfWeek = 7\n"));
-}
+TEST_F(CalendarStreaming, AWeekdayOutsideTheTypeIsRefused) { EXPECT_ANY_THROW(Read("    StartOfWeek = 7\n")); }
 
 TEST_F(CalendarStreaming, APickDateFormLoads) {
-  Read("    Left = 22\n    Top = 41\n    Width = 318\n    Height = 120\n    Color = clSilver\n"
-       "    StartOfWeek = 0\n    TabOrder = 0\n    UseCurrentDate = False\n");
+  Read(
+      "    Left = 22\n    Top = 41\n    Width = 318\n    Height = 120\n    Color = clSilver\n"
+      "    StartOfWeek = 0\n    TabOrder = 0\n    UseCurrentDate = False\n");
   ASSERT_TRUE(Cal2());
   EXPECT_EQ(Cal2()->Color(), clSilver);
   EXPECT_FALSE(Cal2()->UseCurrentDate());

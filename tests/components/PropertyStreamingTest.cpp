@@ -32,9 +32,7 @@ class PropertyStreaming : public ::testing::Test {
     return out.Str();
   }
 
-  TTestWidget* Widget(const char* name) {
-    return dynamic_cast<TTestWidget*>(root.FindComponent(name));
-  }
+  TTestWidget* Widget(const char* name) { return dynamic_cast<TTestWidget*>(root.FindComponent(name)); }
 
   // Reads into a fresh root, so that earlier failures leave nothing behind.
   static std::string ReadError(const std::string& text) {
@@ -140,8 +138,9 @@ TEST_F(PropertyStreaming, LoadingIsSetWhileReadingAndLoadedRunsOnceAtTheEnd) {
 }
 
 TEST_F(PropertyStreaming, AWholeFloatReadsIntoAnIntegerButAFractionDoesNot) {
-  Read("object Root1: TTestRoot\n  object W1: TTestWidget\n    Count = 1000.000000000000000000\n"
-       "  end\nend\n");
+  Read(
+      "object Root1: TTestRoot\n  object W1: TTestWidget\n    Count = 1000.000000000000000000\n"
+      "  end\nend\n");
   EXPECT_EQ(Widget("W1")->Count(), 1000);
   EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    Count = 2.5\n  end\nend\n"),
             "Error reading W1.Count: Invalid property value");
@@ -151,8 +150,13 @@ TEST_F(PropertyStreaming, AWholeFloatReadsIntoAnIntegerButAFractionDoesNot) {
 // of them, nor a float beyond the integer range, may reach an integer
 // property, where converting it would be undefined.
 TEST_F(PropertyStreaming, NonFiniteAndHugeFloatsAreRefusedByIntegerProperties) {
-  const double values[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                           -std::numeric_limits<double>::infinity(), 1e300, 3e9, -3e9};
+  const double values[] = {
+      std::numeric_limits<double>::quiet_NaN(),
+      std::numeric_limits<double>::infinity(),
+      -std::numeric_limits<double>::infinity(),
+      1e300,
+      3e9,
+      -3e9};
   for (const TValueType type : {TValueType::vaDouble, TValueType::vaSingle, TValueType::vaExtended}) {
     for (const double value : values) {
       TTestRoot fresh(nullptr);
@@ -187,8 +191,9 @@ TEST_F(PropertyStreaming, NonFiniteAndHugeFloatsAreRefusedByIntegerProperties) {
 // Later versions name the web colours; their forms read, and a written
 // colour keeps the spelling every version reads.
 TEST_F(PropertyStreaming, WebColourNamesReadButAreWrittenAsNumbers) {
-  Read("object Root1: TTestRoot\n  object W1: TTestWidget\n    Color = clWebAliceBlue\n  end\n"
-       "  object W2: TTestWidget\n    Color = CLWEBWHITE\n  end\nend\n");
+  Read(
+      "object Root1: TTestRoot\n  object W1: TTestWidget\n    Color = clWebAliceBlue\n  end\n"
+      "  object W2: TTestWidget\n    Color = CLWEBWHITE\n  end\nend\n");
   EXPECT_EQ(Widget("W1")->Color(), 0xFFF8F0);
   EXPECT_EQ(Widget("W2")->Color(), 0xFFFFFF);
   Widget("W2")->SetColor(0x0000FF);
@@ -246,8 +251,7 @@ TEST_F(PropertyStreaming, ErrorsNameTheComponentAndTheProperty) {
             "Error reading W1.Kind: Invalid property value");
   EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    Pen.Nope = 1\n  end\nend\n"),
             "Error reading W1.Pen.Nope: Property Nope does not exist");
-  EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TFancyMeter\n  end\nend\n"),
-            "Class TFancyMeter not found");
+  EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TFancyMeter\n  end\nend\n"), "Class TFancyMeter not found");
 }
 
 TEST_F(PropertyStreaming, EventsBoundToMissingMethodsStayUnassignedAndAreNoticed) {
@@ -271,8 +275,7 @@ TEST_F(PropertyStreaming, EventsBoundToMissingMethodsStayUnassignedAndAreNoticed
   EXPECT_TRUE(Widget("W2")->OnChange);
   EXPECT_EQ(notices, std::vector<std::string>{"Unassigned: [W1.OnChange] (method 'Gone' not found)"});
   // Without a scope the read still succeeds; a single assignment still fails.
-  EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    OnChange = Gone\n  end\nend\n"),
-            "no error");
+  EXPECT_EQ(ReadError("object R: TTestRoot\n  object W1: TTestWidget\n    OnChange = Gone\n  end\nend\n"), "no error");
   TTestWidget lone(nullptr);
   EXPECT_THROW(SetPropertyValue(&lone, "OnChange", TFormNode::Ident("Gone"), &root), EReadError);
 }
@@ -281,12 +284,13 @@ TEST_F(PropertyStreaming, WriterLeavesDefaultsOutAndKeepsDeclarationOrder) {
   auto* w = new TTestWidget(&root);
   w->SetName("W1");
   root.SetName("Root1");
-  EXPECT_EQ(Write(),
-            "object Root1: TTestRoot\n"
-            "  object W1: TTestWidget\n"
-            "    Progress = 0\n"
-            "  end\n"
-            "end\n");
+  EXPECT_EQ(
+      Write(),
+      "object Root1: TTestRoot\n"
+      "  object W1: TTestWidget\n"
+      "    Progress = 0\n"
+      "  end\n"
+      "end\n");
 }
 
 TEST_F(PropertyStreaming, WhatTheWriterWritesReadsBackTheSame) {

@@ -50,8 +50,7 @@ const TClassInfo& TTestWidget::StaticClassInfo() {
           .Object("Lines", &TStrings::StaticClassInfo, &TTestWidget::Lines)
           .Object("Pen", &TTestPen::StaticClassInfo, &TTestWidget::Pen)
           .Object("Items", &TCollection::StaticClassInfo, &TTestWidget::Items)
-          .Reference("Buddy", &TTestWidget::StaticClassInfo, &TTestWidget::Buddy,
-                     &TTestWidget::SetBuddy)
+          .Reference("Buddy", &TTestWidget::StaticClassInfo, &TTestWidget::Buddy, &TTestWidget::SetBuddy)
           .Event("OnChange", &TTestWidget::OnChange)
           .IntegerField("Spare", 7)
           .Build();
@@ -84,9 +83,10 @@ void TTestWidget::Notification(TComponent* component, TOperation operation) {
 }
 
 const TClassInfo& TTestRoot::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TTestRoot>("TTestRoot", &TComponent::StaticClassInfo())
-                                     .Method("WidgetChanged", &TTestRoot::WidgetChanged)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TTestRoot>("TTestRoot", &TComponent::StaticClassInfo())
+          .Method("WidgetChanged", &TTestRoot::WidgetChanged)
+          .Build();
   return info;
 }
 
@@ -97,6 +97,4 @@ void TTestRoot::GetChildren(const std::function<void(TComponent*)>& proc, TCompo
     if (auto* w = dynamic_cast<TTestWidget*>(Components(i)); w && !w->parent_) proc(w);
 }
 
-void RegisterTestClasses() {
-  RegisterClasses({&TTestWidget::StaticClassInfo(), &TTestRoot::StaticClassInfo()});
-}
+void RegisterTestClasses() { RegisterClasses({&TTestWidget::StaticClassInfo(), &TTestRoot::StaticClassInfo()}); }

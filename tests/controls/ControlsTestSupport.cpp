@@ -7,26 +7,26 @@
 #include "core/Streams.h"
 #include "streaming/Converters.h"
 
-
 const TClassInfo& TTestPanel::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TTestPanel>("TTestPanel", &TCustomControl::StaticClassInfo())
-                                     .Publish("Align")
-                                     .Publish("AlignWithMargins")
-                                     .Publish("Anchors")
-                                     .Publish("Caption")
-                                     .Publish("Color")
-                                     .Publish("Constraints")
-                                     .Publish("Margins")
-                                     .Publish("Font")
-                                     .Publish("ParentColor")
-                                     .Publish("ParentFont")
-                                     .Publish("TabOrder")
-                                     .Publish("TabStop")
-                                     .Publish("Visible")
-                                     .Publish("OnClick")
-                                     .Publish("OnEnter")
-                                     .Publish("OnExit")
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TTestPanel>("TTestPanel", &TCustomControl::StaticClassInfo())
+          .Publish("Align")
+          .Publish("AlignWithMargins")
+          .Publish("Anchors")
+          .Publish("Caption")
+          .Publish("Color")
+          .Publish("Constraints")
+          .Publish("Margins")
+          .Publish("Font")
+          .Publish("ParentColor")
+          .Publish("ParentFont")
+          .Publish("TabOrder")
+          .Publish("TabStop")
+          .Publish("Visible")
+          .Publish("OnClick")
+          .Publish("OnEnter")
+          .Publish("OnExit")
+          .Build();
   return info;
 }
 
@@ -89,17 +89,18 @@ void TTestPanel::Click() {
 }
 
 const TClassInfo& TTestShape::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TTestShape>("TTestShape", &TGraphicControl::StaticClassInfo())
-                                     .Publish("Align")
-                                     .Publish("Anchors")
-                                     .Publish("Caption")
-                                     .Publish("Color")
-                                     .Publish("Font")
-                                     .Publish("ParentColor")
-                                     .Publish("ParentFont")
-                                     .Publish("Visible")
-                                     .Publish("OnClick")
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TTestShape>("TTestShape", &TGraphicControl::StaticClassInfo())
+          .Publish("Align")
+          .Publish("Anchors")
+          .Publish("Caption")
+          .Publish("Color")
+          .Publish("Font")
+          .Publish("ParentColor")
+          .Publish("ParentFont")
+          .Publish("Visible")
+          .Publish("OnClick")
+          .Build();
   return info;
 }
 
@@ -118,8 +119,7 @@ void TTestShape::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 }
 
 const TClassInfo& TClampPanel::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TClampPanel>("TClampPanel", &TTestPanel::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TClampPanel>("TClampPanel", &TTestPanel::StaticClassInfo()).Build();
   return info;
 }
 void TClampPanel::SetBounds(int left, int top, int width, int height) {
@@ -127,8 +127,9 @@ void TClampPanel::SetBounds(int left, int top, int width, int height) {
 }
 
 void RegisterTestControls() {
-  RegisterClasses({&TTestPanel::StaticClassInfo(), &TTestShape::StaticClassInfo(),
-                   &TClampPanel::StaticClassInfo(), &TForm::StaticClassInfo()});
+  RegisterClasses(
+      {&TTestPanel::StaticClassInfo(), &TTestShape::StaticClassInfo(), &TClampPanel::StaticClassInfo(),
+       &TForm::StaticClassInfo()});
 }
 
 TForm* FormFromText(const std::string& text) {

@@ -39,9 +39,7 @@ struct StockCase {
   Wants wants;
 };
 
-std::string CaseName(const ::testing::TestParamInfo<StockCase>& info) {
-  return info.param.cls().Name();
-}
+std::string CaseName(const ::testing::TestParamInfo<StockCase>& info) { return info.param.cls().Name(); }
 
 class StockDialogCodes : public ::testing::TestWithParam<StockCase> {};
 
@@ -62,22 +60,17 @@ constexpr Wants kNone{false, false, false, false};
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKindOfWindowedControl, StockDialogCodes,
-    ::testing::Values(StockCase{&TMemo::StaticClassInfo, kAll}, StockCase{&TDBMemo::StaticClassInfo, kAll},
-                      StockCase{&TEdit::StaticClassInfo, kEdit}, StockCase{&TMaskEdit::StaticClassInfo, kEdit},
-                      StockCase{&TListBox::StaticClassInfo, kList},
-                      StockCase{&TCheckListBox::StaticClassInfo, kList},
-                      StockCase{&TComboBox::StaticClassInfo, kList},
-                      StockCase{&TTreeView::StaticClassInfo, kList},
-                      StockCase{&TListView::StaticClassInfo, kList},
-                      StockCase{&TStringGrid::StaticClassInfo, kArrows},
-                      StockCase{&TDrawGrid::StaticClassInfo, kArrows},
-                      StockCase{&TOutline::StaticClassInfo, kList},
-                      StockCase{&TScrollBar::StaticClassInfo, kArrows},
-                      StockCase{&TTrackBar::StaticClassInfo, kArrows},
-                      StockCase{&TButton::StaticClassInfo, kNone}, StockCase{&TBitBtn::StaticClassInfo, kNone},
-                      StockCase{&TCheckBox::StaticClassInfo, kNone},
-                      StockCase{&TRadioButton::StaticClassInfo, kNone},
-                      StockCase{&TPanel::StaticClassInfo, kNone}),
+    ::testing::Values(
+        StockCase{&TMemo::StaticClassInfo, kAll}, StockCase{&TDBMemo::StaticClassInfo, kAll},
+        StockCase{&TEdit::StaticClassInfo, kEdit}, StockCase{&TMaskEdit::StaticClassInfo, kEdit},
+        StockCase{&TListBox::StaticClassInfo, kList}, StockCase{&TCheckListBox::StaticClassInfo, kList},
+        StockCase{&TComboBox::StaticClassInfo, kList}, StockCase{&TTreeView::StaticClassInfo, kList},
+        StockCase{&TListView::StaticClassInfo, kList}, StockCase{&TStringGrid::StaticClassInfo, kArrows},
+        StockCase{&TDrawGrid::StaticClassInfo, kArrows}, StockCase{&TOutline::StaticClassInfo, kList},
+        StockCase{&TScrollBar::StaticClassInfo, kArrows}, StockCase{&TTrackBar::StaticClassInfo, kArrows},
+        StockCase{&TButton::StaticClassInfo, kNone}, StockCase{&TBitBtn::StaticClassInfo, kNone},
+        StockCase{&TCheckBox::StaticClassInfo, kNone}, StockCase{&TRadioButton::StaticClassInfo, kNone},
+        StockCase{&TPanel::StaticClassInfo, kNone}),
     CaseName);
 
 TEST(StockDialogCodesByName, GridsWantTheArrowsAndOutlinesTheirKeysToo) {

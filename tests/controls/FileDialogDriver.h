@@ -17,17 +17,17 @@
 
 struct FileDialogRun {
   bool dialogShown = false;
-  QStringList filterLabels;   // as the file-type box shows them
-  QStringList messages;       // texts of the message boxes the dialog showed
+  QStringList filterLabels;  // as the file-type box shows them
+  QStringList messages;      // texts of the message boxes the dialog showed
   bool openAfterReturn = false;
 };
 
 // Schedules the script; call the code that runs the dialog right after.
 // `run` must outlive that call. `beforeReturn` may act on the dialog
 // (choose a filter ...) before the name is typed.
-inline void ScriptFileDialog(FileDialogRun& run, const QString& typed,
-                             QMessageBox::StandardButton answer = QMessageBox::Ok,
-                             std::function<void(QFileDialog&)> beforeReturn = {}) {
+inline void ScriptFileDialog(
+    FileDialogRun& run, const QString& typed, QMessageBox::StandardButton answer = QMessageBox::Ok,
+    std::function<void(QFileDialog&)> beforeReturn = {}) {
   QTimer::singleShot(0, [&run, typed, answer, beforeReturn] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;

@@ -195,8 +195,8 @@ TEST(FormScaling, SameResolutionOrScaledFalseLeavesTheFormAlone) {
 }
 
 TEST(FormReading, BadPropertyValuesRaiseReadErrors) {
-  EXPECT_THROW(FormFromText("object Form1: TForm\n  object P: TTestPanel\n    Align = alSideways\n  end\nend\n"),
-               Exception);
+  EXPECT_THROW(
+      FormFromText("object Form1: TForm\n  object P: TTestPanel\n    Align = alSideways\n  end\nend\n"), Exception);
 }
 
 }  // namespace

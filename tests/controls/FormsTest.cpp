@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "ControlsTestSupport.h"
-#include "stock/Dialogs.h"
 #include "controls/Render.h"
+#include "stock/Dialogs.h"
 #include "stock/Timers.h"
 
 namespace {
@@ -121,11 +121,12 @@ TEST(Timer, RunsOnlyWhenEnabledWithAPositiveIntervalAndAHandler) {
   TTimer::AdvanceManualClock(35);
   EXPECT_EQ(ticks, 3);
   // A handler that disables its timer stops the ticks at once.
-  t->SetOnTimer({[&](TPersistent*) {
-                   ++ticks;
-                   t->SetEnabled(false);
-                 },
-                 "T"});
+  t->SetOnTimer(
+      {[&](TPersistent*) {
+         ++ticks;
+         t->SetEnabled(false);
+       },
+       "T"});
   TTimer::AdvanceManualClock(100);
   EXPECT_EQ(ticks, 4);
 }
@@ -136,10 +137,11 @@ TEST(Timer, TheRealTimerTicksOnTheEventLoop) {
   QEventLoop loop;
   int ticks = 0;
   t->SetInterval(1);
-  t->SetOnTimer({[&](TPersistent*) {
-                   if (++ticks == 3) loop.quit();
-                 },
-                 "T"});
+  t->SetOnTimer(
+      {[&](TPersistent*) {
+         if (++ticks == 3) loop.quit();
+       },
+       "T"});
   QTimer::singleShot(10000, &loop, &QEventLoop::quit);  // a safety net, not an assertion
   loop.exec();
   EXPECT_EQ(ticks, 3);
@@ -148,8 +150,7 @@ TEST(Timer, TheRealTimerTicksOnTheEventLoop) {
 TEST(OpenDialog, TheHookAnswersExecuteAndFiltersBecomeQtFilters) {
   TOpenDialog dlg(nullptr);
   dlg.SetFilter("Form files|*.dfm;*.xfm|All files|*.*");
-  EXPECT_EQ(dlg.QtNameFilters(),
-            (std::vector<std::string>{"Form files (*.dfm *.xfm)", "All files (*.*)"}));
+  EXPECT_EQ(dlg.QtNameFilters(), (std::vector<std::string>{"Form files (*.dfm *.xfm)", "All files (*.*)"}));
   TOpenDialog::ExecuteHook = [](TOpenDialog& d) {
     d.SetFileName("/tmp/form.dfm");
     return true;

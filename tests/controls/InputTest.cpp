@@ -64,8 +64,8 @@ TEST(Focus, ContainersAreExitedAndEnteredAroundTheirChildren) {
   a->SetFocus();
   f.log.clear();
   b->SetFocus();
-  EXPECT_EQ(f.log, (std::vector<std::string>{"A:WM_KILLFOCUS", "B:WM_SETFOCUS", "A:CM_EXIT", "P1:CM_EXIT",
-                                             "P2:CM_ENTER", "B:CM_ENTER"}));
+  EXPECT_EQ(f.log, (std::vector<std::string>{
+                       "A:WM_KILLFOCUS", "B:WM_SETFOCUS", "A:CM_EXIT", "P1:CM_EXIT", "P2:CM_ENTER", "B:CM_ENTER"}));
 }
 
 TEST(Focus, OnEnterAndOnExitFireAndDisabledControlsCannotBeFocused) {
@@ -155,8 +155,10 @@ TEST(KeyCodes, QtKeysArriveAsVirtualKeysThenTheCharacter) {
   SendKey(w, Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
   SendKey(w, Qt::Key_Backspace, Qt::NoModifier, "\b");
   SendKey(w, Qt::Key_7, Qt::KeypadModifier, "7");
-  EXPECT_EQ(a->keysDown, (std::vector<Word>{'A', '5', VK_DOWN, VK_PRIOR, VK_HOME, VK_DELETE, VK_F1,
-                                            VK_RETURN, VK_ESCAPE, VK_BACK, VK_NUMPAD0 + 7}));
+  EXPECT_EQ(
+      a->keysDown,
+      (std::vector<Word>{
+          'A', '5', VK_DOWN, VK_PRIOR, VK_HOME, VK_DELETE, VK_F1, VK_RETURN, VK_ESCAPE, VK_BACK, VK_NUMPAD0 + 7}));
   EXPECT_EQ(a->keysUp, a->keysDown);
   EXPECT_EQ(a->chars, std::string("a5\r\x1b\b7"));
 }
@@ -229,8 +231,8 @@ TEST(Mouse, MouseEventsCarryButtonShiftAndPosition) {
     sx = x;
     sy = y;
   };
-  QMouseEvent e(QEvent::MouseButtonPress, QPointF(7, 9), QPointF(7, 9), Qt::RightButton, Qt::RightButton,
-                Qt::ControlModifier);
+  QMouseEvent e(
+      QEvent::MouseButtonPress, QPointF(7, 9), QPointF(7, 9), Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
   QCoreApplication::sendEvent(a->Handle(), &e);
   EXPECT_EQ(seenButton, mbRight);
   EXPECT_EQ(seenShift, ShiftOf(ssCtrl) | ShiftOf(ssRight));

@@ -46,8 +46,7 @@ std::vector<std::vector<std::string>> GaugeBlocks(const std::string& text) {
         open = nullptr;
       else
         open->push_back(line);
-    } else if (line.rfind("object ", 0) == 0 && line.size() > 8 &&
-               line.compare(line.size() - 8, 8, ": TGauge") == 0) {
+    } else if (line.rfind("object ", 0) == 0 && line.size() > 8 && line.compare(line.size() - 8, 8, ": TGauge") == 0) {
       blocks.emplace_back();
       open = &blocks.back();
       open->push_back(line);
@@ -101,8 +100,7 @@ TEST(GaugeCorpus, GaugesRoundTripWithTheirOwnPropertyLines) {
       WriteComponent(&form, writer);
       const auto written = GaugeBlocks(out.Str());
       ASSERT_EQ(written.size(), 1u) << file.filename();
-      EXPECT_EQ(GaugeOwnLines(written[0]), GaugeOwnLines(block))
-          << file.filename() << ": " << block[0];
+      EXPECT_EQ(GaugeOwnLines(written[0]), GaugeOwnLines(block)) << file.filename() << ": " << block[0];
     }
   }
   if (gauges == 0) GTEST_SKIP() << "no gauges in a corpus at " << TESSALY_CORPUS_DIR;

@@ -9,9 +9,7 @@
 std::ostream& operator<<(std::ostream& os, const TRect& r) {
   return os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
-std::ostream& operator<<(std::ostream& os, const TPoint& p) {
-  return os << "(" << p.X << ", " << p.Y << ")";
-}
+std::ostream& operator<<(std::ostream& os, const TPoint& p) { return os << "(" << p.X << ", " << p.Y << ")"; }
 
 namespace {
 
@@ -52,14 +50,15 @@ TEST_P(PlainHorizontalBar, FillsFromLeftToScaledEdge) {
     EXPECT_EQ(fill, c.expected) << c.percentage << "%";
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultGauge, PlainHorizontalBar,
-                         ::testing::Values(FillCase{0, {}}, FillCase{1, {}},  // F = 0
-                                           FillCase{2, {}},  // F = 1: (1, 1, 1, 99) is empty
-                                           FillCase{3, Rect(1, 1, 2, 99)},    // column 1
-                                           FillCase{50, Rect(1, 1, 49, 99)},  // columns 1..48
-                                           FillCase{100, Rect(1, 1, 99, 99)},
-                                           FillCase{150, Rect(1, 1, 99, 99)},  // capped at W
-                                           FillCase{-10, {}}));
+INSTANTIATE_TEST_SUITE_P(
+    DefaultGauge, PlainHorizontalBar,
+    ::testing::Values(
+        FillCase{0, {}}, FillCase{1, {}},                                      // F = 0
+        FillCase{2, {}},                                                       // F = 1: (1, 1, 1, 99) is empty
+        FillCase{3, Rect(1, 1, 2, 99)},                                        // column 1
+        FillCase{50, Rect(1, 1, 49, 99)},                                      // columns 1..48
+        FillCase{100, Rect(1, 1, 99, 99)}, FillCase{150, Rect(1, 1, 99, 99)},  // capped at W
+        FillCase{-10, {}}));
 
 class PlainVerticalBar : public ::testing::TestWithParam<FillCase> {};
 
@@ -72,12 +71,12 @@ TEST_P(PlainVerticalBar, RisesFromBottomEdge) {
     EXPECT_EQ(fill, c.expected) << c.percentage << "%";
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultGauge, PlainVerticalBar,
-                         ::testing::Values(FillCase{0, {}}, FillCase{1, {}},
-                                           FillCase{3, Rect(1, 97, 99, 99)},
-                                           FillCase{50, Rect(1, 50, 99, 99)},
-                                           // F = 99 is cut to 98: rows 1..98.
-                                           FillCase{100, Rect(1, 1, 99, 99)}));
+INSTANTIATE_TEST_SUITE_P(
+    DefaultGauge, PlainVerticalBar,
+    ::testing::Values(
+        FillCase{0, {}}, FillCase{1, {}}, FillCase{3, Rect(1, 97, 99, 99)}, FillCase{50, Rect(1, 50, 99, 99)},
+        // F = 99 is cut to 98: rows 1..98.
+        FillCase{100, Rect(1, 1, 99, 99)}));
 
 // --- framed bars
 
@@ -97,15 +96,15 @@ TEST_P(FramedBar, EdgeFollowsPercentageOfInnerExtent) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, FramedBar,
-    ::testing::Values(FramedCase{kDefaultR, 0, false, std::nullopt},
-                      FramedCase{kDefaultR, 1, false, std::nullopt},  // ScaleByPercent gives 0
-                      FramedCase{kDefaultR, 2, false, 2}, FramedCase{kDefaultR, 50, false, 49},
-                      FramedCase{kDefaultR, 100, false, 97}, FramedCase{kDefaultR, 50, true, 49},
-                      // 20 x 200: W = 19, H = 199, Y = 1 * 196 div 100 + 1.
-                      FramedCase{Rect(1, 1, 19, 199), 1, true, 2},
-                      FramedCase{Rect(1, 1, 19, 199), 100, true, 197},
-                      // Without a border W = 101.
-                      FramedCase{Rect(0, 0, 100, 100), 50, false, 50}));
+    ::testing::Values(
+        FramedCase{kDefaultR, 0, false, std::nullopt},
+        FramedCase{kDefaultR, 1, false, std::nullopt},  // ScaleByPercent gives 0
+        FramedCase{kDefaultR, 2, false, 2}, FramedCase{kDefaultR, 50, false, 49}, FramedCase{kDefaultR, 100, false, 97},
+        FramedCase{kDefaultR, 50, true, 49},
+        // 20 x 200: W = 19, H = 199, Y = 1 * 196 div 100 + 1.
+        FramedCase{Rect(1, 1, 19, 199), 1, true, 2}, FramedCase{Rect(1, 1, 19, 199), 100, true, 197},
+        // Without a border W = 101.
+        FramedCase{Rect(0, 0, 100, 100), 50, false, 50}));
 
 // --- pie and needle
 
@@ -121,11 +120,12 @@ TEST_P(PieStart, LiesOnRayClockwiseFromTwelve) {
   EXPECT_EQ(PieStartPoint({99, 99}, c.percentage), c.expected) << c.percentage << "%";
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultGauge, PieStart,
-                         ::testing::Values(PointCase{1, {52, 0}}, PointCase{25, {98, 49}},
-                                           PointCase{50, {49, 98}}, PointCase{75, {0, 49}},
-                                           // Coincides with the end point: the whole disc.
-                                           PointCase{100, {49, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    DefaultGauge, PieStart,
+    ::testing::Values(
+        PointCase{1, {52, 0}}, PointCase{25, {98, 49}}, PointCase{50, {49, 98}}, PointCase{75, {0, 49}},
+        // Coincides with the end point: the whole disc.
+        PointCase{100, {49, 0}}));
 
 TEST(PieEnd, IsTwelveOClockOnTopEdge) {
   EXPECT_EQ(PieEndPoint({99, 99}), (TPoint{49, 0}));
@@ -139,9 +139,10 @@ TEST_P(NeedleTipOf, SweepsLeftToRightOverDial) {
   EXPECT_EQ(NeedleTip(100, kDefaultR, c.percentage), c.expected) << c.percentage << "%";
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultGauge, NeedleTipOf,
-                         ::testing::Values(PointCase{0, {0, 98}}, PointCase{25, {15, 29}},
-                                           PointCase{50, {50, 0}}, PointCase{100, {100, 98}}));
+INSTANTIATE_TEST_SUITE_P(
+    DefaultGauge, NeedleTipOf,
+    ::testing::Values(
+        PointCase{0, {0, 98}}, PointCase{25, {15, 29}}, PointCase{50, {50, 0}}, PointCase{100, {100, 98}}));
 
 TEST(NeedlePivot, IsBottomCentreOfControlWidth) {
   EXPECT_EQ(NeedlePivot(100, kDefaultR), (TPoint{50, 98}));
@@ -163,10 +164,11 @@ TEST_P(TextOriginIn, CentresInImageCoordinates) {
   EXPECT_EQ(TextOrigin(kDefaultR, c.text), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultGauge, TextOriginIn,
-                         ::testing::Values(TextCase{{20, 13}, {39, 43}}, TextCase{{0, 0}, {49, 49}},
-                                           // Wider than R: truncated toward zero, not floored.
-                                           TextCase{{120, 13}, {-10, 43}},
-                                           TextCase{{120, 140}, {-10, -20}}));
+INSTANTIATE_TEST_SUITE_P(
+    DefaultGauge, TextOriginIn,
+    ::testing::Values(
+        TextCase{{20, 13}, {39, 43}}, TextCase{{0, 0}, {49, 49}},
+        // Wider than R: truncated toward zero, not floored.
+        TextCase{{120, 13}, {-10, 43}}, TextCase{{120, 140}, {-10, -20}}));
 
 }  // namespace

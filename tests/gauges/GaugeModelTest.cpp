@@ -73,17 +73,15 @@ TEST_P(ProgressClamping, StoresValueWithinRange) {
   EXPECT_EQ(g.Progress(), c.stored) << c.value << " in " << c.minValue << ".." << c.maxValue;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, ProgressClamping,
-                         ::testing::Values(ClampCase{0, 100, -5, 0}, ClampCase{0, 100, 250, 100},
-                                           ClampCase{0, 100, 42, 42}, ClampCase{0, 100, INT_MIN, 0},
-                                           ClampCase{0, 100, INT_MAX, 100},
-                                           ClampCase{-50, -10, 0, -10}, ClampCase{7, 7, 0, 7},
-                                           // Inverted: the lower bound is tested first, so below
-                                           // MinValue gives MinValue and anything else MaxValue.
-                                           ClampCase{200, 100, 50, 200},
-                                           ClampCase{200, 100, 150, 200},
-                                           ClampCase{200, 100, 200, 100},
-                                           ClampCase{200, 100, 250, 100}));
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, ProgressClamping,
+    ::testing::Values(
+        ClampCase{0, 100, -5, 0}, ClampCase{0, 100, 250, 100}, ClampCase{0, 100, 42, 42}, ClampCase{0, 100, INT_MIN, 0},
+        ClampCase{0, 100, INT_MAX, 100}, ClampCase{-50, -10, 0, -10}, ClampCase{7, 7, 0, 7},
+        // Inverted: the lower bound is tested first, so below
+        // MinValue gives MinValue and anything else MaxValue.
+        ClampCase{200, 100, 50, 200}, ClampCase{200, 100, 150, 200}, ClampCase{200, 100, 200, 100},
+        ClampCase{200, 100, 250, 100}));
 
 // --- repaints
 
@@ -217,9 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The bounds wrap at the ends of the integer range.
         RangeErrorCase{"MinAboveLowestMax", INT_MIN, INT_MIN, true, 0, -2147483647, INT_MAX},
         RangeErrorCase{"MaxBelowHighestMin", INT_MAX, INT_MAX, false, 0, INT_MIN, INT_MAX}),
-    [](const ::testing::TestParamInfo<RangeErrorCase>& test) {
-      return std::string(test.param.name);
-    });
+    [](const ::testing::TestParamInfo<RangeErrorCase>& test) { return std::string(test.param.name); });
 
 TEST(RangeBoundary, MinEqualToMaxIsAcceptedAndRaisesProgress) {
   TProbeGauge g;
@@ -285,19 +281,16 @@ TEST_P(GaugePercentage, IsPositionWithinRange) {
   EXPECT_EQ(g.Percentage(), c.percentage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, GaugePercentage,
-                         ::testing::Values(PercentageCase{0, 100, 42, 42},
-                                           PercentageCase{0, 1000, 999, 99},
-                                           PercentageCase{-100, 100, 0, 50},
-                                           PercentageCase{-100, -50, -75, 50},
-                                           // Ranges wider than 2^31: a 32-bit difference would
-                                           // wrap and give -678 here.
-                                           PercentageCase{-2000000000, 2000000000, 0, 50},
-                                           PercentageCase{-2000000000, 2000000000, 2000000000, 100},
-                                           PercentageCase{-2000000000, 2000000000, -1960000000, 1},
-                                           PercentageCase{INT_MIN, INT_MAX, 0, 50},
-                                           PercentageCase{INT_MIN, INT_MAX, INT_MAX, 100},
-                                           PercentageCase{INT_MIN, INT_MAX, INT_MIN, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, GaugePercentage,
+    ::testing::Values(
+        PercentageCase{0, 100, 42, 42}, PercentageCase{0, 1000, 999, 99}, PercentageCase{-100, 100, 0, 50},
+        PercentageCase{-100, -50, -75, 50},
+        // Ranges wider than 2^31: a 32-bit difference would
+        // wrap and give -678 here.
+        PercentageCase{-2000000000, 2000000000, 0, 50}, PercentageCase{-2000000000, 2000000000, 2000000000, 100},
+        PercentageCase{-2000000000, 2000000000, -1960000000, 1}, PercentageCase{INT_MIN, INT_MAX, 0, 50},
+        PercentageCase{INT_MIN, INT_MAX, INT_MAX, 100}, PercentageCase{INT_MIN, INT_MAX, INT_MIN, 0}));
 
 TEST(GaugePercentage, WideRangeShowsAndRepaintsSensibly) {
   TProbeGauge g;

@@ -21,8 +21,8 @@ void ExpectArea(const QImage& image, const TRect& r, TColor color, const char* w
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x)
       if (PixelAt(image, x, y) != color && wrong++ < 3)
-        ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is " << std::hex
-                      << PixelAt(image, x, y) << ", expected " << color;
+        ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is " << std::hex << PixelAt(image, x, y)
+                      << ", expected " << color;
   EXPECT_EQ(wrong, 0) << what;
 }
 
@@ -78,10 +78,10 @@ TEST_P(PlainHorizontalBarPixels, FillsColumnsFromLeftInsideBlackRing) {
   ExpectArea(image, Rect(std::max(c.lastColumn + 1, 1), 1, 99, 99), kWhite, "background");
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultGauge, PlainHorizontalBarPixels,
-                         ::testing::Values(PlainBarCase{0, 0}, PlainBarCase{1, 0},
-                                           PlainBarCase{2, 0}, PlainBarCase{3, 1},
-                                           PlainBarCase{50, 48}, PlainBarCase{100, 98}));
+INSTANTIATE_TEST_SUITE_P(
+    DefaultGauge, PlainHorizontalBarPixels,
+    ::testing::Values(PlainBarCase{0, 0}, PlainBarCase{1, 0}, PlainBarCase{2, 0}, PlainBarCase{3, 1},
+                      PlainBarCase{50, 48}, PlainBarCase{100, 98}));
 
 TEST(PlainVerticalBarPixels, FullBarIsCutToRow98AndFillsInterior) {
   TProbeGauge g;

@@ -77,49 +77,49 @@ class GaugeStreaming : public ::testing::Test {
 // --- published interface
 
 TEST(GaugeClassInfo, PublishesItsPropertiesInStreamingOrder) {
-  const std::vector<std::string> expected = {"Align",
-                                             "Anchors",
-                                             "BackColor",
-                                             "BorderColor",
-                                             "BaseInnerHighColor",
-                                             "BaseInnerLowColor",
-                                             "InnerHighColor",
-                                             "InnerLowCOlor",
-                                             "RealOneStyle",
-                                             "BorderStyle",
-                                             "Color",
-                                             "Constraints",
-                                             "Enabled",
-                                             "ForeColor",
-                                             "Font",
-                                             "Kind",
-                                             "MinValue",
-                                             "MaxValue",
-                                             "ParentColor",
-                                             "ParentFont",
-                                             "ParentShowHint",
-                                             "PopupMenu",
-                                             "Progress",
-                                             "ShowHint",
-                                             "Text",
-                                             "ShowText",
-                                             "ShowPercent",
-                                             "Visible",
-                                             "OnClick",
-                                             "OnContextPopup",
-                                             "OnDblClick",
-                                             "OnMouseDown",
-                                             "OnMouseMove",
-                                             "OnMouseUp"};
+  const std::vector<std::string> expected = {
+      "Align",
+      "Anchors",
+      "BackColor",
+      "BorderColor",
+      "BaseInnerHighColor",
+      "BaseInnerLowColor",
+      "InnerHighColor",
+      "InnerLowCOlor",
+      "RealOneStyle",
+      "BorderStyle",
+      "Color",
+      "Constraints",
+      "Enabled",
+      "ForeColor",
+      "Font",
+      "Kind",
+      "MinValue",
+      "MaxValue",
+      "ParentColor",
+      "ParentFont",
+      "ParentShowHint",
+      "PopupMenu",
+      "Progress",
+      "ShowHint",
+      "Text",
+      "ShowText",
+      "ShowPercent",
+      "Visible",
+      "OnClick",
+      "OnContextPopup",
+      "OnDblClick",
+      "OnMouseDown",
+      "OnMouseMove",
+      "OnMouseUp"};
   std::vector<std::string> own;
   for (const TPropInfo& p : TGauge::StaticClassInfo().OwnProperties()) own.push_back(p.name);
   EXPECT_EQ(own, expected);
 }
 
 TEST(GaugeClassInfo, BaseClassesContributeTheElevenCommonProperties) {
-  const std::vector<std::string> expected = {"Name",     "Tag",         "Left",       "Top",
-                                             "Width",    "Height",      "Cursor",     "Hint",
-                                             "HelpType", "HelpKeyword", "HelpContext"};
+  const std::vector<std::string> expected = {
+      "Name", "Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint", "HelpType", "HelpKeyword", "HelpContext"};
   std::vector<std::string> all;
   for (const TPropInfo* p : TGauge::StaticClassInfo().Properties()) {
     // The framework also accepts the designer's Explicit* bounds, which it
@@ -170,23 +170,23 @@ TEST_F(GaugeStreaming, ProgressIsClampedAgainstRangeInForceWhenItArrives) {
 }
 
 TEST_F(GaugeStreaming, EveryGaugePropertyLoadsByName) {
-  Read(
-      OneGauge("    BackColor = clYellow\n"
-               "    BorderColor = clRed\n"
-               "    BaseInnerHighColor = 1193046\n"
-               "    BaseInnerLowColor = clNavy\n"
-               "    InnerHighColor = clLime\n"
-               "    InnerLowCOlor = clMaroon\n"
-               "    RealOneStyle = True\n"
-               "    BorderStyle = bsNone\n"
-               "    ForeColor = clGreen\n"
-               "    Kind = gkNeedle\n"
-               "    MinValue = -50\n"
-               "    MaxValue = 50\n"
-               "    Progress = 25\n"
-               "    Text = 'Busy'\n"
-               "    ShowText = False\n"
-               "    ShowPercent = True\n"));
+  Read(OneGauge(
+      "    BackColor = clYellow\n"
+      "    BorderColor = clRed\n"
+      "    BaseInnerHighColor = 1193046\n"
+      "    BaseInnerLowColor = clNavy\n"
+      "    InnerHighColor = clLime\n"
+      "    InnerLowCOlor = clMaroon\n"
+      "    RealOneStyle = True\n"
+      "    BorderStyle = bsNone\n"
+      "    ForeColor = clGreen\n"
+      "    Kind = gkNeedle\n"
+      "    MinValue = -50\n"
+      "    MaxValue = 50\n"
+      "    Progress = 25\n"
+      "    Text = 'Busy'\n"
+      "    ShowText = False\n"
+      "    ShowPercent = True\n"));
   TGauge* g = Gauge("Gauge1");
   ASSERT_NE(g, nullptr);
   EXPECT_EQ(g->BackColor(), clYellow);
@@ -251,26 +251,27 @@ TEST_F(GaugeStreaming, ChangedPropertiesAreWrittenInDeclarationOrder) {
   g->SetText("Now");
   g->SetShowText(false);
   g->SetShowPercent(true);
-  const std::vector<std::string> expected = {"Left",
-                                             "Top",
-                                             "Width",
-                                             "Height",
-                                             "BackColor",
-                                             "BorderColor",
-                                             "BaseInnerHighColor",
-                                             "BaseInnerLowColor",
-                                             "InnerHighColor",
-                                             "InnerLowCOlor",
-                                             "RealOneStyle",
-                                             "BorderStyle",
-                                             "ForeColor",
-                                             "Kind",
-                                             "MinValue",
-                                             "MaxValue",
-                                             "Progress",
-                                             "Text",
-                                             "ShowText",
-                                             "ShowPercent"};
+  const std::vector<std::string> expected = {
+      "Left",
+      "Top",
+      "Width",
+      "Height",
+      "BackColor",
+      "BorderColor",
+      "BaseInnerHighColor",
+      "BaseInnerLowColor",
+      "InnerHighColor",
+      "InnerLowCOlor",
+      "RealOneStyle",
+      "BorderStyle",
+      "ForeColor",
+      "Kind",
+      "MinValue",
+      "MaxValue",
+      "Progress",
+      "Text",
+      "ShowText",
+      "ShowPercent"};
   EXPECT_EQ(WrittenProperties("Gauge1"), expected);
 }
 

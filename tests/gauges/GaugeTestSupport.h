@@ -30,6 +30,4 @@ class TProbeGauge : public TGauge {
   }
 };
 
-inline TColor PixelAt(const QImage& image, int x, int y) {
-  return PixelToColor(image.pixel(x, y));
-}
+inline TColor PixelAt(const QImage& image, int x, int y) { return PixelToColor(image.pixel(x, y)); }

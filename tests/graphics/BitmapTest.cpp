@@ -38,20 +38,42 @@ dib::Layout Layout4() {
   return dib::Layout{3, 2, 4, false, false, 0, kPalette, {}, {"\x12\x30", std::string("\x40\x10", 2)}};
 }
 dib::Layout Layout24(bool topDown) {
-  return dib::Layout{3, 2, 24, topDown, false, 0, {}, {},
-                   {std::string("\x00\x00\xFF\x00\xFF\x00\xFF\x00\x00", 9),
-                    std::string("\xFF\xFF\xFF\x00\x00\x00\x00\x00\xFF", 9)}};
+  return dib::Layout{
+      3,
+      2,
+      24,
+      topDown,
+      false,
+      0,
+      {},
+      {},
+      {std::string("\x00\x00\xFF\x00\xFF\x00\xFF\x00\x00", 9), std::string("\xFF\xFF\xFF\x00\x00\x00\x00\x00\xFF", 9)}};
 }
 dib::Layout Layout32() {
-  return dib::Layout{3, 2, 32, false, false, 0, {}, {},
-                   {std::string("\x00\x00\xFF\x80\x00\xFF\x00\x00\xFF\x00\x00\xFF", 12),
-                    std::string("\xFF\xFF\xFF\x00\x00\x00\x00\x00\x00\x00\xFF\x00", 12)}};
+  return dib::Layout{
+      3,
+      2,
+      32,
+      false,
+      false,
+      0,
+      {},
+      {},
+      {std::string("\x00\x00\xFF\x80\x00\xFF\x00\x00\xFF\x00\x00\xFF", 12),
+       std::string("\xFF\xFF\xFF\x00\x00\x00\x00\x00\x00\x00\xFF\x00", 12)}};
 }
 dib::Layout Layout16() {
   // 5-6-5 bit fields.
-  return dib::Layout{3, 2, 16, false, false, 3, {}, {0xF800, 0x07E0, 0x001F},
-                   {std::string("\x00\xF8\xE0\x07\x1F\x00", 6),
-                    std::string("\xFF\xFF\x00\x00\x00\xF8", 6)}};
+  return dib::Layout{
+      3,
+      2,
+      16,
+      false,
+      false,
+      3,
+      {},
+      {0xF800, 0x07E0, 0x001F},
+      {std::string("\x00\xF8\xE0\x07\x1F\x00", 6), std::string("\xFF\xFF\x00\x00\x00\xF8", 6)}};
 }
 
 class DibDecoding : public ::testing::TestWithParam<DepthCase> {};
@@ -64,22 +86,21 @@ TEST_P(DibDecoding, DecodesTheSamePictureAtEveryDepth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Depths, DibDecoding,
-    ::testing::Values(DepthCase{"Bpp4", Layout4()}, DepthCase{"Bpp8", Layout8(false, false)},
-                      DepthCase{"Bpp8TopDown", Layout8(true, false)},
-                      DepthCase{"Bpp8CoreHeader", Layout8(false, true)},
-                      DepthCase{"Bpp16BitFields", Layout16()}, DepthCase{"Bpp24", Layout24(false)},
-                      DepthCase{"Bpp24TopDown", Layout24(true)}, DepthCase{"Bpp32", Layout32()}),
+    ::testing::Values(
+        DepthCase{"Bpp4", Layout4()}, DepthCase{"Bpp8", Layout8(false, false)},
+        DepthCase{"Bpp8TopDown", Layout8(true, false)}, DepthCase{"Bpp8CoreHeader", Layout8(false, true)},
+        DepthCase{"Bpp16BitFields", Layout16()}, DepthCase{"Bpp24", Layout24(false)},
+        DepthCase{"Bpp24TopDown", Layout24(true)}, DepthCase{"Bpp32", Layout32()}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(DibDecoding, OneBitPerPixelUsesTheTwoColourPalette) {
   // 10 pixels wide so a row spans two bytes: 1011001110 / 0100110001.
-  dib::Layout s{10, 2, 1, false, false, 0, {0x000000, 0xFFFFFF}, {},
-              {std::string("\xB3\x80", 2), std::string("\x4C\x40", 2)}};
+  dib::Layout s{
+      10, 2, 1, false, false, 0, {0x000000, 0xFFFFFF}, {}, {std::string("\xB3\x80", 2), std::string("\x4C\x40", 2)}};
   QImage img = DecodeDib(dib::Build(s));
   const char* rows[2] = {"1011001110", "0100110001"};
   for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 10; ++x)
-      EXPECT_EQ(Px(img, x, y), rows[y][x] == '1' ? 0xFFFFFFu : 0u) << x << "," << y;
+    for (int x = 0; x < 10; ++x) EXPECT_EQ(Px(img, x, y), rows[y][x] == '1' ? 0xFFFFFFu : 0u) << x << "," << y;
 }
 
 TEST(DibDecoding, BottomUpAndTopDownStoreRowsInOppositeOrder) {
@@ -148,17 +169,13 @@ TEST_P(DibRejection, RaisesInvalidImageWithoutCrashing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bad, DibRejection,
-    ::testing::Values(BadCase{"Empty", ""}, BadCase{"ShortHeader", std::string("\x28\x00\x00", 3)},
-                      BadCase{"UnknownHeaderSize", Patched(0, 41)},
-                      BadCase{"TruncatedPixels", Truncated()},
-                      BadCase{"ZeroWidth", Patched(4, 0)},
-                      BadCase{"NegativeWidth", Patched(4, uint32_t(-3))},
-                      BadCase{"AbsurdWidth", Patched(4, 0x7FFFFFFF)},
-                      BadCase{"AbsurdHeight", Patched(8, 0x80000001)},
-                      BadCase{"TooManyPixels", HugeButShort()},
-                      BadCase{"BadBitCount", Patched(12, 0x00070001)},
-                      BadCase{"PaletteTruncated", PaletteMissing()},
-                      BadCase{"UnknownCompression", Patched(16, 99)}),
+    ::testing::Values(
+        BadCase{"Empty", ""}, BadCase{"ShortHeader", std::string("\x28\x00\x00", 3)},
+        BadCase{"UnknownHeaderSize", Patched(0, 41)}, BadCase{"TruncatedPixels", Truncated()},
+        BadCase{"ZeroWidth", Patched(4, 0)}, BadCase{"NegativeWidth", Patched(4, uint32_t(-3))},
+        BadCase{"AbsurdWidth", Patched(4, 0x7FFFFFFF)}, BadCase{"AbsurdHeight", Patched(8, 0x80000001)},
+        BadCase{"TooManyPixels", HugeButShort()}, BadCase{"BadBitCount", Patched(12, 0x00070001)},
+        BadCase{"PaletteTruncated", PaletteMissing()}, BadCase{"UnknownCompression", Patched(16, 99)}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(BitmapFileDecoding, RejectsDataWithoutTheFileHeader) {
@@ -304,12 +321,15 @@ TEST_P(BitmapDataRejection, RaisesInvalidImage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bad, BitmapDataRejection,
-    ::testing::Values(BadDataCase{"TooShort", "\x10"},
-                      BadDataCase{"HeaderOnly", SizePrefixed("BM")},
-                      BadDataCase{"DeclaredSizeTooLarge", std::string("\xFF\xFF\x00\x00" "BM", 6)},
-                      BadDataCase{"NotABitmapFile", SizePrefixed(std::string(60, 'x'))},
-                      BadDataCase{"TruncatedPixels",
-                                  SizePrefixed(dib::File(Truncated()))}),
+    ::testing::Values(
+        BadDataCase{"TooShort", "\x10"}, BadDataCase{"HeaderOnly", SizePrefixed("BM")},
+        BadDataCase{
+            "DeclaredSizeTooLarge",
+            std::string("\xFF\xFF\x00\x00"
+                        "BM",
+                        6)},
+        BadDataCase{"NotABitmapFile", SizePrefixed(std::string(60, 'x'))},
+        BadDataCase{"TruncatedPixels", SizePrefixed(dib::File(Truncated()))}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(BitmapStreams, SaveAndLoadBitmapFiles) {

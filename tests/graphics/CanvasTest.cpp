@@ -11,8 +11,7 @@ namespace {
 
 // A canvas on a white off-screen image.
 struct Surface {
-  explicit Surface(int w = 20, int h = 20, TColor fill = clWhite)
-      : image(w, h, QImage::Format_RGB32), canvas(&image) {
+  explicit Surface(int w = 20, int h = 20, TColor fill = clWhite) : image(w, h, QImage::Format_RGB32), canvas(&image) {
     image.fill(ColorToPixel(fill));
   }
   // Pixels of a colour, as (x, y) on the image (device coordinates).
@@ -57,10 +56,10 @@ TEST_P(CanvasFillRect, CoversTheHalfOpenRectangle) {
   EXPECT_EQ(s.PixelsOf(clRed), RectPixels(visible));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rects, CanvasFillRect,
-                         ::testing::Values(Rect(1, 1, 4, 4), Rect(0, 0, 1, 1), Rect(5, 2, 6, 19),
-                                           Rect(3, 3, 3, 10), Rect(-5, -5, 2, 3),
-                                           Rect(15, 15, 40, 40), Rect(4, 4, 2, 2)));
+INSTANTIATE_TEST_SUITE_P(
+    Rects, CanvasFillRect,
+    ::testing::Values(Rect(1, 1, 4, 4), Rect(0, 0, 1, 1), Rect(5, 2, 6, 19), Rect(3, 3, 3, 10), Rect(-5, -5, 2, 3),
+                      Rect(15, 15, 40, 40), Rect(4, 4, 2, 2)));
 
 TEST(CanvasFillRect, ClearBrushPaintsNothing) {
   Surface s;
@@ -125,11 +124,10 @@ TEST_P(CanvasLineTo, StopsShortOfTheEndAndMovesThePen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CanvasLineTo,
-    ::testing::Values(LineCase{{2, 5}, {12, 5}}, LineCase{{12, 5}, {2, 5}},
-                      LineCase{{4, 1}, {4, 20}}, LineCase{{4, 20}, {4, 1}},
-                      LineCase{{0, 0}, {10, 10}}, LineCase{{10, 10}, {0, 0}},
-                      LineCase{{1, 2}, {20, 9}}, LineCase{{3, 25}, {8, 2}},
-                      LineCase{{5, 5}, {5, 5}}));
+    ::testing::Values(
+        LineCase{{2, 5}, {12, 5}}, LineCase{{12, 5}, {2, 5}}, LineCase{{4, 1}, {4, 20}}, LineCase{{4, 20}, {4, 1}},
+        LineCase{{0, 0}, {10, 10}}, LineCase{{10, 10}, {0, 0}}, LineCase{{1, 2}, {20, 9}}, LineCase{{3, 25}, {8, 2}},
+        LineCase{{5, 5}, {5, 5}}));
 
 TEST(CanvasLineTo, HorizontalLineIsExact) {
   Surface s;
@@ -234,8 +232,8 @@ TEST(CanvasRectangle, DashedOutlineStaysInsideTheBox) {
   s.canvas.Brush()->SetStyle(bsClear);
   s.canvas.Rectangle(1, 1, 31, 21);
   EXPECT_EQ(s.BoundsOf(clBlack), Rect(1, 1, 31, 21));
-  EXPECT_EQ(s.canvas.Pixel(5, 1), clBlack);    // first dash runs along the top
-  EXPECT_EQ(s.canvas.Pixel(21, 1), clWhite);   // then a gap
+  EXPECT_EQ(s.canvas.Pixel(5, 1), clBlack);   // first dash runs along the top
+  EXPECT_EQ(s.canvas.Pixel(21, 1), clWhite);  // then a gap
 }
 
 class CanvasEllipse : public ::testing::TestWithParam<TRect> {};
@@ -264,10 +262,10 @@ TEST_P(CanvasEllipse, FillsAndOutlinesInsideItsBox) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, CanvasEllipse,
-                         ::testing::Values(Rect(1, 1, 99, 99), Rect(10, 20, 50, 30),
-                                           Rect(5, 5, 12, 12), Rect(0, 0, 3, 3),
-                                           Rect(2, 2, 9, 40)));
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, CanvasEllipse,
+    ::testing::Values(
+        Rect(1, 1, 99, 99), Rect(10, 20, 50, 30), Rect(5, 5, 12, 12), Rect(0, 0, 3, 3), Rect(2, 2, 9, 40)));
 
 TEST(CanvasEllipse, OutlineIsConnectedAndOnePixelThick) {
   Surface s(60, 60);
@@ -376,18 +374,13 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, CanvasCopyMode,
     ::testing::Values(
         CopyModeCase{"SrcCopy", cmSrcCopy, RGB(1, 2, 3), RGB(200, 100, 50), RGB(1, 2, 3)},
-        CopyModeCase{"SrcInvert", cmSrcInvert, RGB(0x0F, 0xF0, 0x55), RGB(0xFF, 0x0F, 0x5A),
-                     RGB(0xF0, 0xFF, 0x0F)},
+        CopyModeCase{"SrcInvert", cmSrcInvert, RGB(0x0F, 0xF0, 0x55), RGB(0xFF, 0x0F, 0x5A), RGB(0xF0, 0xFF, 0x0F)},
         CopyModeCase{"Blackness", cmBlackness, clWhite, RGB(9, 9, 9), clBlack},
         CopyModeCase{"Whiteness", cmWhiteness, clBlack, RGB(9, 9, 9), clWhite},
-        CopyModeCase{"SrcAnd", cmSrcAnd, RGB(0xF0, 0x0F, 0xFF), RGB(0x3C, 0x3C, 0x00),
-                     RGB(0x30, 0x0C, 0x00)},
-        CopyModeCase{"SrcPaint", cmSrcPaint, RGB(0xF0, 0x0F, 0x00), RGB(0x0C, 0x30, 0x01),
-                     RGB(0xFC, 0x3F, 0x01)},
-        CopyModeCase{"DstInvert", cmDstInvert, RGB(1, 2, 3), RGB(0x10, 0x20, 0x30),
-                     RGB(0xEF, 0xDF, 0xCF)},
-        CopyModeCase{"NotSrcCopy", cmNotSrcCopy, RGB(0x10, 0x20, 0x30), clWhite,
-                     RGB(0xEF, 0xDF, 0xCF)}),
+        CopyModeCase{"SrcAnd", cmSrcAnd, RGB(0xF0, 0x0F, 0xFF), RGB(0x3C, 0x3C, 0x00), RGB(0x30, 0x0C, 0x00)},
+        CopyModeCase{"SrcPaint", cmSrcPaint, RGB(0xF0, 0x0F, 0x00), RGB(0x0C, 0x30, 0x01), RGB(0xFC, 0x3F, 0x01)},
+        CopyModeCase{"DstInvert", cmDstInvert, RGB(1, 2, 3), RGB(0x10, 0x20, 0x30), RGB(0xEF, 0xDF, 0xCF)},
+        CopyModeCase{"NotSrcCopy", cmNotSrcCopy, RGB(0x10, 0x20, 0x30), clWhite, RGB(0xEF, 0xDF, 0xCF)}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CanvasCopyRect, CopiesOnlyTheDestinationRectangle) {

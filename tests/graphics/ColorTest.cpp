@@ -23,27 +23,27 @@ TEST_P(SystemColorResolution, UsesTheClassicPalette) {
 
 INSTANTIATE_TEST_SUITE_P(
     Palette, SystemColorResolution,
-    ::testing::Values(SystemColorCase{"clBtnFace", clBtnFace, RGB(212, 208, 200)},
-                      SystemColorCase{"clWindow", clWindow, RGB(255, 255, 255)},
-                      SystemColorCase{"clWindowText", clWindowText, RGB(0, 0, 0)},
-                      SystemColorCase{"clWindowFrame", clWindowFrame, RGB(0, 0, 0)},
-                      SystemColorCase{"clHighlight", clHighlight, RGB(10, 36, 106)},
-                      SystemColorCase{"clHighlightText", clHighlightText, RGB(255, 255, 255)},
-                      SystemColorCase{"clBtnShadow", clBtnShadow, RGB(128, 128, 128)},
-                      SystemColorCase{"clBtnHighlight", clBtnHighlight, RGB(255, 255, 255)},
-                      SystemColorCase{"cl3DDkShadow", cl3DDkShadow, RGB(64, 64, 64)},
-                      SystemColorCase{"cl3DLight", cl3DLight, RGB(212, 208, 200)},
-                      SystemColorCase{"clBtnText", clBtnText, RGB(0, 0, 0)},
-                      SystemColorCase{"clGrayText", clGrayText, RGB(128, 128, 128)},
-                      SystemColorCase{"clMenu", clMenu, RGB(212, 208, 200)},
-                      SystemColorCase{"clMenuText", clMenuText, RGB(0, 0, 0)},
-                      SystemColorCase{"clInfoBk", clInfoBk, RGB(255, 255, 225)},
-                      SystemColorCase{"clInfoText", clInfoText, RGB(0, 0, 0)},
-                      SystemColorCase{"clActiveCaption", clActiveCaption, RGB(10, 36, 106)},
-                      SystemColorCase{"clInactiveCaption", clInactiveCaption, RGB(128, 128, 128)},
-                      SystemColorCase{"clCaptionText", clCaptionText, RGB(255, 255, 255)},
-                      SystemColorCase{"clAppWorkSpace", clAppWorkSpace, RGB(128, 128, 128)},
-                      SystemColorCase{"clBackground", clBackground, RGB(58, 110, 165)}),
+    ::testing::Values(
+        SystemColorCase{"clBtnFace", clBtnFace, RGB(212, 208, 200)},
+        SystemColorCase{"clWindow", clWindow, RGB(255, 255, 255)},
+        SystemColorCase{"clWindowText", clWindowText, RGB(0, 0, 0)},
+        SystemColorCase{"clWindowFrame", clWindowFrame, RGB(0, 0, 0)},
+        SystemColorCase{"clHighlight", clHighlight, RGB(10, 36, 106)},
+        SystemColorCase{"clHighlightText", clHighlightText, RGB(255, 255, 255)},
+        SystemColorCase{"clBtnShadow", clBtnShadow, RGB(128, 128, 128)},
+        SystemColorCase{"clBtnHighlight", clBtnHighlight, RGB(255, 255, 255)},
+        SystemColorCase{"cl3DDkShadow", cl3DDkShadow, RGB(64, 64, 64)},
+        SystemColorCase{"cl3DLight", cl3DLight, RGB(212, 208, 200)},
+        SystemColorCase{"clBtnText", clBtnText, RGB(0, 0, 0)},
+        SystemColorCase{"clGrayText", clGrayText, RGB(128, 128, 128)},
+        SystemColorCase{"clMenu", clMenu, RGB(212, 208, 200)}, SystemColorCase{"clMenuText", clMenuText, RGB(0, 0, 0)},
+        SystemColorCase{"clInfoBk", clInfoBk, RGB(255, 255, 225)},
+        SystemColorCase{"clInfoText", clInfoText, RGB(0, 0, 0)},
+        SystemColorCase{"clActiveCaption", clActiveCaption, RGB(10, 36, 106)},
+        SystemColorCase{"clInactiveCaption", clInactiveCaption, RGB(128, 128, 128)},
+        SystemColorCase{"clCaptionText", clCaptionText, RGB(255, 255, 255)},
+        SystemColorCase{"clAppWorkSpace", clAppWorkSpace, RGB(128, 128, 128)},
+        SystemColorCase{"clBackground", clBackground, RGB(58, 110, 165)}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ColorResolution, PlainColorsKeepTheirRgbBytes) {
@@ -95,9 +95,9 @@ TEST(RectHelpers, ContainmentIsHalfOpen) {
 }
 
 TEST(MulDivRounding, RoundsHalfAwayFromZero) {
-  EXPECT_EQ(MulDiv(8, 96, 72), 11);    // 10.67
-  EXPECT_EQ(MulDiv(10, 96, 72), 13);   // 13.33
-  EXPECT_EQ(MulDiv(3, 1, 2), 2);       // 1.5
+  EXPECT_EQ(MulDiv(8, 96, 72), 11);   // 10.67
+  EXPECT_EQ(MulDiv(10, 96, 72), 13);  // 13.33
+  EXPECT_EQ(MulDiv(3, 1, 2), 2);      // 1.5
   EXPECT_EQ(MulDiv(-3, 1, 2), -2);
   EXPECT_EQ(MulDiv(-11, 72, 96), -8);  // -8.25
   EXPECT_EQ(MulDiv(1, 1, 0), -1);

@@ -28,8 +28,8 @@ TEST(FontPublishedProperties, DeclaredInStreamingOrderWithDefaults) {
   const TClassInfo& info = TFont::StaticClassInfo();
   std::vector<std::string> names;
   for (const TPropInfo& p : info.OwnProperties()) names.push_back(p.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"Charset", "Color", "Height", "Name", "Pitch",
-                                             "Size", "Style", "Orientation", "Quality"}));
+  EXPECT_EQ(names, (std::vector<std::string>{
+                       "Charset", "Color", "Height", "Name", "Pitch", "Size", "Style", "Orientation", "Quality"}));
   // A stored font always carries its charset, colour, height, name and style.
   EXPECT_FALSE(info.FindProperty("Charset")->defaultOrd.has_value());
   EXPECT_EQ(info.FindProperty("Charset")->idents, &CharsetIdents());
@@ -69,10 +69,10 @@ TEST_P(FontSizeToHeight, UsesNinetySixPixelsPerInch) {
   EXPECT_EQ(f.Size(), GetParam().size);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, FontSizeToHeight,
-                         ::testing::Values(SizeCase{8, -11}, SizeCase{9, -12}, SizeCase{10, -13},
-                                           SizeCase{12, -16}, SizeCase{14, -19},
-                                           SizeCase{24, -32}));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, FontSizeToHeight,
+    ::testing::Values(SizeCase{8, -11}, SizeCase{9, -12}, SizeCase{10, -13}, SizeCase{12, -16}, SizeCase{14, -19},
+                      SizeCase{24, -32}));
 
 TEST(FontChanges, EveryChangeFiresOnChangeOnce) {
   TFont f;
@@ -117,23 +117,20 @@ TEST_P(FontMappingFace, MapsToTheFaceMadeToMatchItsMetrics) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faces, FontMappingFace,
-    ::testing::Values(FaceCase{"MS Sans Serif", "MS Sans Serif"}, FaceCase{"ms sans serif", "MS Sans Serif"},
-                      FaceCase{"Default", "MS Sans Serif"},
-                      FaceCase{"Tahoma", "Tahoma"}, FaceCase{"MS Shell Dlg 2", "Tahoma"},
-                      FaceCase{"Arial", "Liberation Sans"}, FaceCase{"Segoe UI", "Liberation Sans"},
-                      FaceCase{"Times New Roman", "Liberation Serif"},
-                      FaceCase{"Courier New", "Liberation Mono"}, FaceCase{"Consolas", "Liberation Mono"},
-                      FaceCase{"Courier", "Courier"}, FaceCase{"Small Fonts", "Small Fonts"},
-                      FaceCase{"System", "System"}, FaceCase{"Fixedsys", "Fixedsys"},
-                      FaceCase{"Symbol", "Symbol"}, FaceCase{"Wingdings", "Wingdings"},
-                      FaceCase{"Webdings", "Webdings"}, FaceCase{"Marlett", "Marlett"},
-                      FaceCase{"宋体", "AR PL UMing CN"}, FaceCase{"SimSun", "AR PL UMing CN"},
-                      FaceCase{"新宋体", "AR PL UMing CN"}, FaceCase{"微软雅黑", "WenQuanYi Micro Hei"},
-                      FaceCase{"黑体", "WenQuanYi Micro Hei"}, FaceCase{"MS Gothic", "IPAGothic"},
-                      FaceCase{"ＭＳ Ｐゴシック", "IPAPGothic"}, FaceCase{"MS UI Gothic", "IPAPGothic"},
-                      FaceCase{"MS Mincho", "IPAMincho"}, FaceCase{"Gulim", "Baekmuk Gulim"},
-                      FaceCase{"돋움", "Baekmuk Dotum"}, FaceCase{"Calibri", "Carlito"},
-                      FaceCase{"Cambria", "Caladea"}, FaceCase{"Arial Narrow", "Liberation Sans Narrow"}));
+    ::testing::Values(
+        FaceCase{"MS Sans Serif", "MS Sans Serif"}, FaceCase{"ms sans serif", "MS Sans Serif"},
+        FaceCase{"Default", "MS Sans Serif"}, FaceCase{"Tahoma", "Tahoma"}, FaceCase{"MS Shell Dlg 2", "Tahoma"},
+        FaceCase{"Arial", "Liberation Sans"}, FaceCase{"Segoe UI", "Liberation Sans"},
+        FaceCase{"Times New Roman", "Liberation Serif"}, FaceCase{"Courier New", "Liberation Mono"},
+        FaceCase{"Consolas", "Liberation Mono"}, FaceCase{"Courier", "Courier"}, FaceCase{"Small Fonts", "Small Fonts"},
+        FaceCase{"System", "System"}, FaceCase{"Fixedsys", "Fixedsys"}, FaceCase{"Symbol", "Symbol"},
+        FaceCase{"Wingdings", "Wingdings"}, FaceCase{"Webdings", "Webdings"}, FaceCase{"Marlett", "Marlett"},
+        FaceCase{"宋体", "AR PL UMing CN"}, FaceCase{"SimSun", "AR PL UMing CN"}, FaceCase{"新宋体", "AR PL UMing CN"},
+        FaceCase{"微软雅黑", "WenQuanYi Micro Hei"}, FaceCase{"黑体", "WenQuanYi Micro Hei"},
+        FaceCase{"MS Gothic", "IPAGothic"}, FaceCase{"ＭＳ Ｐゴシック", "IPAPGothic"},
+        FaceCase{"MS UI Gothic", "IPAPGothic"}, FaceCase{"MS Mincho", "IPAMincho"}, FaceCase{"Gulim", "Baekmuk Gulim"},
+        FaceCase{"돋움", "Baekmuk Dotum"}, FaceCase{"Calibri", "Carlito"}, FaceCase{"Cambria", "Caladea"},
+        FaceCase{"Arial Narrow", "Liberation Sans Narrow"}));
 
 TEST(FontMapping, TheDialogFontHasTheClassicStrikeMetrics) {
   if (!IsFontFamilyInstalled(QStringLiteral("MS Sans Serif"))) GTEST_SKIP();

@@ -65,10 +65,10 @@ TEST_P(PictureData, DecodesAndWritesBackUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, PictureData,
-    ::testing::Values(PictureCase{"Png", "TPngImage", false, "PNG"},
-                      PictureCase{"PngObject", "TPNGObject", false, "PNG"},
-                      PictureCase{"Jpeg", "TJPEGImage", true, "BMP"},  // lossless stand-in
-                      PictureCase{"Bitmap", "TBitmap", true, "BMP"}),
+    ::testing::Values(
+        PictureCase{"Png", "TPngImage", false, "PNG"}, PictureCase{"PngObject", "TPNGObject", false, "PNG"},
+        PictureCase{"Jpeg", "TJPEGImage", true, "BMP"},  // lossless stand-in
+        PictureCase{"Bitmap", "TBitmap", true, "BMP"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PictureData, JpegImagesDecode) {
@@ -92,8 +92,8 @@ TEST(PictureData, PngKeepsItsAlphaChannel) {
 }
 
 TEST(PictureData, BitmapsBecomeTBitmap) {
-  std::string file = dib::File(dib::Build(dib::Layout{
-      2, 1, 24, false, false, 0, {}, {}, {std::string("\x00\x00\xFF\xFF\x00\x00", 6)}}));
+  std::string file = dib::File(
+      dib::Build(dib::Layout{2, 1, 24, false, false, 0, {}, {}, {std::string("\x00\x00\xFF\xFF\x00\x00", 6)}}));
   TPicture p;
   p.LoadFromData(ShortString("TBitmap") + SizePrefixed(file));
   auto* bmp = dynamic_cast<TBitmap*>(p.Graphic());

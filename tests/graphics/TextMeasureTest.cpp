@@ -45,7 +45,7 @@ QByteArray FontWithStrikes(std::initializer_list<int> ppems) {
   AppendBig(font, 1, 2);  // one table
   AppendBig(font, 0, 6);  // search range, entry selector, range shift
   font.append("EBLC");
-  AppendBig(font, 0, 4);       // checksum
+  AppendBig(font, 0, 4);        // checksum
   AppendBig(font, 12 + 16, 4);  // offset
   AppendBig(font, uint32_t(eblc.size()), 4);
   return font + eblc;
@@ -117,8 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Negative heights ask for an em: 8 pt is 11, 9 pt (12) still 8 pt,
         // 10 pt is 13, 11 pt (15) still 10 pt, 12 pt is 16, 24 pt is 32.
-        RasterCase{-11, 13}, RasterCase{-12, 13}, RasterCase{-13, 16}, RasterCase{-15, 16},
-        RasterCase{-16, 20}, RasterCase{-19, 24}, RasterCase{-32, 37}, RasterCase{-200, 37},
+        RasterCase{-11, 13}, RasterCase{-12, 13}, RasterCase{-13, 16}, RasterCase{-15, 16}, RasterCase{-16, 20},
+        RasterCase{-19, 24}, RasterCase{-32, 37}, RasterCase{-200, 37},
         // Smaller than every size: the smallest.
         RasterCase{-8, 13}, RasterCase{1, 13},
         // Positive heights ask for a cell.
@@ -143,8 +143,8 @@ TEST(DrawnFace, SansSerifIsDrawnFromEveryStrikeItHas) {
   if (!HaveSansSerifStrikes()) GTEST_SKIP() << "Wine's MS Sans Serif is not installed";
   const QString ms = QStringLiteral("MS Sans Serif");
   TFont f;
-  for (const auto& [height, cell, ascent] : {std::tuple{-11, 13, 11}, std::tuple{-12, 13, 11},
-                                             std::tuple{-13, 16, 13}, std::tuple{-16, 20, 16}}) {
+  for (const auto& [height, cell, ascent] :
+       {std::tuple{-11, 13, 11}, std::tuple{-12, 13, 11}, std::tuple{-13, 16, 13}, std::tuple{-16, 20, 16}}) {
     f.SetHeight(height);
     const QFont q = f.ToQFont();
     EXPECT_EQ(QFontInfo(q).family(), ms) << height;
@@ -289,10 +289,11 @@ TEST_P(TextAdvances, EveryLetterIsDrawnAsItsOwnGlyph) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faces, TextAdvances,
-    ::testing::Values(FaceAndHeight{"MS Sans Serif", -11, false}, FaceAndHeight{"MS Sans Serif", -11, true},
-                      FaceAndHeight{"MS Sans Serif", -13, false}, FaceAndHeight{"Tahoma", -11, false},
-                      FaceAndHeight{"Tahoma", -11, true}, FaceAndHeight{"Arial", -11, false},
-                      FaceAndHeight{"Arial", -12, true}, FaceAndHeight{"Times New Roman", -16, false},
-                      FaceAndHeight{"Courier New", -13, false}, FaceAndHeight{"SimSun", -12, false}));
+    ::testing::Values(
+        FaceAndHeight{"MS Sans Serif", -11, false}, FaceAndHeight{"MS Sans Serif", -11, true},
+        FaceAndHeight{"MS Sans Serif", -13, false}, FaceAndHeight{"Tahoma", -11, false},
+        FaceAndHeight{"Tahoma", -11, true}, FaceAndHeight{"Arial", -11, false}, FaceAndHeight{"Arial", -12, true},
+        FaceAndHeight{"Times New Roman", -16, false}, FaceAndHeight{"Courier New", -13, false},
+        FaceAndHeight{"SimSun", -12, false}));
 
 }  // namespace

@@ -10,8 +10,8 @@ TEST_F(GridFixture, CellRectsExcludeTheLineAndFollowScrolling) {
   g->SetLeftCol(3);
   EXPECT_EQ(g->CellRect(3, 4), Rect(65, 25, 129, 49));
   EXPECT_EQ(g->CellRect(0, 4), Rect(0, 25, 64, 49));  // fixed column stays
-  EXPECT_TRUE(g->CellRect(1, 1).IsEmpty());            // scrolled out
-  EXPECT_TRUE(g->CellRect(9, 9).IsEmpty());            // beyond the client
+  EXPECT_TRUE(g->CellRect(1, 1).IsEmpty());           // scrolled out
+  EXPECT_TRUE(g->CellRect(9, 9).IsEmpty());           // beyond the client
 }
 
 TEST_F(GridFixture, MouseToCellGivesMinusOneOutsideTheCells) {

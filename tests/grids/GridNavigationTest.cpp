@@ -18,7 +18,7 @@ TEST_F(GridFixture, SelectCellIsAskedBeforeEveryMoveAndMayRefuseIt) {
   Press(g, 3 * 65 + 5, 5 + 25 * 4);
   Release(g, 3 * 65 + 5, 5 + 25 * 4);
   EXPECT_EQ(g->Col(), 2);
-  EXPECT_EQ(asked.size(), 4u);  // the mouse asked once; its release moves nothing
+  EXPECT_EQ(asked.size(), 4u);                         // the mouse asked once; its release moves nothing
   EXPECT_EQ(g->Selection(), (TGridRect{2, 2, 2, 2}));  // nor does it grow a range
 }
 

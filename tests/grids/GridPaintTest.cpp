@@ -32,12 +32,12 @@ TEST_F(GridPaint, FixedCellsShowFixedColorWithRaisedEdges) {
   TTestGrid* g = SmallGrid();
   g->SetFixedColor(clMaroon);
   const QImage image = Paint(g);
-  EXPECT_EQ(At(image, 10, 5), Rgb(clMaroon));           // inside cell (0, 0)
-  EXPECT_EQ(At(image, 0, 5), Rgb(clBtnHighlight));      // its left edge
-  EXPECT_EQ(At(image, 10, 0), Rgb(clBtnHighlight));     // its top edge
-  EXPECT_EQ(At(image, 19, 5), Rgb(clBtnShadow));        // its right edge
-  EXPECT_EQ(At(image, 10, 9), Rgb(clBtnShadow));        // its bottom edge
-  EXPECT_EQ(At(image, 30, 5), Rgb(clMaroon));           // fixed row, column 1
+  EXPECT_EQ(At(image, 10, 5), Rgb(clMaroon));        // inside cell (0, 0)
+  EXPECT_EQ(At(image, 0, 5), Rgb(clBtnHighlight));   // its left edge
+  EXPECT_EQ(At(image, 10, 0), Rgb(clBtnHighlight));  // its top edge
+  EXPECT_EQ(At(image, 19, 5), Rgb(clBtnShadow));     // its right edge
+  EXPECT_EQ(At(image, 10, 9), Rgb(clBtnShadow));     // its bottom edge
+  EXPECT_EQ(At(image, 30, 5), Rgb(clMaroon));        // fixed row, column 1
   g->SetCtl3D(false);
   EXPECT_EQ(At(Paint(g), 0, 5), Rgb(clMaroon));  // flat: no edges
 }

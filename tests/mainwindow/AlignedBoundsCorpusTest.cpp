@@ -27,17 +27,17 @@
 #include <vector>
 
 #include "CorpusFiles.h"
+#include "LoadPreview.h"
 #include "Unit2.h"
 #include "components/Reader.h"
 #include "components/Registry.h"
 #include "controls/Controls.h"
+#include "core/FormValue.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 #include "streaming/FormSource.h"
-#include "core/FormValue.h"
 
 namespace {
 
@@ -74,8 +74,7 @@ class StoredBoundsSink : public FormIgnoredEvents {
   void Scalar(const FormScalar& v) override {
     if (stack_.empty() || nested_ > 0) return;
     StoredControl& c = stack_.back();
-    const bool integer = v.type == TValueType::vaInt8 || v.type == TValueType::vaInt16 ||
-                         v.type == TValueType::vaInt32;
+    const bool integer = v.type == TValueType::vaInt8 || v.type == TValueType::vaInt16 || v.type == TValueType::vaInt32;
     if (property_ == "Align" && v.type == TValueType::vaIdent) c.align = std::string(v.bytes);
     if (!integer) return;
     const int n = int(v.integer);
@@ -109,8 +108,8 @@ class VisualPlaceholderSink : public FormIgnoredEvents {
 
   void BeginComponent(const FormObjectHeader& h) override {
     const std::string parent = paths_.empty() ? std::string() : paths_.back().path;
-    paths_.push_back({parent + (parent.empty() ? "" : "/") + std::string(h.name), parent,
-                      GetClass(h.className) == nullptr, false});
+    paths_.push_back(
+        {parent + (parent.empty() ? "" : "/") + std::string(h.name), parent, GetClass(h.className) == nullptr, false});
   }
   void EndComponent() override {
     if (paths_.back().unknown && paths_.back().visual) parents.push_back(paths_.back().parent);
@@ -206,8 +205,8 @@ TEST(AlignedBoundsCorpus, AlignedControlsLandWithinAPixelOfTheirStoredBounds) {
           // know decide; they are not the preview's to reproduce.
           if (c->Parent() && c->Parent()->ClassName() == "TUnknown") continue;
           ++compared;
-          const bool beside = BesideVisualPlaceholder(s.path, placeholders.parents) ||
-                              (stored.frameRoot && !stored.rootFont);
+          const bool beside =
+              BesideVisualPlaceholder(s.path, placeholders.parents) || (stored.frameRoot && !stored.rootFont);
           besidePlaceholders += beside;
           if (Within(s.left, c->Left()) && Within(s.top, c->Top()) && Within(s.width, c->Width()) &&
               Within(s.height, c->Height())) {
@@ -215,12 +214,12 @@ TEST(AlignedBoundsCorpus, AlignedControlsLandWithinAPixelOfTheirStoredBounds) {
             withinBesidePlaceholders += beside;
             continue;
           }
-          misses.push_back(path.filename().string() + (beside ? " (beside a placeholder, or in a frame of unknown font) " : " ") +
-                           s.path + ": " + s.className + " " + s.align +
-                           " stored " + std::to_string(s.left) + "," + std::to_string(s.top) + " " +
-                           std::to_string(s.width) + "x" + std::to_string(s.height) + ", preview " +
-                           std::to_string(c->Left()) + "," + std::to_string(c->Top()) + " " +
-                           std::to_string(c->Width()) + "x" + std::to_string(c->Height()));
+          misses.push_back(
+              path.filename().string() + (beside ? " (beside a placeholder, or in a frame of unknown font) " : " ") +
+              s.path + ": " + s.className + " " + s.align + " stored " + std::to_string(s.left) + "," +
+              std::to_string(s.top) + " " + std::to_string(s.width) + "x" + std::to_string(s.height) + ", preview " +
+              std::to_string(c->Left()) + "," + std::to_string(c->Top()) + " " + std::to_string(c->Width()) + "x" +
+              std::to_string(c->Height()));
         }
       });
     } catch (const std::exception&) {

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "CorpusFiles.h"
+#include "LoadPreview.h"
 #include "Unit2.h"
 #include "components/Reader.h"
 #include "controls/Render.h"
 #include "core/Exceptions.h"
 #include "core/Strings.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
 
 namespace {
@@ -59,9 +59,8 @@ TEST(CorpusRender, EveryFormRendersOrFailsByALoadingRule) {
       (DemandedFailure(e) ? demanded : failed).push_back(name + ": " + e.what());
     }
   }
-  std::cout << "[corpus] " << files.size() << " forms: " << rendered << " rendered, "
-            << demanded.size() << " failed as the loading rules demand, " << failed.size()
-            << " failed otherwise; " << alone.size()
+  std::cout << "[corpus] " << files.size() << " forms: " << rendered << " rendered, " << demanded.size()
+            << " failed as the loading rules demand, " << failed.size() << " failed otherwise; " << alone.size()
             << " inherited forms previewed without their ancestors\n";
   for (const auto& f : demanded) std::cout << "  demanded: " << f << "\n";
   for (const auto& f : failed) std::cout << "  FAILED: " << f << "\n";

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "CorpusFiles.h"
+#include "LoadPreview.h"
 #include "Unit2.h"
 #include "components/Reader.h"
-#include "stock/StdCtrls.h"
 #include "core/Strings.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
+#include "stock/StdCtrls.h"
 
 namespace {
 
@@ -102,8 +102,7 @@ std::vector<std::filesystem::path> FormsToMeasure(std::string& where) {
   where = dir;
   std::vector<std::filesystem::path> files;
   std::error_code error;
-  for (std::filesystem::recursive_directory_iterator it(dir, error), end; !error && it != end;
-       it.increment(error)) {
+  for (std::filesystem::recursive_directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
     std::string ext = it->path().extension().string();
     for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
     if (it->is_regular_file() && ext == ".dfm") files.push_back(it->path());
@@ -119,8 +118,8 @@ struct Tally {
 
 void PrintFaceTable(const std::map<std::string, Tally>& byFace) {
   for (const auto& [face, t] : byFace)
-    std::cout << "[labels] " << face << ": " << t.within << "/" << t.compared << " ("
-              << (100 * t.within / t.compared) << "%)\n";
+    std::cout << "[labels] " << face << ": " << t.within << "/" << t.compared << " (" << (100 * t.within / t.compared)
+              << "%)\n";
 }
 
 }  // namespace
@@ -162,8 +161,8 @@ TEST(LabelWidthCorpus, MostAutoSizedLabelsComeOutWithinAPixelOfTheirStoredWidth)
           } else {
             ++misses[std::clamp(delta, -10, 10)];
             if (listMisses)
-              std::cout << "[miss] " << path.filename().string() << " " << s.name << " '"
-                        << label->Caption() << "' " << FaceKey(*label) << ": " << delta << "\n";
+              std::cout << "[miss] " << path.filename().string() << " " << s.name << " '" << label->Caption() << "' "
+                        << FaceKey(*label) << ": " << delta << "\n";
           }
         }
       });
@@ -173,8 +172,8 @@ TEST(LabelWidthCorpus, MostAutoSizedLabelsComeOutWithinAPixelOfTheirStoredWidth)
   }
   ASSERT_GT(compared, 0);
   const double share = 100.0 * within / compared;
-  std::cout << "[labels] " << within << " of " << compared << " auto-sized labels within one pixel ("
-            << share << "%)\n[labels] other differences (preview - stored, clamped to +-10):";
+  std::cout << "[labels] " << within << " of " << compared << " auto-sized labels within one pixel (" << share
+            << "%)\n[labels] other differences (preview - stored, clamped to +-10):";
   for (const auto& [delta, count] : misses) std::cout << " " << delta << ":" << count;
   std::cout << "\n";
   PrintFaceTable(byFace);

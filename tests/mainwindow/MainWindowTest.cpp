@@ -23,9 +23,7 @@
 
 namespace {
 
-std::string ExamplePath(const char* name) {
-  return std::string(TESSALY_SOURCE_DIR) + "/examples/" + name;
-}
+std::string ExamplePath(const char* name) { return std::string(TESSALY_SOURCE_DIR) + "/examples/" + name; }
 
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {
   std::string path = ::testing::TempDir() + "/" + name;
@@ -72,8 +70,7 @@ class MainWindow : public ::testing::Test {
       previewCaption = Form2->Caption();
       sourceLinesWhilePreviewing = form->mmo1->Lines()->Count();
       logFrozenWhilePreviewing = form->mmo2->Lines()->UpdateCount() > 0;
-      if (auto* button = dynamic_cast<TControl*>(Form2->FindComponent("Button1")))
-        buttonBounds = button->BoundsRect();
+      if (auto* button = dynamic_cast<TControl*>(Form2->FindComponent("Button1"))) buttonBounds = button->BoundsRect();
       Form2->Close();
     });
   }
@@ -188,9 +185,10 @@ TEST_F(MainWindow, TextWithALeadingBlankFailsAsAnInvalidStream) {
 }
 
 TEST_F(MainWindow, AnOpenPlaceholderKeepsTheLogAndLeavesTheSource) {
-  AnswerDialogWith(WriteTempFile("open.dfm",
-                                 "object Form1: TForm1\r\n  object M: TFancyMeter\r\n"
-                                 "    Left = 1\r\n"));
+  AnswerDialogWith(WriteTempFile(
+      "open.dfm",
+      "object Form1: TForm1\r\n  object M: TFancyMeter\r\n"
+      "    Left = 1\r\n"));
   PressAltO();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("List index out of bounds"), std::string::npos);
@@ -199,17 +197,17 @@ TEST_F(MainWindow, AnOpenPlaceholderKeepsTheLogAndLeavesTheSource) {
 }
 
 TEST_F(MainWindow, AParseErrorAfterRewritingStillShowsTheRewrittenText) {
-  AnswerDialogWith(WriteTempFile("parse.dfm",
-                                 "object Form1: TForm1\r\n  Left = (\r\nend\r\n"));
+  AnswerDialogWith(WriteTempFile("parse.dfm", "object Form1: TForm1\r\n  Left = (\r\nend\r\n"));
   PressAltO();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(Source().find("Left = ("), std::string::npos);
 }
 
 TEST_F(MainWindow, AReaderErrorShowsNoPreview) {
-  AnswerDialogWith(WriteTempFile("reader.dfm",
-                                 "object Form1: TForm1\r\n  object B: TButton\r\n"
-                                 "    NoSuchProperty = 1\r\n  end\r\nend\r\n"));
+  AnswerDialogWith(WriteTempFile(
+      "reader.dfm",
+      "object Form1: TForm1\r\n  object B: TButton\r\n"
+      "    NoSuchProperty = 1\r\n  end\r\nend\r\n"));
   InspectPreviewThenClose();
   PressAltO();
   EXPECT_FALSE(previewSeen);

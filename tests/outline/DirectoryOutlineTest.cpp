@@ -302,7 +302,8 @@ std::unique_ptr<TForm> FormWithOutline(const std::string& textCaseLine) {
   const std::string text =
       "object Form1: TForm\n  Left = 0\n  Top = 0\n  Width = 300\n  Height = 300\n"
       "  object DirectoryOutline1: TDirectoryOutline\n    Left = 8\n    Top = 8\n"
-      "    Width = 200\n    Height = 200\n" + textCaseLine + "  end\nend\n";
+      "    Width = 200\n    Height = 200\n" +
+      textCaseLine + "  end\nend\n";
   TMemoryStream in;
   in.WriteBuffer(text.data(), text.size());
   in.SetPosition(0);

@@ -94,7 +94,7 @@ TEST(FileNameCase, ComparisonIgnoresCaseAndCaseMappingKnowsUnicode) {
   EXPECT_LT(AnsiCompareFileName("alpha", "Zeta"), 0);
   EXPECT_EQ(AnsiLowerCaseFileName("C:\\WINDOWS"), "c:\\windows");
   EXPECT_EQ(AnsiUpperCaseFileName("\xC3\xA4rger"), "\xC3\x84RGER");  // ärger
-  EXPECT_EQ(AnsiLowerCaseFileName("\xC4Z"), "\xC4z");  // not UTF-8: bytes above 127 stay
+  EXPECT_EQ(AnsiLowerCaseFileName("\xC4Z"), "\xC4z");                // not UTF-8: bytes above 127 stay
 }
 
 TEST(FileNameCase, TheGuardRestoresTheWorkingDirectory) {

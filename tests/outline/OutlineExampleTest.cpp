@@ -5,12 +5,12 @@
 
 #include "DirOutln/DirOutln.h"
 #include "FolderTree.h"
+#include "FormText.h"
 #include "OutlineTestSupport.h"
 #include "components/Registry.h"
-#include "stock/MiscStock.h"
 #include "core/Streams.h"
+#include "stock/MiscStock.h"
 #include "streaming/Converters.h"
-#include "FormText.h"
 
 namespace {
 
@@ -39,8 +39,7 @@ std::string WithoutEvents(const std::string& text) {
 }
 
 std::unique_ptr<TForm> FormFromText(const std::string& text) {
-  RegisterClasses({&TDirectoryOutline::StaticClassInfo(), &TOutline::StaticClassInfo(),
-                   &TLabel::StaticClassInfo()});
+  RegisterClasses({&TDirectoryOutline::StaticClassInfo(), &TOutline::StaticClassInfo(), &TLabel::StaticClassInfo()});
   return FormFromResourceText(text);
 }
 

@@ -71,9 +71,7 @@ TEST_F(OutlineInput, PageKeysMoveByTheRowsThatFit) {
   EXPECT_EQ(outline->TopRow(), 0);
 }
 
-TEST_F(OutlineInput, TheOutlineAsksForArrowKeys) {
-  EXPECT_TRUE(outline->Perform(WM_GETDLGCODE) & DLGC_WANTARROWS);
-}
+TEST_F(OutlineInput, TheOutlineAsksForArrowKeys) { EXPECT_TRUE(outline->Perform(WM_GETDLGCODE) & DLGC_WANTARROWS); }
 
 TEST_F(OutlineInput, AClickOnARowSelectsItAndClicksOnce) {
   ClickAt(outline, 40, RowY(1));
@@ -112,11 +110,12 @@ TEST_F(OutlineInput, TheTreeReportListsItemsWithLevelsAndTheSelection) {
   outline->ReportContent(report);
   ASSERT_EQ(report.Members().size(), 2u);
   EXPECT_EQ(report.Members()[0].first, "items");
-  EXPECT_EQ(report.Members()[0].second,
-            "[{\"text\": \"A\", \"level\": 1, \"expanded\": true}, "
-            "{\"text\": \"a1\", \"level\": 2, \"expanded\": false}, "
-            "{\"text\": \"a2\", \"level\": 2, \"expanded\": false}, "
-            "{\"text\": \"a21\", \"level\": 3, \"expanded\": false}, "
-            "{\"text\": \"B\", \"level\": 1, \"expanded\": false}]");
+  EXPECT_EQ(
+      report.Members()[0].second,
+      "[{\"text\": \"A\", \"level\": 1, \"expanded\": true}, "
+      "{\"text\": \"a1\", \"level\": 2, \"expanded\": false}, "
+      "{\"text\": \"a2\", \"level\": 2, \"expanded\": false}, "
+      "{\"text\": \"a21\", \"level\": 3, \"expanded\": false}, "
+      "{\"text\": \"B\", \"level\": 1, \"expanded\": false}]");
   EXPECT_EQ(report.Members()[1], (std::pair<std::string, std::string>{"selected", "3"}));
 }

@@ -146,8 +146,9 @@ TEST_F(OutlinePaint, TheWheelScrollsThreeRowsANotch) {
   std::string text;
   for (int i = 1; i <= 20; ++i) text += "item" + std::to_string(i) + "\n";
   FillOutline(*outline, text);
-  QWheelEvent down(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                   Qt::NoScrollPhase, false);
+  QWheelEvent down(
+      QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+      false);
   outline->WidgetEvent(&down);
   EXPECT_EQ(outline->TopRow(), 3);
 }

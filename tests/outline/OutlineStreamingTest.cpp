@@ -8,8 +8,8 @@
 #include "components/Reader.h"
 #include "components/Registry.h"
 #include "components/Writer.h"
-#include "stock/MiscStock.h"
 #include "core/SysUtils.h"
+#include "stock/MiscStock.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormText.h"
 
@@ -17,9 +17,7 @@ namespace {
 
 class OutlineStreaming : public ::testing::Test {
  protected:
-  void SetUp() override {
-    RegisterClasses({&TDirectoryOutline::StaticClassInfo(), &TOutline::StaticClassInfo()});
-  }
+  void SetUp() override { RegisterClasses({&TDirectoryOutline::StaticClassInfo(), &TOutline::StaticClassInfo()}); }
   std::string Write(TForm& f) {
     FormOutput out;
     FormTextWriter writer(out, FormTextOptions{"\n"});
@@ -41,13 +39,13 @@ TEST_F(OutlineStreaming, TheDirectoryOutlinePublishesItsListInOrder) {
   for (const TPropInfo* p : TDirectoryOutline::StaticClassInfo().Properties())
     if (p->published) names.push_back(p->name);
   const std::vector<std::string> expected{
-      "TabStop", "Align", "Anchors", "BorderStyle", "Color", "Constraints", "Ctl3D", "DragCursor",
-      "DragKind", "DragMode", "Enabled", "Font", "ItemHeight", "Options", "ParentColor", "ParentCtl3D",
-      "ParentFont", "ParentShowHint", "PictureClosed", "PictureLeaf", "PictureOpen", "PopupMenu",
-      "ScrollBars", "Style", "ShowHint", "TabOrder", "TextCase", "Visible", "OnChange", "OnClick",
-      "OnCollapse", "OnDblClick", "OnDragDrop", "OnDragOver", "OnDrawItem", "OnEndDock", "OnEndDrag",
-      "OnEnter", "OnExit", "OnExpand", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-      "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"};
+      "TabStop",     "Align",       "Anchors",     "BorderStyle",    "Color",         "Constraints", "Ctl3D",
+      "DragCursor",  "DragKind",    "DragMode",    "Enabled",        "Font",          "ItemHeight",  "Options",
+      "ParentColor", "ParentCtl3D", "ParentFont",  "ParentShowHint", "PictureClosed", "PictureLeaf", "PictureOpen",
+      "PopupMenu",   "ScrollBars",  "Style",       "ShowHint",       "TabOrder",      "TextCase",    "Visible",
+      "OnChange",    "OnClick",     "OnCollapse",  "OnDblClick",     "OnDragDrop",    "OnDragOver",  "OnDrawItem",
+      "OnEndDock",   "OnEndDrag",   "OnEnter",     "OnExit",         "OnExpand",      "OnKeyDown",   "OnKeyPress",
+      "OnKeyUp",     "OnMouseDown", "OnMouseMove", "OnMouseUp",      "OnStartDock",   "OnStartDrag"};
   ASSERT_GE(names.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(names.end() - long(expected.size()), names.end()), expected);
   EXPECT_EQ(std::count(names.begin(), names.end(), "PicturePlus"), 0);

@@ -30,9 +30,7 @@ void DoubleClickAt(TControl* control, int x, int y) {
 
 void KeyDownTo(TWinControl* control, Word key) { control->Perform(WM_KEYDOWN, key, 0); }
 
-void CharTo(TWinControl* control, char ch) {
-  control->Perform(WM_CHAR, Word(static_cast<unsigned char>(ch)), 0);
-}
+void CharTo(TWinControl* control, char ch) { control->Perform(WM_CHAR, Word(static_cast<unsigned char>(ch)), 0); }
 
 TColor Rgb(TColor color) { return ColorToRGB(color); }
 TColor PixelAt(const QImage& image, int x, int y) { return PixelToColor(image.pixel(x, y)); }

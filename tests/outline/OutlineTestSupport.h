@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include "controls/Forms.h"
 #include "controls/Outline.h"

@@ -161,8 +161,7 @@ class ButtonContent : public ::testing::TestWithParam<ContentCase> {};
 
 TEST_P(ButtonContent, PlacesGlyphAndCaption) {
   const ContentCase& c = GetParam();
-  const TButtonContentLayout at =
-      CalcButtonLayout(Rect(2, 2, 98, 38), c.glyph, c.text, c.layout, c.margin, c.spacing);
+  const TButtonContentLayout at = CalcButtonLayout(Rect(2, 2, 98, 38), c.glyph, c.text, c.layout, c.margin, c.spacing);
   EXPECT_EQ(at.GlyphPos, c.glyphPos);
   EXPECT_EQ(at.TextBounds.TopLeft(), c.textPos);
 }

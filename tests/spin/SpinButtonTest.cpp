@@ -71,8 +71,7 @@ struct HeightCase {
   int upperTop, upperHeight, lowerTop, lowerHeight;
 };
 
-class SpinButtonHeights : public SpinButtonTest,
-                          public ::testing::WithParamInterface<HeightCase> {};
+class SpinButtonHeights : public SpinButtonTest, public ::testing::WithParamInterface<HeightCase> {};
 
 TEST_P(SpinButtonHeights, SplitsTheHeightWithAOnePixelOverlap) {
   const HeightCase& c = GetParam();
@@ -86,11 +85,10 @@ TEST_P(SpinButtonHeights, SplitsTheHeightWithAOnePixelOverlap) {
   EXPECT_EQ(spin->LowerButton()->Width(), spin->Width());
 }
 
-INSTANTIATE_TEST_SUITE_P(Heights, SpinButtonHeights,
-                         ::testing::Values(HeightCase{25, 0, 12, 11, 14},
-                                           HeightCase{17, 0, 8, 7, 10},
-                                           HeightCase{1, 0, 0, -1, 2},
-                                           HeightCase{0, 0, 0, -1, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Heights, SpinButtonHeights,
+    ::testing::Values(HeightCase{25, 0, 12, 11, 14}, HeightCase{17, 0, 8, 7, 10}, HeightCase{1, 0, 0, -1, 2},
+                      HeightCase{0, 0, 0, -1, 1}));
 
 TEST_F(SpinButtonTest, ANarrowWidthBecomesFifteenAndTheHeightStays) {
   spin->SetWidth(10);
@@ -225,8 +223,7 @@ TEST_F(SpinButtonTest, TheMarkIsADottedFrameInsetByThree) {
     for (int x = 0; x < plain.width(); ++x) {
       if (plain.pixel(x, y) == marked.pixel(x, y)) continue;
       ++changed;
-      const bool onEdge = x == mark.Left || x == mark.Right - 1 || y == mark.Top ||
-                          y == mark.Bottom - 1;
+      const bool onEdge = x == mark.Left || x == mark.Right - 1 || y == mark.Top || y == mark.Bottom - 1;
       EXPECT_TRUE(mark.Contains({x, y}) && onEdge) << "pixel " << x << "," << y;
     }
   EXPECT_GT(changed, 0);

@@ -87,11 +87,11 @@ TEST_P(ValueOfText, ReadsTheNumberUnclampedOrMinValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValueOfText,
-    ::testing::Values(TextCase{"7", 7}, TextCase{"15", 15}, TextCase{"-7", -7},
-                      TextCase{"2147483647", INT_MAX}, TextCase{"-2147483648", INT_MIN},
-                      TextCase{"", 3}, TextCase{"-", 3}, TextCase{"+", 3}, TextCase{"1.5", 3},
-                      TextCase{".", 3}, TextCase{"2147483648", 3}, TextCase{"-2147483649", 3},
-                      TextCase{"abc", 3}, TextCase{"12a", 3}));
+    ::testing::Values(
+        TextCase{"7", 7}, TextCase{"15", 15}, TextCase{"-7", -7}, TextCase{"2147483647", INT_MAX},
+        TextCase{"-2147483648", INT_MIN}, TextCase{"", 3}, TextCase{"-", 3}, TextCase{"+", 3}, TextCase{"1.5", 3},
+        TextCase{".", 3}, TextCase{"2147483648", 3}, TextCase{"-2147483649", 3}, TextCase{"abc", 3},
+        TextCase{"12a", 3}));
 
 struct WriteCase {
   int32_t minValue, maxValue, value;
@@ -110,11 +110,10 @@ TEST_P(WritingValue, StoresTheClampedNumberAsText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, WritingValue,
-    ::testing::Values(WriteCase{0, 10, 15, "10"}, WriteCase{0, 10, -1, "0"},
-                      WriteCase{0, 10, 4, "4"}, WriteCase{5, 5, 3, "3"},
-                      WriteCase{5, 5, 900, "900"}, WriteCase{0, 0, INT_MIN, "-2147483648"},
-                      WriteCase{10, 5, 3, "10"}, WriteCase{10, 5, 7, "10"},
-                      WriteCase{10, 5, 20, "5"}));
+    ::testing::Values(
+        WriteCase{0, 10, 15, "10"}, WriteCase{0, 10, -1, "0"}, WriteCase{0, 10, 4, "4"}, WriteCase{5, 5, 3, "3"},
+        WriteCase{5, 5, 900, "900"}, WriteCase{0, 0, INT_MIN, "-2147483648"}, WriteCase{10, 5, 3, "10"},
+        WriteCase{10, 5, 7, "10"}, WriteCase{10, 5, 20, "5"}));
 
 TEST_F(SpinEditTest, ChangingTheBoundsLeavesTheTextAlone) {
   edit->SetValue(50);
@@ -192,8 +191,7 @@ TEST_F(SpinEditTest, OnKeyDownSeesTheArrowAfterTheStep) {
   };
   KeyDownTo(edit, VK_UP);
   KeyDownTo(edit, VK_DELETE);
-  EXPECT_EQ(seen, (std::vector<std::string>{std::to_string(VK_UP) + ":1",
-                                            std::to_string(VK_DELETE) + ":1"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{std::to_string(VK_UP) + ":1", std::to_string(VK_DELETE) + ":1"}));
 }
 
 // --- typing
@@ -218,14 +216,12 @@ TEST_P(TypedCharacter, RefusedCharactersBeepAndNeverReachOnKeyPress) {
 
 INSTANTIATE_TEST_SUITE_P(
     Characters, TypedCharacter,
-    ::testing::Values(CharCase{'7', true, true}, CharCase{'-', true, true},
-                      CharCase{'+', true, true}, CharCase{'.', true, true},
-                      CharCase{'x', true, false}, CharCase{' ', true, false},
-                      CharCase{'\r', true, false}, CharCase{'\b', true, true},
-                      CharCase{'\x03', true, true}, CharCase{'7', false, false},
-                      CharCase{'.', false, false}, CharCase{' ', false, false},
-                      CharCase{'\r', false, false}, CharCase{'\b', false, false},
-                      CharCase{'\x03', false, true}));
+    ::testing::Values(
+        CharCase{'7', true, true}, CharCase{'-', true, true}, CharCase{'+', true, true}, CharCase{'.', true, true},
+        CharCase{'x', true, false}, CharCase{' ', true, false}, CharCase{'\r', true, false}, CharCase{'\b', true, true},
+        CharCase{'\x03', true, true}, CharCase{'7', false, false}, CharCase{'.', false, false},
+        CharCase{' ', false, false}, CharCase{'\r', false, false}, CharCase{'\b', false, false},
+        CharCase{'\x03', false, true}));
 
 TEST_F(SpinEditTest, TypedKeysReachTheTextOnlyWhenAccepted) {
   edit->SetText("");
@@ -259,8 +255,8 @@ TEST_F(SpinEditTest, PasteAndCutWorkOnlyWhenTheEditorIsEnabledAndWritable) {
   struct Case {
     bool editorEnabled, readOnly, allowed;
   };
-  for (const Case& c : {Case{true, false, true}, Case{false, false, false},
-                        Case{true, true, false}, Case{false, true, false}}) {
+  for (const Case& c :
+       {Case{true, false, true}, Case{false, false, false}, Case{true, true, false}, Case{false, true, false}}) {
     edit->SetReadOnly(false);
     edit->SetText("123");
     edit->SetEditorEnabled(c.editorEnabled);
@@ -326,8 +322,7 @@ TEST_F(SpinEditTest, SwitchingTheFrameAloneMovesTheButton) {
 }
 
 TEST_F(SpinEditTest, AnEditLowerThanItsMinimumGrowsBack) {
-  const int minimum = spin::MinimumEditHeight(TextMetricHeight(*edit->Font()),
-                                              kScreenFontHeight, kSystemBorderHeight);
+  const int minimum = spin::MinimumEditHeight(TextMetricHeight(*edit->Font()), kScreenFontHeight, kSystemBorderHeight);
   EXPECT_EQ(edit->MinimumHeight(), minimum);
   edit->SetHeight(5);
   EXPECT_EQ(edit->Height(), minimum);

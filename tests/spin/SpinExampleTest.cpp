@@ -71,11 +71,10 @@ TEST_F(SpinExample, AnEditLowerThanItsFontNeedsIsGrown) {
 
 TEST_F(SpinExample, EmbeddedButtonsSitAtTheRightEdge) {
   auto* flat = Find<TSpinEdit>("FlatEdit");
-  EXPECT_EQ(flat->Button()->BoundsRect(),
-            ::spin::EmbeddedButtonBounds(flat->Width(), flat->Height(), 15, false));
+  EXPECT_EQ(flat->Button()->BoundsRect(), ::spin::EmbeddedButtonBounds(flat->Width(), flat->Height(), 15, false));
   auto* quantity = Find<TSpinEdit>("Quantity");
-  EXPECT_EQ(quantity->Button()->BoundsRect(),
-            ::spin::EmbeddedButtonBounds(quantity->Width(), quantity->Height(), 15, true));
+  EXPECT_EQ(
+      quantity->Button()->BoundsRect(), ::spin::EmbeddedButtonBounds(quantity->Width(), quantity->Height(), 15, true));
   if (const char* dir = std::getenv("TESSALY_SPIN_RENDER"))  // for a look by eye
     RenderFormClient(example.get()).save(QString(dir) + "/spin-example.png");
 }

@@ -17,18 +17,14 @@ std::string ReadSourceFile(const std::string& relative) {
 }
 
 uint32_t U32(const std::string& b, size_t at) {
-  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
-         uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
+  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
+         uint32_t(uint8_t(b[at + 3])) << 24;
 }
-uint16_t U16(const std::string& b, size_t at) {
-  return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8);
-}
+uint16_t U16(const std::string& b, size_t at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
 
 // The pictures, top row first: '#' black, '.' olive.
-const char* const kSpinUp[6] = {".........", "....#....", "...###...",
-                                "..#####..", ".#######.", "........."};
-const char* const kSpinDown[6] = {".........", ".#######.", "..#####..",
-                                  "...###...", "....#....", "........."};
+const char* const kSpinUp[6] = {".........", "....#....", "...###...", "..#####..", ".#######.", "........."};
+const char* const kSpinDown[6] = {".........", ".#######.", "..#####..", "...###...", "....#....", "........."};
 
 class SpinGlyphs : public SpinFixture {
  protected:
@@ -50,9 +46,9 @@ void ExpectPicture(const QImage& image, const char* const rows[6]) {
 }
 
 TEST_F(SpinGlyphs, EmbeddedResourcesAreTheShippedFilesFoundByAnyCase) {
-  for (const auto& [name, file] : {std::pair{"spinup", "resources/SpinUp.dib"},
-                                   std::pair{"SPINDOWN", "resources/SpinDown.dib"},
-                                   std::pair{"SpinUp", "resources/SpinUp.dib"}}) {
+  for (const auto& [name, file] :
+       {std::pair{"spinup", "resources/SpinUp.dib"}, std::pair{"SPINDOWN", "resources/SpinDown.dib"},
+        std::pair{"SpinUp", "resources/SpinUp.dib"}}) {
     std::string bytes;
     ASSERT_TRUE(FindBitmapResource(name, bytes)) << name;
     EXPECT_EQ(bytes.size(), 152u) << name;
@@ -64,31 +60,30 @@ TEST_F(SpinGlyphs, HeaderDescribesANineBySixSixteenColourBottomUpDib) {
   for (const char* name : {"SpinUp", "SpinDown"}) {
     std::string b;
     ASSERT_TRUE(FindBitmapResource(name, b));
-    EXPECT_EQ(U32(b, 0), 40u);              // BITMAPINFOHEADER
-    EXPECT_EQ(int32_t(U32(b, 4)), 9);       // width
-    EXPECT_EQ(int32_t(U32(b, 8)), 6);       // positive height: bottom-up rows
-    EXPECT_EQ(U16(b, 12), 1);               // planes
-    EXPECT_EQ(U16(b, 14), 4);               // bits per pixel
-    EXPECT_EQ(U32(b, 16), 0u);              // no compression
-    EXPECT_EQ(U32(b, 20), 48u);             // 6 rows of 8 bytes
+    EXPECT_EQ(U32(b, 0), 40u);         // BITMAPINFOHEADER
+    EXPECT_EQ(int32_t(U32(b, 4)), 9);  // width
+    EXPECT_EQ(int32_t(U32(b, 8)), 6);  // positive height: bottom-up rows
+    EXPECT_EQ(U16(b, 12), 1);          // planes
+    EXPECT_EQ(U16(b, 14), 4);          // bits per pixel
+    EXPECT_EQ(U32(b, 16), 0u);         // no compression
+    EXPECT_EQ(U32(b, 20), 48u);        // 6 rows of 8 bytes
     EXPECT_EQ(U32(b, 24), 0u);
     EXPECT_EQ(U32(b, 28), 0u);
-    EXPECT_EQ(U32(b, 32), 16u);             // colours used
-    EXPECT_EQ(U32(b, 36), 16u);             // colours important
+    EXPECT_EQ(U32(b, 32), 16u);  // colours used
+    EXPECT_EQ(U32(b, 36), 16u);  // colours important
   }
 }
 
 TEST_F(SpinGlyphs, PaletteIsTheStandardSixteenColours) {
-  const TColor standard[16] = {clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple,
-                               clTeal,  clSilver, clGray,  clRed,   clLime, clYellow,
-                               clBlue,  clFuchsia, clAqua, clWhite};
+  const TColor standard[16] = {
+      clBlack, clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clSilver,
+      clGray,  clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
   for (const char* name : {"SpinUp", "SpinDown"}) {
     std::string b;
     ASSERT_TRUE(FindBitmapResource(name, b));
     for (int i = 0; i < 16; ++i) {
       const size_t at = 40 + size_t(i) * 4;  // blue, green, red, reserved
-      EXPECT_EQ(RGB(uint8_t(b[at + 2]), uint8_t(b[at + 1]), uint8_t(b[at])), standard[i])
-          << name << " index " << i;
+      EXPECT_EQ(RGB(uint8_t(b[at + 2]), uint8_t(b[at + 1]), uint8_t(b[at])), standard[i]) << name << " index " << i;
       EXPECT_EQ(b[at + 3], 0);
     }
   }

@@ -74,8 +74,8 @@ TEST(BoundedWork, WordWrapBreaksWhereMeasuringEveryCandidateDoes) {
   canvas.SetFont(font);
   const int lineHeight = canvas.TextHeight({});
   for (int width : {1, 7, 40, 90, 151, 400}) {
-    for (const QString& text : {Words(60), QString("abcdefghijklmnopqrstuvwxyz"), QString("   lead  and trail  "),
-                                QString("x")}) {
+    for (const QString& text :
+         {Words(60), QString("abcdefghijklmnopqrstuvwxyz"), QString("   lead  and trail  "), QString("x")}) {
       const size_t expected = ReferenceWrap(canvas, text, width).size();
       const TSize size = DrawControlText(canvas, Rect(0, 0, width, 0), text, taLeftJustify, 0, true, false, true);
       EXPECT_EQ(size.cy, lineHeight * int(expected)) << "width " << width << ": " << text.toStdString();
@@ -91,9 +91,11 @@ TEST(BoundedWork, LongWrappedLabelCaptionLaysOutInLinearTime) {
   std::string quoted = "'";
   for (size_t at = 0; at < caption.size(); at += 200) quoted += caption.substr(at, 200) + "'#32'";
   quoted += "'";
-  auto form = LoadFormText(FormTextWith("  object Label1: TLabel\r\n    Left = 0\r\n    Top = 0\r\n    Width = 300\r\n"
-                                        "    Height = 13\r\n    AutoSize = True\r\n    WordWrap = True\r\n"
-                                        "    Caption = " + quoted + "\r\n  end\r\n"));
+  auto form = LoadFormText(FormTextWith(
+      "  object Label1: TLabel\r\n    Left = 0\r\n    Top = 0\r\n    Width = 300\r\n"
+      "    Height = 13\r\n    AutoSize = True\r\n    WordWrap = True\r\n"
+      "    Caption = " +
+      quoted + "\r\n  end\r\n"));
   auto* label = FindIn<TLabel>(*form, "Label1");
   ASSERT_NE(label, nullptr);
   EXPECT_GT(label->Height(), 1000);
@@ -104,8 +106,9 @@ TEST(BoundedWork, LongWrappedLabelCaptionLaysOutInLinearTime) {
 // and every tab lands in exactly one row.
 TEST(BoundedWork, ThousandsOfMultiLineTabsBuildTheirRowsInLinearTime) {
   RegisterStockClassesForTests();
-  std::string body = "  object PageControl1: TPageControl\r\n    Width = 600\r\n    Height = 400\r\n"
-                     "    MultiLine = True\r\n";
+  std::string body =
+      "  object PageControl1: TPageControl\r\n    Width = 600\r\n    Height = 400\r\n"
+      "    MultiLine = True\r\n";
   for (int i = 0; i < 4000; ++i)
     body += "    object Sheet" + std::to_string(i) + ": TTabSheet\r\n      Caption = 'Page " + std::to_string(i) +
             "'\r\n    end\r\n";
@@ -125,15 +128,16 @@ TEST(BoundedWork, ThousandsOfMultiLineTabsBuildTheirRowsInLinearTime) {
 // in memory.
 TEST(BoundedWork, HugeDeclaredPanelsPaintOnlyTheVisibleArea) {
   RegisterStockClassesForTests();
-  std::string nested = "  object Huge: TPanel\r\n    Width = 30000\r\n    Height = 30000\r\n    Caption = 'huge'\r\n  end\r\n";
+  std::string nested =
+      "  object Huge: TPanel\r\n    Width = 30000\r\n    Height = 30000\r\n    Caption = 'huge'\r\n  end\r\n";
   std::string open, close;
   for (int i = 0; i < 10; ++i) {
     open += "  object Level" + std::to_string(i) + ": TPanel\r\n    Width = 3000\r\n    Height = 3000\r\n";
     close += "  end\r\n";
   }
   const long before = PeakResidentMegabytes();
-  auto form = LoadFormText("object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 300\r\n" + nested +
-                           open + close + "end\r\n");
+  auto form = LoadFormText(
+      "object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 300\r\n" + nested + open + close + "end\r\n");
   const QImage image = RenderFormClient(form.get());
   EXPECT_EQ(image.size(), QSize(300, 300));
   // The panels did paint: their raised edge at the corner, face inside.

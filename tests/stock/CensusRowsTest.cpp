@@ -68,8 +68,8 @@ std::string SkipReason(const CensusRow& row) {
       {"root of a QuickReport report",
        {"BeforePrint", "DataSet", "Frame", "Functions", "OnStartPage", "Options", "Page", "PrevFormStyle",
         "PreviewInitialState", "PrintIfEmpty", "PrinterSettings", "ReportTitle", "SnapToGrid", "Units", "Zoom"}},
-      {"root of a web module", {"Actions", "AfterDispatch", "BeforeDispatch", "OnException", "AppServices",
-                                "PageProducer"}},
+      {"root of a web module",
+       {"Actions", "AfterDispatch", "BeforeDispatch", "OnException", "AppServices", "PageProducer"}},
       {"root of a Windows service", {"AfterInstall", "DisplayName", "OnExecute", "OnStart", "OnStop", "StartType"}},
       {"root of an Android service", {"OnBind", "OnRebind", "OnStartCommand", "OnUnBind"}},
       {"root of an ActiveX form", {"AxBorderStyle"}},
@@ -77,18 +77,66 @@ std::string SkipReason(const CensusRow& row) {
        {"Author", "Commands", "Copyright", "OnConfigure", "OnInitialize", "OnPluginMessage", "PluginID"}},
       {"root of a Lazarus form or data module", {"DesignLeft", "DesignTop", "LCLVersion"}},
       {"root of a web application server module or web form (IntraWeb, uniGUI)",
-       {"AlignmentControl", "AllowMultipleSessionsPerUser", "AllowPageAccess", "AllowSubFolders", "AppName",
-        "AuthBeforeNewSession", "AutoProcess", "Background", "Browser32Behaviour",
-        "BrowserSecurityCheck", "CacheExpiry", "ComInitialization", "Compression", "ConnectionFailureRecovery",
-        "ConnectionMode", "CustomCSS",
-        "CustomFiles", "DebugHTML", "Description", "EnableImageToolbar", "ExceptionDisplayMode", "ExecCmd",
-        "HandleTabs", "HistoryEnabled", "Interactive", "InternalFilesURL", "Layout", "LayoutMgr",
-        "LeftToRight", "LockOnSubmit", "LockUntilLoaded", "Log", "MainFormDisplayMode", "MonitoredKeys",
-        "NavigateKeys", "OnAjaxEvent", "OnCancel", "OnNewSession", "PageTransitions", "Port", "PostToSelf",
-        "ReEntryOptions", "RedirectMsgDelay", "RenderInvisibleControls", "RestrictIPs", "RestrictSubnet",
-        "SSL", "SSLOptions", "ServerResizeTimeout", "SessionTimeout", "SessionTrackingMethod",
-        "ShowLoadingAnimation", "ShowResyncWarning", "SupportedBrowsers", "SuppressErrors", "TempFolder",
-        "ThreadPoolSize", "Title", "UnknownBrowserAction", "XPTheme"}},
+       {"AlignmentControl",
+        "AllowMultipleSessionsPerUser",
+        "AllowPageAccess",
+        "AllowSubFolders",
+        "AppName",
+        "AuthBeforeNewSession",
+        "AutoProcess",
+        "Background",
+        "Browser32Behaviour",
+        "BrowserSecurityCheck",
+        "CacheExpiry",
+        "ComInitialization",
+        "Compression",
+        "ConnectionFailureRecovery",
+        "ConnectionMode",
+        "CustomCSS",
+        "CustomFiles",
+        "DebugHTML",
+        "Description",
+        "EnableImageToolbar",
+        "ExceptionDisplayMode",
+        "ExecCmd",
+        "HandleTabs",
+        "HistoryEnabled",
+        "Interactive",
+        "InternalFilesURL",
+        "Layout",
+        "LayoutMgr",
+        "LeftToRight",
+        "LockOnSubmit",
+        "LockUntilLoaded",
+        "Log",
+        "MainFormDisplayMode",
+        "MonitoredKeys",
+        "NavigateKeys",
+        "OnAjaxEvent",
+        "OnCancel",
+        "OnNewSession",
+        "PageTransitions",
+        "Port",
+        "PostToSelf",
+        "ReEntryOptions",
+        "RedirectMsgDelay",
+        "RenderInvisibleControls",
+        "RestrictIPs",
+        "RestrictSubnet",
+        "SSL",
+        "SSLOptions",
+        "ServerResizeTimeout",
+        "SessionTimeout",
+        "SessionTrackingMethod",
+        "ShowLoadingAnimation",
+        "ShowResyncWarning",
+        "SupportedBrowsers",
+        "SuppressErrors",
+        "TempFolder",
+        "ThreadPoolSize",
+        "Title",
+        "UnknownBrowserAction",
+        "XPTheme"}},
       {"root of another library's class; no form, frame or data module has it", {"Bindings", "Images", "Version"}},
   };
   const std::string first = row.path.substr(0, row.path.find('.'));
@@ -130,9 +178,9 @@ std::string RowForm(const CensusRow& row, const std::string& value) {
   if (row.className == "*root*") return FormTextWith(PropertyLines(row.path, value, "  "));
   const auto [open, close] = ContainerOf(row.className);
   const std::string indent = open.empty() ? "    " : "      ";
-  const std::string object = (open.empty() ? "  " : "    ") + std::string("object Census1: ") + row.className +
-                             "\r\n" + PropertyLines(row.path, value, indent) + (open.empty() ? "  " : "    ") +
-                             "end\r\n";
+  const std::string object =
+      (open.empty() ? "  " : "    ") + std::string("object Census1: ") + row.className + "\r\n" +
+      PropertyLines(row.path, value, indent) + (open.empty() ? "  " : "    ") + "end\r\n";
   return FormTextWith(open + object + close);
 }
 
@@ -214,7 +262,6 @@ TEST(CensusRows, StockClassesLoadWhatRealFormsOfEveryVersionSet) {
       failures.push_back(where + " = " + row.example + ": " + error);
     }
   }
-  std::cout << loaded << " of " << rows.size() - skipped << " census rows load; " << skipped
-            << " skipped\n";
+  std::cout << loaded << " of " << rows.size() - skipped << " census rows load; " << skipped << " skipped\n";
   for (const std::string& f : failures) ADD_FAILURE() << f;
 }

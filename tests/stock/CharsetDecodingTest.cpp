@@ -6,8 +6,8 @@
 
 #include <ostream>
 
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 
 #include <string>
@@ -23,7 +23,7 @@ namespace {
 struct Localised {
   const char* name;
   const char* codePage;  // the code page the form was saved in
-  const char* caption, *button, *item1, *item2, *menu, *hint;
+  const char *caption, *button, *item1, *item2, *menu, *hint;
 };
 
 // Test listings name the language, not the struct's bytes.
@@ -76,26 +76,25 @@ TEST_P(DefaultCharsetForm, DecodesEveryStringInTheCodePageItWasSavedIn) {
 INSTANTIATE_TEST_SUITE_P(
     Languages, DefaultCharsetForm,
     ::testing::Values(
-        Localised{"Cyrillic", "CP1251", "Параметры страницы", "Отмена", "Книжная ориентация",
-                  "Альбомная ориентация", "Файл", "Ширина и высота листа бумаги"},
+        Localised{"Cyrillic", "CP1251", "Параметры страницы", "Отмена", "Книжная ориентация", "Альбомная ориентация",
+                  "Файл", "Ширина и высота листа бумаги"},
         Localised{"Greek", "CP1253", "Ρυθμίσεις σελίδας", "Ακύρωση", "Κατακόρυφος προσανατολισμός",
                   "Οριζόντιος προσανατολισμός", "Αρχείο", "Πλάτος και ύψος του χαρτιού"},
-        Localised{"CentralEuropean", "CP1250", "Ustawienia wydruku", "Zamknij okno",
-                  "Właściwości drukarki", "Źródło papieru: podajnik", "Plik",
-                  "Szerokość i wysokość strony, marginesy, źródło papieru"},
-        Localised{"Chinese", "GBK", "页面设置", "取消", "纵向打印", "横向打印", "文件",
-                  "纸张的宽度和高度"},
+        Localised{"CentralEuropean", "CP1250", "Ustawienia wydruku", "Zamknij okno", "Właściwości drukarki",
+                  "Źródło papieru: podajnik", "Plik", "Szerokość i wysokość strony, marginesy, źródło papieru"},
+        Localised{"Chinese", "GBK", "页面设置", "取消", "纵向打印", "横向打印", "文件", "纸张的宽度和高度"},
         Localised{"Western", "CP1252", "Paramètres de la page", "Schließen", "Größe des Papiers",
                   "Hauteur et largeur de la feuille", "Fichier", "Sélectionnez l'imprimante à utiliser"},
-        Localised{"English", "CP1252", "Page Setup", "Cancel", "Portrait", "Landscape", "File",
-                  "Paper width and height"}),
+        Localised{
+            "English", "CP1252", "Page Setup", "Cancel", "Portrait", "Landscape", "File", "Paper width and height"}),
     [](const ::testing::TestParamInfo<Localised>& test) { return std::string(test.param.name); });
 
 TEST(DefaultCharsetForm, ExplicitCharsetsKeepTheirCodePage) {
   // A Russian form in which one label says it is Western: its Latin-1 text
   // stays windows-1252 although the form's other text is windows-1251.
-  std::string t = "object Form1: TForm1\r\n  Caption = " + Quoted("Параметры страницы", "CP1251") +
-                  "\r\n  Font.Charset = DEFAULT_CHARSET\r\n  Font.Height = -11\r\n  Font.Name = 'MS Sans Serif'\r\n";
+  std::string t =
+      "object Form1: TForm1\r\n  Caption = " + Quoted("Параметры страницы", "CP1251") +
+      "\r\n  Font.Charset = DEFAULT_CHARSET\r\n  Font.Height = -11\r\n  Font.Name = 'MS Sans Serif'\r\n";
   t += "  object Label1: TLabel\r\n    Caption = " + Quoted("Ширина и высота листа бумаги", "CP1251") + "\r\n  end\r\n";
   t += "  object Label2: TLabel\r\n    Caption = " + Quoted("Größe", "CP1252") +
        "\r\n    Font.Charset = ANSI_CHARSET\r\n    Font.Height = -11\r\n    Font.Name = 'Arial'\r\n"

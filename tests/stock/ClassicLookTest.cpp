@@ -12,14 +12,14 @@
 
 namespace {
 
-const QColor kBtnShadow = ColorToQColor(clBtnShadow);      // 128,128,128
-const QColor kDkShadow = ColorToQColor(cl3DDkShadow);      // 64,64,64
+const QColor kBtnShadow = ColorToQColor(clBtnShadow);        // 128,128,128
+const QColor kDkShadow = ColorToQColor(cl3DDkShadow);        // 64,64,64
 const QColor kBtnHighlight = ColorToQColor(clBtnHighlight);  // white
-const QColor k3DLight = ColorToQColor(cl3DLight);          // 212,208,200
+const QColor k3DLight = ColorToQColor(cl3DLight);            // 212,208,200
 const QColor kGrayText = ColorToQColor(clGrayText);
 
-std::string Control(const char* cls, const char* name, int left, int top, int width, int height,
-                    const std::string& extra = "") {
+std::string Control(
+    const char* cls, const char* name, int left, int top, int width, int height, const std::string& extra = "") {
   return std::string("  object ") + name + ": " + cls + "\r\n    Left = " + std::to_string(left) +
          "\r\n    Top = " + std::to_string(top) + "\r\n    Width = " + std::to_string(width) +
          "\r\n    Height = " + std::to_string(height) + "\r\n" + extra + "  end\r\n";
@@ -36,8 +36,7 @@ std::string EdgesForm() {
   t += Control("TButton", "Button1", 10, 210, 75, 25, "    Caption = 'OK'\r\n");
   t += Control("TLabel", "Label1", 200, 10, 150, 13,
                "    AutoSize = False\r\n    Caption = 'WWWWWWWW'\r\n    Enabled = False\r\n");
-  t += Control("TCheckBox", "CheckBox1", 200, 40, 150, 17,
-               "    Caption = 'WWWWWWWW'\r\n    Enabled = False\r\n");
+  t += Control("TCheckBox", "CheckBox1", 200, 40, 150, 17, "    Caption = 'WWWWWWWW'\r\n    Enabled = False\r\n");
   t += Control("TButton", "Button2", 200, 70, 100, 25, "    Caption = 'WWWWWWW'\r\n    Enabled = False\r\n");
   t += Control("TLabel", "Label2", 200, 110, 150, 13, "    AutoSize = False\r\n    Caption = 'WWWWWWWW'\r\n");
   return t + "end\r\n";

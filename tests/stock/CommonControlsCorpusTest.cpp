@@ -11,10 +11,10 @@
 
 #include "StockTestSupport.h"
 #include "components/Registry.h"
-#include "stock/ComCtrls.h"
-#include "stock/ImgList.h"
 #include "core/Streams.h"
 #include "rewrite.h"
+#include "stock/ComCtrls.h"
+#include "stock/ImgList.h"
 #include "streaming/Converters.h"
 
 namespace {

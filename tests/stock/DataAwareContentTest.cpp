@@ -6,8 +6,8 @@
 
 #include "StockTestSupport.h"
 #include "controls/ContentReport.h"
-#include "stock/NavigatorGlyphs.h"
 #include "controls/Render.h"
+#include "stock/NavigatorGlyphs.h"
 #include "stock/StockControls.h"
 
 namespace {
@@ -91,10 +91,11 @@ TEST(NavigatorGlyphs, DisabledGlyphsAreEmbossedGrey) {
 }
 
 TEST(DBNavigator, DrawsAGlyphOnEachStoredVisibleButton) {
-  auto form = LoadFormText(FormTextWith("  object DBNavigator1: TDBNavigator\r\n    Left = 0\r\n    Top = 0\r\n"
-                                    "    Width = 120\r\n    Height = 25\r\n"
-                                    "    VisibleButtons = [nbFirst, nbPrior, nbNext, nbLast]\r\n"
-                                    "    TabOrder = 0\r\n  end\r\n"));
+  auto form = LoadFormText(FormTextWith(
+      "  object DBNavigator1: TDBNavigator\r\n    Left = 0\r\n    Top = 0\r\n"
+      "    Width = 120\r\n    Height = 25\r\n"
+      "    VisibleButtons = [nbFirst, nbPrior, nbNext, nbLast]\r\n"
+      "    TabOrder = 0\r\n  end\r\n"));
   auto* nav = dynamic_cast<TControl*>(form->FindComponent("DBNavigator1"));
   ASSERT_NE(nav, nullptr);
   const QImage image = RenderControl(nav);
@@ -116,7 +117,8 @@ TEST(DataAwareLists, ReportTheirStoredItems) {
       "    Height = 80\r\n    Caption = 'Kind'\r\n    Items.Strings = (\r\n      'a'\r\n      'b'\r\n      'c')\r\n"
       "    Values.Strings = (\r\n      'A'\r\n      'B'\r\n      'C')\r\n    TabOrder = 2\r\n  end\r\n"));
   const std::vector<std::pair<std::string, std::string>> want = {
-      {"DBListBox1", R"(["one", "two"])"}, {"DBComboBox1", R"(["red", "green"])"},
+      {"DBListBox1", R"(["one", "two"])"},
+      {"DBComboBox1", R"(["red", "green"])"},
       {"DBRadioGroup1", R"(["a", "b", "c"])"}};
   for (const auto& [name, items] : want) {
     auto* c = dynamic_cast<TControl*>(form->FindComponent(name));

@@ -9,14 +9,14 @@
 
 #include "StockTestSupport.h"
 #include "controls/Grids.h"
-#include "stock/StringGrids.h"
 #include "controls/Render.h"
 #include "controls/ScrollingArea.h"
 #include "stock/ComCtrls.h"
-#include "stock/ExtCtrls.h"
 #include "stock/DBCtrls.h"
+#include "stock/ExtCtrls.h"
 #include "stock/MiscStock.h"
 #include "stock/StdCtrls.h"
+#include "stock/StringGrids.h"
 
 namespace {
 
@@ -75,9 +75,10 @@ TEST(WindowParts, AFrameReadAsTheRootTakesItsSizeAsTheClientSize) {
 TEST(DropDownList, TheFieldIsWhiteAndTheButtonKeepsTheFace) {
   for (const char* style : {"csDropDownList", "csDropDown"}) {
     SCOPED_TRACE(style);
-    auto form = Loaded(FormTextWith(std::string("  object Combo: TComboBox\r\n    Left = 10\r\n    Top = 10\r\n"
-                                                "    Width = 150\r\n    Height = 21\r\n    Style = ") +
-                                    style + "\r\n    Items.Strings = (\r\n      'One')\r\n  end\r\n"));
+    auto form = Loaded(FormTextWith(
+        std::string("  object Combo: TComboBox\r\n    Left = 10\r\n    Top = 10\r\n"
+                    "    Width = 150\r\n    Height = 21\r\n    Style = ") +
+        style + "\r\n    Items.Strings = (\r\n      'One')\r\n  end\r\n"));
     const QImage image = RenderFormClient(form.get());
     auto* combo = FindIn<TComboBox>(*form, "Combo");
     const int field = combo->Left() + combo->Width() - 30, middle = combo->Top() + combo->Height() / 2;
@@ -147,8 +148,10 @@ TEST(PageControlTabs, MultiLineStacksRowsForSideTabsToo) {
               std::to_string(i) + "'\r\n    end\r\n";
   for (const char* side : {"tpLeft", "tpRight"}) {
     SCOPED_TRACE(side);
-    auto form = Loaded(FormTextWith("  object Pages: TPageControl\r\n    Width = 300\r\n    Height = 150\r\n"
-                                    "    TabPosition = " + std::string(side) + "\r\n" + sheets + "  end\r\n"));
+    auto form = Loaded(FormTextWith(
+        "  object Pages: TPageControl\r\n    Width = 300\r\n    Height = 150\r\n"
+        "    TabPosition = " +
+        std::string(side) + "\r\n" + sheets + "  end\r\n"));
     auto* pages = FindIn<TPageControl>(*form, "Pages");
     const int oneRow = pages->TabStripExtent();
     pages->SetMultiLine(true);
@@ -160,12 +163,14 @@ TEST(PageControlTabs, MultiLineStacksRowsForSideTabsToo) {
 // the control's edge, as one would if the style measured them longer.
 TEST(PageControlTabs, EveryTabOfAMultiLineRowFitsTheControl) {
   std::string sheets;
-  for (const char* caption : {"General", "Flight Log", "Licences", "Medicals", "AutoComplete", "Categories",
-                              "Aircraft / Costs"})
+  for (const char* caption :
+       {"General", "Flight Log", "Licences", "Medicals", "AutoComplete", "Categories", "Aircraft / Costs"})
     sheets += "    object S" + std::to_string(sheets.size()) + ": TTabSheet\r\n      Caption = '" + caption +
               "'\r\n    end\r\n";
-  auto form = Loaded(FormTextWith("  object Pages: TPageControl\r\n    Width = 420\r\n    Height = 200\r\n"
-                                  "    MultiLine = True\r\n" + sheets + "  end\r\n"));
+  auto form = Loaded(FormTextWith(
+      "  object Pages: TPageControl\r\n    Width = 420\r\n    Height = 200\r\n"
+      "    MultiLine = True\r\n" +
+      sheets + "  end\r\n"));
   auto* pages = FindIn<TPageControl>(*form, "Pages");
   const QList<QTabBar*> rows = pages->Handle()->findChildren<QTabBar*>();
   ASSERT_GE(rows.size(), 2) << "seven captions need two rows in 420 pixels";

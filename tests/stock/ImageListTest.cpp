@@ -23,8 +23,7 @@ void PutU32(std::string& s, uint32_t v) {
 }
 
 // A bitmap file whose file-size field says 54, as real image lists store it.
-std::string BitmapFile(int width, int height, int bpp, const std::vector<uint32_t>& palette,
-                       const std::string& bits) {
+std::string BitmapFile(int width, int height, int bpp, const std::vector<uint32_t>& palette, const std::string& bits) {
   std::string s = "BM";
   PutU32(s, 54);  // unreliable
   PutU32(s, 0);
@@ -70,12 +69,12 @@ std::string UnmaskedList(uint8_t alpha) {
 
 std::string TwoByTwoList(uint16_t count) {
   std::string il = "IL";
-  PutU16(il, 0x101);   // version
-  PutU16(il, count);   // images in use
-  PutU16(il, 4);       // allocated
-  PutU16(il, 4);       // growth
-  PutU16(il, 2);       // width
-  PutU16(il, 2);       // height
+  PutU16(il, 0x101);  // version
+  PutU16(il, count);  // images in use
+  PutU16(il, 4);      // allocated
+  PutU16(il, 4);      // growth
+  PutU16(il, 2);      // width
+  PutU16(il, 2);      // height
   PutU32(il, 0xFFFFFFFF);
   PutU16(il, 0x00FF);  // flags: masked
   for (int i = 0; i < 4; ++i) PutU16(il, 0xFFFF);

@@ -14,8 +14,8 @@
 namespace {
 
 // A nameless page holding one coloured panel that fills it.
-std::string Page(const std::string& cls, const std::string& caption, const std::string& panel,
-                 const std::string& color) {
+std::string Page(
+    const std::string& cls, const std::string& caption, const std::string& panel, const std::string& color) {
   return "    object " + cls + "\r\n      Left = 0\r\n      Top = 0\r\n      Caption = '" + caption + "'\r\n" +
          "      object " + panel + ": TPanel\r\n        Left = 0\r\n        Top = 0\r\n        Width = 40\r\n" +
          "        Height = 40\r\n        Align = alClient\r\n        BevelOuter = bvNone\r\n" +
@@ -23,10 +23,11 @@ std::string Page(const std::string& cls, const std::string& caption, const std::
 }
 
 std::string NotebookForm(const std::string& pageIndex) {
-  return FormTextWith("  object Notebook1: TNotebook\r\n    Left = 10\r\n    Top = 10\r\n    Width = 200\r\n"
-                  "    Height = 120\r\n" + pageIndex +
-                  Page("TPage", "Default", "Red", "clRed") + Page("TPage", "Second", "Lime", "clLime") +
-                  Page("TPage", "Third", "Blue", "clBlue") + "  end\r\n");
+  return FormTextWith(
+      "  object Notebook1: TNotebook\r\n    Left = 10\r\n    Top = 10\r\n    Width = 200\r\n"
+      "    Height = 120\r\n" +
+      pageIndex + Page("TPage", "Default", "Red", "clRed") + Page("TPage", "Second", "Lime", "clLime") +
+      Page("TPage", "Third", "Blue", "clBlue") + "  end\r\n");
 }
 
 std::vector<std::pair<std::string, std::string>> Content(const TControl& c) {
@@ -107,12 +108,13 @@ TEST(Notebook, ARenamedPageRenamesItsEntryInPages) {
 }
 
 std::string TabbedNotebookForm() {
-  return FormTextWith("  object TabbedNotebook1: TTabbedNotebook\r\n    Left = 10\r\n    Top = 10\r\n"
-                  "    Width = 240\r\n    Height = 150\r\n    PageIndex = 2\r\n"
-                  "    TabFont.Charset = DEFAULT_CHARSET\r\n    TabFont.Color = clBtnText\r\n"
-                  "    TabFont.Height = -11\r\n    TabFont.Name = 'MS Sans Serif'\r\n    TabFont.Style = []\r\n" +
-                  Page("TTabPage", "&Colours", "Red", "clRed") + Page("TTabPage", "Sizes", "Lime", "clLime") +
-                  Page("TTabPage", "Shapes", "Blue", "clBlue") + "  end\r\n");
+  return FormTextWith(
+      "  object TabbedNotebook1: TTabbedNotebook\r\n    Left = 10\r\n    Top = 10\r\n"
+      "    Width = 240\r\n    Height = 150\r\n    PageIndex = 2\r\n"
+      "    TabFont.Charset = DEFAULT_CHARSET\r\n    TabFont.Color = clBtnText\r\n"
+      "    TabFont.Height = -11\r\n    TabFont.Name = 'MS Sans Serif'\r\n    TabFont.Style = []\r\n" +
+      Page("TTabPage", "&Colours", "Red", "clRed") + Page("TTabPage", "Sizes", "Lime", "clLime") +
+      Page("TTabPage", "Shapes", "Blue", "clBlue") + "  end\r\n");
 }
 
 TEST(TabbedNotebook, ShowsATabPerStoredPageAndTheIndexedPage) {
@@ -193,25 +195,33 @@ TEST_P(TabSetLayoutTest, TabsRunAlongTheEdgeAndOnlyTheSelectedOneMeetsTheLine) {
   EXPECT_EQ(vertical ? layout.tabs[1].Height() : layout.tabs[1].Width(), (vertical ? 13 : 40) + 12);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPosition, TabSetLayoutTest,
-                         ::testing::Values(TabSetCase{TTabSetPosition::tpBottom, Rect(0, 0, 200, 1)},
-                                           TabSetCase{TTabSetPosition::tpTop, Rect(0, 59, 200, 60)},
-                                           TabSetCase{TTabSetPosition::tpLeft, Rect(199, 0, 200, 60)},
-                                           TabSetCase{TTabSetPosition::tpRight, Rect(0, 0, 1, 60)}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryPosition, TabSetLayoutTest,
+    ::testing::Values(
+        TabSetCase{TTabSetPosition::tpBottom, Rect(0, 0, 200, 1)},
+        TabSetCase{TTabSetPosition::tpTop, Rect(0, 59, 200, 60)},
+        TabSetCase{TTabSetPosition::tpLeft, Rect(199, 0, 200, 60)},
+        TabSetCase{TTabSetPosition::tpRight, Rect(0, 0, 1, 60)}));
 
 std::string TabSetForm(const std::string& position) {
-  return FormTextWith("  object TabSet1: TTabSet\r\n    Left = 0\r\n    Top = 0\r\n    Width = 300\r\n"
-                  "    Height = 80\r\n" + position +
-                  "    Tabs.Strings = (\r\n      'Alpha'\r\n      'Beta')\r\n    TabIndex = 0\r\n"
-                  "    SelectedColor = clYellow\r\n  end\r\n");
+  return FormTextWith(
+      "  object TabSet1: TTabSet\r\n    Left = 0\r\n    Top = 0\r\n    Width = 300\r\n"
+      "    Height = 80\r\n" +
+      position +
+      "    Tabs.Strings = (\r\n      'Alpha'\r\n      'Beta')\r\n    TabIndex = 0\r\n"
+      "    SelectedColor = clYellow\r\n  end\r\n");
 }
 
 TEST(TabSet, EveryStoredTabPositionLoadsAndMovesTheBaseLine) {
   const QColor shadow(128, 128, 128);
-  struct Row { const char* text; QPoint onLine; QPoint offLine; };
-  for (const Row& row : {Row{"", {150, 0}, {150, 79}}, Row{"tpBottom", {150, 0}, {150, 79}},
-                         Row{"tpTop", {150, 79}, {150, 0}}, Row{"tpLeft", {299, 60}, {0, 60}},
-                         Row{"tpRight", {0, 60}, {299, 60}}}) {
+  struct Row {
+    const char* text;
+    QPoint onLine;
+    QPoint offLine;
+  };
+  for (const Row& row :
+       {Row{"", {150, 0}, {150, 79}}, Row{"tpBottom", {150, 0}, {150, 79}}, Row{"tpTop", {150, 79}, {150, 0}},
+        Row{"tpLeft", {299, 60}, {0, 60}}, Row{"tpRight", {0, 60}, {299, 60}}}) {
     const std::string line = *row.text ? std::string("    TabPosition = ") + row.text + "\r\n" : "";
     auto form = LoadFormText(TabSetForm(line));
     auto* tabs = dynamic_cast<TTabSet*>(form->FindComponent("TabSet1"));
@@ -225,8 +235,9 @@ TEST(TabSet, EveryStoredTabPositionLoadsAndMovesTheBaseLine) {
 }
 
 TEST(TabSet, ReportsItsTabsDecodedAndTheSelectedIndex) {
-  auto form = LoadFormText(TabSetForm("    Font.Charset = RUSSIAN_CHARSET\r\n    ParentFont = False\r\n"
-                                      "    TabPosition = tpTop\r\n"));
+  auto form = LoadFormText(TabSetForm(
+      "    Font.Charset = RUSSIAN_CHARSET\r\n    ParentFont = False\r\n"
+      "    TabPosition = tpTop\r\n"));
   auto* tabs = dynamic_cast<TTabSet*>(form->FindComponent("TabSet1"));
   tabs->Tabs()->Add("\xC4\xE0");  // "Да" in code page 1251
   const auto members = Content(*tabs);

@@ -7,9 +7,9 @@
 
 #include "StockTestSupport.h"
 #include "components/Registry.h"
+#include "rewrite.h"
 #include "stock/NavigatorGlyphs.h"
 #include "stock/StockControls.h"
-#include "rewrite.h"
 
 namespace {
 
@@ -57,8 +57,7 @@ TEST(PagesAndDataCorpus, NotebooksTabSetsAndDataAwareControlsShowWhatTheFormsSto
     }
   }
   std::cout << "[corpus] " << forms << " forms: " << shown.pages << " notebook pages, " << shown.tabs
-            << " tab-set tabs, " << shown.items << " data-aware list items, " << shown.glyphs
-            << " navigator glyphs\n";
+            << " tab-set tabs, " << shown.items << " data-aware list items, " << shown.glyphs << " navigator glyphs\n";
   EXPECT_GT(forms, 0);
   // The corpus's data-aware radio groups and combo boxes store items, and
   // its navigators show buttons.

@@ -13,9 +13,9 @@
 #include "components/Registry.h"
 #include "controls/ContentReport.h"
 #include "controls/ScrollingArea.h"
-#include "stock/StockControls.h"
 #include "controls/TextCodecs.h"
 #include "controls/TouchManager.h"
+#include "stock/StockControls.h"
 
 namespace {
 
@@ -49,9 +49,11 @@ TEST(StandardContent, ListControlsReportTheirLinesInDisplayOrder) {
 }
 
 TEST(StandardContent, ListLinesDecodeByTheControlsCharset) {
-  auto form = LoadFormText(Form("  object ListBox1: TListBox\r\n    Font.Charset = GREEK_CHARSET\r\n"
-                                "    Font.Height = -11\r\n    Font.Name = 'Tahoma'\r\n    ParentFont = False\r\n"
-                                "    Items.Strings = (\r\n      " + Quoted("Αρχείο", "windows-1253") + ")\r\n  end\r\n"));
+  auto form = LoadFormText(Form(
+      "  object ListBox1: TListBox\r\n    Font.Charset = GREEK_CHARSET\r\n"
+      "    Font.Height = -11\r\n    Font.Name = 'Tahoma'\r\n    ParentFont = False\r\n"
+      "    Items.Strings = (\r\n      " +
+      Quoted("Αρχείο", "windows-1253") + ")\r\n  end\r\n"));
   EXPECT_EQ(ItemsOf(*FindIn<TListBox>(*form, "ListBox1")), "[\"Αρχείο\"]");
 }
 
@@ -61,7 +63,9 @@ TEST(StandardContent, MenuCaptionsDecodeByTheFormsCharsetNotTheDetectedDefault) 
   const std::string russian = Quoted("Добро пожаловать в программу учёта", "windows-1251");
   auto form = LoadFormText(Form(
       "  Font.Charset = GREEK_CHARSET\r\n  Font.Height = -11\r\n  Font.Name = 'Tahoma'\r\n  Menu = MainMenu1\r\n"
-      "  object Label1: TLabel\r\n    Caption = " + russian + "\r\n    Font.Charset = DEFAULT_CHARSET\r\n"
+      "  object Label1: TLabel\r\n    Caption = " +
+      russian +
+      "\r\n    Font.Charset = DEFAULT_CHARSET\r\n"
       "    Font.Height = -11\r\n    Font.Name = 'Tahoma'\r\n    ParentFont = False\r\n  end\r\n"
       "  object MainMenu1: TMainMenu\r\n    object File1: TMenuItem\r\n      Caption = " +
       Quoted("&Αρχείο", "windows-1253") + "\r\n      object Open1: TMenuItem\r\n        Caption = " +

@@ -7,8 +7,8 @@
 #include "StockTestSupport.h"
 #include "components/Registry.h"
 #include "controls/ContentReport.h"
-#include "stock/StockControls.h"
 #include "rewrite.h"
+#include "stock/StockControls.h"
 
 namespace {
 
@@ -82,7 +82,6 @@ TEST(StandardCorpus, ListLinesAndScrollingWindowsOfEveryObjectForm) {
     }
   }
   std::cout << "[corpus] " << counts.forms << " object forms previewed; " << counts.lists << " list controls report "
-            << counts.lines << " lines; " << counts.scrolling << " windows scroll; " << counts.menus
-            << " main menus\n";
+            << counts.lines << " lines; " << counts.scrolling << " windows scroll; " << counts.menus << " main menus\n";
   EXPECT_GT(counts.forms, 0);
 }

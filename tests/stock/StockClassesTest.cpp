@@ -49,12 +49,31 @@ TEST(StockClasses, EveryComponentConstructsWithAnOwnerAndControlsJoinAForm) {
 
 TEST(StockClasses, NonVisualComponentsAreNotControls) {
   RegisterStockClassesForTests();
-  for (const char* name : {"TMainMenu", "TPopupMenu", "TMenuItem", "TActionList", "TAction", "TTimer",
-                           "TApplicationEvents", "TImageList", "TXPColorMap", "TStandardColorMap",
-                           "TTwilightColorMap", "TCustomizeDlg", "TActionManager", "TOpenDialog", "TSaveDialog",
-                           "TOpenPictureDialog", "TSavePictureDialog", "TFontDialog", "TColorDialog",
-                           "TPrintDialog", "TPrinterSetupDialog", "TFindDialog", "TReplaceDialog",
-                           "TPageSetupDialog"}) {
+  for (const char* name :
+       {"TMainMenu",
+        "TPopupMenu",
+        "TMenuItem",
+        "TActionList",
+        "TAction",
+        "TTimer",
+        "TApplicationEvents",
+        "TImageList",
+        "TXPColorMap",
+        "TStandardColorMap",
+        "TTwilightColorMap",
+        "TCustomizeDlg",
+        "TActionManager",
+        "TOpenDialog",
+        "TSaveDialog",
+        "TOpenPictureDialog",
+        "TSavePictureDialog",
+        "TFontDialog",
+        "TColorDialog",
+        "TPrintDialog",
+        "TPrinterSetupDialog",
+        "TFindDialog",
+        "TReplaceDialog",
+        "TPageSetupDialog"}) {
     TComponent owner(nullptr);
     TComponent* c = GetClass(name)->componentFactory(&owner);
     EXPECT_EQ(dynamic_cast<TControl*>(c), nullptr) << name;

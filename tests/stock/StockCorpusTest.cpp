@@ -11,10 +11,10 @@
 #include "StockTestSupport.h"
 #include "components/Registry.h"
 #include "controls/Render.h"
-#include "stock/StockControls.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "rewrite.h"
+#include "stock/StockControls.h"
 #include "streaming/Converters.h"
 
 TEST(StockCorpus, EveryFormLoadsAfterRewriting) {
@@ -56,11 +56,11 @@ TEST(StockCorpus, EveryFormLoadsAfterRewriting) {
   }
   std::string report;
   for (const auto& f : failures) report += "  " + f + "\n";
-  std::cout << "[corpus] " << files.size() << " files, " << loaded << " loaded, " << skipped
-            << " skipped (inherited root), " << propertyFailures.size()
-            << " failed on a property value a registered class does not take, " << failures.size()
-            << " failed otherwise\n"
-            << report;
+  std::cout
+      << "[corpus] " << files.size() << " files, " << loaded << " loaded, " << skipped << " skipped (inherited root), "
+      << propertyFailures.size() << " failed on a property value a registered class does not take, " << failures.size()
+      << " failed otherwise\n"
+      << report;
   for (const auto& f : propertyFailures) std::cout << "  property: " << f << "\n";
   EXPECT_TRUE(failures.empty()) << report;
 }

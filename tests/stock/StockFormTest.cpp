@@ -56,7 +56,8 @@ std::string GlyphOf(const QImage& image) {
 std::string CommonForm() {
   std::string t;
   t += "object Form1: TForm1\r\n  Left = 10\r\n  Top = 10\r\n  Width = 600\r\n  Height = 460\r\n";
-  t += "  Caption = 'Stock'\r\n  Color = clBtnFace\r\n  Font.Charset = DEFAULT_CHARSET\r\n  Font.Color = clWindowText\r\n";
+  t += "  Caption = 'Stock'\r\n  Color = clBtnFace\r\n  Font.Charset = DEFAULT_CHARSET\r\n  Font.Color = "
+       "clWindowText\r\n";
   t += "  Font.Height = -11\r\n  Font.Name = 'MS Sans Serif'\r\n  Font.Style = []\r\n  Menu = MainMenu1\r\n";
   t += "  OldCreateOrder = False\r\n  PixelsPerInch = 96\r\n  TextHeight = 13\r\n";
   t += "  object Label1: TLabel\r\n    Left = 8\r\n    Top = 8\r\n    Width = 60\r\n    Height = 13\r\n"
@@ -74,7 +75,8 @@ std::string CommonForm() {
        "    Style = csDropDownList\r\n    ItemHeight = 13\r\n    ItemIndex = 1\r\n    TabOrder = 4\r\n"
        "    Items.Strings = (\r\n      'red'\r\n      'green')\r\n  end\r\n";
   t += "  object RadioGroup1: TRadioGroup\r\n    Left = 328\r\n    Top = 32\r\n    Width = 145\r\n    Height = 89\r\n"
-       "    Caption = 'Choice'\r\n    Columns = 2\r\n    ItemIndex = 2\r\n    Items.Strings = (\r\n      'a'\r\n      'b'\r\n"
+       "    Caption = 'Choice'\r\n    Columns = 2\r\n    ItemIndex = 2\r\n    Items.Strings = (\r\n      'a'\r\n      "
+       "'b'\r\n"
        "      'c')\r\n    TabOrder = 5\r\n  end\r\n";
   t += "  object Panel1: TPanel\r\n    Left = 8\r\n    Top = 128\r\n    Width = 185\r\n    Height = 41\r\n"
        "    BevelInner = bvLowered\r\n    BevelOuter = bvRaised\r\n    Caption = 'Panel'\r\n    Color = clAqua\r\n"
@@ -85,26 +87,32 @@ std::string CommonForm() {
        "    Brush.Color = clRed\r\n    Pen.Color = clBlue\r\n  end\r\n";
   t += "  object Bevel1: TBevel\r\n    Left = 248\r\n    Top = 128\r\n    Width = 50\r\n    Height = 40\r\n  end\r\n";
   t += "  object Image1: TImage\r\n    Left = 304\r\n    Top = 128\r\n    Width = 32\r\n    Height = 32\r\n"
-       "    Picture.Data = {" + Hex(PictureOfPng(Filled(16, 16, QColor(0, 128, 0)))) + "}\r\n  end\r\n";
+       "    Picture.Data = {" +
+       Hex(PictureOfPng(Filled(16, 16, QColor(0, 128, 0)))) + "}\r\n  end\r\n";
   t += "  object Image2: TImage\r\n    Left = 344\r\n    Top = 128\r\n    Width = 32\r\n    Height = 32\r\n"
-       "    Stretch = True\r\n    Picture.Data = {" + Hex(PictureOfBitmap(Filled(8, 8, QColor(0, 0, 255)))) + "}\r\n  end\r\n";
+       "    Stretch = True\r\n    Picture.Data = {" +
+       Hex(PictureOfBitmap(Filled(8, 8, QColor(0, 0, 255)))) + "}\r\n  end\r\n";
   t += "  object BitBtn1: TBitBtn\r\n    Left = 384\r\n    Top = 128\r\n    Width = 75\r\n    Height = 25\r\n"
-       "    TabOrder = 7\r\n    Kind = bkCancel\r\n    Glyph.Data = {" + Hex(GlyphOf(Filled(32, 16, Qt::yellow))) +
-       "}\r\n    NumGlyphs = 2\r\n  end\r\n";
+       "    TabOrder = 7\r\n    Kind = bkCancel\r\n    Glyph.Data = {" +
+       Hex(GlyphOf(Filled(32, 16, Qt::yellow))) + "}\r\n    NumGlyphs = 2\r\n  end\r\n";
   t += "  object PageControl1: TPageControl\r\n    Left = 8\r\n    Top = 176\r\n    Width = 289\r\n    Height = 150\r\n"
        "    ActivePage = TabSheet2\r\n    TabOrder = 8\r\n"
-       "    object TabSheet1: TTabSheet\r\n      Caption = 'First'\r\n      object Label2: TLabel\r\n        Left = 4\r\n"
-       "        Top = 4\r\n        Width = 30\r\n        Height = 13\r\n        Caption = 'On 1'\r\n      end\r\n    end\r\n"
+       "    object TabSheet1: TTabSheet\r\n      Caption = 'First'\r\n      object Label2: TLabel\r\n        Left = "
+       "4\r\n"
+       "        Top = 4\r\n        Width = 30\r\n        Height = 13\r\n        Caption = 'On 1'\r\n      end\r\n    "
+       "end\r\n"
        "    object TabSheet2: TTabSheet\r\n      Caption = 'Second'\r\n      ImageIndex = 1\r\n    end\r\n  end\r\n";
   t += "  object StatusBar1: TStatusBar\r\n    Left = 0\r\n    Top = 407\r\n    Width = 592\r\n    Height = 19\r\n"
        "    Panels = <\r\n      item\r\n        Text = 'Ready'\r\n        Width = 100\r\n      end\r\n      item\r\n"
        "        Alignment = taCenter\r\n        Bevel = pbRaised\r\n        Width = 50\r\n      end>\r\n  end\r\n";
-  t += "  object ProgressBar1: TProgressBar\r\n    Left = 304\r\n    Top = 176\r\n    Width = 150\r\n    Height = 16\r\n"
-       "    Position = 40\r\n    TabOrder = 9\r\n  end\r\n";
+  t +=
+      "  object ProgressBar1: TProgressBar\r\n    Left = 304\r\n    Top = 176\r\n    Width = 150\r\n    Height = 16\r\n"
+      "    Position = 40\r\n    TabOrder = 9\r\n  end\r\n";
   t += "  object TrackBar1: TTrackBar\r\n    Left = 304\r\n    Top = 200\r\n    Width = 150\r\n    Height = 45\r\n"
        "    Position = 3\r\n    TabOrder = 10\r\n  end\r\n";
   t += "  object MainMenu1: TMainMenu\r\n    Left = 500\r\n    Top = 300\r\n"
-       "    object File1: TMenuItem\r\n      Caption = '&File'\r\n      object Open1: TMenuItem\r\n        Caption = '&Open...'\r\n"
+       "    object File1: TMenuItem\r\n      Caption = '&File'\r\n      object Open1: TMenuItem\r\n        Caption = "
+       "'&Open...'\r\n"
        "        ShortCut = 16463\r\n      end\r\n      object N1: TMenuItem\r\n        Caption = '-'\r\n      end\r\n"
        "      object Exit1: TMenuItem\r\n        Caption = 'E&xit'\r\n      end\r\n    end\r\n"
        "    object Help1: TMenuItem\r\n      Caption = '&Help'\r\n    end\r\n  end\r\n";
@@ -198,7 +206,8 @@ std::string MenuForm() {
   t += "  object Shape1: TShape\r\n    Left = 0\r\n    Top = 0\r\n    Width = 40\r\n    Height = 40\r\n";
   t += "    Brush.Color = clRed\r\n    Pen.Style = psClear\r\n  end\r\n";
   t += "  object Button1: TButton\r\n    Left = 50\r\n    Top = 0\r\n    Width = 75\r\n    Height = 25\r\n  end\r\n";
-  t += "  object MainMenu1: TMainMenu\r\n    object File1: TMenuItem\r\n      Caption = '&File'\r\n    end\r\n  end\r\n";
+  t +=
+      "  object MainMenu1: TMainMenu\r\n    object File1: TMenuItem\r\n      Caption = '&File'\r\n    end\r\n  end\r\n";
   return t + "end\r\n";
 }
 
@@ -243,9 +252,10 @@ TEST(StockForm, EditsShowTheirOwnColoursAndOthersTheSystemOnes) {
     return std::string("  object ") + name + ": TEdit\r\n    Left = 8\r\n    Top = " + std::to_string(top) +
            "\r\n    Width = 121\r\n    Height = 21\r\n" + properties + "  end\r\n";
   };
-  auto form = LoadFormText("object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 200\r\n" +
-                           edit("Edit1", 8, "    Color = clYellow\r\n    Font.Color = clRed\r\n    ParentFont = False\r\n") +
-                           edit("Edit2", 40, "") + "end\r\n");
+  auto form = LoadFormText(
+      "object Form1: TForm1\r\n  ClientWidth = 300\r\n  ClientHeight = 200\r\n" +
+      edit("Edit1", 8, "    Color = clYellow\r\n    Font.Color = clRed\r\n    ParentFont = False\r\n") +
+      edit("Edit2", 40, "") + "end\r\n");
   auto* coloured = Find<TEdit>(*form, "Edit1");
   const QPalette own = coloured->Handle()->palette();
   EXPECT_EQ(own.color(QPalette::Base), QColor(255, 255, 0));
@@ -262,7 +272,8 @@ TEST(StockForm, EditsShowTheirOwnColoursAndOthersTheSystemOnes) {
 TEST(StockForm, GbkCaptionShowsAsUnicodeText) {
   std::string t = "object Form1: TForm1\r\n  Width = 200\r\n  Height = 100\r\n";
   t += "  object Label1: TLabel\r\n    Left = 8\r\n    Top = 8\r\n    Caption = '\xD6\xD0\xCE\xC4'\r\n";
-  t += "    Font.Charset = GB2312_CHARSET\r\n    Font.Height = -12\r\n    Font.Name = 'SimSun'\r\n    ParentFont = False\r\n  end\r\n";
+  t += "    Font.Charset = GB2312_CHARSET\r\n    Font.Height = -12\r\n    Font.Name = 'SimSun'\r\n    ParentFont = "
+       "False\r\n  end\r\n";
   t += "  object Button1: TButton\r\n    Left = 8\r\n    Top = 30\r\n    Caption = '\xD6\xD0(&O)'\r\n";
   t += "    Font.Charset = GB2312_CHARSET\r\n    ParentFont = False\r\n  end\r\nend\r\n";
   auto form = LoadFormText(t);

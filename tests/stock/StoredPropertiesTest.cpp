@@ -151,8 +151,8 @@ TEST(StoredProperties, ComponentNamesInAnyScriptReadAndWriteInBothEncodings) {
     EXPECT_EQ(panel->PopupMenu(), menu);
     // Written back as read, and read again from the binary form.
     const std::string written = WrittenText(form);
-    EXPECT_NE(written.find("object cdsBP06\xE5\xAE\x8C\xE6\x88\x90\xE6\x9D\xBF\xE5\x8E\x9Amm: TPanel"),
-              std::string::npos)
+    EXPECT_NE(
+        written.find("object cdsBP06\xE5\xAE\x8C\xE6\x88\x90\xE6\x9D\xBF\xE5\x8E\x9Amm: TPanel"), std::string::npos)
         << written;
     EXPECT_NE(written.find("PopupMenu = \xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"), std::string::npos) << written;
     std::unique_ptr<TForm> again = LoadFormText(AsResource(written));
@@ -235,9 +235,11 @@ const VersionCase kVersionCases[] = {
      "  object ScrollBox1: TScrollBox\r\n    UseWheelForScrolling = True\r\n  end\r\n",
      {"UseWheelForScrolling = True"}},
     {"FileCtrl, older: a file list of whole rows",
-     "  object FileListBox1: TFileListBox\r\n    IntegralHeight = True\r\n  end\r\n", {"IntegralHeight = True"}},
+     "  object FileListBox1: TFileListBox\r\n    IntegralHeight = True\r\n  end\r\n",
+     {"IntegralHeight = True"}},
     {"ComCtrls, older: track bar border",
-     "  object TrackBar1: TTrackBar\r\n    BorderWidth = 2\r\n  end\r\n", {"BorderWidth = 2"}},
+     "  object TrackBar1: TTrackBar\r\n    BorderWidth = 2\r\n  end\r\n",
+     {"BorderWidth = 2"}},
     {"ExtCtrls, older: header sections with their widths",
      "  object Header1: THeader\r\n    Sections.Sections = (\r\n      #0'263'#0'Big list'\r\n"
      "      #0'160'#0'Medium list')\r\n  end\r\n",

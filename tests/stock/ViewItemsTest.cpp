@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "stock/ViewItems.h"
 #include "core/Exceptions.h"
 #include "core/FormStrings.h"
+#include "stock/ViewItems.h"
 
 namespace {
 

@@ -59,9 +59,10 @@ TEST(BinaryFormReader, DecodesStringLikeTagsAsTheirBytes) {
   b.u8(11).u8(0);
   b.u8(0);
   CloseRoot(b);
-  EXPECT_EQ(ReadEvents(b.b),
-            "begin Form1:TForm1\nP=(\nstring 'ab'\nident clRed\nlstring 3\nutf8 C3B0\nwstring 1604\n"
-            "binary 01FF\nset a b\nset\n)\nend\n");
+  EXPECT_EQ(
+      ReadEvents(b.b),
+      "begin Form1:TForm1\nP=(\nstring 'ab'\nident clRed\nlstring 3\nutf8 C3B0\nwstring 1604\n"
+      "binary 01FF\nset a b\nset\n)\nend\n");
 }
 
 TEST(BinaryFormReader, DecodesBooleansNilAndFloatTags) {
@@ -76,9 +77,10 @@ TEST(BinaryFormReader, DecodesBooleansNilAndFloatTags) {
   b.u8(16).u32(125000).u32(0);
   b.u8(0);
   CloseRoot(b);
-  EXPECT_EQ(ReadEvents(b.b),
-            "begin Form1:TForm1\nP=(\nfalse\ntrue\nnil\nextended 00000000000000C0FF3F\n"
-            "single 0.500000\ndate 2.250000\ndouble 2.250000\ncurrency 125000\n)\nend\n");
+  EXPECT_EQ(
+      ReadEvents(b.b),
+      "begin Form1:TForm1\nP=(\nfalse\ntrue\nnil\nextended 00000000000000C0FF3F\n"
+      "single 0.500000\ndate 2.250000\ndouble 2.250000\ncurrency 125000\n)\nend\n");
 }
 
 TEST(BinaryFormReader, CollectionItemsWithAndWithoutOrder) {
@@ -88,8 +90,8 @@ TEST(BinaryFormReader, CollectionItemsWithAndWithoutOrder) {
   b.u8(3).u16(300).u8(1).u8(0);
   b.u8(0);
   CloseRoot(b);
-  EXPECT_EQ(ReadEvents(b.b),
-            "begin Form1:TForm1\nP=<\nitem\nWidth=int8 50\nenditem\nitem int16 300\nenditem\n>\nend\n");
+  EXPECT_EQ(
+      ReadEvents(b.b), "begin Form1:TForm1\nP=<\nitem\nWidth=int8 50\nenditem\nitem int16 300\nenditem\n>\nend\n");
 }
 
 TEST(BinaryFormReader, FilerFlagsAndChildPosition) {
@@ -98,12 +100,13 @@ TEST(BinaryFormReader, FilerFlagsAndChildPosition) {
   b.u8(0xF4).str("TFrame1").str("").u8(0).u8(0);
   b.u8(0xF7).u8(2).u8(5).str("TPanel").str("P").u8(0).u8(0);
   b.u8(0);
-  EXPECT_EQ(ReadEvents(b.b),
-            "begin flags=1 Form2:TForm2\n"
-            "begin flags=2 pos=4660 B:TButton\nend\n"
-            "begin flags=4 :TFrame1\nend\n"
-            "begin flags=7 pos=5 P:TPanel\nend\n"
-            "end\n");
+  EXPECT_EQ(
+      ReadEvents(b.b),
+      "begin flags=1 Form2:TForm2\n"
+      "begin flags=2 pos=4660 B:TButton\nend\n"
+      "begin flags=4 :TFrame1\nend\n"
+      "begin flags=7 pos=5 P:TPanel\nend\n"
+      "end\n");
 }
 
 TEST(BinaryFormReader, ReturnsBytesUsedAndIgnoresWhatFollows) {

@@ -89,8 +89,8 @@ TEST(CorpusRoundTrip, TextFilesComeBackUpToLineEndings) {
       std::printf("  failed: %s: %s\n", f.filename().c_str(), e.what());
     }
   }
-  std::printf("text -> binary -> text: %d of %zu files identical (%.0f%%)\n", same, files.size(),
-              100.0 * same / files.size());
+  std::printf(
+      "text -> binary -> text: %d of %zu files identical (%.0f%%)\n", same, files.size(), 100.0 * same / files.size());
   // Known difference: delphi5__fMakeRedundant.dfm writes floats in the short
   // form of older writers ("0.5", "-2.54"), which the writer does not produce.
   EXPECT_GE(same, 62);

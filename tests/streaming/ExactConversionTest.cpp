@@ -16,8 +16,7 @@
 namespace {
 
 // A bare binary form "TPF0" + one component (class, name) with one property.
-std::string Form(std::string_view className, std::string_view name, std::string_view property,
-                 std::string_view value) {
+std::string Form(std::string_view className, std::string_view name, std::string_view property, std::string_view value) {
   std::string s = "TPF0";
   if (className.size() >= 0xF0) s += '\xF0';
   s += static_cast<char>(className.size());
@@ -81,10 +80,11 @@ TEST(ExactConversion, ClassNamesOf240To255BytesComeBack) {
 }
 
 TEST(ExactConversion, TinyAndUnusualFloatsComeBackBitForBit) {
-  for (long double v : {4e-19L, -4e-19L, 1e-300L, static_cast<long double>(1e-300), 0.1L,
-                        static_cast<long double>(0.1), std::numeric_limits<long double>::denorm_min(),
-                        std::numeric_limits<long double>::min(), std::numeric_limits<long double>::max(),
-                        static_cast<long double>(0.30000000000000004), -0.0L, 1e19L, 12345.678901234567891L}) {
+  for (long double v :
+       {4e-19L, -4e-19L, 1e-300L, static_cast<long double>(1e-300), 0.1L, static_cast<long double>(0.1),
+        std::numeric_limits<long double>::denorm_min(), std::numeric_limits<long double>::min(),
+        std::numeric_limits<long double>::max(), static_cast<long double>(0.30000000000000004), -0.0L, 1e19L,
+        12345.678901234567891L}) {
     SCOPED_TRACE(static_cast<double>(v));
     ExpectRoundTrip(Form("T", "A", "V", Tagged(TValueType::vaExtended, v, 10)));
   }
@@ -109,9 +109,25 @@ TEST(ExactConversion, RealFilesKeepTheEighteenDecimalLayout) {
 // must give exactly the 18-decimal text the general formatting gives, and
 // every other value the general path.
 TEST(ExactConversion, EveryValueTheEighteenDecimalLayoutCarriesGetsExactlyThatLayout) {
-  std::vector<long double> values = {0.0L, -0.0L, 0.5L, -0.5L, 1.0L, 0.001L, 0.0009765625L, 0.00048828125L,
-                                     999999999999999.0L, 1e15L, 1e16L, 123456789012345.5L, 12345678901234.25L,
-                                     1.0L / 262144, 3.0L / 524288, 7.0L / 262144, 1e-5L, 65535.99609375L};
+  std::vector<long double> values = {
+      0.0L,
+      -0.0L,
+      0.5L,
+      -0.5L,
+      1.0L,
+      0.001L,
+      0.0009765625L,
+      0.00048828125L,
+      999999999999999.0L,
+      1e15L,
+      1e16L,
+      123456789012345.5L,
+      12345678901234.25L,
+      1.0L / 262144,
+      3.0L / 524288,
+      7.0L / 262144,
+      1e-5L,
+      65535.99609375L};
   for (int k = 0; k <= 20; ++k)
     for (long double m : {1.0L, 3.0L, 255.0L, 4095.0L, 65537.0L, 1234567.0L, 98765432109.0L})
       for (long double sign : {1.0L, -1.0L}) values.push_back(sign * std::ldexp(m, -k));
@@ -119,11 +135,10 @@ TEST(ExactConversion, EveryValueTheEighteenDecimalLayoutCarriesGetsExactlyThatLa
     SCOPED_TRACE(static_cast<double>(v));
     const std::string general = FormatFormExtended(v);
     long double back = 0;
-    const bool layoutCarriesIt = ReadFormFloat(general, back) == FormFloatRead::Ok &&
-                                 [&] {
-                                   const long double read = FormExtendedFromText(general, back);
-                                   return std::memcmp(&read, &v, 10) == 0;
-                                 }();
+    const bool layoutCarriesIt = ReadFormFloat(general, back) == FormFloatRead::Ok && [&] {
+      const long double read = FormExtendedFromText(general, back);
+      return std::memcmp(&read, &v, 10) == 0;
+    }();
     const std::string exact = FormatFormExtendedExact(v);
     if (layoutCarriesIt) {
       EXPECT_EQ(exact, general);
@@ -146,12 +161,13 @@ TEST(ExactConversion, DoubleValuesKeepTheirValue) {
 TEST(ExactConversion, NanAndInfinitiesFailWithAMessage) {
   const long double inf = std::numeric_limits<long double>::infinity();
   for (long double v : {std::numeric_limits<long double>::quiet_NaN(), inf, -inf}) {
-    EXPECT_NE(WriteError(Form("T", "A", "Ratio", Tagged(TValueType::vaExtended, v, 10))).find("Ratio"),
-              std::string::npos);
+    EXPECT_NE(
+        WriteError(Form("T", "A", "Ratio", Tagged(TValueType::vaExtended, v, 10))).find("Ratio"), std::string::npos);
   }
-  EXPECT_NE(WriteError(Form("T", "A", "S", Tagged(TValueType::vaSingle, std::numeric_limits<float>::infinity())))
-                .find("NaN or infinite"),
-            std::string::npos);
+  EXPECT_NE(
+      WriteError(Form("T", "A", "S", Tagged(TValueType::vaSingle, std::numeric_limits<float>::infinity())))
+          .find("NaN or infinite"),
+      std::string::npos);
   EXPECT_NE(WriteError(Form("T", "A", "D", Tagged(TValueType::vaDate, std::nan("")))).find("NaN or infinite"),
             std::string::npos);
   // An x87 encoding with no number behind it (integer bit clear, exponent set).
@@ -161,8 +177,9 @@ TEST(ExactConversion, NanAndInfinitiesFailWithAMessage) {
   // pseudo-denormal (integer bit set, exponent zero): each is refused or
   // written as text that reads back as the same bits, never as the value it
   // resembles.
-  for (std::string bytes : {std::string(7, '\0') + "\x40" + "\xFE\x3F", std::string(7, '\0') + "\x60" + "\xFF\x3F",
-                            std::string(7, '\0') + "\x80" + std::string(2, '\0')}) {
+  for (std::string bytes :
+       {std::string(7, '\0') + "\x40" + "\xFE\x3F", std::string(7, '\0') + "\x60" + "\xFF\x3F",
+        std::string(7, '\0') + "\x80" + std::string(2, '\0')}) {
     const std::string binary = Form("T", "A", "U", std::string(1, char(TValueType::vaExtended)) + bytes);
     std::string text;
     try {
@@ -207,7 +224,7 @@ TEST(ExactConversion, BinaryShorterThanARowStaysOnThePropertyLine) {
   std::string row;
   for (int i = 0; i < 31; ++i) row += "AB";
   EXPECT_NE(ToText(binary(31)).find("Data = {" + row + "}\n"), std::string::npos);
-  EXPECT_NE(ToText(binary(32)).find("Data = {\n    " ), std::string::npos);
+  EXPECT_NE(ToText(binary(32)).find("Data = {\n    "), std::string::npos);
   for (size_t n : {0u, 1u, 31u, 32u, 33u, 100u}) ExpectRoundTrip(binary(n));
 }
 
@@ -216,8 +233,16 @@ TEST(ExactConversion, BinaryShorterThanARowStaysOnThePropertyLine) {
 // designer writes it, and reads back inherited alone, with the rest intact.
 TEST(ExactConversion, InheritedInlineHeaderKeepsTheInheritedKeyword) {
   auto form = [](char flags) {
-    std::string child = std::string(1, flags) + "\x06TFrame\x06" "Frame1" "\x03Tag\x02\x07" + std::string(2, '\0');
-    std::string s = "TPF0\x05TForm\x05" "Form1" + std::string(1, '\0') + child + std::string(1, '\0');
+    std::string child =
+        std::string(1, flags) +
+        "\x06TFrame\x06"
+        "Frame1"
+        "\x03Tag\x02\x07" +
+        std::string(2, '\0');
+    std::string s =
+        "TPF0\x05TForm\x05"
+        "Form1" +
+        std::string(1, '\0') + child + std::string(1, '\0');
     return s;
   };
   for (char flags : {'\xF5', '\xF7'}) {
@@ -237,14 +262,16 @@ TEST(ExactConversion, InheritedInlineHeaderKeepsTheInheritedKeyword) {
 // Currency is stored as a count of ten-thousandths and written as that
 // count with a "c"; every 64-bit count must read back, the extremes included.
 TEST(ExactConversion, EveryCurrencyCountComesBack) {
-  for (int64_t count : {int64_t(0), int64_t(125000), int64_t(-1), std::numeric_limits<int64_t>::min(),
-                        std::numeric_limits<int64_t>::min() + 1, std::numeric_limits<int64_t>::max()}) {
+  for (int64_t count :
+       {int64_t(0), int64_t(125000), int64_t(-1), std::numeric_limits<int64_t>::min(),
+        std::numeric_limits<int64_t>::min() + 1, std::numeric_limits<int64_t>::max()}) {
     SCOPED_TRACE(count);
     ExpectRoundTrip(Form("T", "A", "Price", Tagged(TValueType::vaCurrency, count)));
   }
-  EXPECT_NE(ToText(Form("T", "A", "Price", Tagged(TValueType::vaCurrency, std::numeric_limits<int64_t>::min())))
-                .find("Price = -9223372036854775808c\n"),
-            std::string::npos);
+  EXPECT_NE(
+      ToText(Form("T", "A", "Price", Tagged(TValueType::vaCurrency, std::numeric_limits<int64_t>::min())))
+          .find("Price = -9223372036854775808c\n"),
+      std::string::npos);
   // One past either end is refused with a message.
   for (std::string text : {"-9223372036854775809c", "9223372036854775808c"}) {
     try {

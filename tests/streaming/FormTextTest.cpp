@@ -74,17 +74,11 @@ TEST(FormTextParser, StringsJoinSegmentsAndLines) {
   EXPECT_EQ(ParseValue(std::string(1, '\'') + std::string(300, 'x') + "'"), "lstring 300\n");
 }
 
-TEST(FormTextParser, EscapeAbove255MakesAWideString) {
-  EXPECT_EQ(ParseValue("'A'#1071"), "wstring 41002F04\n");
-}
+TEST(FormTextParser, EscapeAbove255MakesAWideString) { EXPECT_EQ(ParseValue("'A'#1071"), "wstring 41002F04\n"); }
 
-TEST(FormTextParser, EscapeAbove127MakesAUtf8String) {
-  EXPECT_EQ(ParseValue("'Vi'#240"), "utf8 5669C3B0\n");
-}
+TEST(FormTextParser, EscapeAbove127MakesAUtf8String) { EXPECT_EQ(ParseValue("'Vi'#240"), "utf8 5669C3B0\n"); }
 
-TEST(FormTextParser, RawHighBytesStayEightBit) {
-  EXPECT_EQ(ParseValue("'\xCF\xF0'"), "string '\xCF\xF0'\n");
-}
+TEST(FormTextParser, RawHighBytesStayEightBit) { EXPECT_EQ(ParseValue("'\xCF\xF0'"), "string '\xCF\xF0'\n"); }
 
 TEST(FormTextParser, IdentifiersBooleansNilSetsAndBinary) {
   EXPECT_EQ(ParseValue("clRed"), "ident clRed\n");
@@ -150,8 +144,9 @@ TEST(FormTextParserErrors, BinaryNeedsEvenHexDigits) {
 // A value that never closes runs into the next line of the form; the error
 // points at its brace, not at the first letter that is no hex digit.
 TEST(FormTextParserErrors, UnclosedBinaryIsReportedAtItsBrace) {
-  for (std::string next : {"  Caption = 'x'\nend", "end", "  object B: T\n  end\nend", "  Font.Name = 'Arial'\nend",
-                           "  item\n  end>\nend"}) {
+  for (std::string next :
+       {"  Caption = 'x'\nend", "end", "  object B: T\n  end\nend", "  Font.Name = 'Arial'\nend",
+        "  item\n  end>\nend"}) {
     SCOPED_TRACE(next);
     EXPECT_EQ(ParseError("object F: T\n  A = {\n    ABCD\n" + next), "Line 2, column 7: Binary value without '}'");
     EXPECT_EQ(ParseError("object F: T\n  A = {AB\r\n" + next), "Line 2, column 7: Binary value without '}'");
@@ -212,22 +207,24 @@ TEST(FormTextWriter, LaysOutEveryConstructLikeRealFormFiles) {
 
 TEST(FormTextWriter, LongStringsWrapEvery64Characters) {
   std::string s(150, 'a');
-  std::string expected = "object F: T\n  P = \n    '" + std::string(64, 'a') + "' +\n    '" + std::string(64, 'a') +
-                         "' +\n    '" + std::string(22, 'a') + "'\nend\n";
+  std::string expected =
+      "object F: T\n  P = \n    '" + std::string(64, 'a') + "' +\n    '" + std::string(64, 'a') + "' +\n    '" +
+      std::string(22, 'a') + "'\nend\n";
   EXPECT_EQ(Rewrite("object F: T\n  P = '" + s + "'\nend"), expected);
 }
 
 TEST(FormTextWriter, EscapesCountTowardsTheLineWidth) {
   std::string s = std::string(53, 'a') + "'#13#10'" + std::string(20, 'b');
-  std::string expected = "object F: T\n  P = \n    '" + std::string(53, 'a') + "'#13#10'" + std::string(9, 'b') +
-                         "' +\n    '" + std::string(11, 'b') + "'\nend\n";
+  std::string expected =
+      "object F: T\n  P = \n    '" + std::string(53, 'a') + "'#13#10'" + std::string(9, 'b') + "' +\n    '" +
+      std::string(11, 'b') + "'\nend\n";
   EXPECT_EQ(Rewrite("object F: T\n  P = '" + s + "'\nend"), expected);
 }
 
 TEST(FormTextWriter, LongStringInAListGetsItsOwnLine) {
   std::string s(70, 'x');
-  std::string expected = "object F: T\n  L = (\n    \n      '" + std::string(64, 'x') + "' +\n      '" +
-                         std::string(6, 'x') + "')\nend\n";
+  std::string expected =
+      "object F: T\n  L = (\n    \n      '" + std::string(64, 'x') + "' +\n      '" + std::string(6, 'x') + "')\nend\n";
   EXPECT_EQ(Rewrite("object F: T\n  L = ('" + s + "')\nend"), expected);
 }
 

@@ -182,11 +182,11 @@ std::string TestResourceFile(const std::vector<TestResource>& resources) {
       Append16(h, 0);
     }
     Align(h, 4);
-    Append32(h, 0);            // data version
-    Append16(h, 0x30);         // memory flags
+    Append32(h, 0);     // data version
+    Append16(h, 0x30);  // memory flags
     Append16(h, r.language);
-    Append32(h, 0);            // version
-    Append32(h, 0);            // characteristics
+    Append32(h, 0);  // version
+    Append32(h, 0);  // characteristics
     Append32(f, uint32_t(r.data.size()));
     Append32(f, uint32_t(h.size() + 8));
     f += h + r.data;

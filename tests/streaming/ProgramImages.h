@@ -7,8 +7,8 @@
 #include <vector>
 
 struct TestResource {
-  uint32_t type = 10;      // RT_RCDATA
-  std::u16string name;     // empty: use id
+  uint32_t type = 10;   // RT_RCDATA
+  std::u16string name;  // empty: use id
   uint16_t id = 0;
   uint16_t language = 0;
   std::string data;

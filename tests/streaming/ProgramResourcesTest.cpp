@@ -6,9 +6,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "ProgramImages.h"
@@ -27,7 +27,7 @@ std::vector<TestResource> TwoForms() {
       {10, u"TMAINFORM", 0, 0x0409, TestFormStream("TMainForm", "MainForm")},
       {10, u"TABOUTBOX", 0, 0x0409, TestFormStream("TAboutBox", "AboutBox")},
       {10, u"PACKAGEINFO", 0, 0, std::string("\0\0\0\0\x01\x02", 6)},  // RCDATA that is no form
-      {3, {}, 1, 0x0409, std::string(40, 'i')},                         // an icon
+      {3, {}, 1, 0x0409, std::string(40, 'i')},                        // an icon
   };
 }
 
@@ -78,8 +78,8 @@ TEST_P(ProgramForms, NumericIdsOddNamesAndLanguagesAreKept) {
   EXPECT_EQ(FindProgramForm(forms, "tsame").rootName, "German");  // the first language
   EXPECT_EQ(FindProgramForm(forms, "4711").rootClass, "TNumbered");
   EXPECT_EQ(FindProgramForm(forms, "#4711").rootClass, "TNumbered");
-  EXPECT_NE(Message([&] { FindProgramForm(forms, "TMISSING"); }).find("no form named TMISSING (forms: F"),
-            std::string::npos);
+  EXPECT_NE(
+      Message([&] { FindProgramForm(forms, "TMISSING"); }).find("no form named TMISSING (forms: F"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, ProgramForms, testing::Bool());
@@ -109,8 +109,8 @@ TEST(ProgramForms, AFormReadsAsABinaryFormFile) {
   in.WriteBuffer(bytes.data(), bytes.size());
   in.SetPosition(0);
   ObjectResourceToText(in, out);
-  EXPECT_EQ(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())),
-            "object MainForm: TMainForm\r\nend\r\n");
+  EXPECT_EQ(
+      std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())), "object MainForm: TMainForm\r\nend\r\n");
   // A numeric ID goes into the header as an ordinal.
   TProgramForm numbered{"#300", 0, forms[0].data, {}, {}};
   EXPECT_EQ(FormFileBytes(numbered).substr(0, 6), std::string("\xFF\x0A\x00\xFF\x2C\x01", 6));
@@ -126,11 +126,10 @@ TEST(ProgramFormsRefuse, EveryTruncationOfAProgram) {
     try {
       const auto forms = ReadProgramForms(cut);
       for (const auto& f : forms) EXPECT_LE(f.data.data() + f.data.size(), cut.data() + cut.size());
-    } catch (const EInvalidImage&) {
-    }
+    } catch (const EInvalidImage&) {}
   }
-  EXPECT_NE(Message([&] { ReadProgramForms(program.substr(0, program.size() - 50)); }).find("at byte"),
-            std::string::npos);
+  EXPECT_NE(
+      Message([&] { ReadProgramForms(program.substr(0, program.size() - 50)); }).find("at byte"), std::string::npos);
 }
 
 TEST(ProgramFormsRefuse, EveryTruncationOfAResourceFile) {
@@ -138,11 +137,10 @@ TEST(ProgramFormsRefuse, EveryTruncationOfAResourceFile) {
   for (size_t n = 32; n < res.size(); ++n) {
     try {
       ReadProgramForms(res.substr(0, n));
-    } catch (const EInvalidImage&) {
-    }
+    } catch (const EInvalidImage&) {}
   }
-  EXPECT_NE(Message([&] { ReadProgramForms(res.substr(0, res.size() - 4)); }).find("runs past the file"),
-            std::string::npos);
+  EXPECT_NE(
+      Message([&] { ReadProgramForms(res.substr(0, res.size() - 4)); }).find("runs past the file"), std::string::npos);
 }
 
 TEST(ProgramFormsRefuse, ADirectoryThatLoopsBack) {
@@ -150,7 +148,8 @@ TEST(ProgramFormsRefuse, ADirectoryThatLoopsBack) {
   // The RT_RCDATA type entry (the second of the root's two) points at the
   // name directory; make the name directory's first entry point at the root.
   const size_t root = kTestResourceOffset;
-  const uint32_t nameDir = uint32_t(uint8_t(program[root + 16 + 8 + 4])) | uint32_t(uint8_t(program[root + 16 + 8 + 5])) << 8;
+  const uint32_t nameDir =
+      uint32_t(uint8_t(program[root + 16 + 8 + 4])) | uint32_t(uint8_t(program[root + 16 + 8 + 5])) << 8;
   program[root + nameDir + 16 + 4] = 0;
   program[root + nameDir + 16 + 5] = 0;
   program[root + nameDir + 16 + 6] = 0;
@@ -173,14 +172,16 @@ TEST(ProgramFormsRefuse, PackedProgramsAndProgramsWithoutForms) {
   TestProgramOptions packed;
   packed.extraSections = {"UPX0", "UPX1"};
   packed.resourceSectionName = ".rsrc";
-  EXPECT_NE(Message([&] { ReadProgramForms(TestProgram({{3, {}, 1, 0, "icon"}}, packed)); })
-                .find("is packed by an executable packer (section UPX0)"),
-            std::string::npos);
+  EXPECT_NE(
+      Message([&] {
+        ReadProgramForms(TestProgram({{3, {}, 1, 0, "icon"}}, packed));
+      }).find("is packed by an executable packer (section UPX0)"),
+      std::string::npos);
   TestProgramOptions bare;
   bare.withResources = false;
   EXPECT_NE(Message([&] { ReadProgramForms(TestProgram({}, bare)); }).find("holds no forms"), std::string::npos);
-  EXPECT_NE(Message([&] { ReadProgramForms("MZ but nothing else"); }).find("neither a Windows program"),
-            std::string::npos);
+  EXPECT_NE(
+      Message([&] { ReadProgramForms("MZ but nothing else"); }).find("neither a Windows program"), std::string::npos);
   // A packed program that still shows its forms lists them.
   EXPECT_EQ(ReadProgramForms(TestProgram(TwoForms(), packed)).size(), 2u);
 }
@@ -191,8 +192,9 @@ TEST(ProgramFormsRefuse, DataOutsideEverySection) {
   // The first value in the section that is an RVA inside it is the first
   // data entry's: directory offsets carry the high bit, IDs are small.
   for (size_t at = kTestResourceOffset; at + 8 <= program.size(); at += 4) {
-    const uint32_t rva = uint32_t(uint8_t(program[at])) | uint32_t(uint8_t(program[at + 1])) << 8 |
-                         uint32_t(uint8_t(program[at + 2])) << 16 | uint32_t(uint8_t(program[at + 3])) << 24;
+    const uint32_t rva =
+        uint32_t(uint8_t(program[at])) | uint32_t(uint8_t(program[at + 1])) << 8 |
+        uint32_t(uint8_t(program[at + 2])) << 16 | uint32_t(uint8_t(program[at + 3])) << 24;
     if (rva > kTestResourceRva && rva < kTestResourceRva + section.size()) {
       program[at + 3] = 0x7F;  // far beyond the image
       break;
@@ -243,8 +245,8 @@ TEST_F(FormArguments, AProgramWithSeveralFormsNeedsAName) {
   } catch (const EInvalidImage& e) {
     message = e.what();
   }
-  EXPECT_NE(message.find("holds 2 forms; name one as " + Path("app.exe") + ":NAME (TABOUTBOX, TMAINFORM)"),
-            std::string::npos)
+  EXPECT_NE(
+      message.find("holds 2 forms; name one as " + Path("app.exe") + ":NAME (TABOUTBOX, TMAINFORM)"), std::string::npos)
       << message;
   EXPECT_THROW(ReadFormSource(Path("app.exe") + ":NOSUCH"), EInvalidImage);
   EXPECT_THROW(ReadFormSource(Path("missing.exe") + ":TMAINFORM"), EFOpenError);
@@ -277,25 +279,28 @@ TEST_F(FormArguments, ListingMatchesPefile) {
   for (bool pe64 : {false, true}) {
     TestProgramOptions options;
     options.pe64 = pe64;
-    Write("cross.exe", TestProgram(
-                           {
-                               {10, u"TMAINFORM", 0, 0x0409, TestFormStream("TMainForm", "MainForm")},
-                               {10, u"T\u00C4BOUT", 0, 0x0407, TestFormStream("TAbout", "About")},
-                               {10, {}, 12, 0, TestFormStream("TTwelve", "Twelve")},
-                               {10, u"PLAIN", 0, 0, "not a form"},
-                           },
-                           options));
+    Write(
+        "cross.exe",
+        TestProgram(
+            {
+                {10, u"TMAINFORM", 0, 0x0409, TestFormStream("TMainForm", "MainForm")},
+                {10, u"T\u00C4BOUT", 0, 0x0407, TestFormStream("TAbout", "About")},
+                {10, {}, 12, 0, TestFormStream("TTwelve", "Twelve")},
+                {10, u"PLAIN", 0, 0, "not a form"},
+            },
+            options));
     const std::string script = Path("list.py");
-    Write("list.py",
-          "import sys, pefile\n"
-          "pe = pefile.PE(sys.argv[1])\n"
-          "for t in pe.DIRECTORY_ENTRY_RESOURCE.entries:\n"
-          "  if t.id != 10: continue\n"
-          "  for n in t.directory.entries:\n"
-          "    name = str(n.name) if n.name is not None else '#%d' % n.id\n"
-          "    for l in n.directory.entries:\n"
-          "      d = pe.get_data(l.data.struct.OffsetToData, l.data.struct.Size)\n"
-          "      if d[:4] == b'TPF0': sys.stdout.buffer.write(('%s %04x %d\\n' % (name, l.id, len(d))).encode())\n");
+    Write(
+        "list.py",
+        "import sys, pefile\n"
+        "pe = pefile.PE(sys.argv[1])\n"
+        "for t in pe.DIRECTORY_ENTRY_RESOURCE.entries:\n"
+        "  if t.id != 10: continue\n"
+        "  for n in t.directory.entries:\n"
+        "    name = str(n.name) if n.name is not None else '#%d' % n.id\n"
+        "    for l in n.directory.entries:\n"
+        "      d = pe.get_data(l.data.struct.OffsetToData, l.data.struct.Size)\n"
+        "      if d[:4] == b'TPF0': sys.stdout.buffer.write(('%s %04x %d\\n' % (name, l.id, len(d))).encode())\n");
     const std::string command = python + " " + script + " " + Path("cross.exe") + " > " + Path("pefile.txt");
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::ifstream in(Path("pefile.txt"), std::ios::binary);
@@ -304,7 +309,8 @@ TEST_F(FormArguments, ListingMatchesPefile) {
     std::string ours;
     TMemoryStream file;
     file.LoadFromFile(Path("cross.exe"));
-    for (const TProgramForm& f : ReadProgramForms(std::string(static_cast<const char*>(file.Memory()), size_t(file.Size())))) {
+    for (const TProgramForm& f :
+         ReadProgramForms(std::string(static_cast<const char*>(file.Memory()), size_t(file.Size())))) {
       char language[8];
       std::snprintf(language, sizeof language, "%04x", f.language);
       ours += f.name + " " + language + " " + std::to_string(f.data.size()) + "\n";

@@ -68,8 +68,8 @@ TEST(FormCensus, CountsEveryComponentBelowTheRootAndItsUnknownProperties) {
   EXPECT_EQ(c.frames, std::set<std::string>{"TAddressFrame"});
   // Properties are kept for unknown classes only, collection items by collection.
   EXPECT_EQ(c.unknownProperties.count("TButton"), 0u);
-  const std::map<std::string, int> grid{{"Columns", 1}, {"Columns.Width", 2}, {"Left", 1},
-                                        {"Selected.Strings", 1}, {"TitleColor", 1}};
+  const std::map<std::string, int> grid{
+      {"Columns", 1}, {"Columns.Width", 2}, {"Left", 1}, {"Selected.Strings", 1}, {"TitleColor", 1}};
   EXPECT_EQ(c.unknownProperties.at("TwwDBGrid"), grid);
   EXPECT_EQ(c.unknownProperties.at("TAddressFrame").at("Left"), 1);
 }
@@ -97,7 +97,10 @@ TEST(FormCensus, ReadsBackWhatItWrites) {
   EXPECT_EQ(back.frames, c.frames);
   EXPECT_EQ(back.unknownProperties, c.unknownProperties);
   // A binary form can carry a tab in a class name; it must not split the record.
-  const FormCensus tabbed = TakeFormCensus(std::string("TPF0\x06TFo\trm\x01" "F\x00\x00", 15));
+  const FormCensus tabbed = TakeFormCensus(std::string(
+      "TPF0\x06TFo\trm\x01"
+      "F\x00\x00",
+      15));
   EXPECT_EQ(tabbed.rootClass, "TFo rm");
   EXPECT_EQ(FormCensusFromTsv(FormCensusToTsv(tabbed)).rootClass, "TFo rm");
 }
@@ -129,8 +132,9 @@ TEST(UnitScan, ChainsFollowAncestorsAndEndOnACycle) {
 TEST(ClassTable, MergesSpellingsAndListsEachFormOnce) {
   UnitDeclarations units;
   ScanUnitSource("Frames", kUnit, units);
-  std::vector<CensusForm> forms{{"b/Main.dfm", {}, TakeFormCensus(kMainForm)},
-                                {"a/Other.dfm", {}, TakeFormCensus("object O: TForm\n object G: TWWDBGRID\n end\nend\n")}};
+  std::vector<CensusForm> forms{
+      {"b/Main.dfm", {}, TakeFormCensus(kMainForm)},
+      {"a/Other.dfm", {}, TakeFormCensus("object O: TForm\n object G: TWWDBGRID\n end\nend\n")}};
   const std::vector<CensusClassRow> rows = BuildClassTable(forms, units);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].name, "TButton");
@@ -157,6 +161,8 @@ TEST(ClassTable, CsvQuotesFieldsThatNeedIt) {
   row.forms = {"a, b.dfm", "c.dfm"};
   row.properties = {{"Left", 2}};
   const std::string csv = ClassTableCsv({row});
-  EXPECT_EQ(csv, "class,count,forms,known,frame,unit,form_paths,properties\r\n"
-                 "TX,2,2,no,no,,\"a, b.dfm; c.dfm\",Left=2\r\n");
+  EXPECT_EQ(
+      csv,
+      "class,count,forms,known,frame,unit,form_paths,properties\r\n"
+      "TX,2,2,no,no,,\"a, b.dfm; c.dfm\",Left=2\r\n");
 }

@@ -28,14 +28,26 @@ SurveyRecord Record(const std::string& key, const std::string& path, const std::
 
 TEST(SurveyReportText, KeepsUtf8AndReadsOtherBytesAsLatin1) {
   EXPECT_EQ(DisplayUtf8("plain"), "plain");
-  EXPECT_EQ(DisplayUtf8("Gr\xC3\xBC\xC3\x9F" "e"), "Gr\xC3\xBC\xC3\x9F" "e");
-  EXPECT_EQ(DisplayUtf8("Gr\xFC\xDF" "e"), "Gr\xC3\xBC\xC3\x9F" "e");
+  EXPECT_EQ(
+      DisplayUtf8("Gr\xC3\xBC\xC3\x9F"
+                  "e"),
+      "Gr\xC3\xBC\xC3\x9F"
+      "e");
+  EXPECT_EQ(
+      DisplayUtf8("Gr\xFC\xDF"
+                  "e"),
+      "Gr\xC3\xBC\xC3\x9F"
+      "e");
   // A lead byte without its continuation, an overlong form, a cut sequence.
-  EXPECT_EQ(DisplayUtf8("\xC3" "a"), "\xC3\x83" "a");
+  EXPECT_EQ(
+      DisplayUtf8("\xC3"
+                  "a"),
+      "\xC3\x83"
+      "a");
   EXPECT_EQ(DisplayUtf8("\xC0\xAF"), "\xC3\x80\xC2\xAF");
   EXPECT_EQ(DisplayUtf8("\xE2\x82"), "\xC3\xA2\xC2\x82");
-  EXPECT_EQ(HtmlEscape("<script>a & 'b' \"c\"</script>"),
-            "&lt;script&gt;a &amp; &#39;b&#39; &quot;c&quot;&lt;/script&gt;");
+  EXPECT_EQ(
+      HtmlEscape("<script>a & 'b' \"c\"</script>"), "&lt;script&gt;a &amp; &#39;b&#39; &quot;c&quot;&lt;/script&gt;");
 }
 
 TEST(SurveyRecords, ReadBackWhatTheSurveyWrote) {
@@ -64,8 +76,8 @@ TEST(SurveyRecords, FormsCsvNamesAncestorsUnknownClassesAndErrors) {
   const std::string csv = FormsCsv({ok, bad}, units);
   EXPECT_NE(csv.find("\r\nChild.dfm,1,ok,TChild,C,yes,TBase; TForm,0,0,2,2,TRxLabel,,0.000,\r\n"), std::string::npos)
       << csv;
-  EXPECT_NE(csv.find("\r\n\"Bad, one.dfm\",2,failed,,,no,,0,0,0,0,,,0.000,Line 2: Unexpected end\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      csv.find("\r\n\"Bad, one.dfm\",2,failed,,,no,,0,0,0,0,,,0.000,Line 2: Unexpected end\r\n"), std::string::npos)
       << csv;
 }
 

@@ -26,9 +26,13 @@ TEST(SurveyWorkers, TellsExitsSignalsAndTimeoutsApart) {
   limits.seconds = 1;
   const auto start = std::chrono::steady_clock::now();
   // The sleeping child leaves a grandchild in its group; both must go.
-  auto o = RunAll({Shell("exit 0"), Shell("exit 3"), Shell("kill -SEGV $$"), Shell("sleep 30 & sleep 30"),
-                   {{"/nonexistent/program"}, "/dev/null"}},
-                  2, limits);
+  auto o = RunAll(
+      {Shell("exit 0"),
+       Shell("exit 3"),
+       Shell("kill -SEGV $$"),
+       Shell("sleep 30 & sleep 30"),
+       {{"/nonexistent/program"}, "/dev/null"}},
+      2, limits);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ASSERT_EQ(o.size(), 5u);
   EXPECT_EQ(o[0].kind, WorkerOutcome::Exited);

@@ -24,8 +24,8 @@ std::string FormTextOfSize(size_t size) {
 // Another program truncating the file while we convert it must not crash us
 // (a mapped file would raise SIGBUS on the next read of a lost page).
 TEST(ToolInput, KeepsItsBytesWhenTheFileIsTruncatedAfterReading) {
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("tessaly-input-" + std::to_string(::getpid()) + ".txt")).string();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("tessaly-input-" + std::to_string(::getpid()) + ".txt")).string();
   // One small input, and one over the size read onto large pages.
   for (size_t size : {size_t(100) << 10, size_t(9) << 20}) {
     SCOPED_TRACE(size);

@@ -13,12 +13,12 @@
 
 #include "Ancestors.h"
 #include "LoadForm.h"
+#include "LoadPreview.h"
 #include "RewriteTestSupport.h"
 #include "SourceTreeSupport.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 
@@ -44,8 +44,7 @@ class AncestorsTest : public testsupport::SourceTreeTest {
 
   // A unit and its form: "Dir/Name.pas" declaring cls = class(ancestor), and
   // "Dir/Name.dfm".
-  std::string Form(const std::string& stem, const std::string& cls, const std::string& ancestor,
-                   const Lines& text) {
+  std::string Form(const std::string& stem, const std::string& cls, const std::string& ancestor, const Lines& text) {
     Write(stem + ".pas", Unit(fs::path(stem).filename().string(), cls, ancestor));
     return Write(stem + ".dfm", Text(text));
   }
@@ -76,29 +75,31 @@ class AncestorsTest : public testsupport::SourceTreeTest {
   TStringList source_, log_;
 };
 
-const Lines kBase = {"object FormBase: TFormBase",
-                     "  Caption = 'Base'",
-                     "  ClientWidth = 300",
-                     "  OnCreate = FormCreate",
-                     "  object Panel1: TPanel",
-                     "    Left = 8",
-                     "  end",
-                     "  object Button1: TButton",
-                     "    Caption = 'OK'",
-                     "    Left = 16",
-                     "  end",
-                     "end"};
+const Lines kBase = {
+    "object FormBase: TFormBase",
+    "  Caption = 'Base'",
+    "  ClientWidth = 300",
+    "  OnCreate = FormCreate",
+    "  object Panel1: TPanel",
+    "    Left = 8",
+    "  end",
+    "  object Button1: TButton",
+    "    Caption = 'OK'",
+    "    Left = 16",
+    "  end",
+    "end"};
 
-const Lines kChild = {"inherited FormChild: TFormChild",
-                      "  Caption = 'Child'",
-                      "  inherited Button1: TButton",
-                      "    Caption = 'Apply'",
-                      "    OnClick = Button1Click",
-                      "  end",
-                      "  object Label1: TLabel [0]",
-                      "    Caption = 'Name'",
-                      "  end",
-                      "end"};
+const Lines kChild = {
+    "inherited FormChild: TFormChild",
+    "  Caption = 'Child'",
+    "  inherited Button1: TButton",
+    "    Caption = 'Apply'",
+    "    OnClick = Button1Click",
+    "  end",
+    "  object Label1: TLabel [0]",
+    "    Caption = 'Name'",
+    "  end",
+    "end"};
 
 }  // namespace
 
@@ -108,21 +109,25 @@ const Lines kChild = {"inherited FormChild: TFormChild",
 TEST_F(AncestorsTest, TwoLevelChainMergesIntoTheAncestor) {
   Form("FormBase", "TFormBase", "TForm", kBase);
   std::string child = Form("FormChild", "TFormChild", "TFormBase", kChild);
-  EXPECT_EQ(Load(child), Text({"object FormChild: TFormChild", "  Caption = 'Child'", "  ClientWidth = 300",
-                                "  object Label1: TLabel", "    Caption = 'Name'", "  end",
-                                "  object Panel1: TPanel", "    Left = 8", "  end", "  object Button1: TButton",
-                                "    Caption = 'Apply'", "    Left = 16", "  end", "end"}));
+  EXPECT_EQ(
+      Load(child),
+      Text({"object FormChild: TFormChild", "  Caption = 'Child'", "  ClientWidth = 300", "  object Label1: TLabel",
+            "    Caption = 'Name'", "  end", "  object Panel1: TPanel", "    Left = 8", "  end",
+            "  object Button1: TButton", "    Caption = 'Apply'", "    Left = 16", "  end", "end"}));
   EXPECT_EQ(source_.Lines()[4], "");  // the child's own event line is blanked
-  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Inherits [TFormBase] from FormBase.dfm",
-                                 "[TPanel]: [False]", "[TButton]: [False]"}));
+  EXPECT_EQ(
+      log_.Lines(),
+      (Lines{
+          "[TLabel]: [False]", "Inherits [TFormBase] from FormBase.dfm", "[TPanel]: [False]", "[TButton]: [False]"}));
 }
 
 TEST_F(AncestorsTest, ThreeLevelChainReadsFromTheRootAncestorDown) {
   Form("FormBase", "TFormBase", "TForm", kBase);
   Form("FormChild", "TFormChild", "TFormBase", kChild);
-  std::string grand = Form("FormGrand", "TFormGrand", "TFormChild",
-                           {"inherited FormGrand: TFormGrand", "  inherited Label1: TLabel", "    Caption = 'Grand'",
-                            "  end", "  inherited Panel1: TPanel", "    Left = 40", "  end", "end"});
+  std::string grand = Form(
+      "FormGrand", "TFormGrand", "TFormChild",
+      {"inherited FormGrand: TFormGrand", "  inherited Label1: TLabel", "    Caption = 'Grand'", "  end",
+       "  inherited Panel1: TPanel", "    Left = 40", "  end", "end"});
   std::string text = Load(grand);
   EXPECT_NE(text.find("object FormGrand: TFormGrand\r\n  Caption = 'Child'"), std::string::npos) << text;
   EXPECT_NE(text.find("object Label1: TLabel\r\n    Caption = 'Grand'"), std::string::npos) << text;
@@ -139,12 +144,15 @@ TEST_F(AncestorsTest, ThreeLevelChainReadsFromTheRootAncestorDown) {
 // properties under its new parent.
 TEST_F(AncestorsTest, ComponentMovedToAnotherParentInTheChild) {
   Form("FormBase", "TFormBase", "TForm", kBase);
-  std::string child = Form("FormChild", "TFormChild", "TFormBase",
-                           {"inherited FormChild: TFormChild", "  inherited Panel1: TPanel",
-                            "    inherited Button1: TButton", "      Left = 2", "    end", "  end", "end"});
-  EXPECT_EQ(Load(child), Text({"object FormChild: TFormChild", "  Caption = 'Base'", "  ClientWidth = 300",
-                                "  object Panel1: TPanel", "    Left = 8", "    object Button1: TButton",
-                                "      Caption = 'OK'", "      Left = 2", "    end", "  end", "end"}));
+  std::string child = Form(
+      "FormChild", "TFormChild", "TFormBase",
+      {"inherited FormChild: TFormChild", "  inherited Panel1: TPanel", "    inherited Button1: TButton",
+       "      Left = 2", "    end", "  end", "end"});
+  EXPECT_EQ(
+      Load(child),
+      Text({"object FormChild: TFormChild", "  Caption = 'Base'", "  ClientWidth = 300", "  object Panel1: TPanel",
+            "    Left = 8", "    object Button1: TButton", "      Caption = 'OK'", "      Left = 2", "    end", "  end",
+            "end"}));
 }
 
 // The ancestor lives in a sibling folder of the project, its unit and form
@@ -168,12 +176,15 @@ TEST_F(AncestorsTest, BinaryAncestorInASiblingFolderWithOtherLetterCases) {
 // components created as new ones, with one log line naming the ancestor.
 TEST_F(AncestorsTest, MissingAncestorPreviewsTheFormAloneWithOneLogLine) {
   std::string child = Form("FormChild", "TFormChild", "TFormBase", kChild);
-  EXPECT_EQ(Load(child), Text({"object FormChild: TFormChild", "  Caption = 'Child'", "  object Label1: TLabel",
-                                "    Caption = 'Name'", "  end", "  object Button1: TButton", "    Caption = 'Apply'",
-                                "  end", "end"}));
-  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Ancestor [TFormBase] of [TFormChild] not found: no unit with a form declares it; looked in " +
-                                                          fs::weakly_canonical(dir_).string() +
-                                                          " and its sub-folders"}));
+  EXPECT_EQ(
+      Load(child),
+      Text({"object FormChild: TFormChild", "  Caption = 'Child'", "  object Label1: TLabel", "    Caption = 'Name'",
+            "  end", "  object Button1: TButton", "    Caption = 'Apply'", "  end", "end"}));
+  EXPECT_EQ(
+      log_.Lines(),
+      (Lines{"[TLabel]: [False]",
+             "Ancestor [TFormBase] of [TFormChild] not found: no unit with a form declares it; looked in " +
+                 fs::weakly_canonical(dir_).string() + " and its sub-folders"}));
 }
 
 TEST_F(AncestorsTest, LoopAndTooDeepChainsAreClearErrors) {
@@ -194,28 +205,31 @@ TEST_F(AncestorsTest, LoopAndTooDeepChainsAreClearErrors) {
 // "inherited" lines inside it change the frame's components.
 TEST_F(AncestorsTest, FrameInsideAFormIsReadFromItsOwnForm) {
   Form("frames/FrameAddr", "TFrameAddr", "TFrame",
-       {"object FrameAddr: TFrameAddr", "  Width = 200", "  Height = 60", "  TabOrder = 0",
-        "  object Label1: TLabel", "    Caption = 'Street'", "  end", "end"});
-  std::string form = Form("FormMain", "TFormMain", "TForm",
-                          {"object FormMain: TFormMain", "  inline Addr1: TFrameAddr", "    Left = 8",
-                           "    TabOrder = 2", "    inherited Label1: TLabel", "      Caption = 'Road'",
-                           "    end", "  end", "  object Label1: TLabel", "  end", "end"});
-  EXPECT_EQ(Load(form), Text({"object FormMain: TFormMain", "  inline Addr1: TFrame", "    Width = 200",
-                               "    Height = 60", "    TabOrder = 2", "    Left = 8", "    object Label1: TLabel",
-                               "      Caption = 'Road'", "    end", "  end", "  object Label1: TLabel", "  end",
-                               "end"}));
-  EXPECT_EQ(log_.Lines(), (Lines{"[TLabel]: [False]", "Frame [TFrameAddr] from frames/FrameAddr.dfm",
-                                 "[TLabel]: [False]"}));
+       {"object FrameAddr: TFrameAddr", "  Width = 200", "  Height = 60", "  TabOrder = 0", "  object Label1: TLabel",
+        "    Caption = 'Street'", "  end", "end"});
+  std::string form = Form(
+      "FormMain", "TFormMain", "TForm",
+      {"object FormMain: TFormMain", "  inline Addr1: TFrameAddr", "    Left = 8", "    TabOrder = 2",
+       "    inherited Label1: TLabel", "      Caption = 'Road'", "    end", "  end", "  object Label1: TLabel", "  end",
+       "end"});
+  EXPECT_EQ(
+      Load(form),
+      Text({"object FormMain: TFormMain", "  inline Addr1: TFrame", "    Width = 200", "    Height = 60",
+            "    TabOrder = 2", "    Left = 8", "    object Label1: TLabel", "      Caption = 'Road'", "    end",
+            "  end", "  object Label1: TLabel", "  end", "end"}));
+  EXPECT_EQ(
+      log_.Lines(), (Lines{"[TLabel]: [False]", "Frame [TFrameAddr] from frames/FrameAddr.dfm", "[TLabel]: [False]"}));
 }
 
 // A frame whose form is nowhere becomes a placeholder that keeps its
 // children.
 TEST_F(AncestorsTest, FrameWithoutItsFormBecomesAPlaceholderKeepingChildren) {
-  std::string form = Write("FormMain.dfm", Text({"object FormMain: TFormMain", "  inline Addr1: TFrameAddr",
-                                                 "    Left = 8", "    TabOrder = 2", "    inherited Label1: TLabel",
-                                                 "      Caption = 'Road'", "    end", "  end", "end"}));
+  std::string form = Write(
+      "FormMain.dfm",
+      Text({"object FormMain: TFormMain", "  inline Addr1: TFrameAddr", "    Left = 8", "    TabOrder = 2",
+            "    inherited Label1: TLabel", "      Caption = 'Road'", "    end", "  end", "end"}));
   EXPECT_EQ(Load(form), Text({"object FormMain: TFormMain", "  inline Addr1: TUnknown", "    Left = 8",
-                               "    inherited Label1: TLabel", "      Caption = 'Road'", "    end", "  end", "end"}));
+                              "    inherited Label1: TLabel", "      Caption = 'Road'", "    end", "  end", "end"}));
 }
 
 TEST_F(AncestorsTest, FlattenWritesTheResolvedFormAsOneObjectText) {

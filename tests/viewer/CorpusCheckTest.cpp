@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "FormFiles.h"
+#include "LoadPreview.h"
 #include "RegisteredClassNames.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
 #include "core/SysUtils.h"
-#include "FormFiles.h"
-#include "LoadPreview.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 
@@ -62,8 +62,8 @@ Outcome LoadOne(const fs::path& path) {
     o.rule = "file cannot be opened (EFOpenError)";
     o.message = e.what();
   } catch (const EReadError& e) {
-    o.rule = fs::file_size(path) < 6 ? "shorter than six bytes (EReadError)"
-                                     : "damaged binary form stream (EReadError)";
+    o.rule =
+        fs::file_size(path) < 6 ? "shorter than six bytes (EReadError)" : "damaged binary form stream (EReadError)";
     o.message = e.what();
   } catch (const EInvalidImage& e) {
     o.rule = "neither form text nor a valid resource (EInvalidImage)";

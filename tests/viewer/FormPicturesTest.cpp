@@ -58,7 +58,7 @@ TEST(FormPictures, GlyphsAndImageListsGetTheTransparencyTheyAreDrawnWith) {
   ASSERT_NE(glyph, nullptr);
   const QImage g = Decode(*glyph);
   ASSERT_EQ(g.size(), QSize(16, 16));
-  EXPECT_EQ(qAlpha(g.pixel(0, 15)), 0);    // the bottom-left colour is left out
+  EXPECT_EQ(qAlpha(g.pixel(0, 15)), 0);  // the bottom-left colour is left out
   EXPECT_EQ(qAlpha(g.pixel(8, 8)), 255);
   EXPECT_EQ(qBlue(g.pixel(8, 8)), 200);
   const TFormPicture* first = Find(pictures, "Icons.Bitmap.0.png");
@@ -78,8 +78,11 @@ TEST(FormPictures, UndecodableDataIsListedWithItsReason) {
   const std::string brokenJpeg = jpegClass + std::string("\x06\0\0\0\xFF\xD8\xFF\xE0\0\0", 10);
   const std::string unknownClass = std::string("\x08TWeirdOo") + "garbage!";
   const std::vector<TFormPicture> pictures = ExtractFormPictures(FormWith(
-      "  object Photo: TImage\r\n    Picture.Data = {" + Hex(brokenJpeg) + "}\r\n  end\r\n"
-      "  object Other: TImage\r\n    Picture.Data = {" + Hex(unknownClass) + "}\r\n  end\r\n"
+      "  object Photo: TImage\r\n    Picture.Data = {" + Hex(brokenJpeg) +
+      "}\r\n  end\r\n"
+      "  object Other: TImage\r\n    Picture.Data = {" +
+      Hex(unknownClass) +
+      "}\r\n  end\r\n"
       "  object Btn: TSpeedButton\r\n    Glyph.Data = {0A000000424D0000}\r\n  end\r\n"));
   ASSERT_EQ(pictures.size(), 3u);
   EXPECT_EQ(pictures[0].fileName, "Photo.Picture.Data");
@@ -93,17 +96,17 @@ TEST(FormPictures, BinaryValuesThatAreNoPicturesAreLeftOut) {
   const std::vector<TFormPicture> pictures = ExtractFormPictures(FormWith(
       "  object Tree: TTreeView\r\n    Items.Data = {0300000020000000}\r\n  end\r\n"
       "  object Grid: TDBGrid\r\n    Layout.Data = {00}\r\n  end\r\n"
-      "  object Empty: TImageList\r\n    Bitmap = {494C010100000000000000001000100000000000FFFFFFFF1900FFFFFFFFFFFFFFFF}\r\n  end\r\n"));
+      "  object Empty: TImageList\r\n    Bitmap = "
+      "{494C010100000000000000001000100000000000FFFFFFFF1900FFFFFFFFFFFFFFFF}\r\n  end\r\n"));
   EXPECT_TRUE(pictures.empty());
 }
 
 TEST(FormPictures, NamesGiveComponentPropertyAndCollectionItem) {
-  const std::string png =
-      "0954506E67496D616765" + Hex(std::string("\x89PNG\r\n\x1a\n", 8)) + "00";  // does not decode
+  const std::string png = "0954506E67496D616765" + Hex(std::string("\x89PNG\r\n\x1a\n", 8)) + "00";  // does not decode
   const std::vector<TFormPicture> pictures = ExtractFormPictures(
       "object F: TForm\r\n  Icon.Data = {0000010000000000}\r\n"
-      "  object Bar: TCoolBar\r\n    Bands = <\r\n      item\r\n        Bitmap.Data = {" + png +
-      "}\r\n      end\r\n      item\r\n        Bitmap.Data = {" + png + "}\r\n      end>\r\n  end\r\nend\r\n");
+      "  object Bar: TCoolBar\r\n    Bands = <\r\n      item\r\n        Bitmap.Data = {" +
+      png + "}\r\n      end\r\n      item\r\n        Bitmap.Data = {" + png + "}\r\n      end>\r\n  end\r\nend\r\n");
   ASSERT_EQ(pictures.size(), 3u);
   EXPECT_EQ(pictures[0].fileName, "F.Icon.Data");
   EXPECT_EQ(pictures[0].skipped, "the icon data does not decode");

@@ -31,13 +31,21 @@ namespace {
 std::string Text(const Lines& lines) { return testsupport::CrLfText(lines); }
 
 std::string Unit(const std::string& cls, const std::string& ancestor) {
-  return "unit U;\r\ninterface\r\ntype\r\n  " + cls + " = class(" + ancestor + ")\r\n  end;\r\nimplementation\r\nend.\r\n";
+  return "unit U;\r\ninterface\r\ntype\r\n  " + cls + " = class(" + ancestor +
+         ")\r\n  end;\r\nimplementation\r\nend.\r\n";
 }
 
-const Lines kMeterForm = {"object Form1: TForm1",  "  object Meter1: TFancyMeter", "    Left = 8",
-                          "    Top = 8",           "    Width = 100",                "    Height = 20",
-                          "    Kind = gkPie",      "    OnClick = Meter1Click",      "  end",
-                          "end"};
+const Lines kMeterForm = {
+    "object Form1: TForm1",
+    "  object Meter1: TFancyMeter",
+    "    Left = 8",
+    "    Top = 8",
+    "    Width = 100",
+    "    Height = 20",
+    "    Kind = gkPie",
+    "    OnClick = Meter1Click",
+    "  end",
+    "end"};
 
 const Lines kChild = {"inherited FormChild: TFormChild", "  Caption = 'Child'", "end"};
 
@@ -77,7 +85,9 @@ class FormSearchTest : public testsupport::SourceTreeTest {
     return std::any_of(Log().begin(), Log().end(), [&](const std::string& l) { return l.find(part) != l.npos; });
   }
   size_t CountLogged(const std::string& part) const {
-    return size_t(std::count_if(Log().begin(), Log().end(), [&](const std::string& l) { return l.find(part) != l.npos; }));
+    return size_t(std::count_if(Log().begin(), Log().end(), [&](const std::string& l) {
+      return l.find(part) != l.npos;
+    }));
   }
 
   std::vector<fs::path> pipes_;
@@ -118,9 +128,11 @@ TEST_F(FormSearchTest, WithoutAProjectOnlyTheFormsFolderIsSearched) {
   std::string child = Write("app/forms/FormChild.dfm", Text(kChild));
   Load(child);
   EXPECT_EQ(error_, "");
-  EXPECT_EQ(load_->missingAncestor, "Ancestor [TFormBase] of [TFormChild] not found: no unit with a form declares it; "
-                                    "looked in " + (dir_ / "app/forms").string() +
-                                    " (no project file found within three folders up)");
+  EXPECT_EQ(
+      load_->missingAncestor,
+      "Ancestor [TFormBase] of [TFormChild] not found: no unit with a form declares it; "
+      "looked in " +
+          (dir_ / "app/forms").string() + " (no project file found within three folders up)");
 
   Write("app/App.dproj", "<Project/>");
   Load(child);
@@ -223,7 +235,8 @@ TEST_F(FormSearchTest, NestedFramesAreReadOnceAndTheResolvedSizeIsBounded) {
       std::string n = std::to_string(k), down = std::to_string(k - 1);
       Lines text = {"object F" + n + ": TF" + n};
       for (int c = 0; c < 6; ++c)
-        text.insert(text.end(), {"  inline A" + std::to_string(c) + ": TF" + down, "    Left = " + std::to_string(c), "  end"});
+        text.insert(
+            text.end(), {"  inline A" + std::to_string(c) + ": TF" + down, "    Left = " + std::to_string(c), "  end"});
       text.push_back("end");
       Write("F" + n + ".pas", Unit("TF" + n, "TFrame"));
       Write("F" + n + ".dfm", Text(text));

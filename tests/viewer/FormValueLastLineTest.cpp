@@ -10,8 +10,10 @@
 using Lines = std::vector<std::string>;
 
 TEST(FormValueLastLineTest, OneLineValuesEndOnTheirLine) {
-  Lines l = {"  Left = 8", "  Caption = 'a (b'", "  Font.Style = [fsBold]", "  Items = <>", "  Data = {0A0B}",
-             "  Strings = ('x')", "  end"};
+  Lines l = {
+      "  Left = 8",   "  Caption = 'a (b'", "  Font.Style = [fsBold]",
+      "  Items = <>", "  Data = {0A0B}",    "  Strings = ('x')",
+      "  end"};
   for (int k = 0; k < int(l.size()); ++k) EXPECT_EQ(FormValueLastLine(l, k), k) << l[size_t(k)];
 }
 
@@ -46,8 +48,8 @@ TEST(FormValueLastLineTest, BinaryDataEndsAtTheLineEndingInBrace) {
 }
 
 TEST(FormValueLastLineTest, CollectionEndsAtItsOwnEndAngle) {
-  Lines l = {"Columns = <", "  item", "    Width = 1", "  end", "  item", "    Sub = <", "      item",
-             "      end>", "    Empty = <>", "  end>", "Left = 1"};
+  Lines l = {"Columns = <", "  item",     "    Width = 1",  "  end",  "  item",  "    Sub = <",
+             "      item",  "      end>", "    Empty = <>", "  end>", "Left = 1"};
   EXPECT_EQ(FormValueLastLine(l, 0), 9);
   EXPECT_EQ(FormValueLastLine(l, 5), 7);
 }

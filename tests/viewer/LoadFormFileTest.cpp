@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "FormFiles.h"
+#include "LoadPreview.h"
+#include "RewriteCommand.h"
 #include "RewriteTestSupport.h"
 #include "core/Exceptions.h"
 #include "core/Streams.h"
 #include "core/Strings.h"
-#include "FormFiles.h"
-#include "LoadPreview.h"
-#include "RewriteCommand.h"
 #include "rewrite.h"
 #include "streaming/Converters.h"
 
@@ -63,43 +63,45 @@ std::string TextOfResource(TStream& resource) {
   return ReadAll(out);
 }
 
-const Lines kMeterForm = {"object Form1: TForm1",
-                          "  OnCreate = FormCreate",
-                          "  object Meter1: TFancyMeter",
-                          "    Left = 8",
-                          "    Top = 16",
-                          "    Kind = mkRound",
-                          "    OnClick = Meter1Click",
-                          "  end",
-                          "  object Button1: TButton",
-                          "    Caption = 'Go'",
-                          "    OnClick = Button1Click",
-                          "  end",
-                          "end"};
+const Lines kMeterForm = {
+    "object Form1: TForm1",
+    "  OnCreate = FormCreate",
+    "  object Meter1: TFancyMeter",
+    "    Left = 8",
+    "    Top = 16",
+    "    Kind = mkRound",
+    "    OnClick = Meter1Click",
+    "  end",
+    "  object Button1: TButton",
+    "    Caption = 'Go'",
+    "    OnClick = Button1Click",
+    "  end",
+    "end"};
 
-const Lines kMeterRewritten = {"object Form1: TForm1",
-                               "",
-                               "  object Meter1: TUnknown",
-                               "    Left = 8",
-                               "    Top = 16",
-                               "",
-                               "",
-                               "  end",
-                               "  object Button1: TButton",
-                               "    Caption = 'Go'",
-                               "",
-                               "  end",
-                               "end"};
+const Lines kMeterRewritten = {
+    "object Form1: TForm1",
+    "",
+    "  object Meter1: TUnknown",
+    "    Left = 8",
+    "    Top = 16",
+    "",
+    "",
+    "  end",
+    "  object Button1: TButton",
+    "    Caption = 'Go'",
+    "",
+    "  end",
+    "end"};
 
-const Lines kMeterLog = {"[TFancyMeter]: [True]", "Propertys: [left]",   "Propertys: [top]",
-                         "Propertys: [kind]",     "Propertys: [onclick]", "[TButton]: [False]"};
+const Lines kMeterLog = {
+    "[TFancyMeter]: [True]", "Propertys: [left]",    "Propertys: [top]",
+    "Propertys: [kind]",     "Propertys: [onclick]", "[TButton]: [False]"};
 
 class LoadFormFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     static std::atomic<int> counter{0};
-    dir_ = fs::temp_directory_path() /
-           ("tessaly-load-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    dir_ = fs::temp_directory_path() / ("tessaly-load-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
@@ -253,8 +255,8 @@ TEST_F(LoadFormFileTest, BinaryFileIsConvertedThenRewritten) {
   std::string previewed = Load(Write("meter.bin.dfm", ResourceOf(ToText(kMeterForm))));
   ASSERT_GT(source_.Count(), 0);
   EXPECT_EQ(source_.Lines()[0], "object Form1: TForm1");
-  EXPECT_NE(std::find(source_.Lines().begin(), source_.Lines().end(), "  object Meter1: TUnknown"),
-            source_.Lines().end());
+  EXPECT_NE(
+      std::find(source_.Lines().begin(), source_.Lines().end(), "  object Meter1: TUnknown"), source_.Lines().end());
   EXPECT_EQ(source_.Text().find("OnClick"), std::string::npos);
   EXPECT_EQ(log_.Lines(), kMeterLog);
   EXPECT_NE(previewed.find("TUnknown"), std::string::npos);
@@ -276,8 +278,8 @@ TEST_F(LoadFormFileTest, TwoLoadsInARowAppendBothLogs) {
 TEST_F(LoadFormFileTest, LogIsInUpdateStateWhileThePreviewRuns) {
   int countDuringPreview = -1;
   LoadFormFile(
-      Write("meter.dfm", ToText(kMeterForm)), source_, log_,
-      [&](TStream&) { countDuringPreview = log_.UpdateCount(); }, IsRegistered);
+      Write("meter.dfm", ToText(kMeterForm)), source_, log_, [&](TStream&) { countDuringPreview = log_.UpdateCount(); },
+      IsRegistered);
   EXPECT_EQ(countDuringPreview, 1);
   EXPECT_EQ(log_.UpdateCount(), 0);
 }
@@ -332,10 +334,12 @@ TEST_F(LoadFormFileTest, TextWithLeadingBlankFailsAsInvalidBinary) {
 // previews alone, its inherited components created as new ones, and the log
 // says which ancestor is missing.
 TEST_F(LoadFormFileTest, InheritedRootTextWithoutItsUnitPreviewsAloneWithALogLine) {
-  std::string previewed = Load(Write("inh.dfm", "\xEF\xBB\xBFinherited Form2: TForm2\r\n  Caption = 'c'\r\n"
-                                                 "  inherited Button1: TButton\r\n  end\r\nend\r\n"));
-  EXPECT_EQ(source_.Lines(), (Lines{"inherited Form2: TForm2", "  Caption = 'c'", "  inherited Button1: TButton",
-                                    "  end", "end"}));
+  std::string previewed = Load(Write(
+      "inh.dfm",
+      "\xEF\xBB\xBFinherited Form2: TForm2\r\n  Caption = 'c'\r\n"
+      "  inherited Button1: TButton\r\n  end\r\nend\r\n"));
+  EXPECT_EQ(source_.Lines(),
+            (Lines{"inherited Form2: TForm2", "  Caption = 'c'", "  inherited Button1: TButton", "  end", "end"}));
   EXPECT_EQ(previewed, "object Form2: TForm2\r\n  Caption = 'c'\r\n  object Button1: TButton\r\n  end\r\nend\r\n");
   ASSERT_EQ(log_.Count(), 1);
   EXPECT_EQ(log_[0].rfind("Ancestor of [TForm2] not found: no unit declares the class; looked in ", 0), 0u) << log_[0];
@@ -357,10 +361,10 @@ TEST_F(LoadFormFileTest, PlaceholderOpenAtEndRaisesListErrorSourceUnchangedLogKe
 TEST_F(LoadFormFileTest, ParserErrorAfterRewritingLeavesRewrittenSourceShown) {
   bool previewed = false;
   Lines form = {"object Form1: TForm1", "  OnCreate = FormCreate", "  Caption = 'unterminated", "end"};
-  EXPECT_THROW(LoadFormFile(
-                   Write("bad.dfm", ToText(form)), source_, log_, [&](TStream&) { previewed = true; },
-                   IsRegistered),
-               EParserError);
+  EXPECT_THROW(
+      LoadFormFile(
+          Write("bad.dfm", ToText(form)), source_, log_, [&](TStream&) { previewed = true; }, IsRegistered),
+      EParserError);
   EXPECT_FALSE(previewed);
   EXPECT_EQ(source_.Lines(), (Lines{"object Form1: TForm1", "", "  Caption = 'unterminated", "end"}));
   ExpectCleanedUp();
@@ -370,10 +374,10 @@ TEST_F(LoadFormFileTest, PreviewErrorPropagatesAfterCleanUp) {
   struct PreviewFailed : std::runtime_error {
     PreviewFailed() : std::runtime_error("preview failed") {}
   };
-  EXPECT_THROW(LoadFormFile(
-                   Write("meter.dfm", ToText(kMeterForm)), source_, log_, [](TStream&) { throw PreviewFailed(); },
-                   IsRegistered),
-               PreviewFailed);
+  EXPECT_THROW(
+      LoadFormFile(
+          Write("meter.dfm", ToText(kMeterForm)), source_, log_, [](TStream&) { throw PreviewFailed(); }, IsRegistered),
+      PreviewFailed);
   EXPECT_EQ(source_.Lines(), kMeterRewritten);
   EXPECT_EQ(log_.Lines(), kMeterLog);
   ExpectCleanedUp();
@@ -393,12 +397,21 @@ TEST_F(LoadFormFileTest, FailedLoadAfterGoodOneKeepsBothPanesFromTheGoodOne) {
 
 TEST_F(LoadFormFileTest, RewriteCommandPrintsLinesToStdoutAndLogToStderr) {
   std::ostringstream out, err;
-  Lines form = {"object Form1: TForm1", "  object Meter1: TFancyMeter", "    Left = 8", "    Kind = 1", "  end",
-                "  object B: TButton", "    OnClick = X", "  end", "end"};
+  Lines form = {
+      "object Form1: TForm1",
+      "  object Meter1: TFancyMeter",
+      "    Left = 8",
+      "    Kind = 1",
+      "  end",
+      "  object B: TButton",
+      "    OnClick = X",
+      "  end",
+      "end"};
   EXPECT_EQ(RunRewriteCommand({Write("m.dfm", ToText(form))}, out, err), 0);
-  EXPECT_EQ(out.str(),
-            "object Form1: TForm1\n  object Meter1: TUnknown\n    Left = 8\n\n  end\n  object B: TButton\n\n  "
-            "end\nend\n");
+  EXPECT_EQ(
+      out.str(),
+      "object Form1: TForm1\n  object Meter1: TUnknown\n    Left = 8\n\n  end\n  object B: TButton\n\n  "
+      "end\nend\n");
   EXPECT_EQ(err.str(), "[TFancyMeter]: [True]\nPropertys: [left]\nPropertys: [kind]\n[TButton]: [False]\n");
 }
 

@@ -62,8 +62,8 @@ TEST(RewriteHeaderTest, PropertyNamedObjectIsNotAHeader) {
 }
 
 TEST(RewriteHeaderTest, PropertyNamedObjectSomethingInsidePlaceholderIsAProperty) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "    ObjectMenuItem = Item1",
-                         "  end", "end"});
+  Rewritten r =
+      Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "    ObjectMenuItem = Item1", "  end", "end"});
   EXPECT_EQ(r.lines[2], "");
   EXPECT_EQ(r.log, (Lines{"[TFancyMeter]: [True]", "Propertys: [objectmenuitem]"}));
 }
@@ -92,9 +92,9 @@ TEST(RewriteHeaderTest, PositionSuffixMakesTheClassUnregisteredInAFormOfItsOwn) 
 // In an inherited form every new component carries its position among the
 // ancestor's children; it must not turn registered classes into placeholders.
 TEST(RewriteHeaderTest, PositionSuffixIsNotPartOfTheClassInAnInheritedForm) {
-  Rewritten r = Rewrite({"inherited Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end",
-                         "  object Meter1: TFancyMeter [0]", "    Kind = 1", "  end", "  object TFancyMeter [1]",
-                         "  end", "end"});
+  Rewritten r = Rewrite(
+      {"inherited Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end",
+       "  object Meter1: TFancyMeter [0]", "    Kind = 1", "  end", "  object TFancyMeter [1]", "  end", "end"});
   EXPECT_EQ(r.lines, (Lines{"inherited Form1: TForm1", "  object Panel1: TPanel [2]", "    Left = 4", "  end",
                             "  object Meter1: TUnknown [0]", "", "  end", "  object TUnknown [1]", "  end", "end"}));
   EXPECT_EQ(r.log, (Lines{"[TPanel]: [False]", "[TFancyMeter]: [True]", "Propertys: [kind]", "[TFancyMeter]: [True]"}));
@@ -107,8 +107,9 @@ TEST(RewriteHeaderTest, ClassNameIsTrimmedTextAfterFirstColon) {
 }
 
 TEST(RewriteHeaderTest, InheritedAndInlineHeadersOfRegisteredClassesPassThroughUnlogged) {
-  Rewritten r = Rewrite({"inherited Form2: TForm2", "  inherited Button1: TButton [2]", "    OnClick = B",
-                         "  end", "  inline Frame1: TPanel", "  end", "end"});
+  Rewritten r = Rewrite(
+      {"inherited Form2: TForm2", "  inherited Button1: TButton [2]", "    OnClick = B", "  end",
+       "  inline Frame1: TPanel", "  end", "end"});
   EXPECT_EQ(r.lines, (Lines{"inherited Form2: TForm2", "  inherited Button1: TButton [2]", "", "  end",
                             "  inline Frame1: TPanel", "  end", "end"}));
   EXPECT_TRUE(r.log.empty());
@@ -119,19 +120,22 @@ TEST(RewriteHeaderTest, InheritedAndInlineHeadersOfRegisteredClassesPassThroughU
 // to load: both become placeholders as an unknown "object" does, keeping
 // their "[n]" position and their children.
 TEST(RewriteHeaderTest, InheritedAndInlineHeadersOfUnregisteredClassesBecomePlaceholders) {
-  Rewritten r = Rewrite({"inherited Form2: TForm2", "  inherited Button1: TFancyButton [1]", "    Kind = 2",
-                         "    Left = 4", "  end", "  inline Frame1: TFancyFrame", "    TabOrder = 3",
-                         "    inherited Label1: TLabel", "      Caption = 'x'", "    end", "  end", "end"});
-  EXPECT_EQ(r.lines, (Lines{"inherited Form2: TForm2", "  inherited Button1: TUnknown [1]", "", "    Left = 4",
-                            "  end", "  inline Frame1: TUnknown", "", "    inherited Label1: TLabel",
-                            "      Caption = 'x'", "    end", "  end", "end"}));
-  EXPECT_EQ(r.log, (Lines{"[TFancyButton]: [True]", "Propertys: [kind]", "Propertys: [left]",
-                          "[TFancyFrame]: [True]", "Propertys: [taborder]"}));
+  Rewritten r = Rewrite(
+      {"inherited Form2: TForm2", "  inherited Button1: TFancyButton [1]", "    Kind = 2", "    Left = 4", "  end",
+       "  inline Frame1: TFancyFrame", "    TabOrder = 3", "    inherited Label1: TLabel", "      Caption = 'x'",
+       "    end", "  end", "end"});
+  EXPECT_EQ(
+      r.lines,
+      (Lines{"inherited Form2: TForm2", "  inherited Button1: TUnknown [1]", "", "    Left = 4", "  end",
+             "  inline Frame1: TUnknown", "", "    inherited Label1: TLabel", "      Caption = 'x'", "    end", "  end",
+             "end"}));
+  EXPECT_EQ(r.log, (Lines{"[TFancyButton]: [True]", "Propertys: [kind]", "Propertys: [left]", "[TFancyFrame]: [True]",
+                          "Propertys: [taborder]"}));
 }
 
 TEST(RewriteHeaderTest, RegisteredClassNamedLikeAnEventOrActionBlanksItsHeader) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object R: ActionRecorder", "  end", "  object M: OnlineMeter",
-                         "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object R: ActionRecorder", "  end", "  object M: OnlineMeter", "  end", "end"});
   EXPECT_EQ(r.lines[1], "");
   EXPECT_EQ(r.lines[3], "");
   EXPECT_EQ(r.log, (Lines{"[ActionRecorder]: [False]", "[OnlineMeter]: [False]"}));
@@ -146,9 +150,9 @@ TEST(RewriteEventTest, RootOnCreateOnLineOneIsBlanked) {
 }
 
 TEST(RewriteEventTest, RegisteredButtonLosesOnClickAndActionButKeepsTheRest) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object Button1: TButton", "    Left = 8",
-                         "    Action = Action1", "    Caption = 'Go'", "    onclick = Button1Click", "  end",
-                         "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Button1: TButton", "    Left = 8", "    Action = Action1",
+       "    Caption = 'Go'", "    onclick = Button1Click", "  end", "end"});
   EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Button1: TButton", "    Left = 8", "",
                             "    Caption = 'Go'", "", "  end", "end"}));
 }
@@ -161,28 +165,30 @@ TEST(RewriteEventTest, AnyPropertyBeginningWithOnOrActionIsBlanked) {
 }
 
 TEST(RewriteEventTest, QuotedListItemsBeginningWithOnStay) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object L: TListBox", "    Items.Strings = (",
-                         "      'Online'", "      'action')", "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object L: TListBox", "    Items.Strings = (", "      'Online'", "      'action')",
+       "  end", "end"});
   EXPECT_EQ(r.lines[3], "      'Online'");
   EXPECT_EQ(r.lines[4], "      'action')");
 }
 
 TEST(RewriteEventTest, ActionManagerActionBarsCollectionIsBlankedWhole) {
-  Lines in = {"object Form1: TForm1",
-              "  object ActionManager1: TActionManager",
-              "    ActionBars = <",
-              "      item",
-              "        Items = <",
-              "          item",
-              "            Caption = 'File'",
-              "          end>",
-              "      end",
-              "      item",
-              "        ActionBar = ActionToolBar1",
-              "      end>",
-              "    Left = 16",
-              "  end",
-              "end"};
+  Lines in = {
+      "object Form1: TForm1",
+      "  object ActionManager1: TActionManager",
+      "    ActionBars = <",
+      "      item",
+      "        Items = <",
+      "          item",
+      "            Caption = 'File'",
+      "          end>",
+      "      end",
+      "      item",
+      "        ActionBar = ActionToolBar1",
+      "      end>",
+      "    Left = 16",
+      "  end",
+      "end"};
   Rewritten r = Rewrite(in);
   for (int k = 2; k <= 11; ++k) EXPECT_EQ(r.lines[size_t(k)], "") << "line " << k;
   EXPECT_EQ(r.lines[12], "    Left = 16");
@@ -195,8 +201,9 @@ TEST(RewriteEventTest, EventWithStringContinuedByPlusIsBlankedWhole) {
 }
 
 TEST(RewriteEventTest, EventInsideCollectionItemOfRegisteredComponentIsBlanked) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object S: TStatusBar", "    Panels = <", "      item",
-                         "        Width = 50", "        OnDrawPanel = Draw", "      end>", "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object S: TStatusBar", "    Panels = <", "      item", "        Width = 50",
+       "        OnDrawPanel = Draw", "      end>", "  end", "end"});
   EXPECT_EQ(r.lines[4], "        Width = 50");
   EXPECT_EQ(r.lines[5], "");
   EXPECT_EQ(r.lines[6], "      end>");
@@ -211,16 +218,9 @@ TEST(RewriteEventTest, EndLinesAndBlankLinesStay) {
 // The placeholder scan: what an unregistered component keeps.
 
 TEST(RewritePlaceholderTest, FancyMeterKeepsPositionAndSizeOnly) {
-  Rewritten r = Rewrite({"object Form1: TForm1",
-                         "  object Meter1: TFancyMeter",
-                         "    Left = 8",
-                         "    Top = 16",
-                         "    Width = 120",
-                         "    Height = 24",
-                         "    Kind = mkRound",
-                         "    OnClick = Meter1Click",
-                         "  end",
-                         "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Meter1: TFancyMeter", "    Left = 8", "    Top = 16", "    Width = 120",
+       "    Height = 24", "    Kind = mkRound", "    OnClick = Meter1Click", "  end", "end"});
   EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Meter1: TUnknown", "    Left = 8", "    Top = 16",
                             "    Width = 120", "    Height = 24", "", "", "  end", "end"}));
   EXPECT_EQ(r.log, (Lines{"[TFancyMeter]: [True]", "Propertys: [left]", "Propertys: [top]", "Propertys: [width]",
@@ -228,24 +228,23 @@ TEST(RewritePlaceholderTest, FancyMeterKeepsPositionAndSizeOnly) {
 }
 
 TEST(RewritePlaceholderTest, TabOrderAndAlignAreDropped) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "    TabOrder = 1", "    Align = alTop",
-                         "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object M: TFancyMeter", "    TabOrder = 1", "    Align = alTop", "  end", "end"});
   EXPECT_EQ(r.lines[2], "");
   EXPECT_EQ(r.lines[3], "");
   EXPECT_EQ(r.log, (Lines{"[TFancyMeter]: [True]", "Propertys: [taborder]", "Propertys: [align]"}));
 }
 
 TEST(RewritePlaceholderTest, PropertyNameIsMatchedLowerCasedAndTrimmed) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "    WIDTH   = 5", "    Font.Height = -11",
-                         "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object M: TFancyMeter", "    WIDTH   = 5", "    Font.Height = -11", "  end", "end"});
   EXPECT_EQ(r.lines[2], "    WIDTH   = 5");
   EXPECT_EQ(r.lines[3], "");
   EXPECT_EQ(r.log, (Lines{"[TFancyMeter]: [True]", "Propertys: [width]", "Propertys: [font.height]"}));
 }
 
 TEST(RewritePlaceholderTest, EmptyLinesAreSkippedUnlogged) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "", "   ", "    Left = 1", "  end",
-                         "end"});
+  Rewritten r = Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "", "   ", "    Left = 1", "  end", "end"});
   EXPECT_EQ(r.log, (Lines{"[TFancyMeter]: [True]", "Propertys: [left]"}));
   EXPECT_EQ(r.lines[3], "   ");
 }
@@ -257,8 +256,8 @@ TEST(RewritePlaceholderTest, LineWithoutEqualsIsLoggedWithEmptyNameAndBlanked) {
 }
 
 TEST(RewritePlaceholderTest, EndInAnyLetterCaseClosesTheScan) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "  End", "  OnClick = X",
-                         "  Tag = 2", "end"});
+  Rewritten r =
+      Rewrite({"object Form1: TForm1", "  object M: TFancyMeter", "  End", "  OnClick = X", "  Tag = 2", "end"});
   EXPECT_EQ(r.lines[2], "  End");
   EXPECT_EQ(r.lines[3], "");
   EXPECT_EQ(r.lines[4], "  Tag = 2");  // back at top level: not a placeholder property
@@ -285,8 +284,8 @@ TEST(RewritePlaceholderTest, ScanPastLastLineKeepsLogInStringsOverload) {
 }
 
 TEST(RewritePlaceholderTest, UnterminatedCollectionInPlaceholderRaisesListIndexError) {
-  TStringList list(Lines{"object Form1: TForm1", "  object M: TFancyMeter", "    Items = <", "      item", "      end",
-                         "  end", "end"});
+  TStringList list(Lines{
+      "object Form1: TForm1", "  object M: TFancyMeter", "    Items = <", "      item", "      end", "  end", "end"});
   std::vector<std::string> log;
   EXPECT_THROW(RewriteFormLines(list, log, IsRegistered), EStringListError);
   EXPECT_EQ(log, (Lines{"[TFancyMeter]: [True]", "Propertys: [items]"}));
@@ -302,20 +301,10 @@ TEST(RewritePlaceholderTest, HeaderOnLastLineRaisesListIndexError) {
 // Multi-line values inside a placeholder: logged once, dropped whole.
 
 TEST(RewritePlaceholderValueTest, CollectionWithTwoItemsIsDroppedWholeAndLoggedOnce) {
-  Rewritten r = Rewrite({"object Form1: TForm1",
-                         "  object G: TFancyGrid",
-                         "    Left = 1",
-                         "    Columns = <",
-                         "      item",
-                         "        Width = 40",
-                         "        OnClick = C1",
-                         "      end",
-                         "      item",
-                         "        Title.Caption = 'x'",
-                         "      end>",
-                         "    Top = 2",
-                         "  end",
-                         "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object G: TFancyGrid", "    Left = 1", "    Columns = <", "      item",
+       "        Width = 40", "        OnClick = C1", "      end", "      item", "        Title.Caption = 'x'",
+       "      end>", "    Top = 2", "  end", "end"});
   for (int k = 3; k <= 10; ++k) EXPECT_EQ(r.lines[size_t(k)], "") << "line " << k;
   EXPECT_EQ(r.lines[11], "    Top = 2");
   EXPECT_EQ(r.lines[12], "  end");
@@ -323,45 +312,37 @@ TEST(RewritePlaceholderValueTest, CollectionWithTwoItemsIsDroppedWholeAndLoggedO
 }
 
 TEST(RewritePlaceholderValueTest, NestedCollectionsAreDroppedWithTheirOuterCollection) {
-  Rewritten r = Rewrite({"object Form1: TForm1",
-                         "  object G: TFancyBar",
-                         "    Bands = <",
-                         "      item",
-                         "        Items = <",
-                         "          item",
-                         "            Caption = 'a'",
-                         "          end>",
-                         "      end",
-                         "      item",
-                         "        Items = <>",
-                         "      end>",
-                         "    Width = 9",
-                         "  end",
-                         "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object G: TFancyBar", "    Bands = <", "      item", "        Items = <",
+       "          item", "            Caption = 'a'", "          end>", "      end", "      item", "        Items = <>",
+       "      end>", "    Width = 9", "  end", "end"});
   for (int k = 2; k <= 11; ++k) EXPECT_EQ(r.lines[size_t(k)], "") << "line " << k;
   EXPECT_EQ(r.lines[12], "    Width = 9");
   EXPECT_EQ(r.log, (Lines{"[TFancyBar]: [True]", "Propertys: [bands]", "Propertys: [width]"}));
 }
 
 TEST(RewritePlaceholderValueTest, ListIsDroppedWhole) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object L: TFancyList", "    Items.Strings = (", "      'one'",
-                         "      'two (2'", "      'end')", "    Height = 3", "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object L: TFancyList", "    Items.Strings = (", "      'one'", "      'two (2'",
+       "      'end')", "    Height = 3", "  end", "end"});
   for (int k = 2; k <= 5; ++k) EXPECT_EQ(r.lines[size_t(k)], "") << "line " << k;
   EXPECT_EQ(r.lines[6], "    Height = 3");
   EXPECT_EQ(r.log, (Lines{"[TFancyList]: [True]", "Propertys: [items.strings]", "Propertys: [height]"}));
 }
 
 TEST(RewritePlaceholderValueTest, BinaryDataIsDroppedWhole) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object I: TFancyImage", "    Picture.Data = {", "      0A54",
-                         "      00FF}", "    Left = 3", "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object I: TFancyImage", "    Picture.Data = {", "      0A54", "      00FF}",
+       "    Left = 3", "  end", "end"});
   for (int k = 2; k <= 4; ++k) EXPECT_EQ(r.lines[size_t(k)], "") << "line " << k;
   EXPECT_EQ(r.lines[5], "    Left = 3");
   EXPECT_EQ(r.log, (Lines{"[TFancyImage]: [True]", "Propertys: [picture.data]", "Propertys: [left]"}));
 }
 
 TEST(RewritePlaceholderValueTest, StringContinuedWithPlusIsDroppedWhole) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object M: TFancyMemo", "    Hint =", "      'first line' +",
-                         "      'end' +", "      'last'", "    Left = 3", "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object M: TFancyMemo", "    Hint =", "      'first line' +", "      'end' +",
+       "      'last'", "    Left = 3", "  end", "end"});
   for (int k = 2; k <= 5; ++k) EXPECT_EQ(r.lines[size_t(k)], "") << "line " << k;
   EXPECT_EQ(r.lines[6], "    Left = 3");
   EXPECT_EQ(r.log, (Lines{"[TFancyMemo]: [True]", "Propertys: [hint]", "Propertys: [left]"}));
@@ -371,37 +352,23 @@ TEST(RewritePlaceholderValueTest, StringContinuedWithPlusIsDroppedWhole) {
 // Components nested in an unregistered container stay inside its box.
 
 TEST(RewriteNestingTest, RegisteredChildOfUnknownContainerStaysWithEventTest) {
-  Rewritten r = Rewrite({"object Form1: TForm1",
-                         "  object Box: TFancyBox",
-                         "    Left = 1",
-                         "    Color = clRed",
-                         "    object Button1: TButton",
-                         "      Left = 5",
-                         "      Caption = 'Go'",
-                         "      OnClick = Go",
-                         "    end",
-                         "    Width = 80",
-                         "    BorderStyle = bsNone",
-                         "  end",
-                         "  Caption = 'Form'",
-                         "end"});
-  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    Left = 1", "",
-                            "    object Button1: TButton", "      Left = 5", "      Caption = 'Go'", "", "    end",
-                            "    Width = 80", "", "  end", "  Caption = 'Form'", "end"}));
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Box: TFancyBox", "    Left = 1", "    Color = clRed",
+       "    object Button1: TButton", "      Left = 5", "      Caption = 'Go'", "      OnClick = Go", "    end",
+       "    Width = 80", "    BorderStyle = bsNone", "  end", "  Caption = 'Form'", "end"});
+  EXPECT_EQ(
+      r.lines,
+      (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    Left = 1", "", "    object Button1: TButton",
+             "      Left = 5", "      Caption = 'Go'", "", "    end", "    Width = 80", "", "  end",
+             "  Caption = 'Form'", "end"}));
   EXPECT_EQ(r.log, (Lines{"[TFancyBox]: [True]", "Propertys: [left]", "Propertys: [color]", "[TButton]: [False]",
                           "Propertys: [width]", "Propertys: [borderstyle]"}));
 }
 
 TEST(RewriteNestingTest, UnregisteredChildOfUnknownContainerGetsItsOwnScan) {
-  Rewritten r = Rewrite({"object Form1: TForm1",
-                         "  object Box: TFancyBox",
-                         "    object Dial: TFancyDial",
-                         "      Top = 3",
-                         "      Needle = 4",
-                         "    end",
-                         "    Height = 7",
-                         "  end",
-                         "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Box: TFancyBox", "    object Dial: TFancyDial", "      Top = 3",
+       "      Needle = 4", "    end", "    Height = 7", "  end", "end"});
   EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    object Dial: TUnknown",
                             "      Top = 3", "", "    end", "    Height = 7", "  end", "end"}));
   EXPECT_EQ(r.log, (Lines{"[TFancyBox]: [True]", "[TFancyDial]: [True]", "Propertys: [top]", "Propertys: [needle]",
@@ -409,72 +376,55 @@ TEST(RewriteNestingTest, UnregisteredChildOfUnknownContainerGetsItsOwnScan) {
 }
 
 TEST(RewriteNestingTest, RegisteredChildsOwnChildrenFollowTheSameRules) {
-  Rewritten r = Rewrite({"object Form1: TForm1",
-                         "  object Box: TFancyBox",
-                         "    object Panel1: TPanel",
-                         "      OnResize = R",
-                         "      object Knob: TFancyKnob",
-                         "        Angle = 9",
-                         "      end",
-                         "      object Label1: TLabel",
-                         "        Action = A",
-                         "      end",
-                         "    end",
-                         "    Tag = 1",
-                         "  end",
-                         "end"});
-  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    object Panel1: TPanel", "",
-                            "      object Knob: TUnknown", "", "      end", "      object Label1: TLabel", "",
-                            "      end", "    end", "", "  end", "end"}));
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Box: TFancyBox", "    object Panel1: TPanel", "      OnResize = R",
+       "      object Knob: TFancyKnob", "        Angle = 9", "      end", "      object Label1: TLabel",
+       "        Action = A", "      end", "    end", "    Tag = 1", "  end", "end"});
+  EXPECT_EQ(
+      r.lines,
+      (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    object Panel1: TPanel", "",
+             "      object Knob: TUnknown", "", "      end", "      object Label1: TLabel", "", "      end", "    end",
+             "", "  end", "end"}));
   EXPECT_EQ(r.log, (Lines{"[TFancyBox]: [True]", "[TPanel]: [False]", "[TFancyKnob]: [True]", "Propertys: [angle]",
                           "[TLabel]: [False]", "Propertys: [tag]"}));
 }
 
 TEST(RewriteNestingTest, RegisteredChildsCollectionEndsDoNotCloseIt) {
-  Rewritten r = Rewrite({"object Form1: TForm1",
-                         "  object Box: TFancyBox",
-                         "    object S: TStatusBar",
-                         "      Panels = <",
-                         "        item",
-                         "          Width = 50",
-                         "          OnClick = P",
-                         "        end",
-                         "        item",
-                         "          Text = 'end'",
-                         "        end>",
-                         "    end",
-                         "    Left = 2",
-                         "    Tag = 5",
-                         "  end",
-                         "end"});
-  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    object S: TStatusBar",
-                            "      Panels = <", "        item", "          Width = 50", "", "        end",
-                            "        item", "          Text = 'end'", "        end>", "    end", "    Left = 2", "",
-                            "  end", "end"}));
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Box: TFancyBox", "    object S: TStatusBar", "      Panels = <",
+       "        item", "          Width = 50", "          OnClick = P", "        end", "        item",
+       "          Text = 'end'", "        end>", "    end", "    Left = 2", "    Tag = 5", "  end", "end"});
+  EXPECT_EQ(
+      r.lines,
+      (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    object S: TStatusBar", "      Panels = <",
+             "        item", "          Width = 50", "", "        end", "        item", "          Text = 'end'",
+             "        end>", "    end", "    Left = 2", "", "  end", "end"}));
   EXPECT_EQ(r.log, (Lines{"[TFancyBox]: [True]", "[TStatusBar]: [False]", "Propertys: [left]", "Propertys: [tag]"}));
 }
 
 TEST(RewriteNestingTest, ActionBarsOfRegisteredChildInsidePlaceholderAreBlankedWhole) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object Box: TFancyBox", "    object AM: TActionManager",
-                         "      ActionBars = <", "        item", "          Items = <", "            item",
-                         "            end>", "        end>", "    end", "    Left = 1", "  end", "end"});
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Box: TFancyBox", "    object AM: TActionManager", "      ActionBars = <",
+       "        item", "          Items = <", "            item", "            end>", "        end>", "    end",
+       "    Left = 1", "  end", "end"});
   for (int k = 3; k <= 8; ++k) EXPECT_EQ(r.lines[size_t(k)], "") << "line " << k;
   EXPECT_EQ(r.lines[9], "    end");
   EXPECT_EQ(r.lines[10], "    Left = 1");
 }
 
 TEST(RewriteNestingTest, UnregisteredInheritedChildInsidePlaceholderIsANestedPlaceholder) {
-  Rewritten r = Rewrite({"object Form1: TForm1", "  object Box: TFancyBox", "    inherited B: TFancyButton",
-                         "      Caption = 'x'", "      OnClick = Y", "    end", "    Kind = 3", "  end", "end"});
-  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    inherited B: TUnknown",
-                            "", "", "    end", "", "  end", "end"}));
+  Rewritten r = Rewrite(
+      {"object Form1: TForm1", "  object Box: TFancyBox", "    inherited B: TFancyButton", "      Caption = 'x'",
+       "      OnClick = Y", "    end", "    Kind = 3", "  end", "end"});
+  EXPECT_EQ(r.lines, (Lines{"object Form1: TForm1", "  object Box: TUnknown", "    inherited B: TUnknown", "", "",
+                            "    end", "", "  end", "end"}));
   EXPECT_EQ(r.log, (Lines{"[TFancyBox]: [True]", "[TFancyButton]: [True]", "Propertys: [caption]",
                           "Propertys: [onclick]", "Propertys: [kind]"}));
 }
 
 TEST(RewriteNestingTest, ChildWithoutEndRaisesListIndexError) {
-  TStringList list(Lines{"object Form1: TForm1", "  object Box: TFancyBox", "    object B: TButton",
-                         "      Caption = 'x'", "  end"});
+  TStringList list(Lines{
+      "object Form1: TForm1", "  object Box: TFancyBox", "    object B: TButton", "      Caption = 'x'", "  end"});
   std::vector<std::string> log;
   try {
     RewriteFormLines(list, log, IsRegistered);
@@ -504,28 +454,29 @@ TEST(RewriteNestingTest, VeryDeepNestingIsHandledWithoutRecursion) {
 // The log and line numbering over a whole form.
 
 TEST(RewriteLogTest, LogFollowsTheTextAndLineCountNeverChanges) {
-  Lines in = {"object Form1: TForm1",
-              "  OnCreate = FormCreate",
-              "  object Menu: TMainMenu",
-              "    object Item1: TMenuItem",
-              "      OnClick = Item1Click",
-              "    end",
-              "  end",
-              "  object Chart: TFancyChart",
-              "    Left = 1",
-              "    Series = <",
-              "      item",
-              "      end>",
-              "  end",
-              "  object Edit1: TEdit",
-              "    Text = 'x' +",
-              "      'y'",
-              "  end",
-              "end"};
+  Lines in = {
+      "object Form1: TForm1",
+      "  OnCreate = FormCreate",
+      "  object Menu: TMainMenu",
+      "    object Item1: TMenuItem",
+      "      OnClick = Item1Click",
+      "    end",
+      "  end",
+      "  object Chart: TFancyChart",
+      "    Left = 1",
+      "    Series = <",
+      "      item",
+      "      end>",
+      "  end",
+      "  object Edit1: TEdit",
+      "    Text = 'x' +",
+      "      'y'",
+      "  end",
+      "end"};
   Rewritten r = Rewrite(in);
   ASSERT_EQ(r.lines.size(), in.size());
-  EXPECT_EQ(r.log, (Lines{"[TMainMenu]: [False]", "[TMenuItem]: [False]", "[TFancyChart]: [True]",
-                          "Propertys: [left]", "Propertys: [series]", "[TEdit]: [False]"}));
+  EXPECT_EQ(r.log, (Lines{"[TMainMenu]: [False]", "[TMenuItem]: [False]", "[TFancyChart]: [True]", "Propertys: [left]",
+                          "Propertys: [series]", "[TEdit]: [False]"}));
   EXPECT_EQ(r.lines[1], "");
   EXPECT_EQ(r.lines[4], "");
   EXPECT_EQ(r.lines[7], "  object Chart: TUnknown");
@@ -544,8 +495,8 @@ TEST(RewriteLogTest, StringsOverloadAppendsAfterExistingLines) {
 
 TEST(RewriteLogTest, PredicateSeesTheClassNameOnly) {
   std::vector<std::string> asked;
-  TStringList list(Lines{"object Form1: TForm1", "  object B: TButton", "  end", "  object TPanel [1]", "  end",
-                         "end"});
+  TStringList list(
+      Lines{"object Form1: TForm1", "  object B: TButton", "  end", "  object TPanel [1]", "  end", "end"});
   std::vector<std::string> log;
   RewriteFormLines(list, log, [&](std::string_view name) {
     asked.emplace_back(name);

@@ -14,9 +14,8 @@ namespace testsupport {
 
 // The classes the tests treat as registered.
 inline const std::vector<std::string> kRegistered = {
-    "TForm",       "TButton",        "TPanel", "TLabel",  "TEdit",      "TActionManager",
-    "TActionList", "TAction",        "TMainMenu", "TMenuItem", "TStatusBar", "TListBox",
-    "TImage",      "ActionRecorder", "OnlineMeter"};
+    "TForm",     "TButton",   "TPanel",     "TLabel",   "TEdit",  "TActionManager", "TActionList", "TAction",
+    "TMainMenu", "TMenuItem", "TStatusBar", "TListBox", "TImage", "ActionRecorder", "OnlineMeter"};
 
 inline bool IsRegistered(std::string_view name) { return AnsiMatchText(name, kRegistered); }
 

@@ -10,8 +10,7 @@ const TClassInfo& TCollectionItem::StaticClassInfo() {
 }
 
 const TClassInfo& TCollection::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TCollection>("TCollection", &TPersistent::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TCollection>("TCollection", &TPersistent::StaticClassInfo()).Build();
   return info;
 }
 

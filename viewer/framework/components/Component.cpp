@@ -72,16 +72,14 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
   return it == componentsByName_.end() ? nullptr : it->second;
 }
 
-void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
-                                const std::string& newName) {
+void TComponent::ValidateRename(TComponent* component, const std::string& currentName, const std::string& newName) {
   if (component && !SameText(currentName, newName) && FindComponent(newName))
     throw EComponentError(Format("A component named %s already exists", newName));
 }
 
 void TComponent::SetName(const std::string& name) {
   if (name_ == name) return;
-  if (!name.empty() && !IsValidIdent(name))
-    throw EComponentError(Format("'%s' is not a valid component name", name));
+  if (!name.empty() && !IsValidIdent(name)) throw EComponentError(Format("'%s' is not a valid component name", name));
   if (owner_) owner_->ValidateRename(this, name_, name);
   if (owner_) owner_->UnindexName(this);
   name_ = name;
@@ -122,8 +120,7 @@ void TComponent::FreeNotification(TComponent* component) {
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
-  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component),
-                      freeNotifies_.end());
+  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component), freeNotifies_.end());
   auto& theirs = component->freeNotifies_;
   theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
 }

@@ -12,7 +12,7 @@
 #include "core/Persistent.h"
 
 enum TComponentStateFlag : uint32_t {
-  csLoading = 1u << 0,     // properties are being read from a form description
+  csLoading = 1u << 0,  // properties are being read from a form description
   csReading = 1u << 1,
   csWriting = 1u << 2,
   csDestroying = 1u << 3,
@@ -101,8 +101,7 @@ class TComponent : public TPersistent {
  protected:
   // Called first in destruction: descendants release what refers to others.
   virtual void Destroying();
-  virtual void ValidateRename(TComponent* component, const std::string& currentName,
-                              const std::string& newName);
+  virtual void ValidateRename(TComponent* component, const std::string& currentName, const std::string& newName);
 
  private:
   void Insert(TComponent* component);

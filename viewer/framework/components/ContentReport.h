@@ -25,9 +25,7 @@ class TContentReport {
   void AddInteger(const std::string& key, int64_t value) { Add(key, std::to_string(value)); }
   void AddBoolean(const std::string& key, bool value) { Add(key, value ? "true" : "false"); }
   void AddString(const std::string& key, const std::string& utf8) { Add(key, JsonString(utf8)); }
-  void AddStrings(const std::string& key, const std::vector<std::string>& utf8) {
-    Add(key, JsonStringArray(utf8));
-  }
+  void AddStrings(const std::string& key, const std::vector<std::string>& utf8) { Add(key, JsonStringArray(utf8)); }
   // A list of rows, each a list of strings (grid cells).
   void AddStringRows(const std::string& key, const std::vector<std::vector<std::string>>& rows);
 

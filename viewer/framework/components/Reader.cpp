@@ -18,10 +18,9 @@ namespace {
 // Finds one defined property by name and hands it the value.
 class DefinedPropertyReader : public TFiler {
  public:
-  DefinedPropertyReader(std::string_view name, const TFormNode& value)
-      : name_(name), value_(value) {}
-  void DefineProperty(const std::string& name, std::function<void(const TFormNode&)> read,
-                      std::function<TFormNode()>, bool) override {
+  DefinedPropertyReader(std::string_view name, const TFormNode& value) : name_(name), value_(value) {}
+  void DefineProperty(
+      const std::string& name, std::function<void(const TFormNode&)> read, std::function<TFormNode()>, bool) override {
     if (!found_ && SameText(name, name_)) {
       found_ = true;
       if (read) read(value_);
@@ -70,22 +69,19 @@ TComponent* ResolveReference(const std::string& name, TComponent* lookupOwner, T
   return nullptr;
 }
 
-void AssignPath(TPersistent* instance, std::string_view path, const TFormNode& value,
-                const AssignContext& ctx);
+void AssignPath(TPersistent* instance, std::string_view path, const TFormNode& value, const AssignContext& ctx);
 
 int64_t OrdinalOf(const TPropInfo& p, const TFormNode& v) {
   switch (p.kind) {
     case TTypeKind::tkInteger:
     case TTypeKind::tkInt64: {
       if (v.IsInteger()) {
-        if (p.kind == TTypeKind::tkInteger && (v.integer < INT32_MIN || v.integer > UINT32_MAX))
-          InvalidValue();
+        if (p.kind == TTypeKind::tkInteger && (v.integer < INT32_MIN || v.integer > UINT32_MAX)) InvalidValue();
         // Colours and other 32-bit values may be written unsigned.
         return p.kind == TTypeKind::tkInteger ? int64_t(int32_t(uint32_t(v.integer))) : v.integer;
       }
       int64_t ident = 0;
-      if (v.type == TValueType::vaIdent && p.idents && p.idents->FromIdent(v.bytes, ident))
-        return ident;
+      if (v.type == TValueType::vaIdent && p.idents && p.idents->FromIdent(v.bytes, ident)) return ident;
       // A whole number written as a float (a third-party component's float
       // Height kept on its placeholder) loses nothing as an integer.
       if (v.IsFloat() && p.roundsFloats) {
@@ -124,8 +120,7 @@ int64_t OrdinalOf(const TPropInfo& p, const TFormNode& v) {
       }
       return mask;
     }
-    default:
-      InvalidValue();
+    default: InvalidValue();
   }
 }
 
@@ -144,8 +139,7 @@ void AssignCollection(TCollection& collection, const TFormNode& v, const AssignC
   collection.EndUpdate();
 }
 
-void AssignValue(TPersistent* instance, const TPropInfo& p, const TFormNode& v,
-                 const AssignContext& ctx) {
+void AssignValue(TPersistent* instance, const TPropInfo& p, const TFormNode& v, const AssignContext& ctx) {
   switch (p.kind) {
     case TTypeKind::tkFloat:
       if (!v.IsFloat() || !p.setFloat) InvalidValue();
@@ -208,8 +202,7 @@ void AssignValue(TPersistent* instance, const TPropInfo& p, const TFormNode& v,
   }
 }
 
-void AssignPath(TPersistent* instance, std::string_view path, const TFormNode& value,
-                const AssignContext& ctx) {
+void AssignPath(TPersistent* instance, std::string_view path, const TFormNode& value, const AssignContext& ctx) {
   size_t start = 0;
   while (true) {
     size_t dot = path.find('.', start);
@@ -254,7 +247,7 @@ struct TReader::State {
   std::vector<TComponent*> owners;  // owner of new children: the root or an inline frame
   std::vector<TComponent*> loaded;
   std::vector<Fixup> fixups;
-  std::string property;             // the property whose value is being read
+  std::string property;  // the property whose value is being read
   bool inValue = false;
   TFormNodeBuilder builder;
   bool finished = false;
@@ -309,8 +302,7 @@ void TReader::BeginComponent(const FormObjectHeader& header) {
     std::string className(header.className);
     const TClassInfo* cls = GetClass(className);
     if (!cls) throw EClassNotFound(Format("Class %s not found", className));
-    if (!cls->componentFactory)
-      throw EReadError(Format("Class %s cannot be created in a form", className));
+    if (!cls->componentFactory) throw EReadError(Format("Class %s cannot be created in a form", className));
     component = cls->componentFactory(owner);
     try {
       component->IncludeState(csLoading);
@@ -368,9 +360,7 @@ void TReader::BeginCollection() {
   s_->builder.BeginCollection();
 }
 
-void TReader::BeginItem(bool hasOrder, const FormScalar& order) {
-  s_->builder.BeginItem(hasOrder, order);
-}
+void TReader::BeginItem(bool hasOrder, const FormScalar& order) { s_->builder.BeginItem(hasOrder, order); }
 
 void TReader::EndItem() { s_->builder.EndItem(); }
 
@@ -412,12 +402,10 @@ void ReadNoticeScope::Notice(const std::string& line) {
 }
 
 void FormStringCollector::Scalar(const FormScalar& value) {
-  if (value.type == TValueType::vaString || value.type == TValueType::vaLString)
-    strings.emplace_back(value.bytes);
+  if (value.type == TValueType::vaString || value.type == TValueType::vaLString) strings.emplace_back(value.bytes);
 }
 
-void SetPropertyValue(TPersistent* instance, std::string_view path, const TFormNode& value,
-                      TComponent* root) {
+void SetPropertyValue(TPersistent* instance, std::string_view path, const TFormNode& value, TComponent* root) {
   AssignContext ctx{root, root, nullptr};
   AssignPath(instance, path, value, ctx);
 }
@@ -432,8 +420,7 @@ void ReadInto(TStream& stream, TComponent* root, void (*read)(TStream&, FormEven
   FormStringCollector collector;
   try {
     read(stream, collector);
-  } catch (const std::exception&) {
-  }
+  } catch (const std::exception&) {}
   root->ReadingStrings(collector.strings);
   stream.SetPosition(start);
   TReader reader(root);

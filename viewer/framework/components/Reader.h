@@ -49,8 +49,7 @@ class ReadNoticeScope {
 // Assigns one property value, by a possibly dotted name, to an object.
 // An event naming a method the root lacks raises EReadError here.
 // Component references are resolved against `root` immediately.
-void SetPropertyValue(TPersistent* instance, std::string_view path, const TFormNode& value,
-                      TComponent* root);
+void SetPropertyValue(TPersistent* instance, std::string_view path, const TFormNode& value, TComponent* root);
 
 // Collects the 8-bit string values of a description, in order, for the
 // root's ReadingStrings (the reading functions above call it themselves).

@@ -12,8 +12,8 @@ namespace {
 class DefinedPropertyWriter : public TFiler {
  public:
   std::vector<std::pair<std::string, std::function<TFormNode()>>> found;
-  void DefineProperty(const std::string& name, std::function<void(const TFormNode&)>,
-                      std::function<TFormNode()> write, bool hasData) override {
+  void DefineProperty(const std::string& name, std::function<void(const TFormNode&)>, std::function<TFormNode()> write,
+                      bool hasData) override {
     if (hasData && write) found.emplace_back(name, std::move(write));
   }
 };
@@ -81,14 +81,10 @@ class Writer {
         n.extended = p.getFloat(instance);
         return n;
       }
-      case TTypeKind::tkString:
-        return TFormNode::String(p.getString(instance));
-      case TTypeKind::tkMethod:
-        return TFormNode::Ident(p.method(instance)->name);
-      case TTypeKind::tkClass:
-        return TFormNode::Ident(ReferenceName(static_cast<TComponent*>(p.getObject(instance))));
-      default:
-        return OrdinalNode(p, p.getOrd(instance));
+      case TTypeKind::tkString: return TFormNode::String(p.getString(instance));
+      case TTypeKind::tkMethod: return TFormNode::Ident(p.method(instance)->name);
+      case TTypeKind::tkClass: return TFormNode::Ident(ReferenceName(static_cast<TComponent*>(p.getObject(instance))));
+      default: return OrdinalNode(p, p.getOrd(instance));
     }
   }
 
@@ -138,16 +134,13 @@ class Writer {
 bool IsStoredProperty(const TPersistent* instance, const TPropInfo& p) {
   if (p.stored && !p.stored(instance)) return false;
   switch (p.kind) {
-    case TTypeKind::tkFloat:
-      return p.getFloat && p.getFloat(instance) != 0;
-    case TTypeKind::tkString:
-      return p.getString && !p.getString(instance).empty();
+    case TTypeKind::tkFloat: return p.getFloat && p.getFloat(instance) != 0;
+    case TTypeKind::tkString: return p.getString && !p.getString(instance).empty();
     case TTypeKind::tkMethod: {
       TMethod* m = p.method ? p.method(const_cast<TPersistent*>(instance)) : nullptr;
       return m && !m->name.empty();
     }
-    case TTypeKind::tkClass:
-      return p.getObject && p.getObject(instance) != nullptr;
+    case TTypeKind::tkClass: return p.getObject && p.getObject(instance) != nullptr;
     case TTypeKind::tkInt64:
       if (!p.getOrd) return false;
       return p.defaultOrd ? p.getOrd(instance) != *p.defaultOrd : p.getOrd(instance) != 0;

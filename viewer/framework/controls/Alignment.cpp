@@ -16,13 +16,13 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "DialogCodes.h"
 #include "ClassicLook.h"
+#include "DialogCodes.h"
 #include "Forms.h"
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 #include "core/SysUtils.h"
-#include "core/Ascii.h"
 
 #include "ControlsDetail.h"
 

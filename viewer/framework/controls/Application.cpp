@@ -27,8 +27,7 @@
 // TApplication
 
 const TClassInfo& TApplication::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TApplication>("TApplication", &TComponent::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TApplication>("TApplication", &TComponent::StaticClassInfo()).Build();
   return info;
 }
 

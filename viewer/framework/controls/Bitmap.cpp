@@ -14,25 +14,21 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include "core/Ascii.h"
 #include "core/FormNode.h"
 #include "core/Streams.h"
-#include "core/Ascii.h"
 
 namespace {
 
 constexpr const char* kInvalidBitmap = "Bitmap image is not valid";
 
-[[noreturn]] void Invalid(const std::string& why) {
-  throw EInvalidImage(std::string(kInvalidBitmap) + ": " + why);
-}
+[[noreturn]] void Invalid(const std::string& why) { throw EInvalidImage(std::string(kInvalidBitmap) + ": " + why); }
 
 uint32_t U32(std::string_view b, size_t at) {
-  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
-         uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
+  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
+         uint32_t(uint8_t(b[at + 3])) << 24;
 }
-uint16_t U16(std::string_view b, size_t at) {
-  return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8);
-}
+uint16_t U16(std::string_view b, size_t at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
 void PutU32(std::string& s, uint32_t v) {
   for (int i = 0; i < 4; ++i) s += char((v >> (8 * i)) & 0xFF);
 }
@@ -79,7 +75,7 @@ struct DibHeader {
   int64_t width = 0, height = 0;
   bool topDown = false;
   uint32_t bpp = 0, compression = BI_RGB, colorsUsed = 0;
-  size_t paletteEntry = 4;       // bytes per colour table entry: 3 in the old core header
+  size_t paletteEntry = 4;        // bytes per colour table entry: 3 in the old core header
   uint32_t masks[3] = {0, 0, 0};  // red, green and blue of 16- and 32-bit pixels
 };
 
@@ -172,8 +168,9 @@ std::vector<uint32_t> ReadPalette(std::string_view dib, const DibHeader& h, size
     palette.resize(size_t(1) << h.bpp, 0xFF000000u);
     for (size_t i = 0; i < n; ++i) {
       size_t at = pos + i * h.paletteEntry;
-      palette[i] = 0xFF000000u | uint32_t(uint8_t(dib[at + 2])) << 16 | uint32_t(uint8_t(dib[at + 1])) << 8 |
-                   uint32_t(uint8_t(dib[at]));
+      palette[i] =
+          0xFF000000u | uint32_t(uint8_t(dib[at + 2])) << 16 | uint32_t(uint8_t(dib[at + 1])) << 8 |
+          uint32_t(uint8_t(dib[at]));
     }
   }
   pos += tableEntries * h.paletteEntry;
@@ -204,8 +201,8 @@ uint32_t* RowOf(QImage& image, const DibHeader& h, int fileRow) {
 
 // Run-length encoded 8- or 4-bit pixels: runs of one index, absolute runs,
 // line ends and jumps. What the runs leave untouched keeps the first colour.
-void DecodeRunLengths(std::string_view pixels, const DibHeader& h, const std::vector<uint32_t>& palette,
-                      QImage& image) {
+void DecodeRunLengths(
+    std::string_view pixels, const DibHeader& h, const std::vector<uint32_t>& palette, QImage& image) {
   if (h.topDown) Invalid("compressed bitmaps cannot be top-down");
   image.fill(palette[0]);
   const bool rle8 = h.compression == BI_RLE8;
@@ -521,8 +518,7 @@ void TBitmap::SetSize(int w, int h) {
     next.fill(0xFFFFFFFFu);
     if (!image_.isNull()) {
       for (int y = 0; y < std::min(h, image_.height()); ++y) {
-        std::memcpy(next.scanLine(y), image_.constScanLine(y),
-                    size_t(std::min(w, image_.width())) * 4);
+        std::memcpy(next.scanLine(y), image_.constScanLine(y), size_t(std::min(w, image_.width())) * 4);
       }
     }
   }
@@ -659,8 +655,7 @@ TFormNode TBitmap::WriteData() const { return TFormNode::Binary(SaveToBytes()); 
 
 void TBitmap::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
-      "Data", [this](const TFormNode& n) { ReadData(n); }, [this] { return WriteData(); },
-      !Empty());
+      "Data", [this](const TFormNode& n) { ReadData(n); }, [this] { return WriteData(); }, !Empty());
 }
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect) const {
@@ -691,16 +686,14 @@ QImage MaskedGlyph(const QImage& source, TColor transparent) {
 }
 
 QImage MaskedGlyph(const TBitmap& bitmap) {
-  return MaskedGlyph(bitmap.Image(), bitmap.TransparentMode() == tmFixed ? bitmap.TransparentColor()
-                                                                         : clDefault);
+  return MaskedGlyph(bitmap.Image(), bitmap.TransparentMode() == tmFixed ? bitmap.TransparentColor() : clDefault);
 }
 
 // ---------------------------------------------------------------------------
 // TEncodedGraphic
 
 const TClassInfo& TEncodedGraphic::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TEncodedGraphic>("TEncodedGraphic", &TGraphic::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TEncodedGraphic>("TEncodedGraphic", &TGraphic::StaticClassInfo()).Build();
   return info;
 }
 
@@ -719,8 +712,8 @@ void TEncodedGraphic::Assign(const TPersistent& source) {
 
 void TEncodedGraphic::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
-      "Data", [this](const TFormNode& n) { LoadFromBytes(n.bytes); },
-      [this] { return TFormNode::Binary(bytes_); }, !bytes_.empty());
+      "Data", [this](const TFormNode& n) { LoadFromBytes(n.bytes); }, [this] { return TFormNode::Binary(bytes_); },
+      !bytes_.empty());
 }
 
 const TClassInfo& TIcon::StaticClassInfo() {
@@ -729,8 +722,7 @@ const TClassInfo& TIcon::StaticClassInfo() {
 }
 
 const TClassInfo& TPngImage::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TPngImage>("TPngImage", &TEncodedGraphic::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TPngImage>("TPngImage", &TEncodedGraphic::StaticClassInfo()).Build();
   return info;
 }
 
@@ -750,8 +742,7 @@ void TEncodedGraphic::LoadFromBytes(std::string_view bytes) {
       image_ = decode("GIF");
     } else if (StartsWith(file, "BM")) {
       image_ = DecodeBitmapFile(file);
-    } else if (StartsWith(file, std::string_view("\0\0\1\0", 4)) ||
-               StartsWith(file, std::string_view("\0\0\2\0", 4))) {
+    } else if (StartsWith(file, std::string_view("\0\0\1\0", 4)) || StartsWith(file, std::string_view("\0\0\2\0", 4))) {
       image_ = decode("ICO");
     }
   } catch (const EInvalidImage&) {
@@ -849,6 +840,6 @@ std::string TPicture::SaveToData() const {
 
 void TPicture::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
-      "Data", [this](const TFormNode& n) { LoadFromData(n.bytes); },
-      [this] { return TFormNode::Binary(SaveToData()); }, graphic_ != nullptr);
+      "Data", [this](const TFormNode& n) { LoadFromData(n.bytes); }, [this] { return TFormNode::Binary(SaveToData()); },
+      graphic_ != nullptr);
 }

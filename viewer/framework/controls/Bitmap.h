@@ -127,7 +127,7 @@ class TBitmap : public TGraphic {
   void LoadFromBytes(std::string_view bytes) override;
   // 4-byte size + bitmap file.
   std::string SaveToBytes() const override;
-  void LoadFromStream(TStream& stream);  // a bitmap file from the position to the end
+  void LoadFromStream(TStream& stream);      // a bitmap file from the position to the end
   void SaveToStream(TStream& stream) const;  // a bitmap file
   void LoadFromBitmapFile(const std::string& path);
   // The bitmap file (the original bytes when the pixels are unchanged).

@@ -41,8 +41,7 @@ std::optional<StrikeList> FindStrikeList(const QByteArray& font) {
     const qsizetype offset = ReadBig(font, record + 8, 4);
     if (offset + kEblcHeaderSize > font.size()) return std::nullopt;
     const uint32_t count = ReadBig(font, offset + 4, 4);
-    if (count > uint32_t((font.size() - offset - kEblcHeaderSize) / kStrikeRecordSize))
-      return std::nullopt;
+    if (count > uint32_t((font.size() - offset - kEblcHeaderSize) / kStrikeRecordSize)) return std::nullopt;
     return StrikeList{offset, count};
   }
   return std::nullopt;
@@ -60,8 +59,8 @@ std::vector<TBitmapStrike> BitmapStrikesOf(const QByteArray& font) {
   if (!list) return strikes;
   for (uint32_t i = 0; i < list->count; ++i) {
     const qsizetype record = StrikeRecord(*list, i);
-    strikes.push_back(TBitmapStrike{int(uint8_t(font[record + kStrikePpemYOffset])),
-                                    int(int8_t(font[record + kStrikeAscentOffset]))});
+    strikes.push_back(TBitmapStrike{
+        int(uint8_t(font[record + kStrikePpemYOffset])), int(int8_t(font[record + kStrikeAscentOffset]))});
   }
   return strikes;
 }

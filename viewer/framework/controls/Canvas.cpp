@@ -243,8 +243,7 @@ void TCanvas::LineTo(int x, int y) {
   if (image_ && pen_.Style() != psClear) {
     bool first = true;
     int phase = 0;
-    Line({penPos_.X + origin_.X, penPos_.Y + origin_.Y}, {x + origin_.X, y + origin_.Y}, first,
-         phase);
+    Line({penPos_.X + origin_.X, penPos_.Y + origin_.Y}, {x + origin_.X, y + origin_.Y}, first, phase);
     Changed();
   }
   penPos_ = {x, y};
@@ -354,8 +353,8 @@ struct Grid {
 };
 }  // namespace
 
-void TCanvas::ShapeWithOutline(const TRect& box, const Membership& outer, const Membership& inner,
-                               const TRect& innerBox) {
+void TCanvas::ShapeWithOutline(
+    const TRect& box, const Membership& outer, const Membership& inner, const TRect& innerBox) {
   (void)innerBox;
   TRect clip = DeviceClip();
   TRect area = box;
@@ -412,8 +411,8 @@ std::pair<int, int> PenReach(const TPen& pen) {
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (!image_) return;
-  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y,
-            std::max(x1, x2) + origin_.X, std::max(y1, y2) + origin_.Y};
+  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y, std::max(x1, x2) + origin_.X,
+            std::max(y1, y2) + origin_.Y};
   if (box.IsEmpty()) return;
   if (pen_.Style() != psClear && pen_.Width() == 1 && !DashPattern(pen_.Style()).empty()) {
     // Dashed outlines follow the edge as one line, clockwise from the top-left.
@@ -421,9 +420,12 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     for (int y = inner.Top; y < inner.Bottom; ++y) FillSpan(y, inner.Left, inner.Right);
     bool first = true;
     int phase = 0;
-    TPoint corners[] = {{box.Left, box.Top}, {box.Right - 1, box.Top},
-                        {box.Right - 1, box.Bottom - 1}, {box.Left, box.Bottom - 1},
-                        {box.Left, box.Top}};
+    TPoint corners[] = {
+        {box.Left, box.Top},
+        {box.Right - 1, box.Top},
+        {box.Right - 1, box.Bottom - 1},
+        {box.Left, box.Bottom - 1},
+        {box.Left, box.Top}};
     for (int i = 0; i < 4; ++i) Line(corners[i], corners[i + 1], first, phase);
     if (box.Width() == 1 || box.Height() == 1) Plot(box.Left, box.Top, ColorToPixel(pen_.Color()), pen_.Mode());
     Changed();
@@ -432,15 +434,22 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   auto [grow, shrink] = PenReach(pen_);
   TRect outerBox = Inset(box, -grow);
   TRect innerBox = Inset(box, shrink);
-  ShapeWithOutline(outerBox, [outerBox](int x, int y) { return outerBox.Contains({x, y}); },
-                   [innerBox](int x, int y) { return innerBox.Contains({x, y}); }, innerBox);
+  ShapeWithOutline(
+      outerBox,
+      [outerBox](int x, int y) {
+        return outerBox.Contains({x, y});
+      },
+      [innerBox](int x, int y) {
+        return innerBox.Contains({x, y});
+      },
+      innerBox);
   Changed();
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   if (!image_) return;
-  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y,
-            std::max(x1, x2) + origin_.X, std::max(y1, y2) + origin_.Y};
+  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y, std::max(x1, x2) + origin_.X,
+            std::max(y1, y2) + origin_.Y};
   if (box.IsEmpty()) return;
   // Plain ints, not a structured binding: the lambdas below capture them,
   // which clang before 16 refuses for bindings.
@@ -450,11 +459,9 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   TRect innerBox = Inset(box, shrink);
   int cw = std::abs(x3), ch = std::abs(y3);
   ShapeWithOutline(
-      outerBox,
-      [=](int x, int y) { return InRoundRect(outerBox, cw + 2 * grow, ch + 2 * grow, x, y); },
+      outerBox, [=](int x, int y) { return InRoundRect(outerBox, cw + 2 * grow, ch + 2 * grow, x, y); },
       [=](int x, int y) {
-        return InRoundRect(innerBox, std::max(0, cw - 2 * shrink), std::max(0, ch - 2 * shrink), x,
-                           y);
+        return InRoundRect(innerBox, std::max(0, cw - 2 * shrink), std::max(0, ch - 2 * shrink), x, y);
       },
       innerBox);
   Changed();
@@ -462,8 +469,8 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (!image_) return;
-  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y,
-            std::max(x1, x2) + origin_.X, std::max(y1, y2) + origin_.Y};
+  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y, std::max(x1, x2) + origin_.X,
+            std::max(y1, y2) + origin_.Y};
   if (box.IsEmpty()) return;
   auto [grow, shrink] = PenReach(pen_);
   TRect outerBox = Inset(box, -grow);
@@ -476,21 +483,20 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   if (!image_) return;
-  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y,
-            std::max(x1, x2) + origin_.X, std::max(y1, y2) + origin_.Y};
+  TRect box{std::min(x1, x2) + origin_.X, std::min(y1, y2) + origin_.Y, std::max(x1, x2) + origin_.X,
+            std::max(y1, y2) + origin_.Y};
   if (box.IsEmpty()) return;
   // Work in doubled coordinates so the centre and pixel centres are integers.
   const int64_t cx2 = int64_t(box.Left) + box.Right;
   const int64_t cy2 = int64_t(box.Top) + box.Bottom;
   auto rayOf = [&](int x, int y) {
-    return std::pair<int64_t, int64_t>{2 * (int64_t(x) + origin_.X) + 1 - cx2,
-                                       cy2 - (2 * (int64_t(y) + origin_.Y) + 1)};
+    return std::pair<int64_t, int64_t>{
+        2 * (int64_t(x) + origin_.X) + 1 - cx2, cy2 - (2 * (int64_t(y) + origin_.Y) + 1)};
   };
   auto [sx, sy] = rayOf(x3, y3);
   auto [ex, ey] = rayOf(x4, y4);
   // Coinciding rays (or a point at the centre) give the whole ellipse.
-  bool whole = (sx * ey - sy * ex == 0 && sx * ex + sy * ey >= 0) || (sx == 0 && sy == 0) ||
-               (ex == 0 && ey == 0);
+  bool whole = (sx * ey - sy * ex == 0 && sx * ex + sy * ey >= 0) || (sx == 0 && sy == 0) || (ex == 0 && ey == 0);
   double start = AngleOf(double(sx), double(sy));
   double span = AngleOf(double(ex), double(ey)) - start;
   if (span < 0) span += 2 * std::numbers::pi;
@@ -538,13 +544,10 @@ void TCanvas::DrawFocusRect(const TRect& r) {
 
 TSize TCanvas::TextExtentW(const QString& text) const {
   QFontMetrics m(font_.ToQFont());
-  return TSize{m.horizontalAdvance(text) + (text.isEmpty() ? 0 : font_.Overhang()),
-               font_.CellMetrics().Height()};
+  return TSize{m.horizontalAdvance(text) + (text.isEmpty() ? 0 : font_.Overhang()), font_.CellMetrics().Height()};
 }
 
-TSize TCanvas::TextExtent(std::string_view text) const {
-  return TextExtentW(font_.Decode(text));
-}
+TSize TCanvas::TextExtent(std::string_view text) const { return TextExtentW(font_.Decode(text)); }
 
 int TCanvas::TextWidth(std::string_view text) const { return TextExtent(text).cx; }
 int TCanvas::TextHeight(std::string_view text) const {
@@ -601,28 +604,21 @@ void TCanvas::TextOutW(int x, int y, const QString& text) {
   penPos_ = {x + TextExtentW(text).cx, y};
 }
 
-void TCanvas::TextOut(int x, int y, std::string_view text) {
-  TextOutW(x, y, font_.Decode(text));
-}
+void TCanvas::TextOut(int x, int y, std::string_view text) { TextOutW(x, y, font_.Decode(text)); }
 
-void TCanvas::TextRectW(const TRect& r, int x, int y, const QString& text) {
-  DrawText(&r, x, y, text, true);
-}
+void TCanvas::TextRectW(const TRect& r, int x, int y, const QString& text) { DrawText(&r, x, y, text, true); }
 
-void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
-  TextRectW(r, x, y, font_.Decode(text));
-}
+void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) { TextRectW(r, x, y, font_.Decode(text)); }
 
 // ---------------------------------------------------------------------------
 // Images
 
 // The copy modes that need no brush, one pixel for one pixel: a straight
 // loop per row (painting composes whole controls this way on every paint).
-bool TCanvas::DrawUnscaledFast(const TRect& visible, const TRect& d, const QImage& img,
-                               const TRect& src) {
+bool TCanvas::DrawUnscaledFast(const TRect& visible, const TRect& d, const QImage& img, const TRect& src) {
   const TCopyMode rop = copyMode_;
-  if (rop != cmSrcCopy && rop != cmSrcInvert && rop != cmBlackness && rop != cmWhiteness &&
-      rop != cmSrcAnd && rop != cmSrcPaint)
+  if (rop != cmSrcCopy && rop != cmSrcInvert && rop != cmBlackness && rop != cmWhiteness && rop != cmSrcAnd &&
+      rop != cmSrcPaint)
     return false;
   const int x0 = std::max(visible.Left, d.Left + std::max(0, -src.Left));
   const int x1 = std::min(visible.Right, d.Left + (img.width() - src.Left));
@@ -659,10 +655,10 @@ bool TCanvas::DrawUnscaledFast(const TRect& visible, const TRect& d, const QImag
 
 void TCanvas::DrawImage(const TRect& dest, const QImage& source, const TRect& src) {
   if (!image_ || image_->isNull() || dest.IsEmpty() || src.IsEmpty()) return;
-  const QImage img = (source.format() == QImage::Format_RGB32 ||
-                      source.format() == QImage::Format_ARGB32)
-                         ? source
-                         : source.convertToFormat(QImage::Format_RGB32);
+  const QImage img =
+      (source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32)
+          ? source
+          : source.convertToFormat(QImage::Format_RGB32);
   TRect d = dest;
   OffsetRect(d, origin_.X, origin_.Y);
   TRect visible;
@@ -733,8 +729,7 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
     DrawTransparent(x, y, bitmap.Image(), bitmap.TransparentColor());
     return;
   }
-  DrawImage(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap.Image(),
-            Rect(0, 0, bitmap.Width(), bitmap.Height()));
+  DrawImage(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap.Image(), Rect(0, 0, bitmap.Width(), bitmap.Height()));
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
@@ -764,8 +759,7 @@ TBufferedCanvas::TBufferedCanvas(int width, int height, TColor fill)
   Attach(&buffer_);
 }
 
-TBufferedCanvas::TBufferedCanvas(const QImage& initial)
-    : buffer_(initial.convertToFormat(QImage::Format_RGB32)) {
+TBufferedCanvas::TBufferedCanvas(const QImage& initial) : buffer_(initial.convertToFormat(QImage::Format_RGB32)) {
   Attach(&buffer_);
 }
 

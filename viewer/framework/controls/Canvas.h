@@ -123,7 +123,7 @@ class TCanvas {
   std::function<void()> OnChange;
 
   // --- shapes
-  void FillRect(const TRect& r);  // with the brush, no outline
+  void FillRect(const TRect& r);   // with the brush, no outline
   void FrameRect(const TRect& r);  // 1-pixel frame in the brush colour
   void Rectangle(int x1, int y1, int x2, int y2);
   void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
@@ -183,12 +183,11 @@ class TCanvas {
   void Changed();
 
  private:
-  bool DrawUnscaledFast(const TRect& visible, const TRect& d, const QImage& img,
-                        const TRect& src);
+  bool DrawUnscaledFast(const TRect& visible, const TRect& d, const QImage& img, const TRect& src);
   struct Raster;
   using Membership = std::function<bool(int x, int y)>;
-  void ShapeWithOutline(const TRect& box, const Membership& inside, const Membership& insideInner,
-                        const TRect& innerBox);
+  void ShapeWithOutline(
+      const TRect& box, const Membership& inside, const Membership& insideInner, const TRect& innerBox);
   void Line(TPoint from, TPoint to, bool& firstSegment, int& dashPhase);
   void PlotPen(int x, int y, bool on);
   void Plot(int x, int y, uint32_t color, TPenMode mode);

@@ -54,4 +54,3 @@ void DrawBevelCut(TCanvas& canvas, TRect& rect, int cut, int width) {
     default: break;
   }
 }
-

@@ -17,8 +17,9 @@ class TClassicStyle : public QProxyStyle {
  public:
   explicit TClassicStyle(QStyle* base) : QProxyStyle(base) {}
 
-  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-                          const QWidget* widget) const override {
+  void drawComplexControl(
+      ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+      const QWidget* widget) const override {
     const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
     if (control != CC_ComboBox || !combo || combo->editable) {
       QProxyStyle::drawComplexControl(control, option, painter, widget);

@@ -115,11 +115,8 @@ bool TControlWidget::event(QEvent* e) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-      e->accept();
-      return true;
-    default:
-      break;
+    case QEvent::MouseMove: e->accept(); return true;
+    default: break;
   }
   if (handled) return true;
   return QWidget::event(e);

@@ -16,13 +16,13 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "DialogCodes.h"
 #include "ClassicLook.h"
+#include "DialogCodes.h"
 #include "Forms.h"
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 #include "core/SysUtils.h"
-#include "core/Ascii.h"
 
 #include "ControlsDetail.h"
 
@@ -44,8 +44,8 @@ const TEnumInfo& HelpTypeEnumInfo() {
   return e;
 }
 const TEnumInfo& BiDiModeEnumInfo() {
-  static const TEnumInfo e{"TBiDiMode", {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                                         "bdRightToLeftReadingOnly"}};
+  static const TEnumInfo e{
+      "TBiDiMode", {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
   return e;
 }
 const TEnumInfo& DragModeEnumInfo() {
@@ -81,98 +81,11 @@ const TEnumInfo& BevelKindEnumInfo() {
   return e;
 }
 const TEnumInfo& ImeModeEnumInfo() {
-  static const TEnumInfo e{"TImeMode", {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha",
-                                        "imAlpha", "imHira", "imSKata", "imKata", "imChinese",
-                                        "imSHanguel", "imHanguel"}};
+  static const TEnumInfo e{
+      "TImeMode",
+      {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata", "imKata",
+       "imChinese", "imSHanguel", "imHanguel"}};
   return e;
-}
-
-// ---------------------------------------------------------------------------
-// Sub-objects
-
-const TClassInfo& TSizeConstraints::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TSizeConstraints>("TSizeConstraints", &TPersistent::StaticClassInfo())
-          .Integer("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight, 0)
-          .Integer("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth, 0)
-          .Integer("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight, 0)
-          .Integer("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth, 0)
-          .Build();
-  return info;
-}
-
-void TSizeConstraints::SetMinWidth(int v) {
-  if (v == minWidth_) return;
-  minWidth_ = std::max(0, v);
-  if (maxWidth_ > 0 && maxWidth_ < minWidth_) maxWidth_ = minWidth_;
-  Changed();
-}
-void TSizeConstraints::SetMinHeight(int v) {
-  if (v == minHeight_) return;
-  minHeight_ = std::max(0, v);
-  if (maxHeight_ > 0 && maxHeight_ < minHeight_) maxHeight_ = minHeight_;
-  Changed();
-}
-void TSizeConstraints::SetMaxWidth(int v) {
-  if (v == maxWidth_) return;
-  maxWidth_ = std::max(0, v);
-  if (maxWidth_ > 0 && minWidth_ > maxWidth_) minWidth_ = maxWidth_;
-  Changed();
-}
-void TSizeConstraints::SetMaxHeight(int v) {
-  if (v == maxHeight_) return;
-  maxHeight_ = std::max(0, v);
-  if (maxHeight_ > 0 && minHeight_ > maxHeight_) minHeight_ = maxHeight_;
-  Changed();
-}
-void TSizeConstraints::Assign(const TPersistent& source) {
-  if (auto* s = dynamic_cast<const TSizeConstraints*>(&source)) {
-    minWidth_ = s->minWidth_;
-    minHeight_ = s->minHeight_;
-    maxWidth_ = s->maxWidth_;
-    maxHeight_ = s->maxHeight_;
-    Changed();
-    return;
-  }
-  TPersistent::Assign(source);
-}
-void TSizeConstraints::Apply(int& width, int& height) const {
-  if (minWidth_ > 0 && width < minWidth_) width = minWidth_;
-  if (maxWidth_ > 0 && width > maxWidth_) width = maxWidth_;
-  if (minHeight_ > 0 && height < minHeight_) height = minHeight_;
-  if (maxHeight_ > 0 && height > maxHeight_) height = maxHeight_;
-}
-
-const TClassInfo& TMargins::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TMargins>("TMargins", &TPersistent::StaticClassInfo())
-          .Integer("Left", &TMargins::Left, &TMargins::SetLeft, 3)
-          .Integer("Top", &TMargins::Top, &TMargins::SetTop, 3)
-          .Integer("Right", &TMargins::Right, &TMargins::SetRight, 3)
-          .Integer("Bottom", &TMargins::Bottom, &TMargins::SetBottom, 3)
-          .Build();
-  return info;
-}
-void TMargins::Assign(const TPersistent& source) {
-  if (auto* s = dynamic_cast<const TMargins*>(&source)) {
-    left_ = s->left_;
-    top_ = s->top_;
-    right_ = s->right_;
-    bottom_ = s->bottom_;
-    if (OnChange) OnChange();
-    return;
-  }
-  TPersistent::Assign(source);
-}
-
-const TClassInfo& TPadding::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TPadding>("TPadding", &TMargins::StaticClassInfo())
-                                     .Publish("Left", 0)
-                                     .Publish("Top", 0)
-                                     .Publish("Right", 0)
-                                     .Publish("Bottom", 0)
-                                     .Build();
-  return info;
 }
 
 // ---------------------------------------------------------------------------
@@ -193,69 +106,124 @@ const TClassInfo& TControl::StaticClassInfo() {
           .Integer("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0)
           // Newer designers record the bounds before alignment; accepted,
           // never stored.
-          .IntegerField("ExplicitLeft").StoredWhen([](const TControl*) { return false; })
-          .IntegerField("ExplicitTop").StoredWhen([](const TControl*) { return false; })
-          .IntegerField("ExplicitWidth").StoredWhen([](const TControl*) { return false; })
-          .IntegerField("ExplicitHeight").StoredWhen([](const TControl*) { return false; })
+          .IntegerField("ExplicitLeft")
+          .StoredWhen([](const TControl*) { return false; })
+          .IntegerField("ExplicitTop")
+          .StoredWhen([](const TControl*) { return false; })
+          .IntegerField("ExplicitWidth")
+          .StoredWhen([](const TControl*) { return false; })
+          .IntegerField("ExplicitHeight")
+          .StoredWhen([](const TControl*) { return false; })
           // For descendants to publish.
-          .Enum("Align", AlignEnumInfo(), &TControl::Align, &TControl::SetAlign, alNone).Protected()
-          .Bool("AlignWithMargins", &TControl::AlignWithMargins, &TControl::SetAlignWithMargins, false).Protected()
-          .Set("Anchors", AnchorKindEnumInfo(), &TControl::Anchors, &TControl::SetAnchors, kDefaultAnchors).Protected()
-          .Bool("AutoSize", &TControl::AutoSize, &TControl::SetAutoSize, false).Protected()
-          .Enum("BiDiMode", BiDiModeEnumInfo(), &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight).Protected()
-          .String("Caption", &TControl::Caption, &TControl::SetCaption).Protected()
-          .Color("Color", &TControl::Color, &TControl::SetColor, clWindow).Protected()
-              .StoredWhen([](const TControl* c) { return !c->ParentColor(); })
-          .Object("Constraints", &TSizeConstraints::StaticClassInfo, &TControl::Constraints).Protected()
-          .Bool("Ctl3D", &TControl::Ctl3D, &TControl::SetCtl3D).Protected()
-              .StoredWhen([](const TControl* c) { return !c->ParentCtl3D(); })
-          .IntegerField("DragCursor", crDrag, &CursorIdents()).Protected()
-          .EnumField("DragKind", DragKindEnumInfo(), dkDrag).Protected()
-          .EnumField("DragMode", DragModeEnumInfo(), dmManual).Protected()
-          .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true).Protected()
-          .Object("Font", &TFont::StaticClassInfo, &TControl::Font).Protected()
-              .StoredWhen([](const TControl* c) { return !c->ParentFont(); })
-          .Object("Margins", &TMargins::StaticClassInfo, &TControl::Margins).Protected()
-          .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true).Protected()
-          .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true).Protected()
-          .Bool("ParentCtl3D", &TControl::ParentCtl3D, &TControl::SetParentCtl3D, true).Protected()
-          .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true).Protected()
-          .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true).Protected()
+          .Enum("Align", AlignEnumInfo(), &TControl::Align, &TControl::SetAlign, alNone)
+          .Protected()
+          .Bool("AlignWithMargins", &TControl::AlignWithMargins, &TControl::SetAlignWithMargins, false)
+          .Protected()
+          .Set("Anchors", AnchorKindEnumInfo(), &TControl::Anchors, &TControl::SetAnchors, kDefaultAnchors)
+          .Protected()
+          .Bool("AutoSize", &TControl::AutoSize, &TControl::SetAutoSize, false)
+          .Protected()
+          .Enum("BiDiMode", BiDiModeEnumInfo(), &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight)
+          .Protected()
+          .String("Caption", &TControl::Caption, &TControl::SetCaption)
+          .Protected()
+          .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
+          .Protected()
+          .StoredWhen([](const TControl* c) { return !c->ParentColor(); })
+          .Object("Constraints", &TSizeConstraints::StaticClassInfo, &TControl::Constraints)
+          .Protected()
+          .Bool("Ctl3D", &TControl::Ctl3D, &TControl::SetCtl3D)
+          .Protected()
+          .StoredWhen([](const TControl* c) { return !c->ParentCtl3D(); })
+          .IntegerField("DragCursor", crDrag, &CursorIdents())
+          .Protected()
+          .EnumField("DragKind", DragKindEnumInfo(), dkDrag)
+          .Protected()
+          .EnumField("DragMode", DragModeEnumInfo(), dmManual)
+          .Protected()
+          .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
+          .Protected()
+          .Object("Font", &TFont::StaticClassInfo, &TControl::Font)
+          .Protected()
+          .StoredWhen([](const TControl* c) { return !c->ParentFont(); })
+          .Object("Margins", &TMargins::StaticClassInfo, &TControl::Margins)
+          .Protected()
+          .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
+          .Protected()
+          .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)
+          .Protected()
+          .Bool("ParentCtl3D", &TControl::ParentCtl3D, &TControl::SetParentCtl3D, true)
+          .Protected()
+          .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
+          .Protected()
+          .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
+          .Protected()
           .Reference("PopupMenu", &TComponent::StaticClassInfo, &TControl::PopupMenu,
-                     [](TControl* c, TPersistent* v) { c->SetPopupMenu(dynamic_cast<TComponent*>(v)); }).Protected()
-          .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Protected()
-              .StoredWhen([](const TControl* c) { return !c->ParentShowHint(); })
+                     [](TControl* c, TPersistent* v) { c->SetPopupMenu(dynamic_cast<TComponent*>(v)); })
+          .Protected()
+          .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+          .Protected()
+          .StoredWhen([](const TControl* c) { return !c->ParentShowHint(); })
           .Set("StyleElements", StyleElementEnumInfo(), &TControl::StyleElements, &TControl::SetStyleElements,
-               kAllStyleElements).Protected()
+               kAllStyleElements)
+          .Protected()
           .Reference("CustomHint", &TComponent::StaticClassInfo, &TControl::CustomHint,
-                     [](TControl* c, TPersistent* v) { c->SetCustomHint(dynamic_cast<TComponent*>(v)); }).Protected()
-          .BoolField("ParentCustomHint", true).Protected()
-          .StringField("StyleName").Protected()
-          .Object("Touch", &TTouchManager::StaticClassInfo, &TControl::Touch).Protected()
-          .String("Text", &TControl::Text, &TControl::SetText).Protected()
-          .Bool("Visible", &TControl::Visible, &TControl::SetVisible, true).Protected()
-          .Event("OnCanResize", &TControl::OnCanResize).Protected()
-          .Event("OnClick", &TControl::OnClick).Protected()
-          .Event("OnConstrainedResize", &TControl::OnConstrainedResize).Protected()
-          .Event("OnContextPopup", &TControl::OnContextPopup).Protected()
-          .Event("OnDblClick", &TControl::OnDblClick).Protected()
-          .Event("OnDragDrop", &TControl::OnDragDrop).Protected()
-          .Event("OnDragOver", &TControl::OnDragOver).Protected()
-          .Event("OnEndDock", &TControl::OnEndDock).Protected()
-          .Event("OnEndDrag", &TControl::OnEndDrag).Protected()
-          .Event("OnGesture", &TControl::OnGesture).Protected()
-          .Event("OnMouseActivate", &TControl::OnMouseActivate).Protected()
-          .Event("OnMouseDown", &TControl::OnMouseDown).Protected()
-          .Event("OnMouseEnter", &TControl::OnMouseEnter).Protected()
-          .Event("OnMouseLeave", &TControl::OnMouseLeave).Protected()
-          .Event("OnMouseMove", &TControl::OnMouseMove).Protected()
-          .Event("OnMouseUp", &TControl::OnMouseUp).Protected()
-          .Event("OnMouseWheel", &TControl::OnMouseWheel).Protected()
-          .Event("OnMouseWheelDown", &TControl::OnMouseWheelDown).Protected()
-          .Event("OnMouseWheelUp", &TControl::OnMouseWheelUp).Protected()
-          .Event("OnResize", &TControl::OnResize).Protected()
-          .Event("OnStartDock", &TControl::OnStartDock).Protected()
-          .Event("OnStartDrag", &TControl::OnStartDrag).Protected()
+                     [](TControl* c, TPersistent* v) { c->SetCustomHint(dynamic_cast<TComponent*>(v)); })
+          .Protected()
+          .BoolField("ParentCustomHint", true)
+          .Protected()
+          .StringField("StyleName")
+          .Protected()
+          .Object("Touch", &TTouchManager::StaticClassInfo, &TControl::Touch)
+          .Protected()
+          .String("Text", &TControl::Text, &TControl::SetText)
+          .Protected()
+          .Bool("Visible", &TControl::Visible, &TControl::SetVisible, true)
+          .Protected()
+          .Event("OnCanResize", &TControl::OnCanResize)
+          .Protected()
+          .Event("OnClick", &TControl::OnClick)
+          .Protected()
+          .Event("OnConstrainedResize", &TControl::OnConstrainedResize)
+          .Protected()
+          .Event("OnContextPopup", &TControl::OnContextPopup)
+          .Protected()
+          .Event("OnDblClick", &TControl::OnDblClick)
+          .Protected()
+          .Event("OnDragDrop", &TControl::OnDragDrop)
+          .Protected()
+          .Event("OnDragOver", &TControl::OnDragOver)
+          .Protected()
+          .Event("OnEndDock", &TControl::OnEndDock)
+          .Protected()
+          .Event("OnEndDrag", &TControl::OnEndDrag)
+          .Protected()
+          .Event("OnGesture", &TControl::OnGesture)
+          .Protected()
+          .Event("OnMouseActivate", &TControl::OnMouseActivate)
+          .Protected()
+          .Event("OnMouseDown", &TControl::OnMouseDown)
+          .Protected()
+          .Event("OnMouseEnter", &TControl::OnMouseEnter)
+          .Protected()
+          .Event("OnMouseLeave", &TControl::OnMouseLeave)
+          .Protected()
+          .Event("OnMouseMove", &TControl::OnMouseMove)
+          .Protected()
+          .Event("OnMouseUp", &TControl::OnMouseUp)
+          .Protected()
+          .Event("OnMouseWheel", &TControl::OnMouseWheel)
+          .Protected()
+          .Event("OnMouseWheelDown", &TControl::OnMouseWheelDown)
+          .Protected()
+          .Event("OnMouseWheelUp", &TControl::OnMouseWheelUp)
+          .Protected()
+          .Event("OnResize", &TControl::OnResize)
+          .Protected()
+          .Event("OnStartDock", &TControl::OnStartDock)
+          .Protected()
+          .Event("OnStartDrag", &TControl::OnStartDrag)
+          .Protected()
           .Build();
   return info;
 }
@@ -286,9 +254,7 @@ TControl::~TControl() {
   font_->OnChange = nullptr;
 }
 
-void TControl::ConstrainedResize(int& width, int& height) {
-  constraints_->Apply(width, height);
-}
+void TControl::ConstrainedResize(int& width, int& height) { constraints_->Apply(width, height); }
 
 void TControl::ConstraintsChanged() {
   if (HasState(csLoading)) return;
@@ -318,9 +284,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SendSizeMessage() {
   const TRect client = GetClientRect();
-  Perform(WM_SIZE, SIZE_RESTORED,
-          MakeLParam(uint16_t(std::clamp(client.Width(), 0, 0xFFFF)),
-                     uint16_t(std::clamp(client.Height(), 0, 0xFFFF))));
+  Perform(
+      WM_SIZE, SIZE_RESTORED,
+      MakeLParam(uint16_t(std::clamp(client.Width(), 0, 0xFFFF)), uint16_t(std::clamp(client.Height(), 0, 0xFFFF))));
 }
 
 void TControl::SetBoundsFromLayout(int left, int top, int width, int height) {
@@ -845,8 +811,7 @@ void TControl::DefineProperties(TFiler& filer) {
 // TGraphicControl and TCustomControl
 
 const TClassInfo& TGraphicControl::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TGraphicControl>("TGraphicControl", &TControl::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TGraphicControl>("TGraphicControl", &TControl::StaticClassInfo()).Build();
   return info;
 }
 

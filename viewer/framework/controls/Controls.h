@@ -154,8 +154,18 @@ enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TBevelEdge : uint8_t { beLeft, beTop, beRight, beBottom };
 enum TBevelKind : uint8_t { bkNone, bkTile, bkSoft, bkFlat };
 enum TImeMode : uint8_t {
-  imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata,
-  imChinese, imSHanguel, imHanguel
+  imDisable,
+  imClose,
+  imOpen,
+  imDontCare,
+  imSAlpha,
+  imAlpha,
+  imHira,
+  imSKata,
+  imKata,
+  imChinese,
+  imSHanguel,
+  imHanguel
 };
 
 using TCursor = int16_t;
@@ -199,13 +209,11 @@ const TEnumInfo& ImeModeEnumInfo();
 // Typed event handlers. Each event is also a TMethod (what a form file binds
 // by name; it receives only the sender). When the typed handler is set it
 // is called instead of the TMethod.
-using TMouseEvent = std::function<void(TPersistent* sender, TMouseButton button, TShiftState shift,
-                                       int x, int y)>;
+using TMouseEvent = std::function<void(TPersistent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TPersistent* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TPersistent* sender, Word& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TPersistent* sender, char& key)>;
-using TContextPopupEvent =
-    std::function<void(TPersistent* sender, TPoint mousePos, bool& handled)>;
+using TContextPopupEvent = std::function<void(TPersistent* sender, TPoint mousePos, bool& handled)>;
 
 // ---------------------------------------------------------------------------
 // Sub-objects
@@ -299,8 +307,7 @@ void SetCaptureControl(TControl* control);
 
 // Shows a control's popup menu; set by the menu classes. Returns true when
 // a menu was shown.
-extern std::function<bool(TControl* control, TComponent* popupMenu, TPoint screenPos)>
-    ShowPopupMenuHook;
+extern std::function<bool(TControl* control, TComponent* popupMenu, TPoint screenPos)> ShowPopupMenuHook;
 
 // The form a control sits on (walking up the parents), or nullptr.
 TCustomForm* GetParentForm(const TControl* control);
@@ -479,10 +486,9 @@ class TControl : public TComponent {
   void DefineProperties(TFiler& filer) override;
 
   // Events (what forms bind by name).
-  TMethod OnClick, OnDblClick, OnMouseDown, OnMouseMove, OnMouseUp, OnResize, OnContextPopup,
-      OnMouseEnter, OnMouseLeave, OnMouseWheel, OnMouseWheelDown, OnMouseWheelUp,
-      OnMouseActivate, OnDragDrop, OnDragOver, OnEndDrag, OnStartDrag, OnEndDock, OnStartDock,
-      OnCanResize, OnConstrainedResize, OnGesture;
+  TMethod OnClick, OnDblClick, OnMouseDown, OnMouseMove, OnMouseUp, OnResize, OnContextPopup, OnMouseEnter,
+      OnMouseLeave, OnMouseWheel, OnMouseWheelDown, OnMouseWheelUp, OnMouseActivate, OnDragDrop, OnDragOver, OnEndDrag,
+      OnStartDrag, OnEndDock, OnStartDock, OnCanResize, OnConstrainedResize, OnGesture;
   // Typed handlers, called instead of the TMethod when set.
   TMouseEvent OnMouseDownProc, OnMouseUpProc;
   TMouseMoveEvent OnMouseMoveProc;
@@ -674,8 +680,7 @@ class TWinControl : public TControl {
   // Focuses the next (or previous) control after current among this
   // control's descendants in tab order.
   void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
-  TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
-                               bool checkParent) const;
+  TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
   // This control's windowed descendants in tab order (depth first).
   void GetTabOrderList(std::vector<TWinControl*>& list) const;
   // Windowed children sorted by TabOrder.
@@ -715,8 +720,8 @@ class TWinControl : public TControl {
   virtual TPoint WidgetClientOrigin() const { return {0, 0}; }
 
   // Events.
-  TMethod OnEnter, OnExit, OnKeyDown, OnKeyPress, OnKeyUp, OnDockDrop, OnDockOver, OnGetSiteInfo,
-      OnUnDock, OnAlignInsertBefore, OnAlignPosition;
+  TMethod OnEnter, OnExit, OnKeyDown, OnKeyPress, OnKeyUp, OnDockDrop, OnDockOver, OnGetSiteInfo, OnUnDock,
+      OnAlignInsertBefore, OnAlignPosition;
   TKeyEvent OnKeyDownProc, OnKeyUpProc;
   TKeyPressEvent OnKeyPressProc;
 

@@ -112,11 +112,10 @@ const TClassInfo& TCustomEdit::StaticClassInfo() {
       ClassBuilder<TCustomEdit>("TCustomEdit", &TWinControl::StaticClassInfo())
           .Bool("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
           .Protected()
-          .Enum("BorderStyle", EditBorderStyleEnumInfo(), &TCustomEdit::BorderStyle,
-                &TCustomEdit::SetBorderStyle, ebsSingle)
+          .Enum("BorderStyle", EditBorderStyleEnumInfo(), &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
+                ebsSingle)
           .Protected()
-          .Enum("CharCase", EditCharCaseEnumInfo(), &TCustomEdit::CharCase,
-                &TCustomEdit::SetCharCase, ecNormal)
+          .Enum("CharCase", EditCharCaseEnumInfo(), &TCustomEdit::CharCase, &TCustomEdit::SetCharCase, ecNormal)
           .Protected()
           .Bool("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true)
           .Protected()
@@ -325,9 +324,9 @@ void TCustomEdit::ApplyTextMargins() {
     return;
   }
   const TRect client = GetClientRect();
-  edit_->setTextMargins(std::max(0, formatRect_.Left), std::max(0, formatRect_.Top),
-                        std::max(0, client.Right - formatRect_.Right),
-                        std::max(0, client.Bottom - formatRect_.Bottom));
+  edit_->setTextMargins(
+      std::max(0, formatRect_.Left), std::max(0, formatRect_.Top), std::max(0, client.Right - formatRect_.Right),
+      std::max(0, client.Bottom - formatRect_.Bottom));
 }
 
 // A windowed child sits at its client position, inside the frame.

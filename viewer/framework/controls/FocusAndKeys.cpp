@@ -16,13 +16,13 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "DialogCodes.h"
 #include "ClassicLook.h"
+#include "DialogCodes.h"
 #include "Forms.h"
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 #include "core/SysUtils.h"
-#include "core/Ascii.h"
 
 #include "ControlsDetail.h"
 
@@ -98,8 +98,8 @@ void TWinControl::HandleQtFocusIn() {
   if (g_focused != this && CanFocus()) MoveFocus(this, true);
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
-                                          bool checkParent) const {
+TWinControl* TWinControl::FindNextControl(
+    TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const {
   std::vector<TWinControl*> list;
   GetTabOrderList(list);
   if (list.empty()) return nullptr;
@@ -110,16 +110,14 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, 
   do {
     i = goForward ? (i + 1) % n : (i + n - 1) % n;
     TWinControl* c = list[size_t(i)];
-    if (c != current && c->CanFocus() && (!checkTabStop || c->TabStop()) &&
-        (!checkParent || c->Parent() == this))
+    if (c != current && c->CanFocus() && (!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this))
       return c;
   } while (i != start);
   return nullptr;
 }
 
 void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
-  if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop))
-    next->SetFocus();
+  if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop)) next->SetFocus();
 }
 
 void TWinControl::DoEnter() {
@@ -266,8 +264,7 @@ bool TWinControl::HandleQtKeyPress(QKeyEvent* e) {
   // A handler that changed the character: a native widget gets the new one.
   if (!ownWidget_ && widget_ && Word(cm.WParam) != m.CharCode && !g_resendingKey) {
     char ch = char(cm.WParam);
-    QKeyEvent replaced(e->type(), e->key(), e->modifiers(),
-                       Font()->Decode(std::string(1, ch)));
+    QKeyEvent replaced(e->type(), e->key(), e->modifiers(), Font()->Decode(std::string(1, ch)));
     g_resendingKey = true;
     QCoreApplication::sendEvent(widget_.data(), &replaced);
     g_resendingKey = false;

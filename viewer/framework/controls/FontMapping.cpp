@@ -7,11 +7,11 @@
 #include <span>
 #include <unordered_map>
 
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QDir>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -42,11 +42,9 @@ const std::map<QString, Face>& KnownFaces() {
     };
     // "Default" names the system's default dialog face, MS Shell Dlg.
     add({"ms sans serif", "ms shell dlg", "default"}, "MS Sans Serif", Kind::Sans);
-    add({"tahoma", "ms shell dlg 2", "microsoft sans serif", "ms reference sans serif"}, "Tahoma",
-        Kind::Sans);
-    add({"arial", "helvetica", "arial black", "segoe ui", "verdana", "trebuchet ms",
-         "lucida sans unicode", "lucida sans", "century gothic", "franklin gothic medium",
-         "candara", "corbel", "sans serif", "sans-serif"},
+    add({"tahoma", "ms shell dlg 2", "microsoft sans serif", "ms reference sans serif"}, "Tahoma", Kind::Sans);
+    add({"arial", "helvetica", "arial black", "segoe ui", "verdana", "trebuchet ms", "lucida sans unicode",
+         "lucida sans", "century gothic", "franklin gothic medium", "candara", "corbel", "sans serif", "sans-serif"},
         "Liberation Sans", Kind::Sans);
     add({"arial narrow"}, "Liberation Sans Narrow", Kind::Sans);
     add({"calibri"}, "Carlito", Kind::Sans);
@@ -54,10 +52,9 @@ const std::map<QString, Face>& KnownFaces() {
     add({"system"}, "System", Kind::Sans);
     add({"courier"}, "Courier", Kind::Mono);
     add({"fixedsys", "terminal"}, "Fixedsys", Kind::Mono);
-    add({"courier new", "lucida console", "consolas", "andale mono", "ms linedraw", "monospace"},
-        "Liberation Mono", Kind::Mono);
-    add({"times new roman", "times", "ms serif", "georgia", "garamond", "book antiqua",
-         "palatino linotype", "serif"},
+    add({"courier new", "lucida console", "consolas", "andale mono", "ms linedraw", "monospace"}, "Liberation Mono",
+        Kind::Mono);
+    add({"times new roman", "times", "ms serif", "georgia", "garamond", "book antiqua", "palatino linotype", "serif"},
         "Liberation Serif", Kind::Serif);
     add({"cambria"}, "Caladea", Kind::Serif);
     add({"symbol"}, "Symbol", Kind::Sans);
@@ -65,12 +62,11 @@ const std::map<QString, Face>& KnownFaces() {
     add({"webdings"}, "Webdings", Kind::Sans);
     add({"marlett"}, "Marlett", Kind::Sans);
     // Song and Ming faces are serif; the rest of the CJK faces are sans.
-    add({"宋体", "simsun", "新宋体", "nsimsun", "仿宋", "fangsong", "仿宋_gb2312", "楷体", "kaiti",
-         "楷体_gb2312", "隶书", "新細明體", "細明體", "pmingliu", "mingliu", "標楷體", "dfkai-sb",
-         "궁서", "gungsuh"},
+    add({"宋体", "simsun", "新宋体", "nsimsun", "仿宋", "fangsong", "仿宋_gb2312", "楷体", "kaiti", "楷体_gb2312",
+         "隶书", "新細明體", "細明體", "pmingliu", "mingliu", "標楷體", "dfkai-sb", "궁서", "gungsuh"},
         "", Kind::CjkSerif);
-    add({"微软雅黑", "microsoft yahei", "黑体", "simhei", "幼圆", "微軟正黑體", "microsoft jhenghei",
-         "meiryo", "meiryo ui", "メイリオ", "맑은 고딕", "malgun gothic"},
+    add({"微软雅黑", "microsoft yahei", "黑体", "simhei", "幼圆", "微軟正黑體", "microsoft jhenghei", "meiryo",
+         "meiryo ui", "メイリオ", "맑은 고딕", "malgun gothic"},
         "", Kind::Cjk);
     // The IPA faces keep the widths of the Japanese system faces, the
     // proportional ones those of the proportional faces.
@@ -90,8 +86,8 @@ const std::map<QString, Face>& KnownFaces() {
 bool HasCjkCharacters(const QString& s) {
   for (QChar ch : s) {
     char16_t u = ch.unicode();
-    if ((u >= 0x3000 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7AF) ||
-        (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFFEF)) {
+    if ((u >= 0x3000 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7AF) || (u >= 0xF900 && u <= 0xFAFF) ||
+        (u >= 0xFF00 && u <= 0xFFEF)) {
       return true;
     }
   }
@@ -124,8 +120,7 @@ QString FamilyOfKind(Kind kind) {
     // The faces that the set-up installs come first, so that text looks the
     // same on every machine whatever else fontconfig would prefer; the
     // system's generic families are the fallback.
-    auto prefer = [](std::initializer_list<const char*> families, QFont::StyleHint hint,
-                     const char* generic) {
+    auto prefer = [](std::initializer_list<const char*> families, QFont::StyleHint hint, const char* generic) {
       for (const char* family : families) {
         const QString name = QString::fromLatin1(family);
         if (IsFontFamilyInstalled(name)) return name;
@@ -246,8 +241,7 @@ TDrawnFace DrawnFaceFor(const QString& family, int height) {
   if (sizes.empty()) return TDrawnFace{family, FontPixelSizeForHeight(family, height), false};
   const TRasterSize size = ChooseRasterSize(sizes, height);
   IsFontFamilyInstalled(family);  // registers the strikes on first use
-  if (RegisteredStrikes().count({family.toLower(), size.cell}))
-    return TDrawnFace{family, size.cell, true};
+  if (RegisteredStrikes().count({family.toLower(), size.cell})) return TDrawnFace{family, size.cell, true};
   // A size the system has and this machine lacks: the scalable stand-in
   // at the em of that size, so the text still takes about its width.
   QString standIn = RasterStandInOf(family);
@@ -332,8 +326,7 @@ TCellMetrics UncachedCellMetricsOf(const QFont& font) {
   const int em = font.pixelSize();
   if (em <= 0 || IsBitmapFace(font.family())) return reported;
   int unitsPerEm = 0, winAscent = 0, winDescent = 0;
-  if (!WindowsVerticalMetrics(QRawFont::fromFont(font), unitsPerEm, winAscent, winDescent))
-    return reported;
+  if (!WindowsVerticalMetrics(QRawFont::fromFont(font), unitsPerEm, winAscent, winDescent)) return reported;
   auto scaled = [&](int units) { return int(std::lround(double(units) * em / unitsPerEm)); };
   return TCellMetrics{scaled(winAscent), scaled(winDescent)};
 }

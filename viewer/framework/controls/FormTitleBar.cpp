@@ -4,14 +4,15 @@
 #include "components/Component.h"
 
 const TClassInfo& TGlassFrame::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TGlassFrame>("TGlassFrame", &TPersistent::StaticClassInfo())
-                                     .BoolField("Enabled", false)
-                                     .IntegerField("Left", 0)
-                                     .IntegerField("Top", 0)
-                                     .IntegerField("Right", 0)
-                                     .IntegerField("Bottom", 0)
-                                     .BoolField("SheetOfGlass", false)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TGlassFrame>("TGlassFrame", &TPersistent::StaticClassInfo())
+          .BoolField("Enabled", false)
+          .IntegerField("Left", 0)
+          .IntegerField("Top", 0)
+          .IntegerField("Right", 0)
+          .IntegerField("Bottom", 0)
+          .BoolField("SheetOfGlass", false)
+          .Build();
   return info;
 }
 

@@ -187,7 +187,8 @@ void TCustomForm::Release() {
     delete self;
     return;
   }
-  QMetaObject::invokeMethod(context, [self] { delete self; }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      context, [self] { delete self; }, Qt::QueuedConnection);
 }
 
 int TCustomForm::ShowModal() {
@@ -236,16 +237,12 @@ bool TCustomForm::WidgetEvent(QEvent* e) {
       if (!HasState(csDestroying)) Close();
       return true;
     case QEvent::Resize:
-      if (w && w->isWindow() &&
-          (w->width() != clientWidth_ || w->height() != clientHeight_ + menuBarHeight_) && w->isVisible())
+      if (w && w->isWindow() && (w->width() != clientWidth_ || w->height() != clientHeight_ + menuBarHeight_) &&
+          w->isVisible())
         SetClientSize(w->width(), std::max(0, w->height() - menuBarHeight_));
       return false;
-    case QEvent::WindowActivate:
-      Activate();
-      return false;
-    case QEvent::WindowDeactivate:
-      Deactivate();
-      return false;
+    case QEvent::WindowActivate: Activate(); return false;
+    case QEvent::WindowDeactivate: Deactivate(); return false;
     default: return TWinControl::WidgetEvent(e);
   }
 }

@@ -24,8 +24,8 @@
 #include "streaming/Converters.h"
 
 const TEnumInfo& FormBorderStyleEnumInfo() {
-  static const TEnumInfo e{"TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog",
-                                                "bsToolWindow", "bsSizeToolWin"}};
+  static const TEnumInfo e{
+      "TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
   return e;
 }
 const TEnumInfo& BorderIconEnumInfo() {
@@ -33,9 +33,10 @@ const TEnumInfo& BorderIconEnumInfo() {
   return e;
 }
 const TEnumInfo& PositionEnumInfo() {
-  static const TEnumInfo e{"TPosition", {"poDesigned", "poDefault", "poDefaultPosOnly",
-                                         "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
-                                         "poMainFormCenter", "poOwnerFormCenter"}};
+  static const TEnumInfo e{
+      "TPosition",
+      {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
+       "poMainFormCenter", "poOwnerFormCenter"}};
   return e;
 }
 const TEnumInfo& WindowStateEnumInfo() {
@@ -113,8 +114,8 @@ const TClassInfo& TFormIcon::StaticClassInfo() {
 
 void TFormIcon::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
-      "Data", [this](const TFormNode& v) { data_ = v.bytes; },
-      [this]() { return TFormNode::Binary(data_); }, !data_.empty());
+      "Data", [this](const TFormNode& v) { data_ = v.bytes; }, [this]() { return TFormNode::Binary(data_); },
+      !data_.empty());
 }
 
 void TFormIcon::Assign(const TPersistent& source) {
@@ -176,54 +177,71 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
       ClassBuilder<TCustomForm>("TCustomForm", &TWinControl::StaticClassInfo())
           .Reference("ActiveControl", &TWinControl::StaticClassInfo, &TCustomForm::ActiveControl,
                      [](TCustomForm* f, TPersistent* v) { f->SetActiveControl(dynamic_cast<TWinControl*>(v)); })
-              .Protected()
-          .Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true).Protected()
+          .Protected()
+          .Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true)
+          .Protected()
           .Set("BorderIcons", BorderIconEnumInfo(), &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons, 7)
-              .Protected()
+          .Protected()
           .Enum("BorderStyle", FormBorderStyleEnumInfo(), &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
                 bsSizeable)
-              .Protected()
+          .Protected()
           .Integer("ClientHeight", &TControl::ClientHeight,
                    [](TCustomForm* f, int v) {
                      if (f->HasState(csLoading)) f->clientSizeRead_ = true;
                      f->SetClientHeight(v);
                    })
-              .Protected()
-              .StoredWhen([](const TCustomForm* f) { return f->clientSizeRead_; })
+          .Protected()
+          .StoredWhen([](const TCustomForm* f) { return f->clientSizeRead_; })
           .Integer("ClientWidth", &TControl::ClientWidth,
                    [](TCustomForm* f, int v) {
                      if (f->HasState(csLoading)) f->clientSizeRead_ = true;
                      f->SetClientWidth(v);
                    })
-              .Protected()
-              .StoredWhen([](const TCustomForm* f) { return f->clientSizeRead_; })
+          .Protected()
+          .StoredWhen([](const TCustomForm* f) { return f->clientSizeRead_; })
           .Enum("FormStyle", FormStyleEnumInfo(), &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, fsNormal)
-              .Protected()
-          .Object("HorzScrollBar", &TControlScrollBar::StaticClassInfo, &TCustomForm::HorzScrollBar).Protected()
-          .Object("Icon", &TFormIcon::StaticClassInfo, &TCustomForm::Icon).Protected()
-          .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false).Protected()
+          .Protected()
+          .Object("HorzScrollBar", &TControlScrollBar::StaticClassInfo, &TCustomForm::HorzScrollBar)
+          .Protected()
+          .Object("Icon", &TFormIcon::StaticClassInfo, &TCustomForm::Icon)
+          .Protected()
+          .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false)
+          .Protected()
           .Reference("Menu", &TComponent::StaticClassInfo, &TCustomForm::Menu,
                      [](TCustomForm* f, TPersistent* v) { f->SetMenu(dynamic_cast<TComponent*>(v)); })
-              .Protected()
-          .Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder).Protected()
+          .Protected()
+          .Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder)
+          .Protected()
           .Enum("Position", PositionEnumInfo(), &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned)
-              .Protected()
-          .Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true).Protected()
-          .Object("VertScrollBar", &TControlScrollBar::StaticClassInfo, &TCustomForm::VertScrollBar).Protected()
-          .Enum("WindowState", WindowStateEnumInfo(), &TCustomForm::WindowState, &TCustomForm::SetWindowState,
-                wsNormal)
-              .Protected()
-          .Event("OnActivate", &TCustomForm::OnActivate).Protected()
-          .Event("OnClose", &TCustomForm::OnClose).Protected()
-          .Event("OnCloseQuery", &TCustomForm::OnCloseQuery).Protected()
-          .Event("OnCreate", &TCustomForm::OnCreate).Protected()
-          .Event("OnDeactivate", &TCustomForm::OnDeactivate).Protected()
-          .Event("OnDestroy", &TCustomForm::OnDestroy).Protected()
-          .Event("OnHelp", &TCustomForm::OnHelp).Protected()
-          .Event("OnHide", &TCustomForm::OnHide).Protected()
-          .Event("OnPaint", &TCustomForm::OnPaint).Protected()
-          .Event("OnShortCut", &TCustomForm::OnShortCut).Protected()
-          .Event("OnShow", &TCustomForm::OnShow).Protected()
+          .Protected()
+          .Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true)
+          .Protected()
+          .Object("VertScrollBar", &TControlScrollBar::StaticClassInfo, &TCustomForm::VertScrollBar)
+          .Protected()
+          .Enum("WindowState", WindowStateEnumInfo(), &TCustomForm::WindowState, &TCustomForm::SetWindowState, wsNormal)
+          .Protected()
+          .Event("OnActivate", &TCustomForm::OnActivate)
+          .Protected()
+          .Event("OnClose", &TCustomForm::OnClose)
+          .Protected()
+          .Event("OnCloseQuery", &TCustomForm::OnCloseQuery)
+          .Protected()
+          .Event("OnCreate", &TCustomForm::OnCreate)
+          .Protected()
+          .Event("OnDeactivate", &TCustomForm::OnDeactivate)
+          .Protected()
+          .Event("OnDestroy", &TCustomForm::OnDestroy)
+          .Protected()
+          .Event("OnHelp", &TCustomForm::OnHelp)
+          .Protected()
+          .Event("OnHide", &TCustomForm::OnHide)
+          .Protected()
+          .Event("OnPaint", &TCustomForm::OnPaint)
+          .Protected()
+          .Event("OnShortCut", &TCustomForm::OnShortCut)
+          .Protected()
+          .Event("OnShow", &TCustomForm::OnShow)
+          .Protected()
           .Build();
   return info;
 }
@@ -259,8 +277,7 @@ TCustomForm::~TCustomForm() {
   if (modalLoop_) modalLoop_->quit();
   try {
     DoDestroy();
-  } catch (...) {
-  }
+  } catch (...) {}
   auto& forms = Screen->forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   if (Application) Application->FormDestroyed(this);
@@ -306,8 +323,7 @@ void TCustomForm::SetClientSize(int width, int height) {
   const TSize f = FrameOf(borderStyle_);
   // Client sizes near the integer limit stay there instead of wrapping.
   auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
-  SetBounds(left_, top_, clamp(int64_t(width) + 2 * f.cx),
-            clamp(int64_t(height) + 2 * f.cx + f.cy + menuBarHeight_));
+  SetBounds(left_, top_, clamp(int64_t(width) + 2 * f.cx), clamp(int64_t(height) + 2 * f.cx + f.cy + menuBarHeight_));
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle s) {
@@ -367,8 +383,7 @@ void TCustomForm::SetMenuBarHeight(int height) {
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
   if (control == activeControl_) return;
-  if (control && !ContainsControl(control) && !HasState(csLoading))
-    throw EInvalidOperation("Invalid ActiveControl");
+  if (control && !ContainsControl(control) && !HasState(csLoading)) throw EInvalidOperation("Invalid ActiveControl");
   activeControl_ = control;
   if (control) control->FreeNotification(this);
   if (control && !HasState(csLoading) && Visible() && control->CanFocus()) control->SetFocus();
@@ -390,8 +405,8 @@ void TCustomForm::ControlDestroying(TControl* control) {
   if (control == activeControl_) activeControl_ = nullptr;
   if (control == focusedControl_) focusedControl_ = nullptr;
   if (TWinControl* f = FindFocusedControl();
-      f && (f == control || (dynamic_cast<TWinControl*>(control) &&
-                             static_cast<TWinControl*>(control)->ContainsControl(f)))) {
+      f && (f == control ||
+            (dynamic_cast<TWinControl*>(control) && static_cast<TWinControl*>(control)->ContainsControl(f)))) {
     ClearFocusedControl();
   }
 }
@@ -424,8 +439,7 @@ void TCustomForm::SetFocusedControl(TWinControl* control) {
 void TCustomForm::FocusFirstControl() {
   TWinControl* target = activeControl_;
   if (!target || !target->CanFocus()) target = FindNextControl(nullptr, true, true, false);
-  if (target && target->CanFocus())
-    target->SetFocus();
+  if (target && target->CanFocus()) target->SetFocus();
 }
 
 bool TCustomForm::DoKeyDown(TWMKey& msg) { return TWinControl::DoKeyDown(msg); }
@@ -449,8 +463,8 @@ void TCustomForm::CMDialogKey(TCMDialogKey& msg) {
       case VK_UP:
       case VK_DOWN:
         if (focusedControl_ && focusedControl_->Parent()) {
-          focusedControl_->Parent()->SelectNext(focusedControl_,
-                                                msg.CharCode == VK_RIGHT || msg.CharCode == VK_DOWN, false);
+          focusedControl_->Parent()->SelectNext(
+              focusedControl_, msg.CharCode == VK_RIGHT || msg.CharCode == VK_DOWN, false);
           msg.Result = 1;
         }
         return;

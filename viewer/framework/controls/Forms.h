@@ -24,8 +24,14 @@ enum TFormBorderStyle : uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsTool
 enum TBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = uint8_t;
 enum TPosition : uint8_t {
-  poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-  poMainFormCenter, poOwnerFormCenter
+  poDesigned,
+  poDefault,
+  poDefaultPosOnly,
+  poDefaultSizeOnly,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
+  poOwnerFormCenter
 };
 enum TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
 enum TFormStyle : uint8_t { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -64,8 +70,7 @@ inline constexpr uint32_t MB_RETRYCANCEL = 0x05;
 inline constexpr uint32_t MB_ICONERROR = MB_ICONHAND;
 inline constexpr uint32_t MB_ICONWARNING = MB_ICONEXCLAMATION;
 inline constexpr uint32_t MB_ICONINFORMATION = MB_ICONASTERISK;
-inline constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6,
-                     IDNO = 7;
+inline constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7;
 
 // A scrolling window's horizontal or vertical scroll bar settings. Range
 // and Visible decide the bar (see ScrollingArea.h); the rest load and
@@ -192,8 +197,8 @@ class TCustomForm : public TWinControl {
   bool WidgetEvent(QEvent* event) override;
 
   // Events.
-  TMethod OnActivate, OnDeactivate, OnCreate, OnDestroy, OnShow, OnHide, OnClose, OnCloseQuery,
-      OnPaint, OnHelp, OnShortCut, OnMouseWheel2;
+  TMethod OnActivate, OnDeactivate, OnCreate, OnDestroy, OnShow, OnHide, OnClose, OnCloseQuery, OnPaint, OnHelp,
+      OnShortCut, OnMouseWheel2;
   std::function<void(TPersistent* sender, TCloseAction& action)> OnCloseProc;
   std::function<void(TPersistent* sender, bool& canClose)> OnCloseQueryProc;
 

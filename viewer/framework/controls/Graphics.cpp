@@ -109,8 +109,7 @@ TColor QColorToColor(const QColor& color) {
 
 uint32_t ColorToPixel(TColor color) {
   TColor c = ColorToRGB(color);
-  return 0xFF000000u | (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) |
-         uint32_t(GetBValue(c));
+  return 0xFF000000u | (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | uint32_t(GetBValue(c));
 }
 
 TColor PixelToColor(uint32_t pixel) {
@@ -135,8 +134,7 @@ void OffsetRect(TRect& r, int32_t dx, int32_t dy) {
 }
 
 bool IntersectRect(TRect& dest, const TRect& a, const TRect& b) {
-  TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-          std::min(a.Bottom, b.Bottom)};
+  TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
   if (r.IsEmpty()) {
     dest = TRect{};
     return false;
@@ -151,8 +149,8 @@ bool UnionRect(TRect& dest, const TRect& a, const TRect& b) {
   } else if (b.IsEmpty()) {
     dest = a;
   } else {
-    dest = TRect{std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-                 std::max(a.Bottom, b.Bottom)};
+    dest = TRect{
+        std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
   }
   return !dest.IsEmpty();
 }
@@ -187,29 +185,29 @@ const TEnumInfo& FontPitchEnumInfo() {
   return info;
 }
 const TEnumInfo& FontQualityEnumInfo() {
-  static const TEnumInfo info{"TFontQuality",
-                              {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased",
-                               "fqAntialiased", "fqClearType", "fqClearTypeNatural"}};
+  static const TEnumInfo info{
+      "TFontQuality",
+      {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased", "fqClearType", "fqClearTypeNatural"}};
   return info;
 }
 const TEnumInfo& PenStyleEnumInfo() {
-  static const TEnumInfo info{"TPenStyle",
-                              {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot",
-                               "psClear", "psInsideFrame", "psUserStyle", "psAlternate"}};
+  static const TEnumInfo info{
+      "TPenStyle",
+      {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame", "psUserStyle",
+       "psAlternate"}};
   return info;
 }
 const TEnumInfo& PenModeEnumInfo() {
   static const TEnumInfo info{
       "TPenMode",
-      {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot",
-       "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask",
-       "pmNotMask", "pmXor", "pmNotXor"}};
+      {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen",
+       "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"}};
   return info;
 }
 const TEnumInfo& BrushStyleEnumInfo() {
-  static const TEnumInfo info{"TBrushStyle",
-                              {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
-                               "bsBDiagonal", "bsCross", "bsDiagCross"}};
+  static const TEnumInfo info{
+      "TBrushStyle",
+      {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"}};
   return info;
 }
 
@@ -241,8 +239,8 @@ void TFont::Assign(const TPersistent& source) {
   if (auto* f = dynamic_cast<const TFont*>(&source)) {
     // Nothing changes: no change notice, which would make every control
     // taking its parent's font re-measure and re-sync for nothing.
-    if (f == this || (*this == *f && pixelsPerInch_ == f->pixelsPerInch_ &&
-                      std::strcmp(defaultCodePage_, f->defaultCodePage_) == 0))
+    if (f == this ||
+        (*this == *f && pixelsPerInch_ == f->pixelsPerInch_ && std::strcmp(defaultCodePage_, f->defaultCodePage_) == 0))
       return;
     charset_ = f->charset_;
     color_ = f->color_;
@@ -351,9 +349,8 @@ QFont TFont::MakeQFont(int& overhang) const {
 }
 
 bool TFont::operator==(const TFont& o) const {
-  return charset_ == o.charset_ && color_ == o.color_ && height_ == o.height_ &&
-         name_ == o.name_ && pitch_ == o.pitch_ && style_ == o.style_ &&
-         orientation_ == o.orientation_ && quality_ == o.quality_;
+  return charset_ == o.charset_ && color_ == o.color_ && height_ == o.height_ && name_ == o.name_ &&
+         pitch_ == o.pitch_ && style_ == o.style_ && orientation_ == o.orientation_ && quality_ == o.quality_;
 }
 
 // ---------------------------------------------------------------------------

@@ -24,9 +24,7 @@
 
 using TColor = int32_t;
 
-constexpr TColor RGB(int r, int g, int b) {
-  return TColor((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
+constexpr TColor RGB(int r, int g, int b) { return TColor((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16)); }
 constexpr int GetRValue(TColor c) { return c & 0xFF; }
 constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
 constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
@@ -145,9 +143,7 @@ void PrintTo(const TPoint& p, std::ostream* os);
 void PrintTo(const TRect& r, std::ostream* os);
 
 constexpr TPoint Point(int32_t x, int32_t y) { return {x, y}; }
-constexpr TRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  return {left, top, right, bottom};
-}
+constexpr TRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) { return {left, top, right, bottom}; }
 // Right and bottom wrap around like 32-bit sums (no undefined behaviour for
 // positions and sizes near the integer limits).
 constexpr TRect Bounds(int32_t left, int32_t top, int32_t width, int32_t height) {
@@ -183,8 +179,14 @@ struct TFontStyles {
     for (TFontStyle s : styles) bits |= uint8_t(1u << s);
   }
   constexpr bool Contains(TFontStyle s) const { return (bits >> s) & 1u; }
-  constexpr TFontStyles& Include(TFontStyle s) { bits |= uint8_t(1u << s); return *this; }
-  constexpr TFontStyles& Exclude(TFontStyle s) { bits &= uint8_t(~(1u << s)); return *this; }
+  constexpr TFontStyles& Include(TFontStyle s) {
+    bits |= uint8_t(1u << s);
+    return *this;
+  }
+  constexpr TFontStyles& Exclude(TFontStyle s) {
+    bits &= uint8_t(~(1u << s));
+    return *this;
+  }
   constexpr bool Empty() const { return bits == 0; }
   constexpr explicit operator int64_t() const { return bits; }
   friend constexpr bool operator==(TFontStyles, TFontStyles) = default;
@@ -192,19 +194,54 @@ struct TFontStyles {
 
 enum TFontPitch : uint8_t { fpDefault, fpVariable, fpFixed };
 enum TFontQuality : uint8_t {
-  fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural
+  fqDefault,
+  fqDraft,
+  fqProof,
+  fqNonAntialiased,
+  fqAntialiased,
+  fqClearType,
+  fqClearTypeNatural
 };
 enum TPenStyle : uint8_t {
-  psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle, psAlternate
+  psSolid,
+  psDash,
+  psDot,
+  psDashDot,
+  psDashDotDot,
+  psClear,
+  psInsideFrame,
+  psUserStyle,
+  psAlternate
 };
 // Raster operations of pens and brush fills: how the tool's colour (P)
 // combines with the pixel (D).
 enum TPenMode : uint8_t {
-  pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
-  pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+  pmBlack,
+  pmWhite,
+  pmNop,
+  pmNot,
+  pmCopy,
+  pmNotCopy,
+  pmMergePenNot,
+  pmMaskPenNot,
+  pmMergeNotPen,
+  pmMaskNotPen,
+  pmMerge,
+  pmNotMerge,
+  pmMask,
+  pmNotMask,
+  pmXor,
+  pmNotXor
 };
 enum TBrushStyle : uint8_t {
-  bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
 };
 
 const TEnumInfo& FontStyleEnumInfo();

@@ -31,12 +31,16 @@ TGridCoord TCustomGrid::KeyTarget(Word key, TShiftState shift, bool& handled) {
     case VK_UP: --t.Y; break;
     case VK_DOWN: ++t.Y; break;
     case VK_LEFT:
-      if (rowSelect) SetLeftCol(LeftCol() - 1);
-      else --t.X;
+      if (rowSelect)
+        SetLeftCol(LeftCol() - 1);
+      else
+        --t.X;
       break;
     case VK_RIGHT:
-      if (rowSelect) SetLeftCol(LeftCol() + 1);
-      else ++t.X;
+      if (rowSelect)
+        SetLeftCol(LeftCol() + 1);
+      else
+        ++t.X;
       break;
     case VK_PRIOR: t.Y -= std::max(1, VisibleRowCount()); break;
     case VK_NEXT: t.Y += std::max(1, VisibleRowCount()); break;
@@ -66,8 +70,7 @@ TGridCoord TCustomGrid::KeyTarget(Word key, TShiftState shift, bool& handled) {
     case VK_F2:
       if (HasOption(goEditing)) SetEditorMode(true);
       break;
-    default:
-      handled = false;
+    default: handled = false;
   }
   t.X = std::clamp(t.X, fixedCols_, std::max(fixedCols_, colCount_ - 1));
   t.Y = std::clamp(t.Y, fixedRows_, std::max(fixedRows_, rowCount_ - 1));
@@ -125,12 +128,12 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   if (button == mbLeft) {
     const TGridAxis h = HorzAxis(), v = VertAxis();
     int start = 0;
-    if (HasOption(goColSizing) && cy >= 0 && cy < v.FixedBoundary &&
-        (sizingIndex_ = SizingIndex(h, cx)) >= 0 && h.Start(sizingIndex_, start)) {
+    if (HasOption(goColSizing) && cy >= 0 && cy < v.FixedBoundary && (sizingIndex_ = SizingIndex(h, cx)) >= 0 &&
+        h.Start(sizingIndex_, start)) {
       gridState_ = TGridState::gsColSizing;
       sizingOrigin_ = start;
-    } else if (HasOption(goRowSizing) && cx >= 0 && cx < h.FixedBoundary &&
-               (sizingIndex_ = SizingIndex(v, cy)) >= 0 && v.Start(sizingIndex_, start)) {
+    } else if (HasOption(goRowSizing) && cx >= 0 && cx < h.FixedBoundary && (sizingIndex_ = SizingIndex(v, cy)) >= 0 &&
+               v.Start(sizingIndex_, start)) {
       gridState_ = TGridState::gsRowSizing;
       sizingOrigin_ = start;
     } else {
@@ -171,14 +174,9 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
       }
       break;
     }
-    case TGridState::gsColSizing:
-      SetColWidths(sizingIndex_, std::max(kMinSizedExtent, cx - sizingOrigin_));
-      break;
-    case TGridState::gsRowSizing:
-      SetRowHeights(sizingIndex_, std::max(kMinSizedExtent, cy - sizingOrigin_));
-      break;
-    default:
-      break;
+    case TGridState::gsColSizing: SetColWidths(sizingIndex_, std::max(kMinSizedExtent, cx - sizingOrigin_)); break;
+    case TGridState::gsRowSizing: SetRowHeights(sizingIndex_, std::max(kMinSizedExtent, cy - sizingOrigin_)); break;
+    default: break;
   }
   TCustomControl::MouseMove(shift, x, y);
 }
@@ -323,8 +321,7 @@ void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
       grid_->HideEditor();
       grid_->KeyDown(key, shift);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

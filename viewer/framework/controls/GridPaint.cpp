@@ -11,9 +11,7 @@ namespace {
 // Lines between fixed cells; lines between scrollable cells are silver, or
 // grey on a silver grid so that they still show.
 constexpr TColor kFixedLineColor = clBlack;
-TColor CellLineColor(TColor gridColor) {
-  return ColorToRGB(gridColor) == ColorToRGB(clSilver) ? clGray : clSilver;
-}
+TColor CellLineColor(TColor gridColor) { return ColorToRGB(gridColor) == ColorToRGB(clSilver) ? clGray : clSilver; }
 
 void FillBand(TCanvas& canvas, const TRect& r, TColor color) {
   if (r.IsEmpty()) return;
@@ -54,9 +52,9 @@ void TCustomGrid::Paint() {
   canvas->SetOrigin({0, 0});
   // The corner between two scroll bars.
   if (hShown_ && vShown_)
-    FillBand(*canvas, Rect(org.X + client.Right, org.Y + client.Bottom, Width() - BorderWidth(),
-                           Height() - BorderWidth()),
-             clBtnFace);
+    FillBand(
+        *canvas, Rect(org.X + client.Right, org.Y + client.Bottom, Width() - BorderWidth(), Height() - BorderWidth()),
+        clBtnFace);
 }
 
 void TCustomGrid::PaintBorder(TCanvas& canvas) {
@@ -136,28 +134,28 @@ void TCustomGrid::PaintCells(TCanvas& canvas) {
 // line option is on), silver between the others.
 void TCustomGrid::PaintLines(TCanvas& canvas, const TGridAxis& horz, const TGridAxis& vert) {
   const TColor cellLine = CellLineColor(Color());
-  auto lines = [&](const TGridAxis& along, const TGridAxis& across, bool vertical, TGridOption fixedOpt,
-                   TGridOption cellOpt) {
-    if (along.LineWidth == 0) return;
-    auto band = [&](int pos, int from, int to, TColor color) {
-      const int a = pos, b = pos + along.LineWidth;
-      FillBand(canvas, vertical ? Rect(a, from, b, to) : Rect(from, a, to, b), color);
-    };
-    int pos = 0;
-    for (int i = 0; i < along.FixedCount && i < along.CellCount && pos < along.Extent; ++i) {
-      pos += along.Size(i);
-      // The line after a fixed cell belongs to the fixed cells all along.
-      if (HasOption(fixedOpt)) band(pos, 0, across.GridBoundary, kFixedLineColor);
-      pos += along.LineWidth;
-    }
-    pos = along.FixedBoundary;
-    for (int i = along.FirstCell; i < along.CellCount && pos < along.Extent; ++i) {
-      pos += along.Size(i);
-      if (HasOption(fixedOpt)) band(pos, 0, across.FixedBoundary, kFixedLineColor);
-      if (HasOption(cellOpt)) band(pos, across.FixedBoundary, across.GridBoundary, cellLine);
-      pos += along.LineWidth;
-    }
-  };
+  auto lines =
+      [&](const TGridAxis& along, const TGridAxis& across, bool vertical, TGridOption fixedOpt, TGridOption cellOpt) {
+        if (along.LineWidth == 0) return;
+        auto band = [&](int pos, int from, int to, TColor color) {
+          const int a = pos, b = pos + along.LineWidth;
+          FillBand(canvas, vertical ? Rect(a, from, b, to) : Rect(from, a, to, b), color);
+        };
+        int pos = 0;
+        for (int i = 0; i < along.FixedCount && i < along.CellCount && pos < along.Extent; ++i) {
+          pos += along.Size(i);
+          // The line after a fixed cell belongs to the fixed cells all along.
+          if (HasOption(fixedOpt)) band(pos, 0, across.GridBoundary, kFixedLineColor);
+          pos += along.LineWidth;
+        }
+        pos = along.FixedBoundary;
+        for (int i = along.FirstCell; i < along.CellCount && pos < along.Extent; ++i) {
+          pos += along.Size(i);
+          if (HasOption(fixedOpt)) band(pos, 0, across.FixedBoundary, kFixedLineColor);
+          if (HasOption(cellOpt)) band(pos, across.FixedBoundary, across.GridBoundary, cellLine);
+          pos += along.LineWidth;
+        }
+      };
   lines(horz, vert, true, goFixedVertLine, goVertLine);
   lines(vert, horz, false, goFixedHorzLine, goHorzLine);
 }

@@ -36,12 +36,12 @@ TFormNode ListOf(const std::vector<int>& values) {
 }  // namespace
 
 const TEnumInfo& GridOptionEnumInfo() {
-  static const TEnumInfo e{"TGridOption",
-                           {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",
-                            "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving",
-                            "goEditing", "goTabs", "goRowSelect", "goAlwaysShowEditor", "goThumbTracking",
-                            "goFixedColClick", "goFixedRowClick", "goFixedHotTrack", "goFixedColDefAlign",
-                            "goFixedRowDefAlign"}};
+  static const TEnumInfo e{
+      "TGridOption",
+      {"goFixedVertLine",     "goFixedHorzLine", "goVertLine",      "goHorzLine",         "goRangeSelect",
+       "goDrawFocusSelected", "goRowSizing",     "goColSizing",     "goRowMoving",        "goColMoving",
+       "goEditing",           "goTabs",          "goRowSelect",     "goAlwaysShowEditor", "goThumbTracking",
+       "goFixedColClick",     "goFixedRowClick", "goFixedHotTrack", "goFixedColDefAlign", "goFixedRowDefAlign"}};
   return e;
 }
 const TEnumInfo& GridDrawingStyleEnumInfo() {
@@ -59,31 +59,56 @@ const TClassInfo& TCustomGrid::StaticClassInfo() {
   using G = TCustomGrid;
   static const TClassInfo info =
       ClassBuilder<G>("TCustomGrid", &TCustomControl::StaticClassInfo())
-          .Enum("BorderStyle", GridBorderStyleEnumInfo(), &G::BorderStyle, &G::SetBorderStyle, "bsSingle").Protected()
-          .Integer("ColCount", &G::ColCount, &G::SetColCount, 5).Protected()
-          .Integer("DefaultColWidth", &G::DefaultColWidth, &G::SetDefaultColWidth, 64).Protected()
-          .BoolField("DefaultColAlignment", false).Protected()
-          .Bool("DefaultDrawing", &G::DefaultDrawing, &G::SetDefaultDrawing, true).Protected()
-          .Integer("DefaultRowHeight", &G::DefaultRowHeight, &G::SetDefaultRowHeight, 24).Protected()
-          .EnumField("DrawingStyle", GridDrawingStyleEnumInfo(), "gdsThemed").Protected()
-          .Color("FixedColor", &G::FixedColor, &G::SetFixedColor, clBtnFace).Protected()
-          .Integer("FixedCols", &G::FixedCols, &G::SetFixedCols, 1).Protected()
-          .Integer("FixedRows", &G::FixedRows, &G::SetFixedRows, 1).Protected()
-          .ColorField("GradientEndColor", clDefault).Protected()
-          .ColorField("GradientStartColor", clDefault).Protected()
-          .Integer("GridLineWidth", &G::GridLineWidth, &G::SetGridLineWidth, 1).Protected()
-          .Set("Options", GridOptionEnumInfo(), &G::Options, &G::SetOptions, kDefaultGridOptions).Protected()
-          .Integer("RowCount", &G::RowCount, &G::SetRowCount, 5).Protected()
-          .Enum("ScrollBars", ScrollStyleEnumInfo(), &G::ScrollBars, &G::SetScrollBars, ssBoth).Protected()
-          .Event("OnColumnMoved", &G::OnColumnMoved).Protected()
-          .Event("OnDrawCell", &G::OnDrawCell).Protected()
-          .Event("OnFixedCellClick", &G::OnFixedCellClick).Protected()
-          .Event("OnGetEditMask", &G::OnGetEditMask).Protected()
-          .Event("OnGetEditText", &G::OnGetEditText).Protected()
-          .Event("OnRowMoved", &G::OnRowMoved).Protected()
-          .Event("OnSelectCell", &G::OnSelectCell).Protected()
-          .Event("OnSetEditText", &G::OnSetEditText).Protected()
-          .Event("OnTopLeftChanged", &G::OnTopLeftChanged).Protected()
+          .Enum("BorderStyle", GridBorderStyleEnumInfo(), &G::BorderStyle, &G::SetBorderStyle, "bsSingle")
+          .Protected()
+          .Integer("ColCount", &G::ColCount, &G::SetColCount, 5)
+          .Protected()
+          .Integer("DefaultColWidth", &G::DefaultColWidth, &G::SetDefaultColWidth, 64)
+          .Protected()
+          .BoolField("DefaultColAlignment", false)
+          .Protected()
+          .Bool("DefaultDrawing", &G::DefaultDrawing, &G::SetDefaultDrawing, true)
+          .Protected()
+          .Integer("DefaultRowHeight", &G::DefaultRowHeight, &G::SetDefaultRowHeight, 24)
+          .Protected()
+          .EnumField("DrawingStyle", GridDrawingStyleEnumInfo(), "gdsThemed")
+          .Protected()
+          .Color("FixedColor", &G::FixedColor, &G::SetFixedColor, clBtnFace)
+          .Protected()
+          .Integer("FixedCols", &G::FixedCols, &G::SetFixedCols, 1)
+          .Protected()
+          .Integer("FixedRows", &G::FixedRows, &G::SetFixedRows, 1)
+          .Protected()
+          .ColorField("GradientEndColor", clDefault)
+          .Protected()
+          .ColorField("GradientStartColor", clDefault)
+          .Protected()
+          .Integer("GridLineWidth", &G::GridLineWidth, &G::SetGridLineWidth, 1)
+          .Protected()
+          .Set("Options", GridOptionEnumInfo(), &G::Options, &G::SetOptions, kDefaultGridOptions)
+          .Protected()
+          .Integer("RowCount", &G::RowCount, &G::SetRowCount, 5)
+          .Protected()
+          .Enum("ScrollBars", ScrollStyleEnumInfo(), &G::ScrollBars, &G::SetScrollBars, ssBoth)
+          .Protected()
+          .Event("OnColumnMoved", &G::OnColumnMoved)
+          .Protected()
+          .Event("OnDrawCell", &G::OnDrawCell)
+          .Protected()
+          .Event("OnFixedCellClick", &G::OnFixedCellClick)
+          .Protected()
+          .Event("OnGetEditMask", &G::OnGetEditMask)
+          .Protected()
+          .Event("OnGetEditText", &G::OnGetEditText)
+          .Protected()
+          .Event("OnRowMoved", &G::OnRowMoved)
+          .Protected()
+          .Event("OnSelectCell", &G::OnSelectCell)
+          .Protected()
+          .Event("OnSetEditText", &G::OnSetEditText)
+          .Protected()
+          .Event("OnTopLeftChanged", &G::OnTopLeftChanged)
+          .Protected()
           .Build();
   return info;
 }
@@ -275,14 +300,16 @@ int FirstCellShowing(TGridAxis axis, int cell) {
 
 TGridAxis TCustomGrid::HorzAxis(int extent) const {
   const bool lines = options_ & (GridOption(goFixedVertLine) | GridOption(goVertLine));
-  return MakeAxis(colWidths_, defaultColWidth_, lines ? gridLineWidth_ : 0, fixedCols_, topLeft_.X, colCount_,
-                  extent < 0 ? ClientWidth() : extent);
+  return MakeAxis(
+      colWidths_, defaultColWidth_, lines ? gridLineWidth_ : 0, fixedCols_, topLeft_.X, colCount_,
+      extent < 0 ? ClientWidth() : extent);
 }
 
 TGridAxis TCustomGrid::VertAxis(int extent) const {
   const bool lines = options_ & (GridOption(goFixedHorzLine) | GridOption(goHorzLine));
-  return MakeAxis(rowHeights_, defaultRowHeight_, lines ? gridLineWidth_ : 0, fixedRows_, topLeft_.Y, rowCount_,
-                  extent < 0 ? ClientHeight() : extent);
+  return MakeAxis(
+      rowHeights_, defaultRowHeight_, lines ? gridLineWidth_ : 0, fixedRows_, topLeft_.Y, rowCount_,
+      extent < 0 ? ClientHeight() : extent);
 }
 
 int TCustomGrid::VisibleColCount() const { return HorzAxis().LastFullVisible - LeftCol() + 1; }
@@ -383,8 +410,9 @@ void TCustomGrid::SetTopRow(int v) {
 }
 
 void TCustomGrid::MoveTopLeft(int col, int row) {
-  const TGridCoord wanted{std::clamp(col, fixedCols_, std::max(fixedCols_, HorzAxis().MaxFirstCell())),
-                          std::clamp(row, fixedRows_, std::max(fixedRows_, VertAxis().MaxFirstCell()))};
+  const TGridCoord wanted{
+      std::clamp(col, fixedCols_, std::max(fixedCols_, HorzAxis().MaxFirstCell())),
+      std::clamp(row, fixedRows_, std::max(fixedRows_, VertAxis().MaxFirstCell()))};
   if (wanted == topLeft_) return;
   topLeft_ = wanted;
   UpdateScrollBars();
@@ -421,8 +449,9 @@ void TCustomGrid::UpdateScrollBars() {
   hShown_ = h;
   vShown_ = v;
   // A smaller client may have scrolled past the last cells.
-  const TGridCoord wanted{std::clamp(topLeft_.X, fixedCols_, std::max(fixedCols_, HorzAxis().MaxFirstCell())),
-                          std::clamp(topLeft_.Y, fixedRows_, std::max(fixedRows_, VertAxis().MaxFirstCell()))};
+  const TGridCoord wanted{
+      std::clamp(topLeft_.X, fixedCols_, std::max(fixedCols_, HorzAxis().MaxFirstCell())),
+      std::clamp(topLeft_.Y, fixedRows_, std::max(fixedRows_, VertAxis().MaxFirstCell()))};
   topLeft_ = wanted;
   PlaceScrollBars();
   updatingBars_ = false;

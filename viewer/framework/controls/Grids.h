@@ -29,8 +29,8 @@
 #include <QPointer>
 
 #include "Edits.h"
-#include "core/Exceptions.h"
 #include "GridAxis.h"
+#include "core/Exceptions.h"
 
 class QScrollBar;
 class TInplaceEdit;
@@ -40,10 +40,26 @@ const TEnumInfo& GridDrawingStyleEnumInfo();
 const TEnumInfo& GridBorderStyleEnumInfo();  // bsNone, bsSingle
 
 enum TGridOption : uint8_t {
-  goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
-  goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect,
-  goAlwaysShowEditor, goThumbTracking, goFixedColClick, goFixedRowClick, goFixedHotTrack,
-  goFixedColDefAlign, goFixedRowDefAlign  // newer designers: fixed cells keep the default alignment
+  goFixedVertLine,
+  goFixedHorzLine,
+  goVertLine,
+  goHorzLine,
+  goRangeSelect,
+  goDrawFocusSelected,
+  goRowSizing,
+  goColSizing,
+  goRowMoving,
+  goColMoving,
+  goEditing,
+  goTabs,
+  goRowSelect,
+  goAlwaysShowEditor,
+  goThumbTracking,
+  goFixedColClick,
+  goFixedRowClick,
+  goFixedHotTrack,
+  goFixedColDefAlign,
+  goFixedRowDefAlign  // newer designers: fixed cells keep the default alignment
 };
 using TGridOptions = int64_t;  // bit n for TGridOption n
 constexpr TGridOptions GridOption(TGridOption o) { return TGridOptions(1) << o; }
@@ -70,8 +86,8 @@ class EInvalidGridOperation : public EInvalidOperation {
   using EInvalidOperation::EInvalidOperation;
 };
 
-using TDrawCellEvent = std::function<void(TPersistent* sender, int col, int row, const TRect& rect,
-                                          TGridDrawState state)>;
+using TDrawCellEvent =
+    std::function<void(TPersistent* sender, int col, int row, const TRect& rect, TGridDrawState state)>;
 using TSelectCellEvent = std::function<void(TPersistent* sender, int col, int row, bool& canSelect)>;
 
 class TCustomGrid : public TCustomControl {

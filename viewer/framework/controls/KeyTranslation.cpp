@@ -27,9 +27,7 @@ QString CaptionToMnemonicText(const std::string& caption, const char* codePage) 
   return DecodeFormStringIn(caption, codePage);
 }
 
-QString CaptionToMnemonicText(const std::string& caption, const TFont& font) {
-  return font.Decode(caption);
-}
+QString CaptionToMnemonicText(const std::string& caption, const TFont& font) { return font.Decode(caption); }
 
 QString StripAccelText(const std::string& caption, const TFont& font) {
   std::string out;

@@ -16,13 +16,13 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "DialogCodes.h"
 #include "ClassicLook.h"
+#include "DialogCodes.h"
 #include "Forms.h"
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 #include "core/SysUtils.h"
-#include "core/Ascii.h"
 
 #include "ControlsDetail.h"
 
@@ -70,8 +70,7 @@ bool TWinControl::HandleQtMouse(QMouseEvent* e) {
   const TPoint p{qp.x() - o.X, qp.y() - o.Y};
   TControl* target = this;
   const auto type = e->type();
-  if (g_capture && g_capture != this && g_capture->Parent() == this &&
-      !dynamic_cast<TWinControl*>(g_capture)) {
+  if (g_capture && g_capture != this && g_capture->Parent() == this && !dynamic_cast<TWinControl*>(g_capture)) {
     target = g_capture;
   } else if (ownWidget_) {
     if (TControl* c = ControlAtPos(p, false, false)) target = c;
@@ -86,26 +85,24 @@ bool TWinControl::HandleQtMouse(QMouseEvent* e) {
   const auto button = e->button();
   switch (type) {
     case QEvent::MouseButtonPress:
-      msg = button == Qt::RightButton ? WM_RBUTTONDOWN
-            : button == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+      msg = button == Qt::RightButton ? WM_RBUTTONDOWN : button == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
       break;
     case QEvent::MouseButtonDblClick:
       if (target->HasStyle(csDoubleClicks))
         msg = button == Qt::RightButton ? WM_RBUTTONDBLCLK
-              : button == Qt::MiddleButton ? WM_MBUTTONDBLCLK : WM_LBUTTONDBLCLK;
+              : button == Qt::MiddleButton
+                  ? WM_MBUTTONDBLCLK
+                  : WM_LBUTTONDBLCLK;
       else
-        msg = button == Qt::RightButton ? WM_RBUTTONDOWN
-              : button == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+        msg = button == Qt::RightButton ? WM_RBUTTONDOWN : button == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
       break;
     case QEvent::MouseButtonRelease:
-      msg = button == Qt::RightButton ? WM_RBUTTONUP
-            : button == Qt::MiddleButton ? WM_MBUTTONUP : WM_LBUTTONUP;
+      msg = button == Qt::RightButton ? WM_RBUTTONUP : button == Qt::MiddleButton ? WM_MBUTTONUP : WM_LBUTTONUP;
       break;
     case QEvent::MouseMove: msg = WM_MOUSEMOVE; break;
     default: return false;
   }
-  target->Perform(msg, MouseKeys(e),
-                  MakeLParam(uint16_t(int16_t(x)), uint16_t(int16_t(y))));
+  target->Perform(msg, MouseKeys(e), MakeLParam(uint16_t(int16_t(x)), uint16_t(int16_t(y))));
   return false;
 }
 
@@ -126,18 +123,13 @@ bool TWinControl::WidgetEvent(QEvent* e) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-      return HandleQtMouse(static_cast<QMouseEvent*>(e));
+    case QEvent::MouseMove: return HandleQtMouse(static_cast<QMouseEvent*>(e));
     case QEvent::Leave:
       ChildMouseHover(nullptr);
       Perform(CM_MOUSELEAVE);
       return false;
-    case QEvent::Enter:
-      Perform(CM_MOUSEENTER);
-      return false;
-    case QEvent::FocusIn:
-      HandleQtFocusIn();
-      return false;
+    case QEvent::Enter: Perform(CM_MOUSEENTER); return false;
+    case QEvent::FocusIn: HandleQtFocusIn(); return false;
     case QEvent::ContextMenu: {
       auto* ce = static_cast<QContextMenuEvent*>(e);
       const TPoint o = WidgetClientOrigin();
@@ -150,7 +142,8 @@ bool TWinControl::WidgetEvent(QEvent* e) {
       if (!handled) {
         for (TControl* c = target; c; c = c->Parent())
           if (c->PopupMenu()) {
-            if (ShowPopupMenuHook) handled = ShowPopupMenuHook(c, c->PopupMenu(), {ce->globalPos().x(), ce->globalPos().y()});
+            if (ShowPopupMenuHook)
+              handled = ShowPopupMenuHook(c, c->PopupMenu(), {ce->globalPos().x(), ce->globalPos().y()});
             break;
           }
       }

@@ -19,9 +19,9 @@ static void EnsureOutlinePictureResources() {
 }
 
 const TEnumInfo& OutlineStyleEnumInfo() {
-  static const TEnumInfo e{"TOutlineStyle",
-                           {"osText", "osPlusMinusText", "osPictureText", "osPlusMinusPictureText",
-                            "osTreeText", "osTreePictureText"}};
+  static const TEnumInfo e{
+      "TOutlineStyle",
+      {"osText", "osPlusMinusText", "osPictureText", "osPlusMinusPictureText", "osTreeText", "osTreePictureText"}};
   return e;
 }
 const TEnumInfo& OutlineOptionEnumInfo() {
@@ -48,8 +48,8 @@ class TOutlineStrings : public TStrings {
     // "Nodes" reads as the lines' own "Strings" does.
     struct StringsReader : TFiler {
       std::function<void(const TFormNode&)> read;
-      void DefineProperty(const std::string& name, std::function<void(const TFormNode&)> r,
-                          std::function<TFormNode()>, bool) override {
+      void DefineProperty(
+          const std::string& name, std::function<void(const TFormNode&)> r, std::function<TFormNode()>, bool) override {
         if (name == "Strings") read = std::move(r);
       }
     } strings;
@@ -62,7 +62,9 @@ class TOutlineStrings : public TStrings {
     const TOutlineNode* node = outline_->Items(index + 1);
     return std::string(size_t(node->Level() - 1), '\t') + node->Text();
   }
-  void Put(int index, const std::string& s) override { Edit(index, [&](auto& lines) { lines[size_t(index)] = s; }); }
+  void Put(int index, const std::string& s) override {
+    Edit(index, [&](auto& lines) { lines[size_t(index)] = s; });
+  }
   void Insert(int index, const std::string& s) override {
     if (index == Count()) {
       Append(s);
@@ -70,7 +72,9 @@ class TOutlineStrings : public TStrings {
     }
     Edit(index, [&](auto& lines) { lines.insert(lines.begin() + index, s); });
   }
-  void Delete(int index) override { Edit(index, [&](auto& lines) { lines.erase(lines.begin() + index); }); }
+  void Delete(int index) override {
+    Edit(index, [&](auto& lines) { lines.erase(lines.begin() + index); });
+  }
   void Clear() override { outline_->Clear(); }
 
  protected:
@@ -174,7 +178,9 @@ int TOutlineNode::PositionOf(const TOutlineNode* child) const {
   return -1;
 }
 
-int TOutlineNode::GetFirstChild() const { return children_.empty() ? kInvalidOutlineIndex : children_.front()->Index(); }
+int TOutlineNode::GetFirstChild() const {
+  return children_.empty() ? kInvalidOutlineIndex : children_.front()->Index();
+}
 int TOutlineNode::GetLastChild() const { return children_.empty() ? kInvalidOutlineIndex : children_.back()->Index(); }
 
 int TOutlineNode::GetNextChild(int child) const {
@@ -265,8 +271,8 @@ TCustomOutline::TCustomOutline(TComponent* owner)
   // Selection happens on the press; a release does not click again.
   SetControlStyle(ControlStyle() & ~csClickEvents);
   EnsureOutlinePictureResources();
-  static const char* const kDefaultPictures[5] = {"OutlinePlus", "OutlineMinus", "OutlineOpen",
-                                                  "OutlineClosed", "OutlineLeaf"};
+  static const char* const kDefaultPictures[5] = {
+      "OutlinePlus", "OutlineMinus", "OutlineOpen", "OutlineClosed", "OutlineLeaf"};
   for (size_t i = 0; i < pictures_.size(); ++i) {
     pictures_[i] = std::make_unique<TBitmap>();
     pictures_[i]->LoadFromResourceName(kDefaultPictures[i]);
@@ -490,7 +496,6 @@ TOutlineMetrics TCustomOutline::Metrics() const {
 // ---------------------------------------------------------------------------
 // TCustomOutline: keyboard and mouse
 
-
 void TCustomOutline::WMSize(TWMSize& msg) {
   TCustomControl::WMSize(msg);
   ClampTopRow();
@@ -594,9 +599,8 @@ void TCustomOutline::ReportContent(TContentReport& report) const {
   for (int i = 1; i <= count; ++i) {
     const TOutlineNode* node = Items(i);
     const std::string text = font.Decode(DisplayText(*node)).toStdString();
-    json += (i > 1 ? ", " : "") + std::string("{\"text\": ") + TContentReport::JsonString(text) +
-            ", \"level\": " + std::to_string(node->Level()) +
-            ", \"expanded\": " + (node->Expanded() ? "true" : "false") + "}";
+    json += (i > 1 ? ", " : "") + std::string("{\"text\": ") + TContentReport::JsonString(text) + ", \"level\": " +
+            std::to_string(node->Level()) + ", \"expanded\": " + (node->Expanded() ? "true" : "false") + "}";
   }
   json += "]";
   report.Add("items", std::move(json));

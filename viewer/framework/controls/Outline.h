@@ -38,7 +38,12 @@ class EOutlineError : public Exception {
 };
 
 enum TOutlineStyle : uint8_t {
-  osText, osPlusMinusText, osPictureText, osPlusMinusPictureText, osTreeText, osTreePictureText
+  osText,
+  osPlusMinusText,
+  osPictureText,
+  osPlusMinusPictureText,
+  osTreeText,
+  osTreePictureText
 };
 enum TOutlineOption : uint8_t { ooDrawTreeRoot, ooDrawFocusRect, ooStretchBitmaps };
 using TOutlineOptions = uint8_t;  // bit n for TOutlineOption n
@@ -58,8 +63,7 @@ inline constexpr TOwnerDrawState odFocused = 0x10;
 
 // Typed handlers, called instead of the TMethod of the same event when set.
 using TOutlineChangeEvent = std::function<void(TPersistent* sender, int index)>;
-using TDrawItemEvent =
-    std::function<void(TWinControl* control, int index, const TRect& rect, TOwnerDrawState state)>;
+using TDrawItemEvent = std::function<void(TWinControl* control, int index, const TRect& rect, TOwnerDrawState state)>;
 
 inline constexpr int kInvalidOutlineIndex = -1;
 inline constexpr const char* SOutlineIndexError = "Invalid outline index";
@@ -123,9 +127,9 @@ class TOutlineNode {
 // Where the parts of one row go, in the row's coordinates (x from the item
 // area's left edge, y from the row's top).
 struct TOutlineRowLayout {
-  int lineX = -1;      // the item's connector column (tree styles), -1 for none
-  TRect button;        // the plus/minus box or picture; empty for none
-  TRect picture;       // the open/closed/leaf picture; empty for none
+  int lineX = -1;  // the item's connector column (tree styles), -1 for none
+  TRect button;    // the plus/minus box or picture; empty for none
+  TRect picture;   // the open/closed/leaf picture; empty for none
   int textX = 0;
 };
 

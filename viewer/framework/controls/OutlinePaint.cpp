@@ -6,9 +6,7 @@
 namespace {
 
 bool IsTreeStyle(TOutlineStyle s) { return s == osTreeText || s == osTreePictureText; }
-bool HasPicture(TOutlineStyle s) {
-  return s == osPictureText || s == osPlusMinusPictureText || s == osTreePictureText;
-}
+bool HasPicture(TOutlineStyle s) { return s == osPictureText || s == osPlusMinusPictureText || s == osTreePictureText; }
 bool HasPlusMinusPicture(TOutlineStyle s) { return s == osPlusMinusText || s == osPlusMinusPictureText; }
 
 TSize PictureSize(const TOutlineMetrics& m, TSize natural) {

@@ -10,7 +10,6 @@
 
 #include "core/Persistent.h"
 
-
 namespace groups {
 
 // What every visible control publishes (graphic and windowed).
@@ -67,8 +66,7 @@ ClassBuilder<C>& PublishLooks(ClassBuilder<C>& b, std::optional<int64_t> colorDe
     b.Publish("Color", colorDefault);
   else
     b.Publish("Color");
-  return b.Publish("Font").Publish("ParentColor").Publish("ParentFont").Publish("Ctl3D").Publish(
-      "ParentCtl3D");
+  return b.Publish("Font").Publish("ParentColor").Publish("ParentFont").Publish("Ctl3D").Publish("ParentCtl3D");
 }
 
 // TabStop's default as a class publishes it: TWinControl's (False), or True

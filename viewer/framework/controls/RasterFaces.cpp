@@ -19,10 +19,8 @@ constexpr TRasterSize kSystem[] = {{16, 13}};
 constexpr TRasterSize kFixedsys[] = {{15, 12}};
 
 constexpr RasterFace kFaces[] = {
-    {"MS Sans Serif", kSansSerif, "Liberation Sans"},
-    {"Courier", kCourier, "Liberation Mono"},
-    {"Small Fonts", kSmallFonts, "Tahoma"},
-    {"System", kSystem, "Tahoma"},
+    {"MS Sans Serif", kSansSerif, "Liberation Sans"}, {"Courier", kCourier, "Liberation Mono"},
+    {"Small Fonts", kSmallFonts, "Tahoma"},           {"System", kSystem, "Tahoma"},
     {"Fixedsys", kFixedsys, "Liberation Mono"},
 };
 

@@ -12,8 +12,9 @@ int Reach(const std::vector<TRect>& children, bool horizontal) {
 }
 }  // namespace
 
-TScrollExtent ScrollExtentOf(const std::vector<TRect>& children, int clientWidth, int clientHeight,
-                             TScrollAxisSettings horz, TScrollAxisSettings vert, bool autoScroll) {
+TScrollExtent ScrollExtentOf(
+    const std::vector<TRect>& children, int clientWidth, int clientHeight, TScrollAxisSettings horz,
+    TScrollAxisSettings vert, bool autoScroll) {
   TScrollExtent e;
   e.horz.range = autoScroll ? std::max(Reach(children, true), horz.range) : horz.range;
   e.vert.range = autoScroll ? std::max(Reach(children, false), vert.range) : vert.range;
@@ -60,8 +61,8 @@ void TScrollingArea::Place(QScrollBar* bar, bool shown, int range, int page, int
   bar->raise();
 }
 
-bool TScrollingArea::Update(const TControlScrollBar& horz, const TControlScrollBar& vert, bool autoScroll,
-                            TRect clientRect) {
+bool TScrollingArea::Update(
+    const TControlScrollBar& horz, const TControlScrollBar& vert, bool autoScroll, TRect clientRect) {
   if (updating_) return false;
   const int reservedWidth = ReservedWidth(), reservedHeight = ReservedHeight();
   std::vector<TRect> children;
@@ -72,8 +73,9 @@ bool TScrollingArea::Update(const TControlScrollBar& horz, const TControlScrollB
     // window has scrolled.
     children.push_back(Bounds(c->Left() + posX_, c->Top() + posY_, c->Width(), c->Height()));
   }
-  extent_ = ScrollExtentOf(children, clientRect.Width(), clientRect.Height(), {horz.Range(), horz.Visible()},
-                           {vert.Range(), vert.Visible()}, autoScroll);
+  extent_ = ScrollExtentOf(
+      children, clientRect.Width(), clientRect.Height(), {horz.Range(), horz.Visible()}, {vert.Range(), vert.Visible()},
+      autoScroll);
   // Scroll back what no longer needs scrolling.
   ScrollTo(posX_, posY_);
   const bool roomChanged = reservedWidth != ReservedWidth() || reservedHeight != ReservedHeight();

@@ -40,8 +40,9 @@ struct TScrollAxisSettings {
 // coordinates. With autoScroll the range is how far they reach (or Range
 // when that is larger); without it, Range alone. A bar shows when the range
 // passes the client extent that the other bar leaves.
-TScrollExtent ScrollExtentOf(const std::vector<TRect>& children, int clientWidth, int clientHeight,
-                             TScrollAxisSettings horz, TScrollAxisSettings vert, bool autoScroll);
+TScrollExtent ScrollExtentOf(
+    const std::vector<TRect>& children, int clientWidth, int clientHeight, TScrollAxisSettings horz,
+    TScrollAxisSettings vert, bool autoScroll);
 
 // The two scroll bars of a scrolling window, children of its widget.
 class TScrollingArea {

@@ -2,8 +2,8 @@
 
 #include <iconv.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -16,10 +16,9 @@ namespace {
 
 // windows-1252 differs from Latin-1 only in 0x80..0x9F.
 constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
 QString DecodeCp1252(std::string_view bytes) {
@@ -48,17 +47,15 @@ std::string EncodeCp1252(const QString& text) {
   return out;
 }
 
-QString DecodeLatin1(std::string_view bytes) {
-  return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-}
+QString DecodeLatin1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
 
 bool IsCp1252(const char* cp) { return std::strcmp(cp, "CP1252") == 0; }
 bool IsLatin1(const char* cp) { return std::strcmp(cp, "ISO-8859-1") == 0; }
 
 // Runs iconv from one encoding to another; undecodable input is replaced
 // (one byte at a time) by `replacement` in the target encoding.
-bool Convert(const char* to, const char* from, std::string_view in, std::string& out,
-             std::string_view replacement, size_t replacementInputStep) {
+bool Convert(const char* to, const char* from, std::string_view in, std::string& out, std::string_view replacement,
+             size_t replacementInputStep) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   out.clear();
@@ -170,9 +167,7 @@ std::string EncodeCodePage(const QString& text, const char* codePage) {
   return out;
 }
 
-QString DecodeFormString(std::string_view s, int charset) {
-  return DecodeFormStringIn(s, CodePageOfCharset(charset));
-}
+QString DecodeFormString(std::string_view s, int charset) { return DecodeFormStringIn(s, CodePageOfCharset(charset)); }
 
 std::string EncodeFormString(const QString& text, int charset) {
   return EncodeFormStringIn(text, CodePageOfCharset(charset));

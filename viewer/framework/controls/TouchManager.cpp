@@ -7,16 +7,17 @@ const TEnumInfo& InteractiveGestureEnumInfo() {
   return e;
 }
 const TEnumInfo& InteractiveGestureOptionEnumInfo() {
-  static const TEnumInfo e{"TInteractiveGestureOption",
-                           {"igoPanSingleFingerHorizontal", "igoPanSingleFingerVertical", "igoPanInertia",
-                            "igoPanGutter", "igoParentPassthrough"}};
+  static const TEnumInfo e{
+      "TInteractiveGestureOption",
+      {"igoPanSingleFingerHorizontal", "igoPanSingleFingerVertical", "igoPanInertia", "igoPanGutter",
+       "igoParentPassthrough"}};
   return e;
 }
 const TEnumInfo& TabletOptionEnumInfo() {
-  static const TEnumInfo e{"TTabletOption",
-                           {"toPressAndHold", "toPenTapFeedback", "toPenBarrelFeedback", "toTouchUIForceOn",
-                            "toTouchUIForceOff", "toTouchSwitch", "toFlicks", "toSmoothScrolling",
-                            "toFlickFallbackKeys"}};
+  static const TEnumInfo e{
+      "TTabletOption",
+      {"toPressAndHold", "toPenTapFeedback", "toPenBarrelFeedback", "toTouchUIForceOn", "toTouchUIForceOff",
+       "toTouchSwitch", "toFlicks", "toSmoothScrolling", "toFlickFallbackKeys"}};
   return e;
 }
 

@@ -16,13 +16,13 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "DialogCodes.h"
 #include "ClassicLook.h"
+#include "DialogCodes.h"
 #include "Forms.h"
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 #include "core/SysUtils.h"
-#include "core/Ascii.h"
 
 #include "ControlsDetail.h"
 
@@ -34,38 +34,63 @@ using namespace controls_detail;
 const TClassInfo& TWinControl::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TWinControl>("TWinControl", &TControl::StaticClassInfo())
-          .SetField("BevelEdges", BevelEdgeEnumInfo(), 15).Protected()
-          .EnumField("BevelInner", BevelCutEnumInfo(), bvRaised).Protected()
-          .EnumField("BevelKind", BevelKindEnumInfo(), bkNone).Protected()
-          .EnumField("BevelOuter", BevelCutEnumInfo(), bvLowered).Protected()
-          .IntegerField("BevelWidth", 1).Protected()
-          .BoolField("DockSite", false).Protected()
-          .BoolField("DoubleBuffered").Protected()
-          .EnumField("ImeMode", ImeModeEnumInfo(), imDontCare).Protected()
-          .StringField("ImeName").Protected()
-          .Object("Padding", &TPadding::StaticClassInfo, &TWinControl::Padding).Protected()
-          .BoolField("ParentBackground").Protected()
-          .BoolField("ParentDoubleBuffered", true).Protected()
-          .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1).Protected()
-          .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false).Protected()
-          .BoolField("UseDockManager", false).Protected()
-          .Event("OnAlignInsertBefore", &TWinControl::OnAlignInsertBefore).Protected()
-          .Event("OnAlignPosition", &TWinControl::OnAlignPosition).Protected()
-          .Event("OnDockDrop", &TWinControl::OnDockDrop).Protected()
-          .Event("OnDockOver", &TWinControl::OnDockOver).Protected()
-          .Event("OnEnter", &TWinControl::OnEnter).Protected()
-          .Event("OnExit", &TWinControl::OnExit).Protected()
-          .Event("OnGetSiteInfo", &TWinControl::OnGetSiteInfo).Protected()
-          .Event("OnKeyDown", &TWinControl::OnKeyDown).Protected()
-          .Event("OnKeyPress", &TWinControl::OnKeyPress).Protected()
-          .Event("OnKeyUp", &TWinControl::OnKeyUp).Protected()
-          .Event("OnUnDock", &TWinControl::OnUnDock).Protected()
+          .SetField("BevelEdges", BevelEdgeEnumInfo(), 15)
+          .Protected()
+          .EnumField("BevelInner", BevelCutEnumInfo(), bvRaised)
+          .Protected()
+          .EnumField("BevelKind", BevelKindEnumInfo(), bkNone)
+          .Protected()
+          .EnumField("BevelOuter", BevelCutEnumInfo(), bvLowered)
+          .Protected()
+          .IntegerField("BevelWidth", 1)
+          .Protected()
+          .BoolField("DockSite", false)
+          .Protected()
+          .BoolField("DoubleBuffered")
+          .Protected()
+          .EnumField("ImeMode", ImeModeEnumInfo(), imDontCare)
+          .Protected()
+          .StringField("ImeName")
+          .Protected()
+          .Object("Padding", &TPadding::StaticClassInfo, &TWinControl::Padding)
+          .Protected()
+          .BoolField("ParentBackground")
+          .Protected()
+          .BoolField("ParentDoubleBuffered", true)
+          .Protected()
+          .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1)
+          .Protected()
+          .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false)
+          .Protected()
+          .BoolField("UseDockManager", false)
+          .Protected()
+          .Event("OnAlignInsertBefore", &TWinControl::OnAlignInsertBefore)
+          .Protected()
+          .Event("OnAlignPosition", &TWinControl::OnAlignPosition)
+          .Protected()
+          .Event("OnDockDrop", &TWinControl::OnDockDrop)
+          .Protected()
+          .Event("OnDockOver", &TWinControl::OnDockOver)
+          .Protected()
+          .Event("OnEnter", &TWinControl::OnEnter)
+          .Protected()
+          .Event("OnExit", &TWinControl::OnExit)
+          .Protected()
+          .Event("OnGetSiteInfo", &TWinControl::OnGetSiteInfo)
+          .Protected()
+          .Event("OnKeyDown", &TWinControl::OnKeyDown)
+          .Protected()
+          .Event("OnKeyPress", &TWinControl::OnKeyPress)
+          .Protected()
+          .Event("OnKeyUp", &TWinControl::OnKeyUp)
+          .Protected()
+          .Event("OnUnDock", &TWinControl::OnUnDock)
+          .Protected()
           .Build();
   return info;
 }
 
-TWinControl::TWinControl(TComponent* owner)
-    : TControl(owner), padding_(std::make_unique<TPadding>()) {
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), padding_(std::make_unique<TPadding>()) {
   padding_->OnChange = [this] { Realign(); };
 }
 
@@ -264,9 +289,7 @@ bool TWinControl::Showing() const {
   return parent_->Showing();
 }
 
-void TWinControl::SetBounds(int left, int top, int width, int height) {
-  TControl::SetBounds(left, top, width, height);
-}
+void TWinControl::SetBounds(int left, int top, int width, int height) { TControl::SetBounds(left, top, width, height); }
 
 void TWinControl::Invalidate() {
   if (widget_) widget_->update();
@@ -368,16 +391,16 @@ void TWinControl::Dispatch(TMessage& m) {
     m.Result = r.Result;            \
     return;                         \
   }
-    TESSALY_KEYMSG(WM_KEYDOWN, WMKeyDown)
-    TESSALY_KEYMSG(WM_KEYUP, WMKeyUp)
-    TESSALY_KEYMSG(WM_CHAR, WMChar)
-    TESSALY_KEYMSG(WM_SYSKEYDOWN, WMSysKeyDown)
-    TESSALY_KEYMSG(WM_SYSKEYUP, WMSysKeyUp)
-    TESSALY_KEYMSG(WM_SYSCHAR, WMSysChar)
-    TESSALY_KEYMSG(CM_DIALOGKEY, CMDialogKey)
-    TESSALY_KEYMSG(CM_DIALOGCHAR, CMDialogChar)
-    TESSALY_KEYMSG(CM_CHILDKEY, CMChildKey)
-    TESSALY_KEYMSG(CM_WANTSPECIALKEY, CMWantSpecialKey)
+      TESSALY_KEYMSG(WM_KEYDOWN, WMKeyDown)
+      TESSALY_KEYMSG(WM_KEYUP, WMKeyUp)
+      TESSALY_KEYMSG(WM_CHAR, WMChar)
+      TESSALY_KEYMSG(WM_SYSKEYDOWN, WMSysKeyDown)
+      TESSALY_KEYMSG(WM_SYSKEYUP, WMSysKeyUp)
+      TESSALY_KEYMSG(WM_SYSCHAR, WMSysChar)
+      TESSALY_KEYMSG(CM_DIALOGKEY, CMDialogKey)
+      TESSALY_KEYMSG(CM_DIALOGCHAR, CMDialogChar)
+      TESSALY_KEYMSG(CM_CHILDKEY, CMChildKey)
+      TESSALY_KEYMSG(CM_WANTSPECIALKEY, CMWantSpecialKey)
 #undef TESSALY_KEYMSG
 #define TESSALY_NOPARAMS(ID, Handler) \
   case ID: {                          \
@@ -386,14 +409,14 @@ void TWinControl::Dispatch(TMessage& m) {
     m.Result = r.Result;              \
     return;                           \
   }
-    TESSALY_NOPARAMS(WM_GETDLGCODE, WMGetDlgCode)
-    TESSALY_NOPARAMS(WM_PASTE, WMPaste)
-    TESSALY_NOPARAMS(WM_CUT, WMCut)
-    TESSALY_NOPARAMS(WM_COPY, WMCopy)
-    TESSALY_NOPARAMS(WM_CLEAR, WMClear)
-    TESSALY_NOPARAMS(WM_UNDO, WMUndo)
-    TESSALY_NOPARAMS(CM_ENTER, CMEnter)
-    TESSALY_NOPARAMS(CM_EXIT, CMExit)
+      TESSALY_NOPARAMS(WM_GETDLGCODE, WMGetDlgCode)
+      TESSALY_NOPARAMS(WM_PASTE, WMPaste)
+      TESSALY_NOPARAMS(WM_CUT, WMCut)
+      TESSALY_NOPARAMS(WM_COPY, WMCopy)
+      TESSALY_NOPARAMS(WM_CLEAR, WMClear)
+      TESSALY_NOPARAMS(WM_UNDO, WMUndo)
+      TESSALY_NOPARAMS(CM_ENTER, CMEnter)
+      TESSALY_NOPARAMS(CM_EXIT, CMExit)
 #undef TESSALY_NOPARAMS
     default: TControl::Dispatch(m); return;
   }

@@ -16,8 +16,9 @@ void TDecodeBudget::Charge(int64_t width, int64_t height) {
   const int64_t pixels = std::max<int64_t>(width, 0) * std::max<int64_t>(height, 0);
   if (pixels > budget->limit_ - budget->used_) {
     ++budget->refused_;
-    throw EDecodeBudgetExceeded("Bitmap image is not valid: " + std::to_string(width) + " x " +
-                                std::to_string(height) + " pixels are over the decoding budget");
+    throw EDecodeBudgetExceeded(
+        "Bitmap image is not valid: " + std::to_string(width) + " x " + std::to_string(height) +
+        " pixels are over the decoding budget");
   }
   budget->used_ += pixels;
 }

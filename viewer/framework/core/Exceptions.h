@@ -13,9 +13,9 @@ class Exception : public std::runtime_error {
   std::string Message() const { return what(); }
 };
 
-#define TESSALY_EXCEPTION(Name, Base)                         \
-  class Name : public Base {                                  \
-   public:                                                    \
+#define TESSALY_EXCEPTION(Name, Base)                            \
+  class Name : public Base {                                     \
+   public:                                                       \
     explicit Name(const std::string& message) : Base(message) {} \
   }
 
@@ -24,7 +24,7 @@ TESSALY_EXCEPTION(EStreamError, Exception);
 TESSALY_EXCEPTION(EFOpenError, EStreamError);    // a file cannot be opened
 TESSALY_EXCEPTION(EFCreateError, EStreamError);  // a file cannot be created
 TESSALY_EXCEPTION(EFilerError, EStreamError);
-TESSALY_EXCEPTION(EReadError, EFilerError);       // "Stream read error", reader errors
+TESSALY_EXCEPTION(EReadError, EFilerError);  // "Stream read error", reader errors
 TESSALY_EXCEPTION(EWriteError, EFilerError);
 TESSALY_EXCEPTION(EClassNotFound, EFilerError);   // unknown class while reading
 TESSALY_EXCEPTION(EInvalidImage, EFilerError);    // "Invalid stream format"

@@ -10,9 +10,9 @@
 
 #include <QString>
 
+#include "Ascii.h"
 #include "Exceptions.h"
 #include "SysUtils.h"
-#include "Ascii.h"
 
 namespace {
 
@@ -23,7 +23,6 @@ struct TFoundEntry {
   int attr = 0;
   int64_t size = 0;
 };
-
 
 std::string WithBackslashes(std::string_view s) {
   std::string out(s);

@@ -32,10 +32,8 @@ bool TFormNode::IsInteger() const {
     case TValueType::vaInt8:
     case TValueType::vaInt16:
     case TValueType::vaInt32:
-    case TValueType::vaInt64:
-      return true;
-    default:
-      return false;
+    case TValueType::vaInt64: return true;
+    default: return false;
   }
 }
 
@@ -44,10 +42,8 @@ bool TFormNode::IsString() const {
     case TValueType::vaString:
     case TValueType::vaLString:
     case TValueType::vaWString:
-    case TValueType::vaUTF8String:
-      return true;
-    default:
-      return false;
+    case TValueType::vaUTF8String: return true;
+    default: return false;
   }
 }
 
@@ -57,46 +53,41 @@ bool TFormNode::IsFloat() const {
     case TValueType::vaSingle:
     case TValueType::vaDouble:
     case TValueType::vaDate:
-    case TValueType::vaCurrency:
-      return true;
-    default:
-      return IsInteger();
+    case TValueType::vaCurrency: return true;
+    default: return IsInteger();
   }
 }
 
 std::string TFormNode::AsString() const {
   switch (type) {
-    case TValueType::vaWString:
-      return FormStringFromUtf16(bytes);
-    case TValueType::vaUTF8String:
-      return FormStringFromUtf8(bytes);
-    default:
-      return bytes;
+    case TValueType::vaWString: return FormStringFromUtf16(bytes);
+    case TValueType::vaUTF8String: return FormStringFromUtf8(bytes);
+    default: return bytes;
   }
 }
 
 long double TFormNode::AsFloat() const {
   switch (type) {
-    case TValueType::vaExtended:
-      return extended;
+    case TValueType::vaExtended: return extended;
     case TValueType::vaSingle:
     case TValueType::vaDouble:
-    case TValueType::vaDate:
-      return real;
-    case TValueType::vaCurrency:
-      return static_cast<long double>(integer) / 10000.0L;
-    default:
-      return static_cast<long double>(integer);
+    case TValueType::vaDate: return real;
+    case TValueType::vaCurrency: return static_cast<long double>(integer) / 10000.0L;
+    default: return static_cast<long double>(integer);
   }
 }
 
 TFormNode TFormNode::Integer(int64_t v) {
   TFormNode n;
   n.integer = v;
-  if (v >= -128 && v <= 127) n.type = TValueType::vaInt8;
-  else if (v >= -32768 && v <= 32767) n.type = TValueType::vaInt16;
-  else if (v >= INT32_MIN && v <= INT32_MAX) n.type = TValueType::vaInt32;
-  else n.type = TValueType::vaInt64;
+  if (v >= -128 && v <= 127)
+    n.type = TValueType::vaInt8;
+  else if (v >= -32768 && v <= 32767)
+    n.type = TValueType::vaInt16;
+  else if (v >= INT32_MIN && v <= INT32_MAX)
+    n.type = TValueType::vaInt32;
+  else
+    n.type = TValueType::vaInt64;
   return n;
 }
 
@@ -145,9 +136,7 @@ void EmitFormNode(const TFormNode& node, FormEvents& sink) {
       }
       sink.EndCollection();
       break;
-    default:
-      sink.Scalar(node.ToScalar());
-      break;
+    default: sink.Scalar(node.ToScalar()); break;
   }
 }
 
@@ -176,8 +165,7 @@ void TFormNodeBuilder::BeginList() {
 }
 
 bool TFormNodeBuilder::EndList() {
-  if (stack_.empty() || stack_.back().node.type != TValueType::vaList)
-    throw EReadError("Unbalanced end of list");
+  if (stack_.empty() || stack_.back().node.type != TValueType::vaList) throw EReadError("Unbalanced end of list");
   TFormNode node = std::move(stack_.back().node);
   stack_.pop_back();
   return Finish(std::move(node));
@@ -217,8 +205,7 @@ bool TFormNodeBuilder::EndCollection() {
 }
 
 bool TFormNodeBuilder::InItem() const {
-  return !stack_.empty() && stack_.back().node.type == TValueType::vaCollection &&
-         stack_.back().inItem;
+  return !stack_.empty() && stack_.back().node.type == TValueType::vaCollection && stack_.back().inItem;
 }
 
 TFormNode TFormNodeBuilder::Take() {

@@ -23,10 +23,10 @@ struct TFormNode {
   ~TFormNode();
 
   TValueType type = TValueType::vaNull;
-  int64_t integer = 0;       // integers; vaCurrency as the raw value scaled by 10,000
-  long double extended = 0;  // vaExtended
-  double real = 0;           // vaSingle, vaDouble, vaDate
-  std::string bytes;         // strings and identifiers as stored; vaWString as UTF-16LE bytes
+  int64_t integer = 0;                // integers; vaCurrency as the raw value scaled by 10,000
+  long double extended = 0;           // vaExtended
+  double real = 0;                    // vaSingle, vaDouble, vaDate
+  std::string bytes;                  // strings and identifiers as stored; vaWString as UTF-16LE bytes
   std::vector<std::string> setItems;  // vaSet
   std::vector<TFormNode> list;        // vaList
   std::vector<TFormItem> items;       // vaCollection
@@ -97,6 +97,7 @@ class TFormNodeBuilder {
 class TFiler {
  public:
   virtual ~TFiler() = default;
-  virtual void DefineProperty(const std::string& name, std::function<void(const TFormNode&)> read,
-                              std::function<TFormNode()> write, bool hasData) = 0;
+  virtual void DefineProperty(
+      const std::string& name, std::function<void(const TFormNode&)> read, std::function<TFormNode()> write,
+      bool hasData) = 0;
 };

@@ -85,19 +85,41 @@ std::string Utf16OfFormString(std::string_view s) {
     uint8_t c = uint8_t(u[i]);
     uint32_t cp;
     size_t len;
-    if (c < 0x80) { cp = c; len = 1; }
-    else if ((c >> 5) == 6) { cp = c & 0x1F; len = 2; }
-    else if ((c >> 4) == 14) { cp = c & 0x0F; len = 3; }
-    else if ((c >> 3) == 30) { cp = c & 0x07; len = 4; }
-    else { AppendUtf16(out, 0xFFFD); ++i; continue; }
-    if (i + len > u.size()) { AppendUtf16(out, 0xFFFD); break; }
+    if (c < 0x80) {
+      cp = c;
+      len = 1;
+    } else if ((c >> 5) == 6) {
+      cp = c & 0x1F;
+      len = 2;
+    } else if ((c >> 4) == 14) {
+      cp = c & 0x0F;
+      len = 3;
+    } else if ((c >> 3) == 30) {
+      cp = c & 0x07;
+      len = 4;
+    } else {
+      AppendUtf16(out, 0xFFFD);
+      ++i;
+      continue;
+    }
+    if (i + len > u.size()) {
+      AppendUtf16(out, 0xFFFD);
+      break;
+    }
     bool ok = true;
     for (size_t k = 1; k < len; ++k) {
       uint8_t cc = uint8_t(u[i + k]);
-      if ((cc >> 6) != 2) { ok = false; break; }
+      if ((cc >> 6) != 2) {
+        ok = false;
+        break;
+      }
       cp = (cp << 6) | (cc & 0x3F);
     }
-    if (!ok) { AppendUtf16(out, 0xFFFD); ++i; continue; }
+    if (!ok) {
+      AppendUtf16(out, 0xFFFD);
+      ++i;
+      continue;
+    }
     AppendUtf16(out, cp);
     i += len;
   }

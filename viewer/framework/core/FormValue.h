@@ -49,11 +49,11 @@ struct FormObjectHeader {
 // only for the duration of the event call that delivers them.
 struct FormScalar {
   TValueType type = TValueType::vaNull;
-  int64_t integer = 0;        // vaInt8/16/32/64; vaCurrency as the raw value scaled by 10,000
-  long double extended = 0;   // vaExtended (80-bit on x86-64)
-  double real = 0;            // vaSingle, vaDouble, vaDate
-  std::string_view bytes;     // vaString, vaLString, vaUTF8String, vaIdent, vaBinary;
-                              // vaWString: UTF-16 little-endian code units as bytes
+  int64_t integer = 0;                     // vaInt8/16/32/64; vaCurrency as the raw value scaled by 10,000
+  long double extended = 0;                // vaExtended (80-bit on x86-64)
+  double real = 0;                         // vaSingle, vaDouble, vaDate
+  std::string_view bytes;                  // vaString, vaLString, vaUTF8String, vaIdent, vaBinary;
+                                           // vaWString: UTF-16 little-endian code units as bytes
   std::vector<std::string_view> setItems;  // vaSet
 };
 

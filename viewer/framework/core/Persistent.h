@@ -19,9 +19,9 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -31,11 +31,11 @@
 
 class TFiler;
 
-#define TESSALY_CLASS(Class)                                              \
- public:                                                                  \
-  static const TClassInfo& StaticClassInfo();                             \
+#define TESSALY_CLASS(Class)                                                 \
+ public:                                                                     \
+  static const TClassInfo& StaticClassInfo();                                \
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); } \
-                                                                          \
+                                                                             \
  private:
 
 // Storage of properties declared as plain fields (ClassBuilder::...Field).
@@ -102,8 +102,8 @@ class ClassBuilder {
   // Ordinal properties. Getters and setters are member functions or
   // callables taking C*; `def` is the streaming default, none when absent.
   template <class G, class S>
-  ClassBuilder& Integer(std::string name, G get, S set, std::optional<int64_t> def = {},
-                        const TIdentMap* idents = nullptr) {
+  ClassBuilder& Integer(
+      std::string name, G get, S set, std::optional<int64_t> def = {}, const TIdentMap* idents = nullptr) {
     TPropInfo p = Ord(std::move(name), TTypeKind::tkInteger, get, set, def);
     p.idents = idents;
     return Add(std::move(p));
@@ -114,14 +114,13 @@ class ClassBuilder {
   }
   template <class G, class S>
   ClassBuilder& Bool(std::string name, G get, S set, std::optional<bool> def = {}) {
-    TPropInfo p = Ord(std::move(name), TTypeKind::tkEnumeration, get, set,
-                      def ? std::optional<int64_t>(*def ? 1 : 0) : std::nullopt);
+    TPropInfo p = Ord(
+        std::move(name), TTypeKind::tkEnumeration, get, set, def ? std::optional<int64_t>(*def ? 1 : 0) : std::nullopt);
     p.enumInfo = &BooleanEnumInfo();
     return Add(std::move(p));
   }
   template <class G, class S>
-  ClassBuilder& Enum(std::string name, const TEnumInfo& type, G get, S set,
-                     std::optional<int64_t> def = {}) {
+  ClassBuilder& Enum(std::string name, const TEnumInfo& type, G get, S set, std::optional<int64_t> def = {}) {
     TPropInfo p = Ord(std::move(name), TTypeKind::tkEnumeration, get, set, def);
     p.enumInfo = &type;
     return Add(std::move(p));
@@ -133,8 +132,7 @@ class ClassBuilder {
   }
   // A set of an enumeration: the value is a bit mask, bit n for ordinal n.
   template <class G, class S>
-  ClassBuilder& Set(std::string name, const TEnumInfo& element, G get, S set,
-                    std::optional<int64_t> def = {}) {
+  ClassBuilder& Set(std::string name, const TEnumInfo& element, G get, S set, std::optional<int64_t> def = {}) {
     TPropInfo p = Ord(std::move(name), TTypeKind::tkSet, get, set, def);
     p.enumInfo = &element;
     return Add(std::move(p));
@@ -215,8 +213,7 @@ class ClassBuilder {
   }
   // Properties kept as plain fields with no behaviour of their own: they
   // load, read back and stream like any other.
-  ClassBuilder& IntegerField(std::string name, std::optional<int64_t> def = {},
-                             const TIdentMap* idents = nullptr) {
+  ClassBuilder& IntegerField(std::string name, std::optional<int64_t> def = {}, const TIdentMap* idents = nullptr) {
     TPropInfo p = FieldOrd(std::move(name), TTypeKind::tkInteger, def);
     p.idents = idents;
     return Add(std::move(p));
@@ -225,8 +222,8 @@ class ClassBuilder {
     return IntegerField(std::move(name), def, &ColorIdents());
   }
   ClassBuilder& BoolField(std::string name, std::optional<bool> def = {}) {
-    TPropInfo p = FieldOrd(std::move(name), TTypeKind::tkEnumeration,
-                           def ? std::optional<int64_t>(*def ? 1 : 0) : std::nullopt);
+    TPropInfo p =
+        FieldOrd(std::move(name), TTypeKind::tkEnumeration, def ? std::optional<int64_t>(*def ? 1 : 0) : std::nullopt);
     p.enumInfo = &BooleanEnumInfo();
     return Add(std::move(p));
   }
@@ -274,10 +271,8 @@ class ClassBuilder {
 
   // A published method that event lines of a form may bind to.
   ClassBuilder& Method(std::string name, void (C::*fn)(TPersistent* sender)) {
-    info_.MutableMethods().push_back(
-        TMethodInfo{std::move(name), [fn](TPersistent* self, TPersistent* sender) {
-                      (static_cast<C*>(self)->*fn)(sender);
-                    }});
+    info_.MutableMethods().push_back(TMethodInfo{
+        std::move(name), [fn](TPersistent* self, TPersistent* sender) { (static_cast<C*>(self)->*fn)(sender); }});
     return *this;
   }
 
@@ -343,7 +338,6 @@ class ClassBuilder {
 
   TClassInfo info_;
 };
-
 
 template <class C>
 ClassBuilder<C>& ClassBuilder<C>::StringField(std::string name) {

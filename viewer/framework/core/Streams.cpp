@@ -129,9 +129,7 @@ TFileStream::~TFileStream() {
 
 size_t TFileStream::Read(void* buffer, size_t count) { return std::fread(buffer, 1, count, file_); }
 
-size_t TFileStream::Write(const void* buffer, size_t count) {
-  return std::fwrite(buffer, 1, count, file_);
-}
+size_t TFileStream::Write(const void* buffer, size_t count) { return std::fwrite(buffer, 1, count, file_); }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
   int whence = origin == soBeginning ? SEEK_SET : origin == soCurrent ? SEEK_CUR : SEEK_END;

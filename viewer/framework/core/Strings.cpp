@@ -6,14 +6,12 @@
 #include "SysUtils.h"
 
 const TClassInfo& TStrings::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TStrings>("TStrings", &TPersistent::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TStrings>("TStrings", &TPersistent::StaticClassInfo()).Build();
   return info;
 }
 
 const TClassInfo& TStringList::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TStringList>("TStringList", &TStrings::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TStringList>("TStringList", &TStrings::StaticClassInfo()).Build();
   return info;
 }
 
@@ -55,9 +53,7 @@ void TStrings::DefineProperties(TFiler& filer) {
       Count() > 0);
 }
 
-void TStrings::ListIndexError(int index) {
-  throw EStringListError(Format(Msg::SListIndexError, index));
-}
+void TStrings::ListIndexError(int index) { throw EStringListError(Format(Msg::SListIndexError, index)); }
 
 int TStrings::Add(const std::string& s) {
   int index = Count();
@@ -195,6 +191,5 @@ void TStringList::AddLines(std::vector<std::string>&& lines) {
     lines_ = std::move(lines);
     return;
   }
-  lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()),
-                std::make_move_iterator(lines.end()));
+  lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
 }

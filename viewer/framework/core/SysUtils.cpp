@@ -6,8 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
-#include "Exceptions.h"
 #include "Ascii.h"
+#include "Exceptions.h"
 
 bool FileExists(const std::string& path) {
   struct stat st {};
@@ -63,9 +63,7 @@ int CompareText(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && CompareText(a, b) == 0;
-}
+bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
 
 bool AnsiMatchText(std::string_view text, const std::vector<std::string>& values) {
   for (const auto& v : values)
@@ -96,10 +94,14 @@ bool TryStrToInt(std::string_view s, int32_t& value) {
   for (; i < s.size(); ++i) {
     char c = s[i];
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return false;
     acc = acc * base + digit;
     // Hex literals may spell the full 32-bit pattern; decimal must fit the signed range.
     if (acc > (base == 16 ? int64_t(UINT32_MAX) : int64_t(INT32_MAX) + 1)) return false;

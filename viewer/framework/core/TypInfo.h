@@ -12,8 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class TPersistent;
@@ -22,15 +22,15 @@ class TClassInfo;
 struct TFormNode;
 
 enum class TTypeKind : uint8_t {
-  tkInteger,      // 32-bit or smaller integer; may carry named constants (colours, cursors)
+  tkInteger,  // 32-bit or smaller integer; may carry named constants (colours, cursors)
   tkInt64,
   tkChar,         // one 8-bit character
   tkEnumeration,  // Boolean included
   tkSet,          // set of an enumeration, as a bit mask of ordinals
   tkFloat,
-  tkString,       // 8-bit string; see FormStrings.h for Unicode values
-  tkClass,        // an owned sub-object (TFont, TStrings, TCollection ...) or a component reference
-  tkMethod,       // an event: a method of the root, bound by name
+  tkString,  // 8-bit string; see FormStrings.h for Unicode values
+  tkClass,   // an owned sub-object (TFont, TStrings, TCollection ...) or a component reference
+  tkMethod,  // an event: a method of the root, bound by name
 };
 
 // Identifiers of an enumeration type, by ordinal.
@@ -78,12 +78,12 @@ struct TMethodInfo {
 struct TPropInfo {
   std::string name;
   TTypeKind kind = TTypeKind::tkInteger;
-  const TEnumInfo* enumInfo = nullptr;     // tkEnumeration; tkSet: the element type
-  const TIdentMap* idents = nullptr;       // tkInteger: named constants
+  const TEnumInfo* enumInfo = nullptr;  // tkEnumeration; tkSet: the element type
+  const TIdentMap* idents = nullptr;    // tkInteger: named constants
   // tkClass: the class of the object, as a function so that a class may
   // name itself (a control whose property refers to another control).
   const TClassInfo& (*classType)() = nullptr;
-  bool isReference = false;                // tkClass: a component reference, not an owned sub-object
+  bool isReference = false;  // tkClass: a component reference, not an owned sub-object
 
   // Accessors; only those of the property's kind are set. A property without
   // a setter is read-only (sub-objects are then filled in place).

@@ -14,8 +14,7 @@ const TEnumInfo& CaptionOptionsEnumInfo() {
   return e;
 }
 const TEnumInfo& BackgroundLayoutEnumInfo() {
-  static const TEnumInfo e{"TBackgroundLayout",
-                           {"blNormal", "blStretch", "blTile", "blLeftBanner", "blRightBanner"}};
+  static const TEnumInfo e{"TBackgroundLayout", {"blNormal", "blStretch", "blTile", "blLeftBanner", "blRightBanner"}};
   return e;
 }
 const TEnumInfo& GlyphLayoutEnumInfo() {
@@ -43,9 +42,10 @@ const TEnumInfo& EdgeStyleEnumInfo() {
   return e;
 }
 const TEnumInfo& CommandStyleEnumInfo() {
-  static const TEnumInfo e{"TCommandStyle", {"csButton", "csMenu", "csSeparator", "csText", "csGallery",
-                                             "csComboBox", "csControl", "csCustom", "csCheckBox",
-                                             "csRadioButton"}};
+  static const TEnumInfo e{
+      "TCommandStyle",
+      {"csButton", "csMenu", "csSeparator", "csText", "csGallery", "csComboBox", "csControl", "csCustom", "csCheckBox",
+       "csRadioButton"}};
   return e;
 }
 const TEnumInfo& ButtonSizeEnumInfo() {
@@ -138,7 +138,8 @@ const TClassInfo& TCustomActionList::StaticClassInfo() {
 }
 
 const TClassInfo& TActionList::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TActionList>("TActionList", &TCustomActionList::StaticClassInfo()).Build();
+  static const TClassInfo info =
+      ClassBuilder<TActionList>("TActionList", &TCustomActionList::StaticClassInfo()).Build();
   return info;
 }
 
@@ -171,12 +172,13 @@ void TCustomActionList::Notification(TComponent* component, TOperation operation
 // Action bar descriptions
 
 const TClassInfo& TActionClients::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TActionClients>("TActionClients", &TCollection::StaticClassInfo())
-                                     .EnumField("CaptionOptions", CaptionOptionsEnumInfo(), "coSelective")
-                                     .BoolField("Customizable", true)
-                                     .BoolField("HideUnused", true)
-                                     .BoolField("SmallIcons", true)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TActionClients>("TActionClients", &TCollection::StaticClassInfo())
+          .EnumField("CaptionOptions", CaptionOptionsEnumInfo(), "coSelective")
+          .BoolField("Customizable", true)
+          .BoolField("HideUnused", true)
+          .BoolField("SmallIcons", true)
+          .Build();
   return info;
 }
 
@@ -221,10 +223,11 @@ class TActionBars : public TCollection {
 };
 
 const TClassInfo& TActionBars::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TActionBars>("TActionBars", &TCollection::StaticClassInfo())
-                                     .IntegerField("SessionCount", 0)
-                                     .BoolField("ShowHints", true)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TActionBars>("TActionBars", &TCollection::StaticClassInfo())
+          .IntegerField("SessionCount", 0)
+          .BoolField("ShowHints", true)
+          .Build();
   return info;
 }
 
@@ -375,15 +378,13 @@ const TClassInfo& TCustomActionBarColorMap::StaticClassInfo() {
   return info;
 }
 
-TCustomActionBarColorMap::TCustomActionBarColorMap(TComponent* owner)
-    : TComponent(owner) {}
+TCustomActionBarColorMap::TCustomActionBarColorMap(TComponent* owner) : TComponent(owner) {}
 
-#define COLOR_MAP(Name)                                                                                 \
-  const TClassInfo& Name::StaticClassInfo() {                                                          \
-    static const TClassInfo info =                                                                     \
-        ClassBuilder<Name>(#Name, &TCustomActionBarColorMap::StaticClassInfo()).Build();                \
-    return info;                                                                                       \
-  }                                                                                                    \
+#define COLOR_MAP(Name)                                                                                             \
+  const TClassInfo& Name::StaticClassInfo() {                                                                       \
+    static const TClassInfo info = ClassBuilder<Name>(#Name, &TCustomActionBarColorMap::StaticClassInfo()).Build(); \
+    return info;                                                                                                    \
+  }                                                                                                                 \
   Name::Name(TComponent* owner) : TCustomActionBarColorMap(owner) {}
 
 COLOR_MAP(TXPColorMap)

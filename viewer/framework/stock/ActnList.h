@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "components/Collection.h"
 #include "controls/Bitmap.h"
 #include "controls/Controls.h"
-#include "components/Collection.h"
 #include "core/Strings.h"
 
 class TCustomActionList;

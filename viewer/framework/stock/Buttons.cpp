@@ -7,8 +7,7 @@
 #include "StdCtrls.h"
 
 const TEnumInfo& ButtonLayoutEnumInfo() {
-  static const TEnumInfo e{"TButtonLayout",
-                           {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
+  static const TEnumInfo e{"TButtonLayout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
   return e;
 }
 
@@ -32,8 +31,9 @@ const TClassInfo& TSpeedButton::StaticClassInfo() {
         .Bool("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent, true)
         .IntegerField("ImageIndex", -1)
         .StringField("ImageName")
-        .Reference("Images", &TComponent::StaticClassInfo, [](const TSpeedButton* button) { return button->images_; },
-                   [](TSpeedButton* button, TComponent* c) { button->images_ = c; })
+        .Reference(
+            "Images", &TComponent::StaticClassInfo, [](const TSpeedButton* button) { return button->images_; },
+            [](TSpeedButton* button, TComponent* c) { button->images_ = c; })
         .IntegerField("DisabledImageIndex", -1)
         .StringField("DisabledImageName")
         .IntegerField("HotImageIndex", -1)
@@ -50,8 +50,8 @@ const TClassInfo& TSpeedButton::StaticClassInfo() {
 // ---------------------------------------------------------------------------
 // Content layout
 
-TButtonContentLayout CalcButtonLayout(const TRect& client, TSize glyphSize, TSize textSize,
-                                      TButtonLayout layout, int margin, int spacing) {
+TButtonContentLayout CalcButtonLayout(
+    const TRect& client, TSize glyphSize, TSize textSize, TButtonLayout layout, int margin, int spacing) {
   const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
   const int clientW = client.Width(), clientH = client.Height();
   TPoint glyph, text;
@@ -105,8 +105,7 @@ TButtonContentLayout CalcButtonLayout(const TRect& client, TSize glyphSize, TSiz
 // ---------------------------------------------------------------------------
 // TSpeedButton
 
-TSpeedButton::TSpeedButton(TComponent* owner)
-    : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
   // The button clicks itself on release; the base's click handling stays off.
   SetControlStyle(csCaptureMouse | csDoubleClicks);
   glyph_->OnChange = [this] { GlyphChanged(); };
@@ -380,8 +379,7 @@ void TSpeedButton::DrawContent(TCanvas& canvas, const TRect& client, TButtonStat
   canvas.SetFont(*Font());
   const TSize textSize = caption.isEmpty() ? TSize{} : canvas.TextExtentW(caption);
   const TSize glyphSize = glyph.isNull() ? TSize{} : TSize{glyph.width(), glyph.height()};
-  const TButtonContentLayout at =
-      CalcButtonLayout(client, glyphSize, textSize, layout_, margin_, spacing_);
+  const TButtonContentLayout at = CalcButtonLayout(client, glyphSize, textSize, layout_, margin_, spacing_);
 
   if (!glyph.isNull()) {
     // The whole glyph's bottom-left pixel names the transparent colour.

@@ -37,8 +37,8 @@ struct TButtonContentLayout {
 // Places a glyph of glyphSize and a caption of textSize inside client (the
 // face, already moved by the pressed offset). margin -1 centres the content;
 // spacing -1 spreads it evenly. Either part may be empty (size 0).
-TButtonContentLayout CalcButtonLayout(const TRect& client, TSize glyphSize, TSize textSize,
-                                      TButtonLayout layout, int margin, int spacing);
+TButtonContentLayout CalcButtonLayout(
+    const TRect& client, TSize glyphSize, TSize textSize, TButtonLayout layout, int margin, int spacing);
 
 class TSpeedButton : public TGraphicControl {
   TESSALY_CLASS(TSpeedButton)

@@ -19,8 +19,8 @@
 #include <QTreeWidget>
 
 #include "ImgList.h"
-#include "core/FormNode.h"
 #include "StockEnum.h"
+#include "core/FormNode.h"
 
 STOCK_ENUM(StatusPanelStyleEnumInfo, "TStatusPanelStyle", "psText", "psOwnerDraw")
 STOCK_ENUM(StatusPanelBevelEnumInfo, "TStatusPanelBevel", "pbNone", "pbLowered", "pbRaised")
@@ -33,8 +33,8 @@ STOCK_ENUM(TickStyleEnumInfo, "TTickStyle", "tsNone", "tsAuto", "tsManual")
 STOCK_ENUM(PositionToolTipEnumInfo, "TPositionToolTip", "ptNone", "ptTop", "ptLeft", "ptBottom", "ptRight")
 STOCK_ENUM(UDOrientationEnumInfo, "TUDOrientation", "udHorizontal", "udVertical")
 STOCK_ENUM(UDAlignButtonEnumInfo, "TUDAlignButton", "udLeft", "udRight")
-STOCK_ENUM(HKInvalidKeyEnumInfo, "THKInvalidKey", "hcNone", "hcShift", "hcCtrl", "hcAlt", "hcShiftCtrl",
-           "hcShiftAlt", "hcCtrlAlt", "hcShiftCtrlAlt")
+STOCK_ENUM(HKInvalidKeyEnumInfo, "THKInvalidKey", "hcNone", "hcShift", "hcCtrl", "hcAlt", "hcShiftCtrl", "hcShiftAlt",
+           "hcCtrlAlt", "hcShiftCtrlAlt")
 STOCK_ENUM(HKModifierEnumInfo, "THKModifier", "hkShift", "hkCtrl", "hkAlt", "hkExt")
 STOCK_ENUM(CommonAVIEnumInfo, "TCommonAVI", "aviNone", "aviFindFolder", "aviFindFile", "aviFindComputer",
            "aviCopyFiles", "aviCopyFile", "aviRecycleFile", "aviEmptyRecycle", "aviDeleteFile")
@@ -56,8 +56,10 @@ void TStockItemData::DefineProperties(TFiler& filer) {
         name,
         [this, n = std::string(name)](const TFormNode& v) {
           auto found = std::find_if(data.begin(), data.end(), [&](const auto& p) { return p.first == n; });
-          if (found == data.end()) data.emplace_back(n, v.bytes);
-          else found->second = v.bytes;
+          if (found == data.end())
+            data.emplace_back(n, v.bytes);
+          else
+            found->second = v.bytes;
         },
         [this, n = std::string(name)] {
           for (const auto& p : data)
@@ -74,7 +76,8 @@ void TStockItemData::DefineProperties(TFiler& filer) {
 const TClassInfo& TStatusPanel::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TStatusPanel>("TStatusPanel", &TCollectionItem::StaticClassInfo())
-          .Enum("Alignment", AlignmentEnumInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, "taLeftJustify")
+          .Enum(
+              "Alignment", AlignmentEnumInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, "taLeftJustify")
           .Enum("Bevel", StatusPanelBevelEnumInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel, "pbLowered")
           .EnumField("BiDiMode", BiDiModeEnumInfo(), "bdLeftToRight")
           .BoolField("ParentBiDiMode", true)
@@ -211,13 +214,19 @@ const TClassInfo& TTrackBar::StaticClassInfo() {
     ClassBuilder<TTrackBar> b("TTrackBar", &TWinControl::StaticClassInfo());
     groups::PublishControl(b);
     groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
-    b.Publish("Ctl3D").Publish("ParentCtl3D").Publish("Color").Publish("ParentColor").Publish("Font").Publish("ParentFont");
+    b.Publish("Ctl3D")
+        .Publish("ParentCtl3D")
+        .Publish("Color")
+        .Publish("ParentColor")
+        .Publish("Font")
+        .Publish("ParentFont");
     b.IntegerField("BorderWidth", 0);
     b.Integer("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency, 1)
         .Integer("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1)
         .Integer("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10)
         .Integer("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0)
-        .Enum("Orientation", TrackBarOrientationEnumInfo(), &TTrackBar::Orientation, &TTrackBar::SetOrientation, "trHorizontal")
+        .Enum("Orientation", TrackBarOrientationEnumInfo(), &TTrackBar::Orientation, &TTrackBar::SetOrientation,
+              "trHorizontal")
         .Integer("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize, 2)
         .Integer("Position", &TTrackBar::Position, &TTrackBar::SetPosition, 0)
         .EnumField("PositionToolTip", PositionToolTipEnumInfo(), "ptNone")
@@ -335,9 +344,9 @@ static void DrawArrowButton(TCanvas& c, TRect r, int direction) {
   c.Brush()->SetColor(clBtnText);
   for (int i = 0; i < 3; ++i) {
     switch (direction) {
-      case 0: c.FillRect(Rect(cx - i, cy - 1 + i, cx + i + 1, cy + i)); break;  // up
-      case 1: c.FillRect(Rect(cx - 2 + i, cy - 1 + i, cx + 3 - i, cy + i)); break;  // down
-      case 2: c.FillRect(Rect(cx - 1 + i, cy - i, cx + i, cy + i + 1)); break;  // left
+      case 0: c.FillRect(Rect(cx - i, cy - 1 + i, cx + i + 1, cy + i)); break;       // up
+      case 1: c.FillRect(Rect(cx - 2 + i, cy - 1 + i, cx + 3 - i, cy + i)); break;   // down
+      case 2: c.FillRect(Rect(cx - 1 + i, cy - i, cx + i, cy + i + 1)); break;       // left
       default: c.FillRect(Rect(cx - 1 + i, cy - 2 + i, cx + i, cy + 3 - i)); break;  // right
     }
   }

@@ -20,15 +20,15 @@
 #include <QTreeWidget>
 
 #include "ImgList.h"
-#include "core/FormNode.h"
 #include "StockEnum.h"
+#include "core/FormNode.h"
 
 STOCK_ENUM(DateTimeKindEnumInfo, "TDateTimeKind", "dtkDate", "dtkTime", "dtkDateTime")
 STOCK_ENUM(DTDateModeEnumInfo, "TDTDateMode", "dmComboBox", "dmUpDown")
 STOCK_ENUM(DTDateFormatEnumInfo, "TDTDateFormat", "dfShort", "dfLong")
 STOCK_ENUM(DTCalAlignmentEnumInfo, "TDTCalAlignment", "dtaLeft", "dtaRight")
-STOCK_ENUM(CalDayOfWeekEnumInfo, "TCalDayOfWeek", "dowMonday", "dowTuesday", "dowWednesday", "dowThursday",
-           "dowFriday", "dowSaturday", "dowSunday", "dowLocaleDefault")
+STOCK_ENUM(CalDayOfWeekEnumInfo, "TCalDayOfWeek", "dowMonday", "dowTuesday", "dowWednesday", "dowThursday", "dowFriday",
+           "dowSaturday", "dowSunday", "dowLocaleDefault")
 
 // ---------------------------------------------------------------------------
 // Date controls
@@ -42,14 +42,15 @@ static QDateTime DaysToQDateTime(double days) {
 }
 
 const TClassInfo& TMonthCalColors::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TMonthCalColors>("TMonthCalColors", &TPersistent::StaticClassInfo())
-                                     .ColorField("BackColor", clWindow)
-                                     .ColorField("TextColor", clWindowText)
-                                     .ColorField("TitleBackColor", clActiveCaption)
-                                     .ColorField("TitleTextColor", clWhite)
-                                     .ColorField("MonthBackColor", clWhite)
-                                     .ColorField("TrailingTextColor", clInactiveCaptionText)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TMonthCalColors>("TMonthCalColors", &TPersistent::StaticClassInfo())
+          .ColorField("BackColor", clWindow)
+          .ColorField("TextColor", clWindowText)
+          .ColorField("TitleBackColor", clActiveCaption)
+          .ColorField("TitleTextColor", clWhite)
+          .ColorField("MonthBackColor", clWhite)
+          .ColorField("TrailingTextColor", clInactiveCaptionText)
+          .Build();
   return info;
 }
 

@@ -22,11 +22,11 @@
 #include <QTreeWidget>
 
 #include "ImgList.h"
-#include "core/FormNode.h"
 #include "StockEnum.h"
+#include "core/FormNode.h"
 
-std::vector<TRect> ToolBarLayout(const std::vector<TToolSlot>& places, int barWidth, int indent, int rowHeight,
-                                 bool wrapable) {
+std::vector<TRect> ToolBarLayout(
+    const std::vector<TToolSlot>& places, int barWidth, int indent, int rowHeight, bool wrapable) {
   std::vector<TRect> out;
   int x = indent, y = 0;
   bool rowEmpty = true;
@@ -107,8 +107,7 @@ void TToolBar::ArrangeButtons() {
   for (size_t i = 0; i < items.size(); ++i) {
     if (!places[i].visible) continue;
     const bool button = dynamic_cast<TToolButton*>(items[i]) != nullptr;
-    items[i]->SetBounds(rects[i].Left, rects[i].Top, rects[i].Width(),
-                        button ? rects[i].Height() : items[i]->Height());
+    items[i]->SetBounds(rects[i].Left, rects[i].Top, rects[i].Width(), button ? rects[i].Height() : items[i]->Height());
   }
   arranging_ = false;
   Invalidate();
@@ -132,9 +131,9 @@ STOCK_ENUM(TBDrawingStyleEnumInfo, "TTBDrawingStyle", "dsNormal", "dsGradient")
 STOCK_ENUM(TBGradientDrawingOptionEnumInfo, "TTBGradientDrawingOption", "gdoHotTrack", "gdoGradient")
 STOCK_ENUM(CoolBandMaximizeEnumInfo, "TCoolBandMaximize", "bmNone", "bmClick", "bmDblClick")
 STOCK_ENUM(PageScrollerOrientationEnumInfo, "TPageScrollerOrientation", "soHorizontal", "soVertical")
-STOCK_ENUM(AutoCompleteOptionEnumInfo, "TAutoCompleteOption", "acoAutoSuggest", "acoAutoAppend", "acoSearch",
-           "acoFilterPrefixes", "acoUseTab", "acoUpDownKeyDropsList", "acoRtlReading", "acoWordFilter",
-           "acoNoPrefixFiltering")
+STOCK_ENUM(
+    AutoCompleteOptionEnumInfo, "TAutoCompleteOption", "acoAutoSuggest", "acoAutoAppend", "acoSearch",
+    "acoFilterPrefixes", "acoUseTab", "acoUpDownKeyDropsList", "acoRtlReading", "acoWordFilter", "acoNoPrefixFiltering")
 STOCK_ENUM(ComboBoxExStyleEnumInfo, "TComboBoxExStyle", "csExDropDown", "csExSimple", "csExDropDownList")
 STOCK_ENUM(ComboBoxExStyleExEnumInfo, "TComboBoxExStyleEx", "csExCaseSensitive", "csExNoEditImage",
            "csExNoEditImageIndent", "csExNoSizeLimit", "csExPathWordBreak")
@@ -304,13 +303,15 @@ void TToolButton::Paint() {
     const int x = beside ? 4 + shift : (w - image.width()) / 2 + shift;
     const int y = captions && !beside ? 3 + shift : (h - image.height()) / 2 + shift;
     DrawImageListImage(c, x, y, image);
-    if (beside) text = Rect(x + image.width() + 3, 0, w, h);
-    else text = Rect(0, y + image.height() + 1, w, h);
+    if (beside)
+      text = Rect(x + image.width() + 3, 0, w, h);
+    else
+      text = Rect(0, y + image.height() + 1, w, h);
   }
   // Without ShowCaptions a button shows its image alone, or nothing.
   if (captions)
-    DrawControlText(c, text, DisplayText(), beside ? taLeftJustify : taCenter, image.isNull() || beside ? 1 : 0,
-                    false, true);
+    DrawControlText(
+        c, text, DisplayText(), beside ? taLeftJustify : taCenter, image.isNull() || beside ? 1 : 0, false, true);
 }
 
 // ---------------------------------------------------------------------------
@@ -401,13 +402,14 @@ const TClassInfo& TPageScroller::StaticClassInfo() {
 TPageScroller::TPageScroller(TComponent* owner) : TStockBox(owner) { SetBounds(0, 0, 150, 45); }
 
 const TClassInfo& TComboExItem::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TComboExItem>("TComboExItem", &TCollectionItem::StaticClassInfo())
-                                     .StringField("Caption")
-                                     .IntegerField("ImageIndex", -1)
-                                     .IntegerField("Indent", -1)
-                                     .IntegerField("OverlayImageIndex", -1)
-                                     .IntegerField("SelectedImageIndex", -1)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TComboExItem>("TComboExItem", &TCollectionItem::StaticClassInfo())
+          .StringField("Caption")
+          .IntegerField("ImageIndex", -1)
+          .IntegerField("Indent", -1)
+          .IntegerField("OverlayImageIndex", -1)
+          .IntegerField("SelectedImageIndex", -1)
+          .Build();
   return info;
 }
 

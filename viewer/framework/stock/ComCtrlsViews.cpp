@@ -20,12 +20,12 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
-#include "ImgList.h"
-#include "core/FormNode.h"
-#include "StockEnum.h"
 #include <QListWidget>
+#include "ImgList.h"
+#include "StockEnum.h"
 #include "controls/ContentReport.h"
 #include "core/Exceptions.h"
+#include "core/FormNode.h"
 
 namespace {
 
@@ -46,8 +46,9 @@ QSize ImageSize(const TComponent* images, QSize fallback) {
 // 8-bit layout, the others wide); none when the data cannot be decoded, as
 // a layout this reader does not know shows no items.
 template <class Record>
-std::vector<Record> StoredRecords(const TStockItemData& items, std::initializer_list<const char*> names,
-                                  std::vector<Record> (*decode)(std::string_view, bool)) {
+std::vector<Record> StoredRecords(
+    const TStockItemData& items, std::initializer_list<const char*> names,
+    std::vector<Record> (*decode)(std::string_view, bool)) {
   for (const char* name : names)
     for (const auto& [key, bytes] : items.data)
       if (key == name) {
@@ -259,13 +260,17 @@ void TListView::ReportContent(TContentReport& report) const {
     first = false;
     std::vector<std::string> subItems;
     for (const auto& s : r.subItems) subItems.push_back(Utf8(*Font(), s));
-    json += "{\"text\": " + TContentReport::JsonString(Utf8(*Font(), r.caption)) +
-            ", \"subItems\": " + TContentReport::JsonStringArray(subItems) +
-            ", \"imageIndex\": " + std::to_string(r.imageIndex) + "}";
+    json += "{\"text\": " + TContentReport::JsonString(Utf8(*Font(), r.caption)) + ", \"subItems\": " +
+            TContentReport::JsonStringArray(subItems) + ", \"imageIndex\": " + std::to_string(r.imageIndex) + "}";
   }
   report.Add("items", json + "]");
-  report.AddString("viewStyle", viewStyle_ == 0 ? "vsIcon" : viewStyle_ == 1 ? "vsSmallIcon"
-                                                        : viewStyle_ == 2 ? "vsList" : "vsReport");
+  report.AddString(
+      "viewStyle",
+      viewStyle_ == 0   ? "vsIcon"
+      : viewStyle_ == 1 ? "vsSmallIcon"
+      : viewStyle_ == 2
+          ? "vsList"
+          : "vsReport");
 }
 
 // ---------------------------------------------------------------------------
@@ -279,21 +284,22 @@ void TCustomTabControl::ReportContent(TContentReport& report) const {
 
 void TComboBoxEx::ReportContent(TContentReport& report) const {
   std::vector<std::string> texts;
-  for (int i = 0; i < itemsEx_->Count(); ++i) texts.push_back(Utf8(*Font(), itemsEx_->Items(i)->FieldOf("Caption").str));
+  for (int i = 0; i < itemsEx_->Count(); ++i)
+    texts.push_back(Utf8(*Font(), itemsEx_->Items(i)->FieldOf("Caption").str));
   report.AddStrings("items", texts);
 }
 
 STOCK_ENUM(TreeViewCheckStyleEnumInfo, "TTreeViewCheckStyle", "csPartial", "csDimmed", "csExclusion")
 STOCK_ENUM(SortTypeEnumInfo, "TSortType", "stNone", "stData", "stText", "stBoth")
-STOCK_ENUM(MultiSelectStyleEnumInfo, "TMultiSelectStyles", "msControlSelect", "msShiftSelect",
-           "msVisibleOnly", "msSiblingOnly")
+STOCK_ENUM(MultiSelectStyleEnumInfo, "TMultiSelectStyles", "msControlSelect", "msShiftSelect", "msVisibleOnly",
+           "msSiblingOnly")
 STOCK_ENUM(ViewStyleEnumInfo, "TViewStyle", "vsIcon", "vsSmallIcon", "vsList", "vsReport")
 STOCK_ENUM(IconArrangementEnumInfo, "TIconArrangement", "iaTop", "iaLeft")
 STOCK_ENUM(HotTrackStyleEnumInfo, "THotTrackStyle", "htHandPoint", "htUnderlineCold", "htUnderlineHot")
 STOCK_ENUM(HeaderStyleEnumInfo, "THeaderStyle", "hsButtons", "hsFlat")
 STOCK_ENUM(HeaderSectionStyleEnumInfo, "THeaderSectionStyle", "hsText", "hsOwnerDraw")
-STOCK_ENUM(ListGroupStateEnumInfo, "TListGroupState", "lgsNormal", "lgsHidden", "lgsCollapsed",
-           "lgsNoHeader", "lgsCollapsible", "lgsFocused", "lgsSelected", "lgsSubseted", "lgsSubSetLinkFocused")
+STOCK_ENUM(ListGroupStateEnumInfo, "TListGroupState", "lgsNormal", "lgsHidden", "lgsCollapsed", "lgsNoHeader",
+           "lgsCollapsible", "lgsFocused", "lgsSelected", "lgsSubseted", "lgsSubSetLinkFocused")
 STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
 
 // ---------------------------------------------------------------------------
@@ -409,11 +415,12 @@ const TClassInfo& TListGroup::StaticClassInfo() {
 }
 
 const TClassInfo& TIconOptions::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TIconOptions>("TIconOptions", &TPersistent::StaticClassInfo())
-                                     .EnumField("Arrangement", IconArrangementEnumInfo(), "iaTop")
-                                     .BoolField("AutoArrange", false)
-                                     .BoolField("WrapText", true)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TIconOptions>("TIconOptions", &TPersistent::StaticClassInfo())
+          .EnumField("Arrangement", IconArrangementEnumInfo(), "iaTop")
+          .BoolField("AutoArrange", false)
+          .BoolField("WrapText", true)
+          .Build();
   return info;
 }
 
@@ -580,8 +587,9 @@ void THeaderControl::Paint() {
     const TFieldValue* t = s->FindField("Text");
     const TFieldValue* a = s->FindField("Alignment");
     if (t)
-      DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right - 3, r.Bottom), Font()->Decode(t->str),
-                      a ? int(a->ord) : 0, 1, false, false);
+      DrawControlText(
+          c, Rect(r.Left + 3, r.Top, r.Right - 3, r.Bottom), Font()->Decode(t->str), a ? int(a->ord) : 0, 1, false,
+          false);
     x = r.Right + 1;
   }
   if (x < Width()) {

@@ -26,9 +26,9 @@ STOCK_ENUM(DBCtrlGridBorderEnumInfo, "TDBCtrlGridBorder", "gbNone", "gbRaised")
 template <class C>
 static void PublishDataLink(ClassBuilder<C>& b) {
   b.StringField("DataField")
-      .Reference("DataSource", &TComponent::StaticClassInfo,
-                 [](const C* c) -> TComponent* { return c->dataSource; },
-                 [](C* c, TPersistent* v) { c->dataSource = dynamic_cast<TComponent*>(v); });
+      .Reference(
+          "DataSource", &TComponent::StaticClassInfo, [](const C* c) -> TComponent* { return c->dataSource; },
+          [](C* c, TPersistent* v) { c->dataSource = dynamic_cast<TComponent*>(v); });
 }
 
 template <class C>
@@ -36,17 +36,17 @@ static void PublishLookup(ClassBuilder<C>& b) {
   b.StringField("KeyField")
       .StringField("ListField")
       .IntegerField("ListFieldIndex", 0)
-      .Reference("ListSource", &TComponent::StaticClassInfo,
-                 [](const C* c) -> TComponent* { return c->listSource; },
-                 [](C* c, TPersistent* v) { c->listSource = dynamic_cast<TComponent*>(v); })
+      .Reference(
+          "ListSource", &TComponent::StaticClassInfo, [](const C* c) -> TComponent* { return c->listSource; },
+          [](C* c, TPersistent* v) { c->listSource = dynamic_cast<TComponent*>(v); })
       .BoolField("NullValueKey", false);
 }
 
 template <class C>
 static void PublishOldLookup(ClassBuilder<C>& b) {
-  b.Reference("LookupSource", &TComponent::StaticClassInfo,
-              [](const C* c) -> TComponent* { return c->listSource; },
-              [](C* c, TPersistent* v) { c->listSource = dynamic_cast<TComponent*>(v); })
+  b.Reference(
+       "LookupSource", &TComponent::StaticClassInfo, [](const C* c) -> TComponent* { return c->listSource; },
+       [](C* c, TPersistent* v) { c->listSource = dynamic_cast<TComponent*>(v); })
       .StringField("LookupField")
       .StringField("LookupDisplay")
       .StringField("DisplayValue")
@@ -55,8 +55,7 @@ static void PublishOldLookup(ClassBuilder<C>& b) {
       .BoolField("IndexSwitch", true)
       .IntegerField("DropDownCount", 8)
       .IntegerField("DropDownWidth", 0)
-      .BoolField("ReadOnly", false)
-;
+      .BoolField("ReadOnly", false);
 }
 
 template <class C>
@@ -88,12 +87,13 @@ static void PublishComboLike(ClassBuilder<C>& b) {
 // TDBGrid
 
 const TClassInfo& TColumnTitle::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TColumnTitle>("TColumnTitle", &TPersistent::StaticClassInfo())
-                                     .EnumField("Alignment", AlignmentEnumInfo(), "taLeftJustify")
-                                     .StringField("Caption")
-                                     .ColorField("Color", clBtnFace)
-                                     .Object("Font", &TFont::StaticClassInfo, &TColumnTitle::Font)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TColumnTitle>("TColumnTitle", &TPersistent::StaticClassInfo())
+          .EnumField("Alignment", AlignmentEnumInfo(), "taLeftJustify")
+          .StringField("Caption")
+          .ColorField("Color", clBtnFace)
+          .Object("Font", &TFont::StaticClassInfo, &TColumnTitle::Font)
+          .Build();
   return info;
 }
 
@@ -162,9 +162,10 @@ TDBGrid::~TDBGrid() { columns_->OnChange = nullptr; }
 // Column and row lines, tabs and row selection are the grid's own options.
 void TDBGrid::SetDBOptions(int64_t v) {
   dbOptions_ = v;
-  TGridOptions o = Options() & ~(GridOption(goFixedVertLine) | GridOption(goVertLine) | GridOption(goFixedHorzLine) |
-                                 GridOption(goHorzLine) | GridOption(goTabs) | GridOption(goRowSelect) |
-                                 GridOption(goRangeSelect) | GridOption(goColSizing));
+  TGridOptions o =
+      Options() &
+      ~(GridOption(goFixedVertLine) | GridOption(goVertLine) | GridOption(goFixedHorzLine) | GridOption(goHorzLine) |
+        GridOption(goTabs) | GridOption(goRowSelect) | GridOption(goRangeSelect) | GridOption(goColSizing));
   if (HasDBOption(5)) o |= GridOption(goFixedVertLine) | GridOption(goVertLine);
   if (HasDBOption(6)) o |= GridOption(goFixedHorzLine) | GridOption(goHorzLine);
   if (HasDBOption(7)) o |= GridOption(goTabs);
@@ -227,8 +228,9 @@ const TClassInfo& TDBNavigator::StaticClassInfo() {
     groups::PublishControl(b);
     b.Publish("Ctl3D").Publish("ParentCtl3D").Publish("Color").Publish("ParentColor");
     groups::PublishWindowed(b);
-    b.Reference("DataSource", &TComponent::StaticClassInfo, [](const TDBNavigator* c) -> TComponent* { return c->dataSource; },
-                [](TDBNavigator* c, TPersistent* v) { c->dataSource = dynamic_cast<TComponent*>(v); })
+    b.Reference(
+         "DataSource", &TComponent::StaticClassInfo, [](const TDBNavigator* c) -> TComponent* { return c->dataSource; },
+         [](TDBNavigator* c, TPersistent* v) { c->dataSource = dynamic_cast<TComponent*>(v); })
         .BoolField("ConfirmDelete", true)
         .BoolField("Flat", false)
         .Object("Hints", &TStrings::StaticClassInfo, &TDBNavigator::Hints)
@@ -451,7 +453,9 @@ const TClassInfo& TDBLookupListBox::StaticClassInfo() {
     groups::PublishBevels(b);
     PublishDataLink(b);
     PublishLookup(b);
-    b.EnumField("BorderStyle", EditBorderStyleEnumInfo(), "bsSingle").BoolField("ReadOnly", false).IntegerField("RowCount", 7);
+    b.EnumField("BorderStyle", EditBorderStyleEnumInfo(), "bsSingle")
+        .BoolField("ReadOnly", false)
+        .IntegerField("RowCount", 7);
     return b.Build();
   }();
   return info;

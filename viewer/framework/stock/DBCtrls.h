@@ -34,7 +34,9 @@ class TColumn : public TCollectionItem {
 
  public:
   TColumn()
-      : title_(std::make_unique<TColumnTitle>()), font_(std::make_unique<TFont>()), pickList_(std::make_unique<TStringList>()) {}
+      : title_(std::make_unique<TColumnTitle>()),
+        font_(std::make_unique<TFont>()),
+        pickList_(std::make_unique<TStringList>()) {}
   TColumnTitle* Title() const { return title_.get(); }
   TFont* Font() const { return font_.get(); }
   TStringList* PickList() const { return pickList_.get(); }
@@ -86,7 +88,10 @@ class TDBNavigator : public TCustomControl, public TDataLinkFields {
   explicit TDBNavigator(TComponent* owner);
   ~TDBNavigator() override;
   int64_t VisibleButtons() const { return visibleButtons_; }
-  void SetVisibleButtons(int64_t v) { visibleButtons_ = v; Invalidate(); }
+  void SetVisibleButtons(int64_t v) {
+    visibleButtons_ = v;
+    Invalidate();
+  }
   TStrings* Hints() const { return hints_.get(); }
   TMethod BeforeAction;
 

@@ -17,14 +17,13 @@ static const TEnumInfo& OpenOptionExEnumInfo() {
 }
 
 static const TEnumInfo& OpenOptionEnumInfo() {
-  static const TEnumInfo e{"TOpenOption",
-                           {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir",
-                            "ofShowHelp", "ofNoValidate", "ofAllowMultiSelect", "ofExtensionDifferent",
-                            "ofPathMustExist", "ofFileMustExist", "ofCreatePrompt", "ofShareAware",
-                            "ofNoReadOnlyReturn", "ofNoTestFileCreate", "ofNoNetworkButton",
-                            "ofNoLongNames", "ofOldStyleDialog", "ofNoDereferenceLinks",
-                            "ofEnableIncludeNotify", "ofEnableSizing", "ofDontAddToRecent",
-                            "ofForceShowHidden"}};
+  static const TEnumInfo e{
+      "TOpenOption",
+      {"ofReadOnly",        "ofOverwritePrompt",  "ofHideReadOnly",       "ofNoChangeDir",         "ofShowHelp",
+       "ofNoValidate",      "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist",       "ofFileMustExist",
+       "ofCreatePrompt",    "ofShareAware",       "ofNoReadOnlyReturn",   "ofNoTestFileCreate",    "ofNoNetworkButton",
+       "ofNoLongNames",     "ofOldStyleDialog",   "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing",
+       "ofDontAddToRecent", "ofForceShowHidden"}};
   return e;
 }
 
@@ -147,8 +146,8 @@ class TFileDialogWidget : public QFileDialog {
   }
   void Warn(const QString& text) { QMessageBox::warning(this, windowTitle(), text); }
   bool Ask(const QString& text) {
-    return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
   }
 
   int64_t options_;
@@ -197,10 +196,10 @@ void TOpenDialog::TakeChoice(const QFileDialog& dlg) {
     filterIndex_ = types->currentIndex() + 1;
   // Tells the caller that the name does not end in the default extension.
   const QString ext = PlainExtension(defaultExt_);
-  const bool different = !ext.isEmpty() && QFileInfo(QString::fromStdString(fileName_)).suffix().compare(
-                                               ext, Qt::CaseInsensitive) != 0;
-  options_ = different ? options_ | (int64_t(1) << ofExtensionDifferent)
-                       : options_ & ~(int64_t(1) << ofExtensionDifferent);
+  const bool different =
+      !ext.isEmpty() && QFileInfo(QString::fromStdString(fileName_)).suffix().compare(ext, Qt::CaseInsensitive) != 0;
+  options_ =
+      different ? options_ | (int64_t(1) << ofExtensionDifferent) : options_ & ~(int64_t(1) << ofExtensionDifferent);
 }
 
 bool TOpenDialog::Execute() {
@@ -261,21 +260,21 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
 // The other common dialogs: non-visual, their options kept.
 
 STOCK_ENUM(FontDialogDeviceEnumInfo, "TFontDialogDevice", "fdScreen", "fdPrinter", "fdBoth")
-STOCK_ENUM(FontDialogOptionEnumInfo, "TFontDialogOption", "fdAnsiOnly", "fdTrueTypeOnly", "fdEffects",
-           "fdFixedPitchOnly", "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations", "fdNoSizeSel",
-           "fdNoStyleSel", "fdNoVectorFonts", "fdShowHelp", "fdWysiwyg", "fdLimitSize", "fdScalableOnly",
-           "fdApplyButton")
+STOCK_ENUM(
+    FontDialogOptionEnumInfo, "TFontDialogOption", "fdAnsiOnly", "fdTrueTypeOnly", "fdEffects", "fdFixedPitchOnly",
+    "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations", "fdNoSizeSel", "fdNoStyleSel",
+    "fdNoVectorFonts", "fdShowHelp", "fdWysiwyg", "fdLimitSize", "fdScalableOnly", "fdApplyButton")
 STOCK_ENUM(ColorDialogOptionEnumInfo, "TColorDialogOption", "cdFullOpen", "cdPreventFullOpen", "cdShowHelp",
            "cdSolidColor", "cdAnyColor")
-STOCK_ENUM(PrintDialogOptionEnumInfo, "TPrintDialogOption", "poPrintToFile", "poPageNums", "poSelection",
-           "poWarning", "poHelp", "poDisablePrintToFile")
+STOCK_ENUM(PrintDialogOptionEnumInfo, "TPrintDialogOption", "poPrintToFile", "poPageNums", "poSelection", "poWarning",
+           "poHelp", "poDisablePrintToFile")
 STOCK_ENUM(PrintRangeEnumInfo, "TPrintRange", "prAllPages", "prSelection", "prPageNums")
 STOCK_ENUM(FindOptionEnumInfo, "TFindOption", "frDown", "frFindNext", "frHideMatchCase", "frHideWholeWord",
            "frHideUpDown", "frMatchCase", "frDisableMatchCase", "frDisableUpDown", "frDisableWholeWord", "frReplace",
            "frReplaceAll", "frWholeWord", "frShowHelp")
 STOCK_ENUM(PageSetupOptionEnumInfo, "TPageSetupDialogOption", "psoDefaultMinMargins", "psoDisableMargins",
-           "psoDisableOrientation", "psoDisablePagePainting", "psoDisablePaper", "psoDisablePrinter",
-           "psoMargins", "psoMinMargins", "psoShowHelp", "psoWarning", "psoNoNetworkButton")
+           "psoDisableOrientation", "psoDisablePagePainting", "psoDisablePaper", "psoDisablePrinter", "psoMargins",
+           "psoMinMargins", "psoShowHelp", "psoWarning", "psoNoNetworkButton")
 STOCK_ENUM(PageMeasureUnitsEnumInfo, "TPageMeasureUnits", "pmDefault", "pmMillimeters", "pmInches")
 
 template <class C>
@@ -370,10 +369,11 @@ const TClassInfo& TFindDialog::StaticClassInfo() {
 }
 
 const TClassInfo& TReplaceDialog::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TReplaceDialog>("TReplaceDialog", &TFindDialog::StaticClassInfo())
-                                     .StringField("ReplaceText")
-                                     .Event("OnReplace", &TReplaceDialog::OnReplace)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TReplaceDialog>("TReplaceDialog", &TFindDialog::StaticClassInfo())
+          .StringField("ReplaceText")
+          .Event("OnReplace", &TReplaceDialog::OnReplace)
+          .Build();
   return info;
 }
 

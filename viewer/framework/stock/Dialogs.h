@@ -13,10 +13,27 @@ class QFileDialog;
 class TStrings;
 
 enum TOpenOption : uint8_t {
-  ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate,
-  ofAllowMultiSelect, ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt,
-  ofShareAware, ofNoReadOnlyReturn, ofNoTestFileCreate, ofNoNetworkButton, ofNoLongNames,
-  ofOldStyleDialog, ofNoDereferenceLinks, ofEnableIncludeNotify, ofEnableSizing, ofDontAddToRecent,
+  ofReadOnly,
+  ofOverwritePrompt,
+  ofHideReadOnly,
+  ofNoChangeDir,
+  ofShowHelp,
+  ofNoValidate,
+  ofAllowMultiSelect,
+  ofExtensionDifferent,
+  ofPathMustExist,
+  ofFileMustExist,
+  ofCreatePrompt,
+  ofShareAware,
+  ofNoReadOnlyReturn,
+  ofNoTestFileCreate,
+  ofNoNetworkButton,
+  ofNoLongNames,
+  ofOldStyleDialog,
+  ofNoDereferenceLinks,
+  ofEnableIncludeNotify,
+  ofEnableSizing,
+  ofDontAddToRecent,
   ofForceShowHidden
 };
 

@@ -6,21 +6,20 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "StockEnum.h"
 #include "controls/ContentReport.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
-#include "StockEnum.h"
-
 
 STOCK_ENUM_SHARED(BevelShapeEnumInfo, "TBevelShape", "bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine",
-           "bsRightLine", "bsSpacer")
+                  "bsRightLine", "bsSpacer")
 STOCK_ENUM_SHARED(BevelStyleEnumInfo, "TBevelStyle", "bsLowered", "bsRaised")
-STOCK_ENUM_SHARED(ShapeTypeEnumInfo, "TShapeType", "stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse",
-           "stCircle")
+STOCK_ENUM_SHARED(
+    ShapeTypeEnumInfo, "TShapeType", "stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle")
 STOCK_ENUM_SHARED(PanelBorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
 STOCK_ENUM_SHARED(ResizeStyleEnumInfo, "TResizeStyle", "rsNone", "rsLine", "rsUpdate", "rsPattern")
 STOCK_ENUM_SHARED(ColorBoxStyleEnumInfo, "TColorBoxStyles", "cbStandardColors", "cbExtendedColors", "cbSystemColors",
-           "cbIncludeNone", "cbIncludeDefault", "cbCustomColor", "cbPrettyNames", "cbCustomColors")
+                  "cbIncludeNone", "cbIncludeDefault", "cbCustomColor", "cbPrettyNames", "cbCustomColors")
 STOCK_ENUM_SHARED(BandPaintOptionEnumInfo, "TBandPaintOption", "bpoGrabber", "bpoFrame", "bpoGradient", "bpoRoundRect")
 STOCK_ENUM_SHARED(BandDrawingStyleEnumInfo, "TBandDrawingStyle", "dsNormal", "dsGradient")
 STOCK_ENUM_SHARED(GradientDirectionEnumInfo, "TGradientDirection", "gdHorizontal", "gdVertical")
@@ -30,8 +29,7 @@ STOCK_ENUM_SHARED(HeaderBorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle
 // TCustomPanel
 
 const TClassInfo& TCustomPanel::StaticClassInfo() {
-  static const TClassInfo info =
-      ClassBuilder<TCustomPanel>("TCustomPanel", &TCustomControl::StaticClassInfo()).Build();
+  static const TClassInfo info = ClassBuilder<TCustomPanel>("TCustomPanel", &TCustomControl::StaticClassInfo()).Build();
   return info;
 }
 
@@ -61,8 +59,8 @@ const TClassInfo& TPanel::StaticClassInfo() {
 }
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
-  SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csDoubleClicks |
-                  csReplicatable);
+  SetControlStyle(
+      csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csDoubleClicks | csReplicatable);
   SetBounds(0, 0, 185, 41);
   SetColor(clBtnFace);
   SetParentColor(false);
@@ -232,8 +230,8 @@ void TCustomRadioGroup::ArrangeButtons() {
   const int itemHeight = std::max(1, (Height() - top - 5) / std::max(1, rows));
   for (int i = 0; i < int(buttons_.size()); ++i) {
     const int col = i / rows, row = i % rows;
-    buttons_[size_t(i)]->SetBounds(8 + col * colWidth, top + row * itemHeight + (itemHeight - h - 4) / 2,
-                                   std::max(1, colWidth - 2), h + 4);
+    buttons_[size_t(i)]->SetBounds(
+        8 + col * colWidth, top + row * itemHeight + (itemHeight - h - 4) / 2, std::max(1, colWidth - 2), h + 4);
   }
 }
 
@@ -287,10 +285,22 @@ void TBevel::Paint() {
       Frame3D(c, a, c1, c1, 1);
       break;
     }
-    case bsTopLine: line(0, 0, w, 1, c1); line(0, 1, w, 2, c2); break;
-    case bsBottomLine: line(0, h - 2, w, h - 1, c1); line(0, h - 1, w, h, c2); break;
-    case bsLeftLine: line(0, 0, 1, h, c1); line(1, 0, 2, h, c2); break;
-    case bsRightLine: line(w - 2, 0, w - 1, h, c1); line(w - 1, 0, w, h, c2); break;
+    case bsTopLine:
+      line(0, 0, w, 1, c1);
+      line(0, 1, w, 2, c2);
+      break;
+    case bsBottomLine:
+      line(0, h - 2, w, h - 1, c1);
+      line(0, h - 1, w, h, c2);
+      break;
+    case bsLeftLine:
+      line(0, 0, 1, h, c1);
+      line(1, 0, 2, h, c2);
+      break;
+    case bsRightLine:
+      line(w - 2, 0, w - 1, h, c1);
+      line(w - 1, 0, w, h, c2);
+      break;
     case bsSpacer: break;
   }
 }
@@ -442,8 +452,11 @@ const TClassInfo& TPaintBox::StaticClassInfo() {
   static const TClassInfo info = [] {
     ClassBuilder<TPaintBox> b("TPaintBox", &TGraphicControl::StaticClassInfo());
     groups::PublishControl(b);
-    b.Publish("Color").Publish("Font").Publish("ParentColor").Publish("ParentFont").Event("OnPaint",
-                                                                                        &TPaintBox::OnPaint);
+    b.Publish("Color")
+        .Publish("Font")
+        .Publish("ParentColor")
+        .Publish("ParentFont")
+        .Event("OnPaint", &TPaintBox::OnPaint);
     return b.Build();
   }();
   return info;
@@ -615,7 +628,9 @@ void THeader::Paint() {
     const int w = i + 1 < n ? std::max(20, Width() / std::max(1, n)) : Width() - x;
     TRect r = Rect(x, 0, x + w, Height());
     Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
-    if (i < n) DrawControlText(c, Rect(r.Left + 3, r.Top, r.Right, r.Bottom), Font()->Decode(sections_->Get(i)), 0, 1, false, true);
+    if (i < n)
+      DrawControlText(
+          c, Rect(r.Left + 3, r.Top, r.Right, r.Bottom), Font()->Decode(sections_->Get(i)), 0, 1, false, true);
     x += w;
   }
 }
@@ -708,9 +723,9 @@ void TColorBox::SetSelected(TColor c) {
 void TColorBox::FillWidget() {
   if (!combo_) return;
   static const std::pair<TColor, const char*> standard[] = {
-      {clBlack, "Black"},   {clMaroon, "Maroon"}, {clGreen, "Green"},   {clOlive, "Olive"},
-      {clNavy, "Navy"},     {clPurple, "Purple"}, {clTeal, "Teal"},     {clGray, "Gray"},
-      {clSilver, "Silver"}, {clRed, "Red"},       {clLime, "Lime"},     {clYellow, "Yellow"},
+      {clBlack, "Black"},   {clMaroon, "Maroon"},   {clGreen, "Green"}, {clOlive, "Olive"},
+      {clNavy, "Navy"},     {clPurple, "Purple"},   {clTeal, "Teal"},   {clGray, "Gray"},
+      {clSilver, "Silver"}, {clRed, "Red"},         {clLime, "Lime"},   {clYellow, "Yellow"},
       {clBlue, "Blue"},     {clFuchsia, "Fuchsia"}, {clAqua, "Aqua"},   {clWhite, "White"}};
   combo_->clear();
   int current = -1;

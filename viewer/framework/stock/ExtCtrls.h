@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/Bitmap.h"
 #include "NotebookPages.h"
 #include "StdCtrls.h"
+#include "controls/Bitmap.h"
 
 class QComboBox;
 
@@ -31,9 +31,15 @@ class TCustomPanel : public TCustomControl {
   explicit TCustomPanel(TComponent* owner);
 
   TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment v) { alignment_ = v; Invalidate(); }
+  void SetAlignment(TAlignment v) {
+    alignment_ = v;
+    Invalidate();
+  }
   TVerticalAlignment VerticalAlignment() const { return verticalAlignment_; }
-  void SetVerticalAlignment(TVerticalAlignment v) { verticalAlignment_ = v; Invalidate(); }
+  void SetVerticalAlignment(TVerticalAlignment v) {
+    verticalAlignment_ = v;
+    Invalidate();
+  }
   TBevelCut BevelInner() const { return bevelInner_; }
   void SetBevelInner(TBevelCut v);
   TBevelCut BevelOuter() const { return bevelOuter_; }
@@ -45,7 +51,10 @@ class TCustomPanel : public TCustomControl {
   int BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(int v);
   bool ShowCaption() const { return showCaption_; }
-  void SetShowCaption(bool v) { showCaption_ = v; Invalidate(); }
+  void SetShowCaption(bool v) {
+    showCaption_ = v;
+    Invalidate();
+  }
 
   void AdjustClientRect(TRect& rect) override;
 
@@ -127,9 +136,15 @@ class TBevel : public TGraphicControl {
  public:
   explicit TBevel(TComponent* owner);
   TBevelShape Shape() const { return shape_; }
-  void SetShape(TBevelShape v) { shape_ = v; Invalidate(); }
+  void SetShape(TBevelShape v) {
+    shape_ = v;
+    Invalidate();
+  }
   TBevelStyle Style() const { return style_; }
-  void SetStyle(TBevelStyle v) { style_ = v; Invalidate(); }
+  void SetStyle(TBevelStyle v) {
+    style_ = v;
+    Invalidate();
+  }
   void DefineProperties(TFiler& filer) override;
 
  protected:
@@ -146,7 +161,10 @@ class TShape : public TGraphicControl {
  public:
   explicit TShape(TComponent* owner);
   TShapeType Shape() const { return shape_; }
-  void SetShape(TShapeType v) { shape_ = v; Invalidate(); }
+  void SetShape(TShapeType v) {
+    shape_ = v;
+    Invalidate();
+  }
   TPen* Pen() const { return pen_.get(); }
   TBrush* Brush() const { return brush_.get(); }
   void DefineProperties(TFiler& filer) override;
@@ -168,11 +186,20 @@ class TImage : public TGraphicControl {
   TPicture* Picture() const { return picture_.get(); }
   void SetPicture(TPicture* p);
   bool Stretch() const { return stretch_; }
-  void SetStretch(bool v) { stretch_ = v; Invalidate(); }
+  void SetStretch(bool v) {
+    stretch_ = v;
+    Invalidate();
+  }
   bool Center() const { return center_; }
-  void SetCenter(bool v) { center_ = v; Invalidate(); }
+  void SetCenter(bool v) {
+    center_ = v;
+    Invalidate();
+  }
   bool Proportional() const { return proportional_; }
-  void SetProportional(bool v) { proportional_ = v; Invalidate(); }
+  void SetProportional(bool v) {
+    proportional_ = v;
+    Invalidate();
+  }
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool v);
   void SetAutoSize(bool v) override;
@@ -210,7 +237,10 @@ class TSplitter : public TGraphicControl {
  public:
   explicit TSplitter(TComponent* owner);
   bool Beveled() const { return beveled_; }
-  void SetBeveled(bool v) { beveled_ = v; Invalidate(); }
+  void SetBeveled(bool v) {
+    beveled_ = v;
+    Invalidate();
+  }
   TMethod OnMoved, OnPaint;
 
  protected:
@@ -232,7 +262,9 @@ class TNotebook : public TStockBox, public TPageOwner {
   explicit TNotebook(TComponent* owner);
   ~TNotebook() override;
   TStrings* Pages() const { return pages_.get(); }
-  void SetPages(TStrings* p) { if (p) pages_->Assign(*p); }
+  void SetPages(TStrings* p) {
+    if (p) pages_->Assign(*p);
+  }
   int PageIndex() const { return pageIndex_; }
   void SetPageIndex(int v);
   std::string ActivePage() const;
@@ -255,7 +287,9 @@ class THeader : public TCustomControl {
   explicit THeader(TComponent* owner);
   ~THeader() override;
   TStrings* Sections() const { return sections_.get(); }
-  void SetSections(TStrings* s) { if (s) sections_->Assign(*s); }
+  void SetSections(TStrings* s) {
+    if (s) sections_->Assign(*s);
+  }
   TMethod OnSized, OnSizing;
 
  protected:
@@ -290,7 +324,10 @@ class TColorBox : public TCustomComboBox {
   TColor Selected() const { return selected_; }
   void SetSelected(TColor c);
   int64_t Style() const { return style_; }
-  void SetStyle(int64_t v) { style_ = v; FillWidget(); }
+  void SetStyle(int64_t v) {
+    style_ = v;
+    FillWidget();
+  }
   TMethod OnGetColors;
 
  protected:

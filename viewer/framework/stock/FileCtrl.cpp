@@ -49,7 +49,8 @@ void TFileListBox::Rescan() {
   for (const QString& p : QString::fromStdString(mask_).split(';', Qt::SkipEmptyParts))
     patterns << (p == "*.*" ? QStringLiteral("*") : p);
   std::vector<std::string> names;
-  for (const QString& f : QDir::current().entryList(patterns, QDir::Files, QDir::Name)) names.push_back(f.toStdString());
+  for (const QString& f : QDir::current().entryList(patterns, QDir::Files, QDir::Name))
+    names.push_back(f.toStdString());
   items_->SetLines(names);
 }
 

@@ -13,7 +13,10 @@ class TFileListBox : public TCustomListBox {
  public:
   explicit TFileListBox(TComponent* owner);
   const std::string& Mask() const { return mask_; }
-  void SetMask(const std::string& v) { mask_ = v; Rescan(); }
+  void SetMask(const std::string& v) {
+    mask_ = v;
+    Rescan();
+  }
   TMethod OnChange;
 
  protected:
@@ -53,4 +56,3 @@ class TFilterComboBox : public TCustomComboBox {
  private:
   std::string filter_ = "All files (*.*)|*.*";
 };
-

@@ -20,7 +20,9 @@ const TClassInfo& TFrame::StaticClassInfo() {
 }
 
 TFrame::TFrame(TComponent* owner)
-    : TCustomControl(owner), horz_(std::make_unique<TControlScrollBar>()), vert_(std::make_unique<TControlScrollBar>()) {
+    : TCustomControl(owner),
+      horz_(std::make_unique<TControlScrollBar>()),
+      vert_(std::make_unique<TControlScrollBar>()) {
   SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks);
   SetBounds(0, 0, 320, 240);
   SetColor(clBtnFace);

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "controls/Forms.h"
 #include "StdCtrls.h"
+#include "controls/Forms.h"
 
 class TFrame : public TCustomControl {
   TESSALY_CLASS(TFrame)

@@ -7,8 +7,8 @@
 #include <QImageReader>
 
 #include "controls/Bitmap.h"
-#include "controls/ImageDecoding.h"
 #include "controls/ContentReport.h"
+#include "controls/ImageDecoding.h"
 #include "core/FormNode.h"
 
 namespace {
@@ -21,8 +21,7 @@ const TEnumInfo& ImageTypeEnumInfo() {
   return e;
 }
 const TEnumInfo& ColorDepthEnumInfo() {
-  static const TEnumInfo e{"TColorDepth",
-                           {"cdDeviceDependent", "cd4Bit", "cd8Bit", "cd16Bit", "cd24Bit", "cd32Bit"}};
+  static const TEnumInfo e{"TColorDepth", {"cdDeviceDependent", "cd4Bit", "cd8Bit", "cd16Bit", "cd24Bit", "cd32Bit"}};
   return e;
 }
 }  // namespace
@@ -70,7 +69,9 @@ void TCustomImageList::DefineProperties(TFiler& filer) {
 namespace {
 
 uint16_t ReadU16(const std::string& b, size_t at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
-uint32_t ReadU32(const std::string& b, size_t at) { return uint32_t(ReadU16(b, at)) | uint32_t(ReadU16(b, at + 2)) << 16; }
+uint32_t ReadU32(const std::string& b, size_t at) {
+  return uint32_t(ReadU16(b, at)) | uint32_t(ReadU16(b, at + 2)) << 16;
+}
 
 }  // namespace
 
@@ -99,9 +100,12 @@ size_t BitmapFileLength(const std::string& bytes, size_t at) {
   }
   if (width <= 0 || width > 65535 || height == 0 || height < -65535 || height > 65535) return 0;
   size_t palette = 0;
-  if (bpp <= 8) palette = (colorsUsed && colorsUsed < (1u << bpp) ? colorsUsed : (1u << bpp)) * entrySize;
-  else if (compression == 3 && headerSize == 40) palette = 12;  // the three bit-field masks
-  else if (colorsUsed && colorsUsed <= 256) palette = size_t(colorsUsed) * entrySize;
+  if (bpp <= 8)
+    palette = (colorsUsed && colorsUsed < (1u << bpp) ? colorsUsed : (1u << bpp)) * entrySize;
+  else if (compression == 3 && headerSize == 40)
+    palette = 12;  // the three bit-field masks
+  else if (colorsUsed && colorsUsed <= 256)
+    palette = size_t(colorsUsed) * entrySize;
   size_t bits;
   if (compression == 0 || compression == 3) {
     const size_t stride = ((size_t(width) * bpp + 31) / 32) * 4;
@@ -162,8 +166,7 @@ void TCustomImageList::Decode() const {
     try {
       const QImage png = DecodeImageWithinBudget(data_);
       if (!png.isNull()) strip_ = png.convertToFormat(QImage::Format_ARGB32);
-    } catch (const EDecodeBudgetExceeded&) {
-    }
+    } catch (const EDecodeBudgetExceeded&) {}
     return;
   }
   storedCount_ = ReadU16(data_, 4);

@@ -6,8 +6,8 @@
 
 #include <QImage>
 
-#include "controls/Graphics.h"
 #include "components/Component.h"
+#include "controls/Graphics.h"
 
 // The length of the bitmap file that starts at `at`, computed from its
 // headers, palette and rows (not its unreliable file-size field); 0 when no
@@ -21,9 +21,15 @@ class TCustomImageList : public TComponent {
   explicit TCustomImageList(TComponent* owner);
 
   int Width() const { return width_; }
-  void SetWidth(int v) { width_ = v > 0 ? v : 16; decoded_ = false; }
+  void SetWidth(int v) {
+    width_ = v > 0 ? v : 16;
+    decoded_ = false;
+  }
   int Height() const { return height_; }
-  void SetHeight(int v) { height_ = v > 0 ? v : 16; decoded_ = false; }
+  void SetHeight(int v) {
+    height_ = v > 0 ? v : 16;
+    decoded_ = false;
+  }
   // The streamed image data, as read.
   const std::string& Data() const { return data_; }
   void SetData(std::string bytes);
@@ -44,7 +50,7 @@ class TCustomImageList : public TComponent {
   int height_ = 16;
   std::string data_;
   mutable bool decoded_ = false;
-  mutable QImage strip_;  // every image side by side, ARGB
+  mutable QImage strip_;          // every image side by side, ARGB
   mutable int storedCount_ = -1;  // the count the list's header gives, -1 without one
 };
 

@@ -32,8 +32,8 @@ const TEnumInfo& TrackButtonEnumInfo() {
   return e;
 }
 const TEnumInfo& MenuAnimationsEnumInfo() {
-  static const TEnumInfo e{"TMenuAnimations",
-                           {"maLeftToRight", "maRightToLeft", "maTopToBottom", "maBottomToTop", "maNone"}};
+  static const TEnumInfo e{
+      "TMenuAnimations", {"maLeftToRight", "maRightToLeft", "maTopToBottom", "maBottomToTop", "maNone"}};
   return e;
 }
 
@@ -58,9 +58,9 @@ std::string ShortCutToText(int shortcut) {
   if (shortcut & scAlt) s += "Alt+";
   const int key = shortcut & 0xFF;
   static const std::pair<int, const char*> named[] = {
-      {0x08, "BkSp"}, {0x09, "Tab"},  {0x0D, "Enter"}, {0x1B, "Esc"},  {0x20, "Space"}, {0x21, "PgUp"},
-      {0x22, "PgDn"}, {0x23, "End"},  {0x24, "Home"},  {0x25, "Left"}, {0x26, "Up"},    {0x27, "Right"},
-      {0x28, "Down"}, {0x2D, "Ins"},  {0x2E, "Del"}};
+      {0x08, "BkSp"}, {0x09, "Tab"},   {0x0D, "Enter"}, {0x1B, "Esc"},  {0x20, "Space"},
+      {0x21, "PgUp"}, {0x22, "PgDn"},  {0x23, "End"},   {0x24, "Home"}, {0x25, "Left"},
+      {0x26, "Up"},   {0x27, "Right"}, {0x28, "Down"},  {0x2D, "Ins"},  {0x2E, "Del"}};
   for (const auto& [k, name] : named)
     if (k == key) return s + name;
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return s + char(key);
@@ -159,16 +159,17 @@ void TMenuItem::Changed() {
 // TMenu
 
 const TClassInfo& TMenu::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TMenu>("TMenu", &TComponent::StaticClassInfo())
-                                     .EnumField("AutoHotkeys", MenuAutoFlagEnumInfo(), "maAutomatic")
-                                     .EnumField("AutoLineReduction", MenuAutoFlagEnumInfo(), "maAutomatic")
-                                     .EnumField("BiDiMode", BiDiModeEnumInfo(), "bdLeftToRight")
-                                     .Reference("Images", &TComponent::StaticClassInfo, &TMenu::Images,
-                                                [](TMenu* m, TPersistent* v) { m->SetImages(dynamic_cast<TComponent*>(v)); })
-                                     .BoolField("OwnerDraw", false)
-                                     .BoolField("ParentBiDiMode", true)
-                                     .Event("OnChange", &TMenu::OnChange)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TMenu>("TMenu", &TComponent::StaticClassInfo())
+          .EnumField("AutoHotkeys", MenuAutoFlagEnumInfo(), "maAutomatic")
+          .EnumField("AutoLineReduction", MenuAutoFlagEnumInfo(), "maAutomatic")
+          .EnumField("BiDiMode", BiDiModeEnumInfo(), "bdLeftToRight")
+          .Reference("Images", &TComponent::StaticClassInfo, &TMenu::Images,
+                     [](TMenu* m, TPersistent* v) { m->SetImages(dynamic_cast<TComponent*>(v)); })
+          .BoolField("OwnerDraw", false)
+          .BoolField("ParentBiDiMode", true)
+          .Event("OnChange", &TMenu::OnChange)
+          .Build();
   return info;
 }
 
@@ -193,7 +194,8 @@ QString TMenu::ItemText(const TMenuItem* item) const {
   // The owning form's (or frame's) font decides the character set, as for
   // every other caption on it; a menu without one keeps the code page it
   // was made with.
-  if (auto* owner = dynamic_cast<const TControl*>(Owner())) return CaptionToMnemonicText(item->Caption(), *owner->Font());
+  if (auto* owner = dynamic_cast<const TControl*>(Owner()))
+    return CaptionToMnemonicText(item->Caption(), *owner->Font());
   return CaptionToMnemonicText(item->Caption(), codePage_);
 }
 
@@ -225,8 +227,7 @@ void TMenu::FillQtMenu(QMenu* menu, TMenuItem* parent) const {
         radio->addAction(action);
       }
     }
-    if (item->ShortCut())
-      action->setShortcut(QKeySequence(QString::fromStdString(ShortCutToText(item->ShortCut()))));
+    if (item->ShortCut()) action->setShortcut(QKeySequence(QString::fromStdString(ShortCutToText(item->ShortCut()))));
     if (item->Default()) {
       QFont f = action->font();
       f.setBold(true);
@@ -326,15 +327,16 @@ void TMainMenu::Loaded() {
 // TPopupMenu
 
 const TClassInfo& TPopupMenu::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TPopupMenu>("TPopupMenu", &TMenu::StaticClassInfo())
-                                     .EnumField("Alignment", PopupAlignmentEnumInfo(), "paLeft")
-                                     .BoolField("AutoPopup", true)
-                                     .IntegerField("HelpContext", 0)
-                                     .SetField("MenuAnimation", MenuAnimationsEnumInfo(), 0)
-                                     .EnumField("TrackButton", TrackButtonEnumInfo(), "tbRightButton")
-                                     .Event("OnClose", &TPopupMenu::OnClose)
-                                     .Event("OnPopup", &TPopupMenu::OnPopup)
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TPopupMenu>("TPopupMenu", &TMenu::StaticClassInfo())
+          .EnumField("Alignment", PopupAlignmentEnumInfo(), "paLeft")
+          .BoolField("AutoPopup", true)
+          .IntegerField("HelpContext", 0)
+          .SetField("MenuAnimation", MenuAnimationsEnumInfo(), 0)
+          .EnumField("TrackButton", TrackButtonEnumInfo(), "tbRightButton")
+          .Event("OnClose", &TPopupMenu::OnClose)
+          .Event("OnPopup", &TPopupMenu::OnPopup)
+          .Build();
   return info;
 }
 

@@ -12,8 +12,8 @@
 #include <QMenuBar>
 #include <QPointer>
 
-#include "controls/Bitmap.h"
 #include "components/Component.h"
+#include "controls/Bitmap.h"
 
 class QWidget;
 class TMenu;
@@ -34,21 +34,45 @@ class TMenuItem : public TComponent {
   ~TMenuItem() override;
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& v) { caption_ = v; Changed(); }
+  void SetCaption(const std::string& v) {
+    caption_ = v;
+    Changed();
+  }
   bool Checked() const { return checked_; }
-  void SetChecked(bool v) { checked_ = v; Changed(); }
+  void SetChecked(bool v) {
+    checked_ = v;
+    Changed();
+  }
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool v) { enabled_ = v; Changed(); }
+  void SetEnabled(bool v) {
+    enabled_ = v;
+    Changed();
+  }
   bool Visible() const { return visible_; }
-  void SetVisible(bool v) { visible_ = v; Changed(); }
+  void SetVisible(bool v) {
+    visible_ = v;
+    Changed();
+  }
   bool Default() const { return default_; }
-  void SetDefault(bool v) { default_ = v; Changed(); }
+  void SetDefault(bool v) {
+    default_ = v;
+    Changed();
+  }
   bool RadioItem() const { return radioItem_; }
-  void SetRadioItem(bool v) { radioItem_ = v; Changed(); }
+  void SetRadioItem(bool v) {
+    radioItem_ = v;
+    Changed();
+  }
   int ShortCut() const { return shortCut_; }
-  void SetShortCut(int v) { shortCut_ = v; Changed(); }
+  void SetShortCut(int v) {
+    shortCut_ = v;
+    Changed();
+  }
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int v) { imageIndex_ = v; Changed(); }
+  void SetImageIndex(int v) {
+    imageIndex_ = v;
+    Changed();
+  }
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& v) { hint_ = v; }
   int GroupIndex() const { return groupIndex_; }

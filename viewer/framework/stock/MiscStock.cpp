@@ -6,24 +6,21 @@
 #include <QDir>
 #include <QListWidget>
 
+#include "NavigatorGlyphs.h"
 #include "StockEnum.h"
 #include "StockGroups.h"
-#include "controls/ContentReport.h"
-#include "NavigatorGlyphs.h"
 #include "TabSetLayout.h"
+#include "controls/ContentReport.h"
 #include "core/FormNode.h"
 #include "core/SysUtils.h"
 
-
 STOCK_ENUM(MPBtnTypeEnumInfo, "TMPBtnType", "btPlay", "btPause", "btStop", "btNext", "btPrev", "btStep", "btBack",
            "btRecord", "btEject")
-STOCK_ENUM(MPDeviceTypeEnumInfo, "TMPDeviceTypes", "dtAutoSelect", "dtAVIVideo", "dtCDAudio", "dtDAT",
-           "dtDigitalVideo", "dtMMMovie", "dtOther", "dtOverlay", "dtScanner", "dtSequencer", "dtVCR", "dtVideodisc",
-           "dtWaveAudio")
+STOCK_ENUM(MPDeviceTypeEnumInfo, "TMPDeviceTypes", "dtAutoSelect", "dtAVIVideo", "dtCDAudio", "dtDAT", "dtDigitalVideo",
+           "dtMMMovie", "dtOther", "dtOverlay", "dtScanner", "dtSequencer", "dtVCR", "dtVideodisc", "dtWaveAudio")
 STOCK_ENUM(AutoActivateEnumInfo, "TAutoActivate", "aaManual", "aaGetFocus", "aaDoubleClick")
 STOCK_ENUM(SizeModeEnumInfo, "TSizeMode", "smClip", "smCenter", "smScale", "smStretch", "smAutoSize")
-STOCK_ENUM(TabStyleEnumInfo, "TTabStyle", "tsStandard", "tsOwnerDraw", "tsSoftTabs", "tsModernTabs",
-           "tsModernPopout")
+STOCK_ENUM(TabStyleEnumInfo, "TTabStyle", "tsStandard", "tsOwnerDraw", "tsSoftTabs", "tsModernTabs", "tsModernPopout")
 STOCK_ENUM(TabSetPositionEnumInfo, "TTabPosition", "tpTop", "tpBottom", "tpLeft", "tpRight")
 STOCK_ENUM(GridOrderingEnumInfo, "TGridOrdering", "go16x1", "go8x2", "go4x4", "go2x8", "go1x16")
 
@@ -157,7 +154,8 @@ const TClassInfo& TScrollBox::StaticClassInfo() {
     groups::PublishBevels(b);
     b.Publish("AutoSize")
         .BoolField("AutoScroll", true)
-        .Enum("BorderStyle", EditBorderStyleEnumInfo(), &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, "bsSingle")
+        .Enum(
+            "BorderStyle", EditBorderStyleEnumInfo(), &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, "bsSingle")
         .Object("HorzScrollBar", &TControlScrollBar::StaticClassInfo, &TScrollBox::HorzScrollBar)
         .Object("VertScrollBar", &TControlScrollBar::StaticClassInfo, &TScrollBox::VertScrollBar)
         .BoolField("UseWheelForScrolling", false);
@@ -195,8 +193,8 @@ TRect TScrollBox::BarArea() const {
 }
 
 TRect TScrollBox::GetClientRect() const {
-  return Rect(0, 0, std::max(0, Width() - scrolling_->ReservedWidth()),
-              std::max(0, Height() - scrolling_->ReservedHeight()));
+  return Rect(
+      0, 0, std::max(0, Width() - scrolling_->ReservedWidth()), std::max(0, Height() - scrolling_->ReservedHeight()));
 }
 
 void TScrollBox::Loaded() {
@@ -498,8 +496,9 @@ TColorGrid::TColorGrid(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TColorGrid::Paint() {
-  static const TColor colors[16] = {clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray,
-                                    clSilver, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite};
+  static const TColor colors[16] = {
+      clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
+      clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
   static const int cols[] = {16, 8, 4, 2, 1};
   const int nc = cols[std::clamp(ordering_, 0, 4)], nr = 16 / nc;
   TCanvas& c = *Canvas();
@@ -511,4 +510,3 @@ void TColorGrid::Paint() {
     c.FillRect(r);
   }
 }
-

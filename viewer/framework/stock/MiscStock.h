@@ -12,12 +12,12 @@
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "ExtCtrls.h"
+#include "NotebookPages.h"
+#include "StdCtrls.h"
 #include "controls/Forms.h"
 #include "controls/Grids.h"
-#include "NotebookPages.h"
 #include "controls/Outline.h"
 #include "controls/ScrollingArea.h"
-#include "StdCtrls.h"
 
 class TMediaPlayer : public TCustomControl {
   TESSALY_CLASS(TMediaPlayer)
@@ -25,7 +25,10 @@ class TMediaPlayer : public TCustomControl {
  public:
   explicit TMediaPlayer(TComponent* owner);
   int64_t VisibleButtons() const { return visibleButtons_; }
-  void SetVisibleButtons(int64_t v) { visibleButtons_ = v; Invalidate(); }
+  void SetVisibleButtons(int64_t v) {
+    visibleButtons_ = v;
+    Invalidate();
+  }
   TMethod OnNotify, OnPostClick;
 
  protected:
@@ -53,8 +56,8 @@ class TApplicationEvents : public TComponent {
  public:
   explicit TApplicationEvents(TComponent* owner);
   TMethod OnActionExecute, OnActionUpdate, OnActivate, OnDeactivate, OnException, OnGetActiveFormHandle,
-      OnGetMainFormHandle, OnHelp, OnHint, OnIdle, OnMessage, OnMinimize, OnModalBegin, OnModalEnd, OnRemoteSessionChanged,
-      OnRestore, OnSettingChange, OnShortCut, OnShowHint;
+      OnGetMainFormHandle, OnHelp, OnHint, OnIdle, OnMessage, OnMinimize, OnModalBegin, OnModalEnd,
+      OnRemoteSessionChanged, OnRestore, OnSettingChange, OnShortCut, OnShowHint;
 };
 
 class TScrollBox : public TCustomControl {
@@ -66,7 +69,10 @@ class TScrollBox : public TCustomControl {
   TControlScrollBar* HorzScrollBar() const { return horz_.get(); }
   TControlScrollBar* VertScrollBar() const { return vert_.get(); }
   int BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(int v) { borderStyle_ = v; Invalidate(); }
+  void SetBorderStyle(int v) {
+    borderStyle_ = v;
+    Invalidate();
+  }
   bool AutoScroll() const;
   void AdjustClientRect(TRect& rect) override;
   // The area inside the border less what the scroll bars take.
@@ -114,12 +120,20 @@ class TTabSet : public TCustomControl {
   explicit TTabSet(TComponent* owner);
   ~TTabSet() override;
   TStrings* Tabs() const { return tabs_.get(); }
-  void SetTabs(TStrings* s) { if (s) tabs_->Assign(*s); }
+  void SetTabs(TStrings* s) {
+    if (s) tabs_->Assign(*s);
+  }
   int TabIndex() const { return tabIndex_; }
-  void SetTabIndex(int v) { tabIndex_ = v; Invalidate(); }
+  void SetTabIndex(int v) {
+    tabIndex_ = v;
+    Invalidate();
+  }
   TFont* SelectedFont() const { return Font(); }
   int TabPosition() const { return tabPosition_; }
-  void SetTabPosition(int v) { tabPosition_ = v; Invalidate(); }
+  void SetTabPosition(int v) {
+    tabPosition_ = v;
+    Invalidate();
+  }
   void ReportContent(TContentReport& report) const override;
   TMethod OnChange, OnDrawTab, OnMeasureTab, OnGetImageIndex;
 
@@ -149,7 +163,9 @@ class TTabbedNotebook : public TCustomTabControl, public TPageOwner {
   explicit TTabbedNotebook(TComponent* owner);
   ~TTabbedNotebook() override;
   TStrings* Pages() const { return pages_.get(); }
-  void SetPages(TStrings* s) { if (s) pages_->Assign(*s); }
+  void SetPages(TStrings* s) {
+    if (s) pages_->Assign(*s);
+  }
   TFont* TabFont() const { return tabFont_.get(); }
   std::string ActivePage() const;
   void SetActivePage(const std::string& v);
@@ -176,7 +192,10 @@ class TColorGrid : public TCustomControl {
  public:
   explicit TColorGrid(TComponent* owner);
   int GridOrdering() const { return ordering_; }
-  void SetGridOrdering(int v) { ordering_ = v; Invalidate(); }
+  void SetGridOrdering(int v) {
+    ordering_ = v;
+    Invalidate();
+  }
   TMethod OnChange;
 
  protected:
@@ -185,4 +204,3 @@ class TColorGrid : public TCustomControl {
  private:
   int ordering_ = 2;  // go4x4
 };
-

@@ -49,15 +49,15 @@ Shape GlyphShape(int kind) {
       s.push_back(Box(8, 1, 10, 11));
       return s;
     }
-    case 4: return {Box(5, 1, 7, 11), Box(1, 5, 11, 7)};  // insert
-    case 5: return {Box(1, 5, 11, 7)};                    // delete
-    case 6: return {{{6, 2}, {11, 9}, {1, 9}}};           // edit: caret
-    case 7: return {Stroke({1, 6}, {4, 9}), Stroke({4, 9}, {11, 2})};  // post: tick
+    case 4: return {Box(5, 1, 7, 11), Box(1, 5, 11, 7)};                  // insert
+    case 5: return {Box(1, 5, 11, 7)};                                    // delete
+    case 6: return {{{6, 2}, {11, 9}, {1, 9}}};                           // edit: caret
+    case 7: return {Stroke({1, 6}, {4, 9}), Stroke({4, 9}, {11, 2})};     // post: tick
     case 8: return {Stroke({2, 2}, {10, 10}), Stroke({2, 10}, {10, 2})};  // cancel: cross
     case 9:  // refresh: three sides of a ring and an arrow head
       return {Box(2, 2, 4, 10), Box(2, 8, 10, 10), Box(8, 4, 10, 10), {{6, 1}, {10, 4}, {6, 7}}};
     case 10: return {Stroke({1, 4}, {4, 7}), Stroke({4, 7}, {11, 0}), Box(1, 10, 11, 12)};  // apply updates
-    case 11: return {Stroke({2, 1}, {8, 7}), Stroke({2, 7}, {8, 1}), Box(1, 10, 11, 12)};  // cancel updates
+    case 11: return {Stroke({2, 1}, {8, 7}), Stroke({2, 7}, {8, 1}), Box(1, 10, 11, 12)};   // cancel updates
     default: return {};
   }
 }

@@ -3,17 +3,18 @@
 #include "core/SysUtils.h"
 
 const TClassInfo& TPage::StaticClassInfo() {
-  static const TClassInfo info = ClassBuilder<TPage>("TPage", &TCustomControl::StaticClassInfo())
-                                     .Publish("Caption")
-                                     .Publish("HelpContext")
-                                     .Publish("HelpKeyword")
-                                     .Publish("HelpType")
-                                     .Publish("OnEnter")
-                                     .Publish("OnExit")
-                                     .Publish("OnMouseDown")
-                                     .Publish("OnMouseMove")
-                                     .Publish("OnMouseUp")
-                                     .Build();
+  static const TClassInfo info =
+      ClassBuilder<TPage>("TPage", &TCustomControl::StaticClassInfo())
+          .Publish("Caption")
+          .Publish("HelpContext")
+          .Publish("HelpKeyword")
+          .Publish("HelpType")
+          .Publish("OnEnter")
+          .Publish("OnExit")
+          .Publish("OnMouseDown")
+          .Publish("OnMouseMove")
+          .Publish("OnMouseUp")
+          .Build();
   return info;
 }
 

@@ -14,38 +14,37 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "StockEnum.h"
 #include "controls/ContentReport.h"
 #include "controls/Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
-#include "StockEnum.h"
 
 // ---------------------------------------------------------------------------
 // Enumerations
-
 
 STOCK_ENUM_SHARED(LeftRightEnumInfo, "TLeftRight", "taLeftJustify", "taRightJustify")
 STOCK_ENUM_SHARED(VerticalAlignmentEnumInfo, "TVerticalAlignment", "taAlignTop", "taAlignBottom", "taVerticalCenter")
 STOCK_ENUM_SHARED(TextLayoutEnumInfo, "TTextLayout", "tlTop", "tlCenter", "tlBottom")
 STOCK_ENUM_SHARED(CheckBoxStateEnumInfo, "TCheckBoxState", "cbUnchecked", "cbChecked", "cbGrayed")
 STOCK_ENUM_SHARED(ListBoxStyleEnumInfo, "TListBoxStyle", "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable",
-           "lbVirtual", "lbVirtualOwnerDraw")
+                  "lbVirtual", "lbVirtualOwnerDraw")
 STOCK_ENUM_SHARED(ComboBoxStyleEnumInfo, "TComboBoxStyle", "csDropDown", "csSimple", "csDropDownList",
-           "csOwnerDrawFixed", "csOwnerDrawVariable")
+                  "csOwnerDrawFixed", "csOwnerDrawVariable")
 STOCK_ENUM_SHARED(StaticBorderStyleEnumInfo, "TStaticBorderStyle", "sbsNone", "sbsSingle", "sbsSunken")
 STOCK_ENUM_SHARED(ScrollBarKindEnumInfo, "TScrollBarKind", "sbHorizontal", "sbVertical")
-STOCK_ENUM_SHARED(ScrollCodeEnumInfo, "TScrollCode", "scLineUp", "scLineDown", "scPageUp", "scPageDown",
-           "scPosition", "scTrack", "scTop", "scBottom", "scEndScroll")
-STOCK_ENUM_SHARED(EllipsisPositionEnumInfo, "TEllipsisPosition", "epNone", "epPathEllipsis", "epEndEllipsis",
-           "epWordEllipsis")
+STOCK_ENUM_SHARED(ScrollCodeEnumInfo, "TScrollCode", "scLineUp", "scLineDown", "scPageUp", "scPageDown", "scPosition",
+                  "scTrack", "scTop", "scBottom", "scEndScroll")
+STOCK_ENUM_SHARED(
+    EllipsisPositionEnumInfo, "TEllipsisPosition", "epNone", "epPathEllipsis", "epEndEllipsis", "epWordEllipsis")
 STOCK_ENUM_SHARED(ButtonStyleEnumInfo, "TCustomButton.TButtonStyle", "bsPushButton", "bsCommandLink", "bsSplitButton")
 STOCK_ENUM_SHARED(ImageAlignmentEnumInfo, "TImageAlignment", "iaLeft", "iaRight", "iaTop", "iaBottom", "iaCenter")
 
 // ---------------------------------------------------------------------------
 // Helpers
 
-void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout,
-                     bool wordWrap, bool showAccelChar, bool enabled) {
+void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout, bool wordWrap,
+                     bool showAccelChar, bool enabled) {
   if (!enabled) {
     // The classic embossed look: a highlight copy one pixel down and right
     // under the text in the shadow colour.
@@ -70,8 +69,7 @@ struct TextLine {
 // (each space, and its end) in order. A prefix only widens as it grows, so
 // the last fitting break is found by doubling steps and then halving, and
 // a line costs a few measurements of itself however long the paragraph is.
-int WrappedLineEnd(const TCanvas& canvas, const QString& para, const std::vector<int>& breaks, int start,
-                   int width) {
+int WrappedLineEnd(const TCanvas& canvas, const QString& para, const std::vector<int>& breaks, int start, int width) {
   auto fits = [&](int end) { return canvas.TextExtentW(para.mid(start, end - start)).cx <= width; };
   const size_t first = size_t(std::upper_bound(breaks.begin(), breaks.end(), start) - breaks.begin());
   // Once anyFits: breaks[lo] fits, and breaks[hi] does not (hi == size: the rest fits).
@@ -107,8 +105,7 @@ int WrappedLineEnd(const TCanvas& canvas, const QString& para, const std::vector
 
 // Splits text into lines (wrapping at spaces when a width is given) and
 // resolves accelerator marks.
-std::vector<TextLine> LayoutText(const TCanvas& canvas, const QString& text, int width, bool wrap,
-                                 bool accel) {
+std::vector<TextLine> LayoutText(const TCanvas& canvas, const QString& text, int width, bool wrap, bool accel) {
   QString plain;
   int accelIndex = -1;
   if (accel) {
@@ -153,8 +150,8 @@ std::vector<TextLine> LayoutText(const TCanvas& canvas, const QString& text, int
 }
 }  // namespace
 
-TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout,
-                      bool wordWrap, bool showAccel, bool measureOnly) {
+TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout, bool wordWrap,
+                      bool showAccel, bool measureOnly) {
   const auto lines = LayoutText(canvas, text, rect.Width(), wordWrap, showAccel);
   const int lineHeight = canvas.TextHeight({});
   int maxWidth = 0;
@@ -195,7 +192,8 @@ std::vector<std::string> DecodedLines(const std::vector<std::string>& lines, con
 
 void DefineIsControl(TFiler& filer, TPersistent* self) {
   (void)self;
-  filer.DefineProperty("IsControl", [](const TFormNode&) {}, [] { return TFormNode::Integer(0); }, false);
+  filer.DefineProperty(
+      "IsControl", [](const TFormNode&) {}, [] { return TFormNode::Integer(0); }, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -411,8 +409,8 @@ void TCustomLabel::AdjustBounds() {
   measure.SetFont(*Font());
   QString text = LabelText();
   if (text.isEmpty()) text = QStringLiteral(" ");
-  const TSize size = DrawControlText(measure, Rect(0, 0, wordWrap_ ? Width() : 0, 0), text, taLeftJustify,
-                                     0, wordWrap_, showAccelChar_, true);
+  const TSize size = DrawControlText(
+      measure, Rect(0, 0, wordWrap_ ? Width() : 0, 0), text, taLeftJustify, 0, wordWrap_, showAccelChar_, true);
   int left = Left();
   const int w = wordWrap_ ? Width() : size.cx;
   if (!wordWrap_ && alignment_ == taRightJustify) left += Width() - w;
@@ -505,9 +503,12 @@ void TScrollBar::Apply() {
 const TClassInfo& TCustomGroupBox::StaticClassInfo() {
   static const TClassInfo info =
       ClassBuilder<TCustomGroupBox>("TCustomGroupBox", &TCustomControl::StaticClassInfo())
-          .BoolField("DefaultHeaderFont", true).Protected()
-          .Object("HeaderFont", &TFont::StaticClassInfo, &TCustomGroupBox::HeaderFont).Protected()
-          .BoolField("ShowFrame", true).Protected()
+          .BoolField("DefaultHeaderFont", true)
+          .Protected()
+          .Object("HeaderFont", &TFont::StaticClassInfo, &TCustomGroupBox::HeaderFont)
+          .Protected()
+          .BoolField("ShowFrame", true)
+          .Protected()
           .Build();
   return info;
 }

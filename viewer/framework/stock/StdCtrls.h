@@ -25,8 +25,8 @@
 
 #include "controls/ClassicDrawing.h"
 #include "controls/Controls.h"
-#include "controls/PropertyGroups.h"
 #include "controls/Edits.h"
+#include "controls/PropertyGroups.h"
 #include "core/Strings.h"
 
 #include <QCheckBox>
@@ -60,16 +60,15 @@ const TEnumInfo& EllipsisPositionEnumInfo();
 const TEnumInfo& ButtonStyleEnumInfo();  // bsPushButton, bsCommandLink, bsSplitButton
 const TEnumInfo& ImageAlignmentEnumInfo();
 
-
 // Draws text (already decoded) inside rect with horizontal alignment (0 left,
 // 1 right, 2 centre), vertical layout (0 top, 1 centre, 2 bottom), optional
 // word wrapping and '&' accelerators; returns the size the text takes.
-TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment,
-                      int layout, bool wordWrap, bool showAccel, bool measureOnly = false);
+TSize DrawControlText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout, bool wordWrap,
+                      bool showAccel, bool measureOnly = false);
 // The same for a control's caption in the canvas's font; a disabled
 // control's caption is embossed: shadow colour over a highlight copy.
-void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout,
-                     bool wordWrap, bool showAccelChar, bool enabled);
+void DrawCaptionText(TCanvas& canvas, const TRect& rect, const QString& text, int alignment, int layout, bool wordWrap,
+                     bool showAccelChar, bool enabled);
 
 // ---------------------------------------------------------------------------
 // TSyncedStrings
@@ -475,7 +474,10 @@ class TCustomComboBox : public TWinControl {
   TComboBoxStyle Style() const { return style_; }
   void SetStyle(TComboBoxStyle v);
   bool Sorted() const { return sorted_; }
-  void SetSorted(bool v) { sorted_ = v; FillWidget(); }
+  void SetSorted(bool v) {
+    sorted_ = v;
+    FillWidget();
+  }
   void SetText(const std::string& v) override;
   QComboBox* ComboWidget() const;
   // "items": the drop-down list in display order (sorted when Sorted).
@@ -518,17 +520,32 @@ class TScrollBar : public TWinControl {
   int Kind() const { return kind_; }
   void SetKind(int v);
   int Min() const { return min_; }
-  void SetMin(int v) { min_ = v; Apply(); }
+  void SetMin(int v) {
+    min_ = v;
+    Apply();
+  }
   int Max() const { return max_; }
-  void SetMax(int v) { max_ = v; Apply(); }
+  void SetMax(int v) {
+    max_ = v;
+    Apply();
+  }
   int Position() const { return position_; }
   void SetPosition(int v);
   int PageSize() const { return pageSize_; }
-  void SetPageSize(int v) { pageSize_ = v; Apply(); }
+  void SetPageSize(int v) {
+    pageSize_ = v;
+    Apply();
+  }
   int SmallChange() const { return smallChange_; }
-  void SetSmallChange(int v) { smallChange_ = v; Apply(); }
+  void SetSmallChange(int v) {
+    smallChange_ = v;
+    Apply();
+  }
   int LargeChange() const { return largeChange_; }
-  void SetLargeChange(int v) { largeChange_ = v; Apply(); }
+  void SetLargeChange(int v) {
+    largeChange_ = v;
+    Apply();
+  }
 
   TMethod OnChange, OnScroll;
 
@@ -582,13 +599,25 @@ class TStaticText : public TCustomControl {
   explicit TStaticText(TComponent* owner);
 
   TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment v) { alignment_ = v; Invalidate(); }
+  void SetAlignment(TAlignment v) {
+    alignment_ = v;
+    Invalidate();
+  }
   TStaticBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TStaticBorderStyle v) { borderStyle_ = v; Invalidate(); }
+  void SetBorderStyle(TStaticBorderStyle v) {
+    borderStyle_ = v;
+    Invalidate();
+  }
   bool ShowAccelChar() const { return showAccelChar_; }
-  void SetShowAccelChar(bool v) { showAccelChar_ = v; Invalidate(); }
+  void SetShowAccelChar(bool v) {
+    showAccelChar_ = v;
+    Invalidate();
+  }
   bool Transparent() const { return transparent_; }
-  void SetTransparent(bool v) { transparent_ = v; Invalidate(); }
+  void SetTransparent(bool v) {
+    transparent_ = v;
+    Invalidate();
+  }
   TComponent* FocusControl() const { return focusControl_; }
   void SetFocusControl(TComponent* c) { focusControl_ = c; }
 

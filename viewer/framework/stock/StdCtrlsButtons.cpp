@@ -15,12 +15,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "StockEnum.h"
 #include "controls/ContentReport.h"
 #include "controls/Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
-#include "StockEnum.h"
-
 
 // Setting a direction, even the one in force, re-lays the widget and its
 // children out; check boxes and radio buttons set it on every change.
@@ -259,8 +258,7 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
     groups::PublishLooks(b);
     groups::PublishWindowed(b);
     b.IgnoredReference("Action", &TComponent::StaticClassInfo)
-        .Enum("Alignment", LeftRightEnumInfo(), &TRadioButton::Alignment, &TRadioButton::SetAlignment,
-              taRightJustify)
+        .Enum("Alignment", LeftRightEnumInfo(), &TRadioButton::Alignment, &TRadioButton::SetAlignment, taRightJustify)
         .Publish("Caption")
         .Bool("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked, false)
         .BoolField("WordWrap", false);

@@ -15,11 +15,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "StockEnum.h"
 #include "controls/ContentReport.h"
 #include "controls/Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
-#include "StockEnum.h"
 
 // ---------------------------------------------------------------------------
 // TEdit
@@ -236,8 +236,7 @@ void TCustomMemo::LinesChanged(bool appendedOnly, int firstAppended) {
     loading_ = true;
     QStringList added;
     const TFont& font = *Font();
-    for (size_t i = size_t(firstAppended); i < lines->lines_.size(); ++i)
-      added << font.Decode(lines->lines_[i]);
+    for (size_t i = size_t(firstAppended); i < lines->lines_.size(); ++i) added << font.Decode(lines->lines_[i]);
     editor_->appendPlainText(added.join('\n'));
     loading_ = false;
     ShowInsertedLine();

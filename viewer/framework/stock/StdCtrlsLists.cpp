@@ -15,11 +15,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "StockEnum.h"
 #include "controls/ContentReport.h"
 #include "controls/Forms.h"
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
-#include "StockEnum.h"
 
 // ---------------------------------------------------------------------------
 // TCustomListBox
@@ -67,8 +67,7 @@ const TClassInfo& TListBox::StaticClassInfo() {
   return info;
 }
 
-TCustomListBox::TCustomListBox(TComponent* owner)
-    : TWinControl(owner), items_(std::make_unique<TSyncedStrings>()) {
+TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TSyncedStrings>()) {
   SetControlStyle(csSetCaption | csDoubleClicks | csClickEvents);
   SetBounds(0, 0, 121, 97);
   SetTabStop(true);
@@ -91,8 +90,9 @@ void TCustomListBox::SetMultiSelect(bool v) {
 }
 void TCustomListBox::SetSorted(bool v) {
   sorted_ = v;
-  if (v) std::sort(const_cast<std::vector<std::string>&>(items_->Lines()).begin(),
-                   const_cast<std::vector<std::string>&>(items_->Lines()).end());
+  if (v)
+    std::sort(const_cast<std::vector<std::string>&>(items_->Lines()).begin(),
+              const_cast<std::vector<std::string>&>(items_->Lines()).end());
   FillWidget();
 }
 void TCustomListBox::SetColumns(int v) {
@@ -194,8 +194,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
   return info;
 }
 
-TCustomComboBox::TCustomComboBox(TComponent* owner)
-    : TWinControl(owner), items_(std::make_unique<TSyncedStrings>()) {
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TSyncedStrings>()) {
   SetControlStyle(csSetCaption | csDoubleClicks | csClickEvents);
   SetBounds(0, 0, 145, 21);
   SetTabStop(true);

@@ -11,8 +11,10 @@
 #include "controls/Forms.h"
 
 const TEnumInfo& BitBtnKindEnumInfo() {
-  static const TEnumInfo e{"TBitBtnKind", {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",
-                                           "bkAbort", "bkRetry", "bkIgnore", "bkAll"}};
+  static const TEnumInfo e{
+      "TBitBtnKind",
+      {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry", "bkIgnore",
+       "bkAll"}};
   return e;
 }
 

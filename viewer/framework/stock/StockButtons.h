@@ -4,11 +4,23 @@
 
 #include <memory>
 
-#include "controls/Bitmap.h"
 #include "Buttons.h"
 #include "StdCtrls.h"
+#include "controls/Bitmap.h"
 
-enum TBitBtnKind : uint8_t { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+enum TBitBtnKind : uint8_t {
+  bkCustom,
+  bkOK,
+  bkCancel,
+  bkHelp,
+  bkYes,
+  bkNo,
+  bkClose,
+  bkAbort,
+  bkRetry,
+  bkIgnore,
+  bkAll
+};
 
 const TEnumInfo& BitBtnKindEnumInfo();
 
@@ -28,9 +40,15 @@ class TBitBtn : public TButton {
   TButtonLayout Layout() const { return layout_; }
   void SetLayout(TButtonLayout v);
   int Margin() const { return margin_; }
-  void SetMargin(int v) { margin_ = v; UpdateFace(); }
+  void SetMargin(int v) {
+    margin_ = v;
+    UpdateFace();
+  }
   int Spacing() const { return spacing_; }
-  void SetSpacing(int v) { spacing_ = v; UpdateFace(); }
+  void SetSpacing(int v) {
+    spacing_ = v;
+    UpdateFace();
+  }
   // The caption shown: the form's, or the kind's own when none is set.
   std::string ShownCaption() const;
 

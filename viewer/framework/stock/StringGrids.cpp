@@ -23,11 +23,14 @@ void PublishGrid(ClassBuilder<C>& b, const std::map<std::string, int64_t>& defau
   groups::PublishLooks(b, clWindow);
   groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
   groups::PublishBevels(b);
-  for (const char* name : {"BorderStyle", "ColCount", "DefaultColWidth", "DefaultColAlignment", "DefaultDrawing",
-                           "DefaultRowHeight", "DrawingStyle", "FixedColor", "FixedCols", "FixedRows",
-                           "GradientEndColor", "GradientStartColor", "GridLineWidth", "Options", "RowCount",
-                           "ScrollBars", "OnColumnMoved", "OnDrawCell", "OnFixedCellClick", "OnGetEditMask",
-                           "OnGetEditText", "OnRowMoved", "OnSelectCell", "OnSetEditText", "OnTopLeftChanged"}) {
+  for (const char* name :
+       {"BorderStyle",     "ColCount",         "DefaultColWidth",  "DefaultColAlignment",
+        "DefaultDrawing",  "DefaultRowHeight", "DrawingStyle",     "FixedColor",
+        "FixedCols",       "FixedRows",        "GradientEndColor", "GradientStartColor",
+        "GridLineWidth",   "Options",          "RowCount",         "ScrollBars",
+        "OnColumnMoved",   "OnDrawCell",       "OnFixedCellClick", "OnGetEditMask",
+        "OnGetEditText",   "OnRowMoved",       "OnSelectCell",     "OnSetEditText",
+        "OnTopLeftChanged"}) {
     if (const auto it = defaults.find(name); it != defaults.end())
       b.Publish(name, it->second);
     else

@@ -90,9 +90,13 @@ class TValueListEditor : public TCustomGrid {
   explicit TValueListEditor(TComponent* owner);
   ~TValueListEditor() override;
   TStrings* Strings() const { return strings_.get(); }
-  void SetStrings(TStrings* s) { if (s) strings_->Assign(*s); }
+  void SetStrings(TStrings* s) {
+    if (s) strings_->Assign(*s);
+  }
   TStrings* TitleCaptions() const { return titles_.get(); }
-  void SetTitleCaptions(TStrings* s) { if (s) titles_->Assign(*s); }
+  void SetTitleCaptions(TStrings* s) {
+    if (s) titles_->Assign(*s);
+  }
   std::string CellText(int col, int row) const override;
 
   TMethod OnEditButtonClick, OnGetPickList, OnStringsChange, OnStringsChanging, OnValidate;
@@ -105,4 +109,3 @@ class TValueListEditor : public TCustomGrid {
   std::unique_ptr<TSyncedStrings> strings_;
   std::unique_ptr<TSyncedStrings> titles_;
 };
-

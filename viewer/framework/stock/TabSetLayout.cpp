@@ -9,8 +9,9 @@ constexpr int kOverlap = 2;
 constexpr int kStandBack = 2;
 }  // namespace
 
-TTabSetLayout LayOutTabSet(const std::vector<TSize>& textSizes, int selected, TTabSetPosition position, int width,
-                           int height, int startMargin) {
+TTabSetLayout LayOutTabSet(
+    const std::vector<TSize>& textSizes, int selected, TTabSetPosition position, int width, int height,
+    int startMargin) {
   TTabSetLayout layout;
   const bool vertical = position == TTabSetPosition::tpLeft || position == TTabSetPosition::tpRight;
   switch (position) {

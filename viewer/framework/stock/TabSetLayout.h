@@ -14,10 +14,11 @@
 enum class TTabSetPosition { tpTop, tpBottom, tpLeft, tpRight };
 
 struct TTabSetLayout {
-  TRect baseLine;             // the line the tabs meet
-  std::vector<TRect> tabs;    // one per tab, in order (the selected one reaches the line)
+  TRect baseLine;           // the line the tabs meet
+  std::vector<TRect> tabs;  // one per tab, in order (the selected one reaches the line)
 };
 
 // textSizes: each tab's text extent; selected: the selected tab or -1.
-TTabSetLayout LayOutTabSet(const std::vector<TSize>& textSizes, int selected, TTabSetPosition position, int width,
-                           int height, int startMargin);
+TTabSetLayout LayOutTabSet(
+    const std::vector<TSize>& textSizes, int selected, TTabSetPosition position, int width, int height,
+    int startMargin);

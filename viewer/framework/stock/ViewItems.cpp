@@ -52,7 +52,8 @@ class ItemCursor {
 
 // A count that the remaining bytes could hold, at `minBytes` each.
 int32_t CheckedCount(int32_t count, const ItemCursor& in, size_t minBytes) {
-  if (count < 0 || size_t(count) > in.Left() / minBytes) throw EReadError("Invalid item count " + std::to_string(count));
+  if (count < 0 || size_t(count) > in.Left() / minBytes)
+    throw EReadError("Invalid item count " + std::to_string(count));
   return count;
 }
 
@@ -62,8 +63,7 @@ struct TreeLayout {
   bool enabledAndExpanded = false;  // an enabled flag and an expanded image index
 };
 
-void ReadTreeNode(ItemCursor& in, bool wide, const TreeLayout& layout, int level,
-                  std::vector<TTreeItemRecord>& out) {
+void ReadTreeNode(ItemCursor& in, bool wide, const TreeLayout& layout, int level, std::vector<TTreeItemRecord>& out) {
   if (level > 1000) throw EReadError("Tree items nest too deeply");
   const int32_t size = in.Int();
   const size_t start = in.Position();
@@ -129,13 +129,13 @@ std::vector<TListItemRecord> ReadList(std::string_view data, bool wide, const Li
 // The first candidate layout that explains all of the data; EReadError
 // from the last candidate when none does.
 template <class Record, class Layout>
-std::vector<Record> FirstThatFits(std::string_view data, bool wide, const std::vector<Layout>& layouts,
-                                  std::vector<Record> (*read)(std::string_view, bool, const Layout&)) {
+std::vector<Record> FirstThatFits(
+    std::string_view data, bool wide, const std::vector<Layout>& layouts,
+    std::vector<Record> (*read)(std::string_view, bool, const Layout&)) {
   for (size_t i = 0; i + 1 < layouts.size(); ++i) {
     try {
       return read(data, wide, layouts[i]);
-    } catch (const EReadError&) {
-    }
+    } catch (const EReadError&) {}
   }
   return read(data, wide, layouts.back());
 }

@@ -1,10 +1,10 @@
 #include "streaming/Converters.h"
 
+#include "core/Ascii.h"
 #include "core/Streams.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormOutput.h"
 #include "streaming/FormText.h"
-#include "core/Ascii.h"
 
 void ObjectBinaryToText(TStream& in, TStream& out) {
   FormInput input(in);

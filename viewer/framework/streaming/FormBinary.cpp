@@ -6,8 +6,7 @@
 #include "core/Exceptions.h"
 #include "core/SysUtils.h"
 
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "extended values need the x87 80-bit long double");
+static_assert(std::numeric_limits<long double>::digits == 64, "extended values need the x87 80-bit long double");
 
 namespace {
 
@@ -53,8 +52,8 @@ class BinaryReader {
       LengthExceeds(at, n);
   }
   [[noreturn, gnu::noinline, gnu::cold]] void LengthExceeds(const uint8_t* at, uint64_t n) {
-    Fail(at, std::string(Msg::SReadError) + ": length " + std::to_string(n) + " exceeds the " +
-                 std::to_string(Left()) + " bytes left");
+    Fail(at, std::string(Msg::SReadError) + ": length " + std::to_string(n) + " exceeds the " + std::to_string(Left()) +
+                 " bytes left");
   }
   uint8_t U8() {
     Need(1);
@@ -79,8 +78,7 @@ class BinaryReader {
     return Bytes(n);
   }
   void Enter(const uint8_t* at) {
-    if (++depth_ > kMaxFormNesting)
-      Fail(at, "Form nesting deeper than " + std::to_string(kMaxFormNesting) + " levels");
+    if (++depth_ > kMaxFormNesting) Fail(at, "Form nesting deeper than " + std::to_string(kMaxFormNesting) + " levels");
   }
 
   // An integer value (tag + payload) where only an integer makes sense.
@@ -158,9 +156,7 @@ class BinaryReader {
         sink_.EndList();
         --depth_;
         return;
-      case TValueType::vaCollection:
-        Collection(at);
-        return;
+      case TValueType::vaCollection: Collection(at); return;
       case TValueType::vaInt8: s.integer = Fixed<int8_t>(); break;
       case TValueType::vaInt16: s.integer = Fixed<int16_t>(); break;
       case TValueType::vaInt32: s.integer = Fixed<int32_t>(); break;
@@ -269,12 +265,11 @@ size_t ReadFormResourceHeader(std::string_view data, uint32_t& streamSize) {
   }
   // A header that starts right but ends early says where it ends.
   if (i + 6 > n)
-    throw EInvalidImage(std::string(Msg::SInvalidImage) + ": the resource header is cut short at byte " +
-                        std::to_string(n));
+    throw EInvalidImage(
+        std::string(Msg::SInvalidImage) + ": the resource header is cut short at byte " + std::to_string(n));
   // The memory flags word is not checked: any value is accepted.
   i += 2;
-  streamSize = uint32_t(p[i]) | uint32_t(p[i + 1]) << 8 | uint32_t(p[i + 2]) << 16 |
-               uint32_t(p[i + 3]) << 24;
+  streamSize = uint32_t(p[i]) | uint32_t(p[i + 1]) << 8 | uint32_t(p[i + 2]) << 16 | uint32_t(p[i + 3]) << 24;
   return i + 4;
 }
 
@@ -311,8 +306,7 @@ void FormBinaryWriter::BeginComponent(const FormObjectHeader& h) {
     if (withHeader_) {
       out_.Put("\xFF\x0A\x00", 3);
       std::string upper = UpperCase(h.className);
-      if (upper.empty() || static_cast<unsigned char>(upper[0]) == 0xFF ||
-          upper.find('\0') != std::string::npos) {
+      if (upper.empty() || static_cast<unsigned char>(upper[0]) == 0xFF || upper.find('\0') != std::string::npos) {
         // Not expressible as a resource name string (a leading FF byte marks
         // an ordinal id): use ordinal 1, the stream still names the class.
         out_.Put("\xFF\x01\x00", 3);
@@ -369,8 +363,9 @@ void FormBinaryWriter::Integer(TValueType preferred, int64_t v) {
   if (!fits(t)) {
     t = fits(TValueType::vaInt8)    ? TValueType::vaInt8
         : fits(TValueType::vaInt16) ? TValueType::vaInt16
-        : fits(TValueType::vaInt32) ? TValueType::vaInt32
-                                    : TValueType::vaInt64;
+        : fits(TValueType::vaInt32)
+            ? TValueType::vaInt32
+            : TValueType::vaInt64;
   }
   char buf[9];
   buf[0] = static_cast<char>(t);

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "core/Exceptions.h"
-#include "streaming/FormOutput.h"
 #include "core/FormValue.h"
+#include "streaming/FormOutput.h"
 
 // What a sink raises for a name or value its encoding cannot hold (form text
 // has no spelling for a component named "bad one"). The sink knows what it

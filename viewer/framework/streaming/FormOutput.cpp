@@ -39,8 +39,9 @@ std::string FormOutput::Take() {
 }
 
 void FormOutput::PatchU32(uint64_t pos, uint32_t value) {
-  char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
-                   static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
+  char bytes[4] = {
+      static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF), static_cast<char>((value >> 16) & 0xFF),
+      static_cast<char>((value >> 24) & 0xFF)};
   if (pos >= flushed_) {
     std::memcpy(begin_ + (pos - flushed_), bytes, 4);
     return;
@@ -77,6 +78,4 @@ FormInput::FormInput(TStream& stream) : stream_(stream) {
   data_ = owned_;
 }
 
-void FormInput::Finish(size_t consumed) {
-  stream_.Seek(start_ + static_cast<int64_t>(consumed), soBeginning);
-}
+void FormInput::Finish(size_t consumed) { stream_.Seek(start_ + static_cast<int64_t>(consumed), soBeginning); }

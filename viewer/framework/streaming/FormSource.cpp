@@ -68,8 +68,8 @@ std::string ProgramFormBytes(std::string_view file, const TFormArgument& argumen
   std::string names;
   for (size_t i = 0; i < forms.size() && i < 20; ++i) names += (i ? ", " : "") + forms[i].name;
   if (forms.size() > 20) names += ", ...";
-  throw EInvalidImage("holds " + std::to_string(forms.size()) + " forms; name one as " + argument.file +
-                      ":NAME (" + names + ")");
+  throw EInvalidImage(
+      "holds " + std::to_string(forms.size()) + " forms; name one as " + argument.file + ":NAME (" + names + ")");
 }
 
 std::string ReadRegularFile(const std::string& path, uint64_t maxBytes) {
@@ -79,8 +79,7 @@ std::string ReadRegularFile(const std::string& path, uint64_t maxBytes) {
   struct stat st;
   if (::fstat(file.fd, &st) != 0) CannotOpen(path, std::strerror(errno));
   if (!S_ISREG(st.st_mode)) CannotOpen(path, KindOf(st.st_mode));
-  if (uint64_t(st.st_size) > maxBytes)
-    CannotOpen(path, "is larger than " + std::to_string(maxBytes) + " bytes");
+  if (uint64_t(st.st_size) > maxBytes) CannotOpen(path, "is larger than " + std::to_string(maxBytes) + " bytes");
   std::string data(size_t(st.st_size), '\0');
   size_t done = 0;
   while (done < data.size()) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "streaming/FormOutput.h"
 #include "core/FormValue.h"
+#include "streaming/FormOutput.h"
 
 // Parses one component tree from text and delivers it to sink. A UTF-8 byte
 // order mark and anything after the root's "end" are ignored. Returns the
@@ -46,7 +46,7 @@ class FormTextWriter : public FormEvents {
   char* PutLineBreak(char* d) const {
     if (lineBreakFits_)
       std::memcpy(d, lineBreak_, sizeof lineBreak_);  // one fixed-size store
-    else  // longer than 16 bytes, so never empty
+    else                                              // longer than 16 bytes, so never empty
       std::memcpy(d, options_.lineBreak.data(), options_.lineBreak.size());
     return d + options_.lineBreak.size();
   }

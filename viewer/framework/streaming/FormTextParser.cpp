@@ -1,16 +1,16 @@
 #include <algorithm>
 #include <charconv>
 #include <clocale>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
 
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "streaming/FormText.h"
 #include "streaming/TextBytes.h"
-#include "core/Ascii.h"
 
 namespace {
 
@@ -39,7 +39,6 @@ constexpr struct HexTable {
   }
   int operator[](unsigned char c) const { return v[c]; }
 } kHex;
-
 
 // The C locale, whatever the process's locale says about decimal points.
 locale_t CLocale() {
@@ -104,8 +103,7 @@ bool IsFormTextIdentifier(std::string_view s, bool dotted) {
   const auto* e = p + s.size();
   for (;;) {
     if (p == e || !(kNameClasses.c[*p] & 1)) return false;
-    while (++p < e && (kNameClasses.c[*p] & 2)) {
-    }
+    while (++p < e && (kNameClasses.c[*p] & 2)) {}
     if (p == e) return true;
     if (!dotted || *p++ != '.') return false;
   }
@@ -208,8 +206,7 @@ class TextParser {
   }
 
   void Enter() {
-    if (++depth_ > kMaxFormNesting)
-      Fail("Form nesting deeper than " + std::to_string(kMaxFormNesting) + " levels");
+    if (++depth_ > kMaxFormNesting) Fail("Form nesting deeper than " + std::to_string(kMaxFormNesting) + " levels");
   }
 
   int64_t SignedInteger(const char* what) {
@@ -319,8 +316,7 @@ class TextParser {
     floatSuffix_ = 0;
     if (p_ < end_) {
       char c = static_cast<char>(*p_ | 0x20);
-      if ((c == 's' || c == 'c' || c == 'd') &&
-          !(p_ + 1 < end_ && IsIdentChar(static_cast<unsigned char>(p_[1])))) {
+      if ((c == 's' || c == 'c' || c == 'd') && !(p_ + 1 < end_ && IsIdentChar(static_cast<unsigned char>(p_[1])))) {
         floatSuffix_ = c;
         isInteger_ = false;
         ++p_;
@@ -353,10 +349,12 @@ class TextParser {
       Number();
       if (isInteger_) {
         int64_t v = intValue_;
-        s.type = v >= INT8_MIN && v <= INT8_MAX     ? TValueType::vaInt8
-                 : v >= INT16_MIN && v <= INT16_MAX ? TValueType::vaInt16
-                 : v >= INT32_MIN && v <= INT32_MAX ? TValueType::vaInt32
-                                                    : TValueType::vaInt64;
+        s.type =
+            v >= INT8_MIN && v <= INT8_MAX     ? TValueType::vaInt8
+            : v >= INT16_MIN && v <= INT16_MAX ? TValueType::vaInt16
+            : v >= INT32_MIN && v <= INT32_MAX
+                ? TValueType::vaInt32
+                : TValueType::vaInt64;
         s.integer = v;
       } else if (floatSuffix_ == 's') {
         s.type = TValueType::vaSingle;
@@ -471,10 +469,12 @@ class TextParser {
         ++p_;
         order.integer = SignedInteger("Item order");
         int64_t v = order.integer;
-        order.type = v >= INT8_MIN && v <= INT8_MAX     ? TValueType::vaInt8
-                     : v >= INT16_MIN && v <= INT16_MAX ? TValueType::vaInt16
-                     : v >= INT32_MIN && v <= INT32_MAX ? TValueType::vaInt32
-                                                        : TValueType::vaInt64;
+        order.type =
+            v >= INT8_MIN && v <= INT8_MAX     ? TValueType::vaInt8
+            : v >= INT16_MIN && v <= INT16_MAX ? TValueType::vaInt16
+            : v >= INT32_MIN && v <= INT32_MAX
+                ? TValueType::vaInt32
+                : TValueType::vaInt64;
         hasOrder = true;
         Expect(']', "']'");
       }

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "core/Ascii.h"
 #include "core/Exceptions.h"
 #include "streaming/FormBinary.h"
 #include "streaming/FormText.h"
 #include "streaming/TextBytes.h"
-#include "core/Ascii.h"
 
 namespace {
 
@@ -203,8 +203,10 @@ size_t ExactEighteenDecimals(long double v, char* text) {
     }
     integer = binaryPoint >= 64 ? 0 : mantissa >> binaryPoint;
     const uint64_t fraction = binaryPoint >= 64 ? mantissa : mantissa & ((uint64_t{1} << binaryPoint) - 1);
-    numerator = binaryPoint > kFractionBits ? fraction >> (binaryPoint - kFractionBits)
-                                            : fraction << (kFractionBits - binaryPoint);
+    numerator =
+        binaryPoint > kFractionBits
+            ? fraction >> (binaryPoint - kFractionBits)
+            : fraction << (kFractionBits - binaryPoint);
     if (integer >= 1000000000000000) return 0;  // 1e15 and above: the exponent form
   }
   const uint64_t decimals = numerator * kFiveToEighteen;  // below 10^18
@@ -259,8 +261,7 @@ std::string FormatFormShortFloatExact(double v, bool single) {
   return {};
 }
 
-FormTextWriter::FormTextWriter(FormOutput& out, FormTextOptions options)
-    : out_(out), options_(options) {
+FormTextWriter::FormTextWriter(FormOutput& out, FormTextOptions options) : out_(out), options_(options) {
   lineBreakFits_ = options_.lineBreak.size() <= sizeof lineBreak_;
   if (lineBreakFits_ && !options_.lineBreak.empty())
     std::memcpy(lineBreak_, options_.lineBreak.data(), options_.lineBreak.size());
@@ -278,7 +279,8 @@ void FormTextWriter::RequireName(std::string_view name, const char* what) const 
 std::string_view FormTextWriter::PropertyName() const { return {property_, propertyLength_}; }
 
 void FormTextWriter::PutFloat(std::string_view text, char suffix) {
-  if (text.empty()) CannotWrite("the value of " + Printable(PropertyName()) + ": it has no decimal form (NaN or infinite)");
+  if (text.empty())
+    CannotWrite("the value of " + Printable(PropertyName()) + ": it has no decimal form (NaN or infinite)");
   char* d = out_.Room(text.size() + 1 + kTextBytesSlack);
   d = CopyTextBytes(d, text.data(), text.size());
   if (suffix) *d++ = suffix;

@@ -11,8 +11,9 @@ namespace {
 
 constexpr uint32_t kRtRcData = 10;
 // Sections that executable packers leave in place of the program's own.
-constexpr const char* kPackerSections[] = {"UPX0", "UPX1", "UPX2", ".MPRESS1", ".MPRESS2", ".aspack", ".adata",
-                                           "PEC2", "pec1", ".petite", "FSG!", ".nsp0", ".packed"};
+constexpr const char* kPackerSections[] = {
+    "UPX0", "UPX1", "UPX2",    ".MPRESS1", ".MPRESS2", ".aspack", ".adata",
+    "PEC2", "pec1", ".petite", "FSG!",     ".nsp0",    ".packed"};
 
 [[noreturn]] void Fail(size_t at, const std::string& what) {
   throw EInvalidImage(what + " at byte " + std::to_string(at));
@@ -118,8 +119,9 @@ class ProgramWalk {
       for (const Section& s : sections_)
         for (const char* packer : kPackerSections)
           if (s.name == packer)
-            throw EInvalidImage("is packed by an executable packer (section " + s.name +
-                                "); its forms cannot be read until it is unpacked");
+            throw EInvalidImage(
+                "is packed by an executable packer (section " + s.name +
+                "); its forms cannot be read until it is unpacked");
       throw EInvalidImage("holds no forms (no RT_RCDATA resource is a binary form)");
     }
     return std::move(forms_);
@@ -185,7 +187,8 @@ class ProgramWalk {
   // count and the file offset of its first entry.
   uint64_t Directory(uint32_t offset, uint32_t& count) {
     const uint64_t at = root_ + offset;
-    if (at + 16 > rootEnd_ || at + 16 < at) Fail(size_t(std::min<uint64_t>(at, b_.Size())), "Resource directory out of bounds");
+    if (at + 16 > rootEnd_ || at + 16 < at)
+      Fail(size_t(std::min<uint64_t>(at, b_.Size())), "Resource directory out of bounds");
     if (!visited_.insert(offset).second) Fail(size_t(at), "Resource directory loops back");
     count = uint32_t(b_.U16(at + 12, "resource directory")) + b_.U16(at + 14, "resource directory");
     if (at + 16 + uint64_t(count) * 8 > rootEnd_) Fail(size_t(at), "Resource directory entries run past the directory");
@@ -233,7 +236,8 @@ class ProgramWalk {
       const uint32_t target = b_.U32(entry + 4, "resource entry");
       if (target & 0x80000000u) Fail(size_t(entry), "Resource directory nested deeper than three levels");
       const uint64_t dataEntry = root_ + target;
-      if (dataEntry + 16 > rootEnd_) Fail(size_t(std::min<uint64_t>(dataEntry, b_.Size())), "Resource data entry out of bounds");
+      if (dataEntry + 16 > rootEnd_)
+        Fail(size_t(std::min<uint64_t>(dataEntry, b_.Size())), "Resource data entry out of bounds");
       const uint32_t rva = b_.U32(dataEntry, "resource data entry");
       const uint32_t size = b_.U32(dataEntry + 4, "resource data entry");
       const uint64_t at = FileOffset(rva, "resource data");
@@ -362,9 +366,9 @@ const TProgramForm& FindProgramForm(const std::vector<TProgramForm>& forms, std:
 std::string FormFileBytes(const TProgramForm& form) {
   std::string out("\xFF\x0A\x00", 3);
   const std::string upper = UpperCase(form.name);
-  const bool numeric = upper.size() > 1 && upper[0] == '#' &&
-                       upper.find_first_not_of("0123456789", 1) == std::string::npos && upper.size() <= 6 &&
-                       std::stoul(upper.substr(1)) <= 0xFFFF;
+  const bool numeric =
+      upper.size() > 1 && upper[0] == '#' && upper.find_first_not_of("0123456789", 1) == std::string::npos &&
+      upper.size() <= 6 && std::stoul(upper.substr(1)) <= 0xFFFF;
   if (numeric || upper.empty() || uint8_t(upper[0]) == 0xFF || upper.find('\0') != std::string::npos) {
     // A numeric ID, or a name the header cannot hold as a string.
     const unsigned id = numeric ? unsigned(std::stoul(upper.substr(1))) : 1u;

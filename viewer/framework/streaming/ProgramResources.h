@@ -23,11 +23,11 @@ enum class TProgramKind : uint8_t { pkNone, pkPE32, pkPE32Plus, pkResourceFile }
 
 // A form stored as a resource.
 struct TProgramForm {
-  std::string name;        // the resource's name as UTF-8, or "#N" for a numeric ID
-  uint16_t language = 0;   // Windows language ID (0 for neutral)
-  std::string_view data;   // the binary form stream, starting with "TPF0"
-  std::string rootClass;   // the root component's class and name, read from
-  std::string rootName;    // the stream's first header (empty when unreadable)
+  std::string name;       // the resource's name as UTF-8, or "#N" for a numeric ID
+  uint16_t language = 0;  // Windows language ID (0 for neutral)
+  std::string_view data;  // the binary form stream, starting with "TPF0"
+  std::string rootClass;  // the root component's class and name, read from
+  std::string rootName;   // the stream's first header (empty when unreadable)
 };
 
 // The most forms one file may list; more is taken for a damaged directory.

@@ -113,8 +113,9 @@ inline __m128i BytesInRange(__m128i x, char low, char high) {
 // dotted, several such joined by single dots.
 inline bool IsShortTextIdentifier(__m128i bytes, size_t n, bool dotted) {
   const __m128i letter = BytesInRange(_mm_or_si128(bytes, _mm_set1_epi8(0x20)), 'a', 'z');
-  const auto starts = static_cast<uint32_t>(_mm_movemask_epi8(letter) | _mm_movemask_epi8(bytes) |
-                                            _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
+  const auto starts = static_cast<uint32_t>(
+      _mm_movemask_epi8(letter) | _mm_movemask_epi8(bytes) |
+      _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
   const auto digits = static_cast<uint32_t>(_mm_movemask_epi8(BytesInRange(bytes, '0', '9')));
   const auto dots = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.'))));
   const uint32_t inside = (1u << n) - 1;
@@ -184,8 +185,8 @@ inline const char* FindQuoteOrLineEnd(const char* s, const char* end) {
   const __m128i quote = _mm_set1_epi8('\''), lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
   for (; end - s >= 16; s += 16) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-    const __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(bytes, quote),
-                                      _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+    const __m128i stop =
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
     if (const int mask = _mm_movemask_epi8(stop)) return s + __builtin_ctz(static_cast<unsigned>(mask));
   }
 #endif
