@@ -30,9 +30,7 @@
 enum TGaugeKind : uint8_t { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
 const TEnumInfo& GaugeKindEnumInfo();
 
-// A single one-pixel black border (bsSingle), or none (bsNone): the first
-// two of the form border styles, published with just those two names.
-using TBorderStyle = TFormBorderStyle;
+// A single one-pixel black border (bsSingle), or none (bsNone).
 const TEnumInfo& GaugeBorderStyleEnumInfo();
 
 // A bitmap that takes another bitmap's size and starts filled with the

@@ -123,7 +123,7 @@ TEST(ListViewContent, IconStylesUseTheIconViewAndIconOptionsLoad) {
   ASSERT_EQ(list->IconWidget()->count(), 1);
   EXPECT_EQ(list->IconWidget()->item(0)->text(), "one");
   EXPECT_EQ(list->IconWidget()->viewMode(), QListView::IconMode);
-  list->SetViewStyle(2);  // vsList
+  list->SetViewStyle(vsList);
   EXPECT_EQ(list->IconWidget()->viewMode(), QListView::ListMode);
   EXPECT_EQ(list->IconWidget()->flow(), QListView::TopToBottom);
 }

@@ -21,6 +21,9 @@ class QEventLoop;
 class TStream;
 
 enum TFormBorderStyle : uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// The border of a control that has one: the first two form border styles,
+// published with just those two names.
+using TBorderStyle = TFormBorderStyle;
 enum TBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = uint8_t;
 enum TPosition : uint8_t {

@@ -78,7 +78,7 @@ const TClassInfo& TStatusPanel::StaticClassInfo() {
       ClassBuilder<TStatusPanel>("TStatusPanel", &TCollectionItem::StaticClassInfo())
           .Enum(
               "Alignment", AlignmentEnumInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, "taLeftJustify")
-          .Enum("Bevel", StatusPanelBevelEnumInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel, "pbLowered")
+          .Enum("Bevel", StatusPanelBevelEnumInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel, pbLowered)
           .EnumField("BiDiMode", BiDiModeEnumInfo(), "bdLeftToRight")
           .BoolField("ParentBiDiMode", true)
           .Enum("Style", StatusPanelStyleEnumInfo(), &TStatusPanel::Style, &TStatusPanel::SetStyle, "psText")
@@ -126,16 +126,16 @@ void TStatusBar::Paint() {
   TCanvas& c = *Canvas();
   c.SetFont(*Font());
   const int top = 2, bottom = Height();
-  auto panel = [&](int left, int right, const std::string& text, int bevel, int alignment) {
+  auto panel = [&](int left, int right, const std::string& text, TStatusPanelBevel bevel, int alignment) {
     TRect r = Rect(left, top, right, bottom);
-    if (bevel == 1) Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
-    if (bevel == 2) Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
+    if (bevel == pbLowered) Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
+    if (bevel == pbRaised) Frame3D(c, r, clBtnHighlight, clBtnShadow, 1);
     r.Left += 2;
     r.Right -= 2;
     DrawControlText(c, r, Font()->Decode(text), alignment, 1, false, false);
   };
   if (simplePanel_ || panels_->Count() == 0) {
-    panel(0, Width(), simplePanel_ ? simpleText_ : std::string(), 0, 0);
+    panel(0, Width(), simplePanel_ ? simpleText_ : std::string(), pbNone, 0);
   } else {
     int x = 0;
     for (int i = 0; i < panels_->Count(); ++i) {
@@ -174,7 +174,7 @@ const TClassInfo& TProgressBar::StaticClassInfo() {
         .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax, 100)
         .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin, 0)
         .Enum("Orientation", ProgressBarOrientationEnumInfo(), &TProgressBar::Orientation,
-              &TProgressBar::SetOrientation, "pbHorizontal")
+              &TProgressBar::SetOrientation, pbHorizontal)
         .Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition, 0)
         .BoolField("Smooth", false)
         .BoolField("SmoothReverse", false)
@@ -201,7 +201,7 @@ void TProgressBar::CreateWnd() {
 }
 void TProgressBar::Apply() {
   if (!bar_) return;
-  bar_->setOrientation(orientation_ ? Qt::Vertical : Qt::Horizontal);
+  bar_->setOrientation(orientation_ == pbVertical ? Qt::Vertical : Qt::Horizontal);
   bar_->setRange(min_, std::max(min_, max_));
   bar_->setValue(std::clamp(position_, min_, std::max(min_, max_)));
 }
@@ -226,7 +226,7 @@ const TClassInfo& TTrackBar::StaticClassInfo() {
         .Integer("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10)
         .Integer("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0)
         .Enum("Orientation", TrackBarOrientationEnumInfo(), &TTrackBar::Orientation, &TTrackBar::SetOrientation,
-              "trHorizontal")
+              trHorizontal)
         .Integer("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize, 2)
         .Integer("Position", &TTrackBar::Position, &TTrackBar::SetPosition, 0)
         .EnumField("PositionToolTip", PositionToolTipEnumInfo(), "ptNone")
@@ -235,8 +235,8 @@ const TClassInfo& TTrackBar::StaticClassInfo() {
         .BoolField("ShowSelRange", true)
         .BoolField("SliderVisible", true)
         .IntegerField("ThumbLength", 20)
-        .Enum("TickMarks", TickMarkEnumInfo(), &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, "tmBottomRight")
-        .Enum("TickStyle", TickStyleEnumInfo(), &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, "tsAuto")
+        .Enum("TickMarks", TickMarkEnumInfo(), &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, tmBottomRight)
+        .Enum("TickStyle", TickStyleEnumInfo(), &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, tsAuto)
         .Event("OnChange", &TTrackBar::OnChange);
     return b.Build();
   }();
@@ -255,7 +255,7 @@ void TTrackBar::SetPosition(int v) {
   Apply();
   if (!HasState(csLoading) && OnChange) OnChange.code(this);
 }
-void TTrackBar::SetOrientation(int v) {
+void TTrackBar::SetOrientation(TTrackBarOrientation v) {
   if (orientation_ == v) return;
   orientation_ = v;
   if (!HasState(csLoading)) SetBounds(Left(), Top(), Height(), Width());
@@ -278,17 +278,18 @@ void TTrackBar::CreateWnd() {
 void TTrackBar::Apply() {
   if (!slider_) return;
   applying_ = true;
-  slider_->setOrientation(orientation_ ? Qt::Vertical : Qt::Horizontal);
+  const bool vertical = orientation_ == trVertical;
+  slider_->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
   slider_->setRange(min_, std::max(min_, max_));
   slider_->setValue(position_);
   slider_->setSingleStep(lineSize_);
   slider_->setPageStep(pageSize_);
   slider_->setTickInterval(std::max(1, frequency_));
   QSlider::TickPosition tp = QSlider::NoTicks;
-  if (tickStyle_ != 0) {
-    if (tickMarks_ == 0) tp = orientation_ ? QSlider::TicksRight : QSlider::TicksBelow;
-    if (tickMarks_ == 1) tp = orientation_ ? QSlider::TicksLeft : QSlider::TicksAbove;
-    if (tickMarks_ == 2) tp = QSlider::TicksBothSides;
+  if (tickStyle_ != tsNone) {
+    if (tickMarks_ == tmBottomRight) tp = vertical ? QSlider::TicksRight : QSlider::TicksBelow;
+    if (tickMarks_ == tmTopLeft) tp = vertical ? QSlider::TicksLeft : QSlider::TicksAbove;
+    if (tickMarks_ == tmBoth) tp = QSlider::TicksBothSides;
   }
   slider_->setTickPosition(tp);
   applying_ = false;
@@ -309,7 +310,7 @@ const TClassInfo& TUpDown::StaticClassInfo() {
         .IntegerField("Increment", 1)
         .IntegerField("Max", 100)
         .IntegerField("Min", 0)
-        .Enum("Orientation", UDOrientationEnumInfo(), &TUpDown::Orientation, &TUpDown::SetOrientation, "udVertical")
+        .Enum("Orientation", UDOrientationEnumInfo(), &TUpDown::Orientation, &TUpDown::SetOrientation, udVertical)
         .IntegerField("Position", 0)
         .BoolField("Thousands", true)
         .BoolField("Wrap", false)
@@ -354,7 +355,7 @@ static void DrawArrowButton(TCanvas& c, TRect r, int direction) {
 
 void TUpDown::Paint() {
   TCanvas& c = *Canvas();
-  if (orientation_ == 1) {
+  if (orientation_ == udVertical) {
     DrawArrowButton(c, Rect(0, 0, Width(), Height() / 2), 0);
     DrawArrowButton(c, Rect(0, Height() / 2, Width(), Height()), 1);
   } else {

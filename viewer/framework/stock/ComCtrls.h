@@ -73,6 +73,15 @@ std::vector<int> TabRowSizes(const std::vector<int>& widths, int available);
 // The side a tab control's tabs sit on, and how they look.
 enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+// The enumerations of the other common controls that change their look.
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+enum TProgressBarOrientation { pbHorizontal, pbVertical };
+enum TTrackBarOrientation { trHorizontal, trVertical };
+enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+enum TTickStyle { tsNone, tsAuto, tsManual };
+enum TUDOrientation { udHorizontal, udVertical };
+enum TDateTimeKind { dtkDate, dtkTime, dtkDateTime };
+enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 // The area for pages or children: the client less the tab strip on the
 // tabs' side, inside the frame of the tabs style, or apart from the strip
@@ -246,8 +255,8 @@ class TStatusPanel : public TCollectionItem {
     alignment_ = v;
     Changed();
   }
-  int Bevel() const { return bevel_; }
-  void SetBevel(int v) {
+  TStatusPanelBevel Bevel() const { return bevel_; }
+  void SetBevel(TStatusPanelBevel v) {
     bevel_ = v;
     Changed();
   }
@@ -261,7 +270,7 @@ class TStatusPanel : public TCollectionItem {
   std::string text_;
   int width_ = 50;
   int alignment_ = 0;
-  int bevel_ = 1;  // pbLowered
+  TStatusPanelBevel bevel_ = pbLowered;
   int style_ = 0;
 };
 
@@ -323,8 +332,8 @@ class TProgressBar : public TWinControl {
     position_ = v;
     Apply();
   }
-  int Orientation() const { return orientation_; }
-  void SetOrientation(int v) {
+  TProgressBarOrientation Orientation() const { return orientation_; }
+  void SetOrientation(TProgressBarOrientation v) {
     orientation_ = v;
     Apply();
   }
@@ -336,7 +345,8 @@ class TProgressBar : public TWinControl {
   void Apply();
 
  private:
-  int min_ = 0, max_ = 100, position_ = 0, orientation_ = 0;
+  int min_ = 0, max_ = 100, position_ = 0;
+  TProgressBarOrientation orientation_ = pbHorizontal;
   QPointer<QProgressBar> bar_;
 };
 
@@ -357,20 +367,20 @@ class TTrackBar : public TWinControl {
   }
   int Position() const { return position_; }
   void SetPosition(int v);
-  int Orientation() const { return orientation_; }
-  void SetOrientation(int v);
+  TTrackBarOrientation Orientation() const { return orientation_; }
+  void SetOrientation(TTrackBarOrientation v);
   int Frequency() const { return frequency_; }
   void SetFrequency(int v) {
     frequency_ = v;
     Apply();
   }
-  int TickMarks() const { return tickMarks_; }
-  void SetTickMarks(int v) {
+  TTickMark TickMarks() const { return tickMarks_; }
+  void SetTickMarks(TTickMark v) {
     tickMarks_ = v;
     Apply();
   }
-  int TickStyle() const { return tickStyle_; }
-  void SetTickStyle(int v) {
+  TTickStyle TickStyle() const { return tickStyle_; }
+  void SetTickStyle(TTickStyle v) {
     tickStyle_ = v;
     Apply();
   }
@@ -394,7 +404,10 @@ class TTrackBar : public TWinControl {
   void Apply();
 
  private:
-  int min_ = 0, max_ = 10, position_ = 0, orientation_ = 0, frequency_ = 1, tickMarks_ = 0, tickStyle_ = 1;
+  int min_ = 0, max_ = 10, position_ = 0, frequency_ = 1;
+  TTrackBarOrientation orientation_ = trHorizontal;
+  TTickMark tickMarks_ = tmBottomRight;
+  TTickStyle tickStyle_ = tsAuto;
   int lineSize_ = 1, pageSize_ = 2;
   QPointer<QSlider> slider_;
   bool applying_ = false;
@@ -407,8 +420,8 @@ class TUpDown : public TCustomControl {
   explicit TUpDown(TComponent* owner);
   TComponent* Associate() const { return associate_; }
   void SetAssociate(TComponent* c);
-  int Orientation() const { return orientation_; }
-  void SetOrientation(int v) {
+  TUDOrientation Orientation() const { return orientation_; }
+  void SetOrientation(TUDOrientation v) {
     orientation_ = v;
     Invalidate();
   }
@@ -421,7 +434,7 @@ class TUpDown : public TCustomControl {
 
  private:
   TComponent* associate_ = nullptr;
-  int orientation_ = 1;  // udVertical
+  TUDOrientation orientation_ = udVertical;
 };
 
 class THotKey : public TWinControl {
@@ -467,8 +480,8 @@ class TDateTimePicker : public TWinControl {
   void SetDate(double v);
   double Time() const { return time_; }
   void SetTime(double v);
-  int Kind() const { return kind_; }
-  void SetKind(int v) {
+  TDateTimeKind Kind() const { return kind_; }
+  void SetKind(TDateTimeKind v) {
     kind_ = v;
     Apply();
   }
@@ -485,7 +498,7 @@ class TDateTimePicker : public TWinControl {
  private:
   std::unique_ptr<TMonthCalColors> calColors_;
   double date_ = 0, time_ = 0;
-  int kind_ = 0;
+  TDateTimeKind kind_ = dtkDate;
   QPointer<QDateTimeEdit> edit_;
 };
 
@@ -578,8 +591,8 @@ class TListView : public TWinControl {
   TCollection* Groups() const { return groups_.get(); }
   TIconOptions* IconOptions() const { return iconOptions_.get(); }
   TStockItemData* Items() const { return items_.get(); }
-  int ViewStyle() const { return viewStyle_; }
-  void SetViewStyle(int v) {
+  TViewStyle ViewStyle() const { return viewStyle_; }
+  void SetViewStyle(TViewStyle v) {
     viewStyle_ = v;
     Apply();
   }
@@ -615,7 +628,7 @@ class TListView : public TWinControl {
   std::unique_ptr<TCollection> groups_;
   std::unique_ptr<TIconOptions> iconOptions_;
   std::unique_ptr<TStockItemData> items_;
-  int viewStyle_ = 0;
+  TViewStyle viewStyle_ = vsIcon;
   QPointer<QTreeWidget> tree_;
   QPointer<QListWidget> icons_;
   TComponent* largeImages_ = nullptr;

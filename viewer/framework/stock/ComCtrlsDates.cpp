@@ -70,7 +70,7 @@ const TClassInfo& TDateTimePicker::StaticClassInfo() {
         .EnumField("DateFormat", DTDateFormatEnumInfo(), "dfShort")
         .EnumField("DateMode", DTDateModeEnumInfo(), "dmComboBox")
         .StringField("Format")
-        .Enum("Kind", DateTimeKindEnumInfo(), &TDateTimePicker::Kind, &TDateTimePicker::SetKind, "dtkDate")
+        .Enum("Kind", DateTimeKindEnumInfo(), &TDateTimePicker::Kind, &TDateTimePicker::SetKind, dtkDate)
         .FloatField("MaxDate")
         .FloatField("MinDate")
         .BoolField("ParseInput", false)
@@ -112,7 +112,7 @@ void TDateTimePicker::CreateWnd() {
 void TDateTimePicker::Apply() {
   if (!edit_) return;
   edit_->setDateTime(DaysToQDateTime(date_ + time_));
-  if (kind_ == 1) {
+  if (kind_ == dtkTime) {
     edit_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     edit_->setCalendarPopup(false);
   } else {

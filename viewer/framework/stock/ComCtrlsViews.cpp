@@ -27,6 +27,19 @@
 #include "core/Exceptions.h"
 #include "core/FormNode.h"
 
+STOCK_ENUM(TreeViewCheckStyleEnumInfo, "TTreeViewCheckStyle", "csPartial", "csDimmed", "csExclusion")
+STOCK_ENUM(SortTypeEnumInfo, "TSortType", "stNone", "stData", "stText", "stBoth")
+STOCK_ENUM(MultiSelectStyleEnumInfo, "TMultiSelectStyles", "msControlSelect", "msShiftSelect", "msVisibleOnly",
+           "msSiblingOnly")
+STOCK_ENUM(ViewStyleEnumInfo, "TViewStyle", "vsIcon", "vsSmallIcon", "vsList", "vsReport")
+STOCK_ENUM(IconArrangementEnumInfo, "TIconArrangement", "iaTop", "iaLeft")
+STOCK_ENUM(HotTrackStyleEnumInfo, "THotTrackStyle", "htHandPoint", "htUnderlineCold", "htUnderlineHot")
+STOCK_ENUM(HeaderStyleEnumInfo, "THeaderStyle", "hsButtons", "hsFlat")
+STOCK_ENUM(HeaderSectionStyleEnumInfo, "THeaderSectionStyle", "hsText", "hsOwnerDraw")
+STOCK_ENUM(ListGroupStateEnumInfo, "TListGroupState", "lgsNormal", "lgsHidden", "lgsCollapsed", "lgsNoHeader",
+           "lgsCollapsible", "lgsFocused", "lgsSelected", "lgsSubseted", "lgsSubSetLinkFocused")
+STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
+
 namespace {
 
 // The icon for an image index, null when the list or the image is missing.
@@ -194,7 +207,7 @@ void TListView::Loaded() {
 
 void TListView::Apply() {
   if (!tree_ || !icons_) return;
-  const bool report = viewStyle_ == 3;
+  const bool report = viewStyle_ == vsReport;
   tree_->setVisible(report);
   icons_->setVisible(!report);
   tree_->setGeometry(0, 0, Width(), Height());
@@ -210,21 +223,21 @@ void TListView::Apply() {
     tree_->setColumnWidth(i, w ? int(w->ord) : 50);
   }
   switch (viewStyle_) {
-    case 0:  // vsIcon: large images, captions below, in a grid
+    case vsIcon:  // large images, captions below, in a grid
       icons_->setViewMode(QListView::IconMode);
       icons_->setFlow(QListView::LeftToRight);
       icons_->setWrapping(true);
       icons_->setIconSize(ImageSize(largeImages_, QSize(32, 32)));
       icons_->setGridSize(QSize(std::max(75, icons_->iconSize().width() + 8), icons_->iconSize().height() + 36));
       break;
-    case 1:  // vsSmallIcon: small images, captions beside, rows
+    case vsSmallIcon:  // small images, captions beside, rows
       icons_->setViewMode(QListView::ListMode);
       icons_->setFlow(QListView::LeftToRight);
       icons_->setWrapping(true);
       icons_->setIconSize(ImageSize(smallImages_, QSize(16, 16)));
       icons_->setGridSize(QSize());
       break;
-    default:  // vsList: small images, captions beside, columns
+    default:  // vsList (and the hidden list of vsReport): small images, captions beside, columns
       icons_->setViewMode(QListView::ListMode);
       icons_->setFlow(QListView::TopToBottom);
       icons_->setWrapping(true);
@@ -241,14 +254,14 @@ void TListView::FillItems() {
   icons_->clear();
   tree_->setIconSize(ImageSize(smallImages_, QSize(16, 16)));
   const TFont& font = *Font();
-  const TComponent* iconImages = viewStyle_ == 0 ? largeImages_ : smallImages_;
+  const TComponent* iconImages = viewStyle_ == vsIcon ? largeImages_ : smallImages_;
   for (const TListItemRecord& r : ItemRecords()) {
     auto* row = new QTreeWidgetItem(tree_.data());
     row->setText(0, font.Decode(r.caption));
     row->setIcon(0, ImageIcon(smallImages_, r.imageIndex));
     for (size_t j = 0; j < r.subItems.size(); ++j) row->setText(int(j) + 1, font.Decode(r.subItems[j]));
     auto* item = new QListWidgetItem(ImageIcon(iconImages, r.imageIndex), font.Decode(r.caption), icons_.data());
-    if (viewStyle_ == 0) item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    if (viewStyle_ == vsIcon) item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
   }
 }
 
@@ -264,13 +277,7 @@ void TListView::ReportContent(TContentReport& report) const {
             TContentReport::JsonStringArray(subItems) + ", \"imageIndex\": " + std::to_string(r.imageIndex) + "}";
   }
   report.Add("items", json + "]");
-  report.AddString(
-      "viewStyle",
-      viewStyle_ == 0   ? "vsIcon"
-      : viewStyle_ == 1 ? "vsSmallIcon"
-      : viewStyle_ == 2
-          ? "vsList"
-          : "vsReport");
+  report.AddString("viewStyle", ViewStyleEnumInfo().NameOf(viewStyle_));
 }
 
 // ---------------------------------------------------------------------------
@@ -288,19 +295,6 @@ void TComboBoxEx::ReportContent(TContentReport& report) const {
     texts.push_back(Utf8(*Font(), itemsEx_->Items(i)->FieldOf("Caption").str));
   report.AddStrings("items", texts);
 }
-
-STOCK_ENUM(TreeViewCheckStyleEnumInfo, "TTreeViewCheckStyle", "csPartial", "csDimmed", "csExclusion")
-STOCK_ENUM(SortTypeEnumInfo, "TSortType", "stNone", "stData", "stText", "stBoth")
-STOCK_ENUM(MultiSelectStyleEnumInfo, "TMultiSelectStyles", "msControlSelect", "msShiftSelect", "msVisibleOnly",
-           "msSiblingOnly")
-STOCK_ENUM(ViewStyleEnumInfo, "TViewStyle", "vsIcon", "vsSmallIcon", "vsList", "vsReport")
-STOCK_ENUM(IconArrangementEnumInfo, "TIconArrangement", "iaTop", "iaLeft")
-STOCK_ENUM(HotTrackStyleEnumInfo, "THotTrackStyle", "htHandPoint", "htUnderlineCold", "htUnderlineHot")
-STOCK_ENUM(HeaderStyleEnumInfo, "THeaderStyle", "hsButtons", "hsFlat")
-STOCK_ENUM(HeaderSectionStyleEnumInfo, "THeaderSectionStyle", "hsText", "hsOwnerDraw")
-STOCK_ENUM(ListGroupStateEnumInfo, "TListGroupState", "lgsNormal", "lgsHidden", "lgsCollapsed", "lgsNoHeader",
-           "lgsCollapsible", "lgsFocused", "lgsSelected", "lgsSubseted", "lgsSubSetLinkFocused")
-STOCK_ENUM(BorderStyleEnumInfo, "TBorderStyle", "bsNone", "bsSingle")
 
 // ---------------------------------------------------------------------------
 // TTreeView
@@ -463,7 +457,7 @@ const TClassInfo& TListView::StaticClassInfo() {
                    [](TListView* l, TPersistent* v) { l->SetSmallImages(dynamic_cast<TComponent*>(v)); })
         .EnumField("SortType", SortTypeEnumInfo(), "stNone")
         .IgnoredReference("StateImages", &TComponent::StaticClassInfo)
-        .Enum("ViewStyle", ViewStyleEnumInfo(), &TListView::ViewStyle, &TListView::SetViewStyle, "vsIcon")
+        .Enum("ViewStyle", ViewStyleEnumInfo(), &TListView::ViewStyle, &TListView::SetViewStyle, vsIcon)
         .Event("OnAdvancedCustomDraw", &TListView::OnAdvancedCustomDraw)
         .Event("OnAdvancedCustomDrawItem", &TListView::OnAdvancedCustomDrawItem)
         .Event("OnAdvancedCustomDrawSubItem", &TListView::OnAdvancedCustomDrawSubItem)

@@ -46,7 +46,7 @@ const TClassInfo& TPanel::StaticClassInfo() {
         .Enum("BevelOuter", BevelCutEnumInfo(), &TPanel::BevelOuter, &TPanel::SetBevelOuter, bvRaised)
         .Integer("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth, 1)
         .Integer("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth, 0)
-        .Enum("BorderStyle", PanelBorderStyleEnumInfo(), &TPanel::BorderStyle, &TPanel::SetBorderStyle, "bsNone")
+        .Enum("BorderStyle", PanelBorderStyleEnumInfo(), &TPanel::BorderStyle, &TPanel::SetBorderStyle, bsNone)
         .Publish("Caption")
         .BoolField("FullRepaint", true)
         .BoolField("Locked", false)
@@ -86,7 +86,7 @@ void TCustomPanel::SetBorderWidth(int v) {
   borderWidth_ = v;
   Changed();
 }
-void TCustomPanel::SetBorderStyle(int v) {
+void TCustomPanel::SetBorderStyle(TBorderStyle v) {
   borderStyle_ = v;
   Changed();
 }
@@ -96,7 +96,7 @@ void TCustomPanel::AdjustClientRect(TRect& rect) {
   int border = borderWidth_;
   if (bevelOuter_ != bvNone) border += bevelWidth_;
   if (bevelInner_ != bvNone) border += bevelWidth_;
-  if (borderStyle_ == 1) border += Ctl3D() ? 2 : 1;
+  if (borderStyle_ == bsSingle) border += Ctl3D() ? 2 : 1;
   InflateRect(rect, -border, -border);
 }
 
@@ -106,7 +106,7 @@ void TCustomPanel::Paint() {
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(Color());
   c.FillRect(r);
-  if (borderStyle_ == 1) {
+  if (borderStyle_ == bsSingle) {
     if (Ctl3D()) {
       Frame3D(c, r, clBtnShadow, clBtnHighlight, 1);
       Frame3D(c, r, cl3DDkShadow, cl3DLight, 1);

@@ -48,8 +48,8 @@ class TCustomPanel : public TCustomControl {
   void SetBevelWidth(int v);
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int v);
-  int BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(int v);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle v);
   bool ShowCaption() const { return showCaption_; }
   void SetShowCaption(bool v) {
     showCaption_ = v;
@@ -70,7 +70,7 @@ class TCustomPanel : public TCustomControl {
   TBevelCut bevelOuter_ = bvRaised;
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
-  int borderStyle_ = 0;
+  TBorderStyle borderStyle_ = bsNone;
   bool showCaption_ = true;
 };
 

@@ -439,7 +439,7 @@ const TClassInfo& TScrollBar::StaticClassInfo() {
     groups::PublishControl(b);
     b.Publish("Ctl3D").Publish("ParentCtl3D");
     groups::PublishWindowed(b, groups::TabStop::DefaultTrue);
-    b.Enum("Kind", ScrollBarKindEnumInfo(), &TScrollBar::Kind, &TScrollBar::SetKind, "sbHorizontal")
+    b.Enum("Kind", ScrollBarKindEnumInfo(), &TScrollBar::Kind, &TScrollBar::SetKind, sbHorizontal)
         .Integer("LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange, 1)
         .Integer("Max", &TScrollBar::Max, &TScrollBar::SetMax, 100)
         .Integer("Min", &TScrollBar::Min, &TScrollBar::SetMin, 0)
@@ -460,7 +460,7 @@ TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {
   SetColor(clBtnFace);
 }
 
-void TScrollBar::SetKind(int v) {
+void TScrollBar::SetKind(TScrollBarKind v) {
   if (kind_ == v) return;
   kind_ = v;
   if (!HasState(csLoading)) SetBounds(Left(), Top(), Height(), Width());
@@ -489,7 +489,7 @@ void TScrollBar::CreateWnd() {
 void TScrollBar::Apply() {
   if (!bar_) return;
   applying_ = true;
-  bar_->setOrientation(kind_ == 0 ? Qt::Horizontal : Qt::Vertical);
+  bar_->setOrientation(kind_ == sbHorizontal ? Qt::Horizontal : Qt::Vertical);
   bar_->setRange(min_, std::max(min_, max_ - std::max(0, pageSize_ - 1)));
   bar_->setPageStep(std::max(1, pageSize_ > 0 ? pageSize_ : largeChange_));
   bar_->setSingleStep(smallChange_);

@@ -26,6 +26,7 @@
 #include "controls/ClassicDrawing.h"
 #include "controls/Controls.h"
 #include "controls/Edits.h"
+#include "controls/Forms.h"
 #include "controls/PropertyGroups.h"
 #include "core/Strings.h"
 
@@ -517,8 +518,8 @@ class TScrollBar : public TWinControl {
  public:
   explicit TScrollBar(TComponent* owner);
 
-  int Kind() const { return kind_; }
-  void SetKind(int v);
+  TScrollBarKind Kind() const { return kind_; }
+  void SetKind(TScrollBarKind v);
   int Min() const { return min_; }
   void SetMin(int v) {
     min_ = v;
@@ -555,7 +556,7 @@ class TScrollBar : public TWinControl {
   void Apply();
 
  private:
-  int kind_ = 0;  // sbHorizontal
+  TScrollBarKind kind_ = sbHorizontal;
   int min_ = 0, max_ = 100, position_ = 0, pageSize_ = 0, smallChange_ = 1, largeChange_ = 1;
   QPointer<QScrollBar> bar_;
   bool applying_ = false;
