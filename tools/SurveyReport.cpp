@@ -214,7 +214,7 @@ std::vector<SurveyRecord> ReadSurveyRecords(const std::string& out) {
   std::vector<SurveyRecord> records;
   std::error_code ec;
   for (const fs::directory_entry& e : fs::directory_iterator(fs::path(out) / "forms", ec)) {
-    const fs::path dir = e.path();
+    const fs::path& dir = e.path();
     if (!e.is_directory() || !fs::exists(dir / "record.tsv")) continue;
     SurveyRecord r;
     r.key = dir.filename().string();

@@ -35,9 +35,11 @@ TCollectionItem* TCollection::Add() {
   std::unique_ptr<TPersistent> obj(itemClass_->objectFactory());
   auto* item = dynamic_cast<TCollectionItem*>(obj.get());
   if (!item) throw EInvalidOperation(Format("%s is not a collection item", itemClass_->Name()));
-  obj.release();
+  // Room in the list first: should that fail, `obj` still deletes the item.
+  items_.emplace_back();
+  items_.back().reset(item);
+  (void)obj.release();
   item->collection_ = this;
-  items_.emplace_back(item);
   Changed();
   return item;
 }

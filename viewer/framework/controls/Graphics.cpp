@@ -260,8 +260,8 @@ void TFont::Assign(const TPersistent& source) {
 }
 
 #define TESSALY_SETTER(field, value) \
-  if (field == value) return;        \
-  field = value;                     \
+  if ((field) == (value)) return;    \
+  (field) = (value);                 \
   Changed();
 
 void TFont::SetCharset(int charset) { TESSALY_SETTER(charset_, charset) }
